@@ -1,0 +1,48 @@
+// fulgrane3d-cli: the editor's engine without its window, for scripts,
+// build pipelines and tests.
+
+#include <array>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "cli/Commands.h"
+
+namespace {
+
+using fg::cli::Command;
+
+constexpr std::array kCommands{
+    Command{"info", "info [PROJECT] [--json]  print the project settings, node tree and materials\n"
+                    "                         (without PROJECT: a new, untitled effect)",
+            &fg::cli::runInfo},
+};
+
+void printHelp(std::FILE* out) {
+    std::fputs("usage: fulgrane3d-cli <command> [arguments]\n\n"
+               "Fulgrane3D particle effects without the editor window.\n"
+               "PROJECT is a .nbx file, a folder holding save.ini, or a save.ini path.\n\n"
+               "commands:\n",
+               out);
+    for (const Command& command : kCommands) std::fprintf(out, "  %s\n", command.synopsis);
+    std::fputs("\n  --help                   show this text\n", out);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        printHelp(stderr);
+        return 2;
+    }
+    const std::string name = argv[1];
+    if (name == "--help" || name == "-h" || name == "help") {
+        printHelp(stdout);
+        return 0;
+    }
+    for (const Command& command : kCommands) {
+        if (name == command.name) return command.run(fg::cli::Args(argv + 2, argv + argc));
+    }
+    std::fprintf(stderr, "fulgrane3d-cli: unknown command \"%s\" (see --help)\n", name.c_str());
+    return 2;
+}

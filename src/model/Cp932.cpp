@@ -1,0 +1,140 @@
+#include "model/Cp932.h"
+
+#include <iconv.h>
+
+#include <cerrno>
+#include <cstdint>
+
+namespace fg {
+namespace {
+
+// One iconv conversion descriptor, closed on scope exit.
+class Iconv {
+public:
+    Iconv(const char* to, const char* from) : m_cd(iconv_open(to, from)) {}
+    ~Iconv() {
+        if (valid()) iconv_close(m_cd);
+    }
+    Iconv(const Iconv&) = delete;
+    Iconv& operator=(const Iconv&) = delete;
+
+    bool valid() const { return m_cd != reinterpret_cast<iconv_t>(-1); }
+
+    // Converts one unit; returns false when it cannot be converted.
+    bool convert(std::string_view in, std::string& out) {
+        char buffer[16];
+        char* inPtr = const_cast<char*>(in.data());
+        std::size_t inLeft = in.size();
+        char* outPtr = buffer;
+        std::size_t outLeft = sizeof buffer;
+        iconv(m_cd, nullptr, nullptr, nullptr, nullptr);  // reset shift state
+        if (iconv(m_cd, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1)) return false;
+        out.append(buffer, static_cast<std::size_t>(outPtr - buffer));
+        return true;
+    }
+
+private:
+    iconv_t m_cd;
+};
+
+// Length of the UTF-8 sequence starting at s[i], or 0 when it is malformed.
+std::size_t utf8SequenceLength(std::string_view s, std::size_t i) {
+    const auto lead = static_cast<std::uint8_t>(s[i]);
+    std::size_t length = 0;
+    if (lead < 0x80) return 1;
+    if ((lead & 0xE0) == 0xC0) length = 2;
+    else if ((lead & 0xF0) == 0xE0) length = 3;
+    else if ((lead & 0xF8) == 0xF0) length = 4;
+    else return 0;
+    if (i + length > s.size()) return 0;
+    for (std::size_t k = 1; k < length; ++k) {
+        if ((static_cast<std::uint8_t>(s[i + k]) & 0xC0) != 0x80) return 0;
+    }
+    return length;
+}
+
+// Length of the cp932 character starting at s[i]: lead bytes 0x81-0x9F and
+// 0xE0-0xFC open a two-byte character.
+std::size_t cp932SequenceLength(std::string_view s, std::size_t i) {
+    const auto lead = static_cast<std::uint8_t>(s[i]);
+    const bool twoBytes = (lead >= 0x81 && lead <= 0x9F) || (lead >= 0xE0 && lead <= 0xFC);
+    if (!twoBytes) return 1;
+    return i + 1 < s.size() ? 2 : 0;
+}
+
+// Calls visit(utf8Char, cp932Bytes) for every character of the UTF-8 text.
+template <typename Visit>
+void forEachCp932Char(std::string_view utf8, Visit&& visit) {
+    Iconv toCp932("CP932", "UTF-8");
+    std::string encoded;
+    for (std::size_t i = 0; i < utf8.size();) {
+        std::size_t length = utf8SequenceLength(utf8, i);
+        encoded.clear();
+        if (length == 0) {
+            length = 1;
+            encoded = "?";
+        } else if (length == 1) {
+            encoded.assign(1, utf8[i]);
+        } else if (!toCp932.valid() || !toCp932.convert(utf8.substr(i, length), encoded)) {
+            encoded = "?";
+        }
+        if (!visit(utf8.substr(i, length), std::string_view(encoded))) return;
+        i += length;
+    }
+}
+
+}  // namespace
+
+std::string utf8ToCp932(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    forEachCp932Char(utf8, [&](std::string_view, std::string_view encoded) {
+        out.append(encoded);
+        return true;
+    });
+    return out;
+}
+
+std::string cp932ToUtf8(std::string_view cp932) {
+    static constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD
+    Iconv toUtf8("UTF-8", "CP932");
+    std::string out;
+    out.reserve(cp932.size() * 3 / 2);
+    for (std::size_t i = 0; i < cp932.size();) {
+        const std::size_t length = cp932SequenceLength(cp932, i);
+        if (length == 1 && static_cast<std::uint8_t>(cp932[i]) < 0x80) {
+            out.push_back(cp932[i]);
+            ++i;
+            continue;
+        }
+        const std::size_t taken = length == 0 ? 1 : length;
+        if (length == 0 || !toUtf8.valid() || !toUtf8.convert(cp932.substr(i, length), out)) {
+            out.append(kReplacement);
+        }
+        i += taken;
+    }
+    return out;
+}
+
+std::size_t cp932Length(std::string_view utf8) {
+    std::size_t total = 0;
+    forEachCp932Char(utf8, [&](std::string_view, std::string_view encoded) {
+        total += encoded.size();
+        return true;
+    });
+    return total;
+}
+
+std::string cutToCp932Bytes(std::string_view utf8, std::size_t maxBytes) {
+    std::string out;
+    std::size_t used = 0;
+    forEachCp932Char(utf8, [&](std::string_view character, std::string_view encoded) {
+        if (used + encoded.size() > maxBytes) return false;
+        used += encoded.size();
+        out.append(character);
+        return true;
+    });
+    return out;
+}
+
+}  // namespace fg

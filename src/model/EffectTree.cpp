@@ -1,0 +1,173 @@
+#include "model/EffectTree.h"
+
+#include <utility>
+
+namespace fg {
+
+EffectTree::EffectTree() : EffectTree(std::make_unique<Node>(nullptr, 0)) {}
+
+EffectTree::EffectTree(std::unique_ptr<Node> root) : m_root(std::move(root)) {
+    m_root->setName(tree_text::kRootName);
+}
+
+EffectTree EffectTree::startup() {
+    EffectTree tree;
+    tree.select(&tree.addChild(tree.root()));
+    return tree;
+}
+
+std::unique_ptr<Node> EffectTree::makeNode(Node* parent) const {
+    return std::make_unique<Node>(parent, highestId() + 1);
+}
+
+Node& EffectTree::addChild(Node& parent) {
+    return parent.insertChild(parent.childCount(), makeNode(&parent));
+}
+
+void EffectTree::finish() {
+    m_root->setParents(nullptr);
+    m_root->renumber();
+}
+
+void EffectTree::clear() {
+    m_root->deleteAllChildren();
+    m_selected = nullptr;
+}
+
+// The settings file numbers a node's children 1 to 9 and its levels up to
+// nine digits, so a tree beyond that would lose nodes when saved.
+TreeEditResult EffectTree::checkRoomForChildren(const Node& parent, int added, int addedHeight) const {
+    if (parent.childCount() + added > kMaxChildren) {
+        return TreeEditResult::refused(tree_text::kTooManyChildren, tree_text::kConfirmCaption);
+    }
+    if (parent.depth() + addedHeight > kMaxDepth) {
+        return TreeEditResult::refused(tree_text::kTooDeep, tree_text::kConfirmCaption);
+    }
+    return TreeEditResult::ok();
+}
+
+TreeEditResult EffectTree::addChildToSelected() {
+    if (!m_selected) return TreeEditResult::nothing();
+    if (auto room = checkRoomForChildren(*m_selected, 1, 1); !room.done()) return room;
+    m_selected = &addChild(*m_selected);
+    finish();
+    return TreeEditResult::ok();
+}
+
+TreeEditResult EffectTree::addBelowSelected() {
+    if (!m_selected || !m_selected->m_pParent) return TreeEditResult::nothing();
+    Node& parent = *m_selected->m_pParent;
+    if (auto room = checkRoomForChildren(parent, 1, 1); !room.done()) return room;
+    m_selected = &addChild(parent);
+    finish();
+    return TreeEditResult::ok();
+}
+
+TreeEditResult EffectTree::checkDelete() const {
+    if (!m_selected) return TreeEditResult::nothing();
+    const Node* parent = m_selected->m_pParent;
+    const bool isRoot = m_selected == m_root.get() || !parent;
+    const bool isLastTopLevel = parent == m_root.get() && m_root->childCount() == 1;
+    if (isRoot || isLastTopLevel) {
+        return TreeEditResult::refused(tree_text::kCannotDelete, tree_text::kConfirmCaption);
+    }
+    return TreeEditResult::ok();
+}
+
+TreeEditResult EffectTree::deleteSelected() {
+    TreeEditResult check = checkDelete();
+    if (!check.done()) return check;
+    removeNode(*m_selected);
+    finish();
+    return TreeEditResult::ok();
+}
+
+void EffectTree::removeNode(Node& node) {
+    Node& parent = *node.m_pParent;
+    const int i = parent.positionOf(&node);
+    if (i < 0) return;
+    if (&node == m_selected) {
+        if (parent.childCount() == 1) m_selected = &parent;
+        else if (i > 0) m_selected = parent.childAt(i - 1);
+        else m_selected = parent.childAt(1);
+    }
+    node.deleteAllChildren();
+    parent.removeChild(i);
+    parent.renumber();
+}
+
+TreeEditResult EffectTree::duplicateSelected() {
+    if (!m_selected || !m_selected->m_pParent) return TreeEditResult::nothing();
+    Node& parent = *m_selected->m_pParent;
+    if (auto room = checkRoomForChildren(parent, 1, 0); !room.done()) return room;
+
+    Node& copy = parent.insertChild(parent.positionOf(m_selected), cloneSubtree(*m_selected));
+    m_selected = &copy;
+    // Every node of the copy gets a fresh ID in pre-order; the copy's own ID is
+    // then drawn once more, so it carries the highest ID and one number is skipped.
+    renameCopies(copy);
+    copy.m_ID = highestId() + 1;
+    finish();
+    return TreeEditResult::ok();
+}
+
+void EffectTree::renameCopies(Node& node) {
+    node.setName(node.m_name + tree_text::kCopySuffix);
+    node.m_ID = highestId() + 1;
+    for (auto& child : node.m_children) renameCopies(*child);
+}
+
+// The four moves rebuild the selected node at its new place from a deep copy,
+// so its subtree travels with it and keeps its IDs.
+std::unique_ptr<Node> EffectTree::takeSelectedForMove() {
+    std::unique_ptr<Node> copy = cloneSubtree(*m_selected);
+    removeNode(*m_selected);
+    return copy;
+}
+
+TreeEditResult EffectTree::moveUp() {
+    if (!m_selected || !m_selected->m_pParent) return TreeEditResult::nothing();
+    Node& parent = *m_selected->m_pParent;
+    const int b = parent.positionOf(m_selected);
+    if (b <= 0) return TreeEditResult::nothing();
+    m_selected = &parent.insertChild(b - 1, takeSelectedForMove());
+    finish();
+    return TreeEditResult::ok();
+}
+
+TreeEditResult EffectTree::moveDown() {
+    if (!m_selected || !m_selected->m_pParent) return TreeEditResult::nothing();
+    Node& parent = *m_selected->m_pParent;
+    const int b = parent.positionOf(m_selected);
+    if (b < 0 || b + 1 >= parent.childCount()) return TreeEditResult::nothing();
+    m_selected = &parent.insertChild(b + 1, takeSelectedForMove());
+    finish();
+    return TreeEditResult::ok();
+}
+
+TreeEditResult EffectTree::makeChild() {
+    if (!m_selected || !m_selected->m_pParent) return TreeEditResult::nothing();
+    Node& parent = *m_selected->m_pParent;
+    const int b = parent.positionOf(m_selected);
+    if (b <= 0) return TreeEditResult::nothing();
+    Node& newParent = *parent.childAt(b - 1);
+    if (auto room = checkRoomForChildren(newParent, 1, m_selected->subtreeHeight()); !room.done()) return room;
+    m_selected = &newParent.insertChild(newParent.childCount(), takeSelectedForMove());
+    finish();
+    return TreeEditResult::ok();
+}
+
+TreeEditResult EffectTree::makeParent() {
+    if (!m_selected || !m_selected->m_pParent || m_selected->m_pParent == m_root.get()) {
+        return TreeEditResult::nothing();
+    }
+    Node& parent = *m_selected->m_pParent;
+    Node& grandparent = *parent.m_pParent;
+    if (auto room = checkRoomForChildren(grandparent, 1, 0); !room.done()) return room;
+    const int parentPosition = grandparent.positionOf(&parent);
+    m_selected = &grandparent.insertChild(parentPosition + 1, takeSelectedForMove());
+    finish();
+    return TreeEditResult::ok();
+}
+
+}  // namespace fg
