@@ -1,0 +1,34 @@
+#include <gtest/gtest.h>
+
+#include "model/Cp932.h"
+
+namespace fg {
+namespace {
+
+TEST(Cp932, ConvertsJapaneseBothWays) {
+    // "あ" is 82 A0, half-width "ｺ" is the single byte BA, "ノ" is 83 6D.
+    EXPECT_EQ(utf8ToCp932("あ"), std::string("\x82\xA0", 2));
+    EXPECT_EQ(utf8ToCp932("ｺ"), std::string("\xBA", 1));
+    EXPECT_EQ(utf8ToCp932("ノ1"), std::string("\x83\x6D" "1", 3));
+    const std::string text = "ノード12のｺﾋﾟｰ【幅】＜追加＞";
+    EXPECT_EQ(cp932ToUtf8(utf8ToCp932(text)), text);
+}
+
+TEST(Cp932, UnconvertibleTextNeverFails) {
+    EXPECT_EQ(utf8ToCp932("a\xF0\x9F\x98\x80z"), "a?z");  // an emoji has no cp932 form
+    EXPECT_EQ(utf8ToCp932("a\xFFz"), "a?z");              // a stray byte is not UTF-8
+    EXPECT_EQ(cp932ToUtf8(std::string("a\x82", 2)), "a\xEF\xBF\xBD");  // lead byte without trail
+}
+
+TEST(Cp932, CountsAndCutsInCp932Bytes) {
+    EXPECT_EQ(cp932Length("ノード1"), 7u);
+    EXPECT_EQ(cp932Length("のｺﾋﾟｰ"), 6u);
+    EXPECT_EQ(cutToCp932Bytes("ああ", 3), "あ");  // never half a character
+    EXPECT_EQ(cutToCp932Bytes("aあ", 2), "a");
+    EXPECT_EQ(cutToCp932Bytes("aあ", 3), "aあ");
+    EXPECT_EQ(cutToCp932Bytes("ｺﾋﾟｰ", 3), "ｺﾋﾟ");
+    EXPECT_EQ(cutToCp932Bytes("", 10), "");
+}
+
+}  // namespace
+}  // namespace fg
