@@ -1,0 +1,79 @@
+#include "render/export/ExportSettings.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace fg {
+
+int exportImageCount(int start, int end, int step) {
+    step = std::max(step, 1);
+    return static_cast<int>(static_cast<double>(end - start + 1) / step + 0.9999);
+}
+
+int proposedColumns(int start, int end, int step) {
+    step = std::max(step, 1);
+    const int perRow = (end - start + 1) / step;
+    if (perRow < 1) return 1;
+    return std::max(static_cast<int>(std::sqrt(static_cast<double>(perRow))), 1);
+}
+
+int sheetRows(int imageCount, int columns, int start, int end) {
+    if (end < start) return 0;
+    columns = std::max(columns, 1);
+    return std::max((imageCount + columns - 1) / columns, 1);
+}
+
+std::string exportInfoLine(const WriteSettings& write, const ProjectSettings& project) {
+    const int n = exportImageCount(write.start, write.end, write.step);
+    char line[128];
+    if (write.type == 1) {
+        std::snprintf(line, sizeof line, "%d枚", n);
+        return line;
+    }
+    const int columns = std::max(write.width, 1);
+    const int rows = sheetRows(n, columns, write.start, write.end);
+    std::snprintf(line, sizeof line, "%dコマ　%d×%dピクセル", n, columns * project.width, rows * project.height);
+    return line;
+}
+
+void normaliseExportSettings(WriteSettings& write) {
+    if (write.smooth == 0) write.smooth = 1;
+    if (write.step == 0) write.step = 1;
+}
+
+std::optional<ExportSettingsError> validateExportRange(const WriteSettings& write, int projectFrames) {
+    if (write.end < write.start) return ExportSettingsError{export_text::kStartAfterEnd};
+    if (write.start == 0) return ExportSettingsError{export_text::kBadStart};
+    if (write.end == 0 || write.end > projectFrames) return ExportSettingsError{export_text::kBadEnd};
+    return std::nullopt;
+}
+
+std::optional<ExportSettingsError> acceptExportSettings(WriteSettings& write, const ProjectSettings& project,
+                                                        ExportPlan& plan) {
+    normaliseExportSettings(write);
+    if (auto error = validateExportRange(write, project.frame)) return error;
+    // A negative start would render frames before the effect begins: treat it
+    // like the zero the dialog already refuses.
+    if (write.start < 0) return ExportSettingsError{export_text::kBadStart};
+    if (write.step < 0) write.step = 1;
+
+    const int n = exportImageCount(write.start, write.end, write.step);
+    write.width = std::clamp(write.width, 1, n);
+    write.height = sheetRows(n, write.width, write.start, write.end);
+
+    plan.start = write.start;
+    plan.end = write.end;
+    plan.step = write.step;
+    plan.imageCount = n;
+    plan.columns = write.width;
+    plan.rows = write.height;
+    plan.separateFiles = write.type == 1;
+    plan.transparent = write.isAlpha != 0;
+    plan.smooth = std::clamp(write.smooth, kMinSmooth, kMaxSmooth);
+    plan.frameWidth = std::clamp(project.width, kMinFrameSize, kMaxFrameSize);
+    plan.frameHeight = std::clamp(project.height, kMinFrameSize, kMaxFrameSize);
+    return std::nullopt;
+}
+
+}  // namespace fg

@@ -1,0 +1,74 @@
+#pragma once
+// The export dialog's arithmetic and checks, free of widgets: the image
+// count, the proposed frames per row, the OK validation and the layout the
+// export then uses.
+
+#include <optional>
+#include <string>
+
+#include "model/ProjectSettings.h"
+
+namespace fg {
+
+namespace export_text {
+inline constexpr const char* kFixCaption = "設定を修正してください。";
+inline constexpr const char* kStartAfterEnd = "開始フレームが終了フレームより大きくなっています";
+inline constexpr const char* kBadStart = "開始フレームが正しくありません";
+inline constexpr const char* kBadEnd = "終了フレームが正しくありません";
+}  // namespace export_text
+
+// Spin ranges of the dialog.
+inline constexpr int kMinFrameSize = 4;
+inline constexpr int kMaxFrameSize = 2048;
+inline constexpr int kMinSmooth = 1;
+inline constexpr int kMaxSmooth = 6;
+
+// Number of exported images: ⌈(end − start + 1) / step⌉ as the dialog computes it.
+int exportImageCount(int start, int end, int step);
+
+// Frames per row proposed when start, end or step change: ⌊√((end − start + 1) / step)⌋
+// with integer division inside the root; at least 1, so a sheet always has a column.
+int proposedColumns(int start, int end, int step);
+
+// Rows of a sheet: ⌈n / columns⌉, at least 1, and 0 when end < start.
+int sheetRows(int imageCount, int columns, int start, int end);
+
+// The dialog's information line: "%d枚" for separate files, otherwise
+// "%dコマ　%d×%dピクセル" with the sheet's size.
+std::string exportInfoLine(const WriteSettings& write, const ProjectSettings& project);
+
+// Values the dialog repairs as it opens and after every command.
+void normaliseExportSettings(WriteSettings& write);
+
+struct ExportSettingsError {
+    std::string message;
+    std::string caption = export_text::kFixCaption;
+};
+
+// The OK checks in the dialog's order; nothing when the range is good.
+std::optional<ExportSettingsError> validateExportRange(const WriteSettings& write, int projectFrames);
+
+// What one export renders and writes, fixed when the dialog is accepted.
+struct ExportPlan {
+    int start = 1;
+    int end = 1;
+    int step = 1;
+    int imageCount = 1;
+    int columns = 1;
+    int rows = 1;
+    bool separateFiles = false;
+    bool transparent = true;
+    int smooth = 1;
+    int frameWidth = 128;   // one frame as written
+    int frameHeight = 128;
+    int renderWidth() const { return frameWidth * smooth; }   // supersampled target
+    int renderHeight() const { return frameHeight * smooth; }
+};
+
+// Accepts the dialog: validates, clamps the frames per row to the image count,
+// derives the rows (written back into write.height) and returns the plan.
+// Frame sizes and smoothing outside the dialog's ranges are clamped to them.
+std::optional<ExportSettingsError> acceptExportSettings(WriteSettings& write, const ProjectSettings& project,
+                                                        ExportPlan& plan);
+
+}  // namespace fg

@@ -1,0 +1,37 @@
+#pragma once
+// The last export stage: the supersampled intermediate frames are scaled down
+// and written as one sheet or as numbered separate files.
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "model/Vec3.h"
+#include "render/export/ExportSettings.h"
+
+namespace fg {
+
+struct ComposeRequest {
+    std::filesystem::path renderDir;  // holds 00000.png, 00001.png, ...
+    int lastIndex = 0;                // the last intermediate image written
+    ExportPlan plan;
+    Vec3f backColor;                  // 0..255
+    std::string destination;          // the path the user chose
+};
+
+struct ComposeResult {
+    std::string error;                 // empty on success: the text to show
+    std::vector<std::string> written;  // the files written, in order
+    bool ok() const { return error.empty(); }
+};
+
+namespace export_text {
+inline constexpr const char* kSaveFailed = "画像ファイルを保存できませんでした。";
+}
+
+// Name of intermediate image `index` inside the render folder.
+std::filesystem::path intermediateFramePath(const std::filesystem::path& renderDir, int index);
+
+ComposeResult composeExport(const ComposeRequest& request);
+
+}  // namespace fg

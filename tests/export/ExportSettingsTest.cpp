@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include "render/export/ExportFormat.h"
+#include "render/export/ExportSettings.h"
+
+namespace fg {
+namespace {
+
+WriteSettings range(int start, int end, int step, int columns = 7) {
+    WriteSettings write;
+    write.start = start;
+    write.end = end;
+    write.step = step;
+    write.width = columns;
+    return write;
+}
+
+TEST(ExportSettings, CountsImagesAndProposesColumns) {
+    EXPECT_EQ(exportImageCount(1, 10, 3), 4);  // frames 1, 4, 7, 10
+    EXPECT_EQ(proposedColumns(1, 10, 3), 1);   // (int)√(10 / 3) = (int)√3
+    EXPECT_EQ(exportImageCount(5, 5, 1), 1);
+    EXPECT_EQ(exportImageCount(1, 60, 1), 60);
+    EXPECT_EQ(proposedColumns(1, 60, 1), 7);
+    EXPECT_EQ(exportImageCount(1, 60, 7), 9);
+    // Fewer frames than one step would propose no column at all; a sheet keeps one.
+    EXPECT_EQ(proposedColumns(1, 2, 3), 1);
+    EXPECT_EQ(proposedColumns(9, 2, 1), 1);
+    EXPECT_EQ(sheetRows(4, 1, 1, 10), 4);
+    EXPECT_EQ(sheetRows(7, 3, 1, 10), 3);
+    EXPECT_EQ(sheetRows(0, 3, 9, 2), 0);  // end before start
+}
+
+TEST(ExportSettings, AcceptClampsColumnsAndDerivesRows) {
+    ProjectSettings project;
+    WriteSettings write = range(1, 10, 3, 4);
+    ExportPlan plan;
+    ASSERT_FALSE(acceptExportSettings(write, project, plan));
+    EXPECT_EQ(plan.imageCount, 4);
+    EXPECT_EQ(plan.columns, 4);
+    EXPECT_EQ(plan.rows, 1);
+    EXPECT_EQ(write.height, 1);
+
+    write = range(1, 10, 3, 9);  // more columns than images
+    ASSERT_FALSE(acceptExportSettings(write, project, plan));
+    EXPECT_EQ(write.width, 4);
+
+    write = range(1, 60, 1, 7);
+    write.smooth = 0;  // read as 1
+    write.type = 1;
+    project.width = 200;
+    project.height = 100;
+    ASSERT_FALSE(acceptExportSettings(write, project, plan));
+    EXPECT_EQ(write.smooth, 1);
+    EXPECT_EQ(plan.rows, 9);
+    EXPECT_TRUE(plan.separateFiles);
+    write.smooth = 2;
+    ASSERT_FALSE(acceptExportSettings(write, project, plan));
+    EXPECT_EQ(plan.renderWidth(), 400);
+    EXPECT_EQ(plan.renderHeight(), 200);
+    EXPECT_EQ(project.width, 200);  // the project keeps the frame size
+}
+
+TEST(ExportSettings, RefusesBadRangesInTheDialogsOrder) {
+    ProjectSettings project;  // 60 frames
+    ExportPlan plan;
+    auto messageFor = [&](WriteSettings write) {
+        auto error = acceptExportSettings(write, project, plan);
+        if (!error) return std::string("accepted");
+        EXPECT_EQ(error->caption, "設定を修正してください。");
+        return error->message;
+    };
+    EXPECT_EQ(messageFor(range(10, 5, 1)), "開始フレームが終了フレームより大きくなっています");
+    EXPECT_EQ(messageFor(range(0, 0, 1)), "開始フレームが正しくありません");
+    EXPECT_EQ(messageFor(range(0, 10, 1)), "開始フレームが正しくありません");
+    EXPECT_EQ(messageFor(range(1, 61, 1)), "終了フレームが正しくありません");
+    EXPECT_EQ(messageFor(range(-3, 0, 1)), "終了フレームが正しくありません");
+    EXPECT_EQ(messageFor(range(-3, 5, 1)), "開始フレームが正しくありません");
+    EXPECT_EQ(messageFor(range(1, 60, 0)), "accepted");  // a step of 0 reads as 1
+    EXPECT_EQ(plan.imageCount, 60);
+}
+
+TEST(ExportSettings, InformationLine) {
+    ProjectSettings project;
+    project.width = 64;
+    project.height = 32;
+    WriteSettings write = range(1, 10, 3, 3);
+    EXPECT_EQ(exportInfoLine(write, project), "4コマ　192×64ピクセル");
+    write.type = 1;
+    EXPECT_EQ(exportInfoLine(write, project), "4枚");
+}
+
+TEST(ExportFormat, ExtensionsAsTyped) {
+    EXPECT_EQ(fileExtension("/out/fire.png"), ".png");
+    EXPECT_EQ(fileExtension("/out.d/fire"), "");
+    EXPECT_EQ(fileExtension("fire.tar.gif"), ".gif");
+    EXPECT_EQ(formatForExtension(".bmp"), ImageFormat::Bmp);
+    EXPECT_EQ(formatForExtension(".jpeg"), ImageFormat::Jpeg);
+    EXPECT_EQ(formatForExtension(".tiff"), ImageFormat::Tiff);
+    EXPECT_EQ(formatForExtension(".gif"), ImageFormat::Gif);
+    EXPECT_EQ(formatForExtension(".PNG"), ImageFormat::Png);
+    EXPECT_EQ(formatForExtension(".JPG"), ImageFormat::Png);  // not recognised: PNG
+    EXPECT_EQ(formatForExtension(""), ImageFormat::Png);
+
+    EXPECT_FALSE(keepsTransparentBackground(true, ".jpg"));
+    EXPECT_FALSE(keepsTransparentBackground(true, ".jpeg"));
+    EXPECT_FALSE(keepsTransparentBackground(true, ".bmp"));
+    EXPECT_TRUE(keepsTransparentBackground(true, ".png"));
+    EXPECT_TRUE(keepsTransparentBackground(true, ".JPG"));  // written as PNG, so it may stay clear
+    EXPECT_FALSE(keepsTransparentBackground(false, ".png"));
+
+    EXPECT_EQ(numberedFileName("/out/fire.png", 0), "/out/fire00000.png");
+    EXPECT_EQ(numberedFileName("/out/fire.png", 12), "/out/fire00012.png");
+    EXPECT_EQ(numberedFileName("/out.d/fire", 3), "/out.d/fire00003");
+}
+
+}  // namespace
+}  // namespace fg

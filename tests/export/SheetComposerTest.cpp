@@ -1,0 +1,172 @@
+#include <gtest/gtest.h>
+
+#include <QColor>
+#include <QImage>
+#include <QString>
+#include <filesystem>
+#include <random>
+
+#include "render/export/ImageFileWriter.h"
+#include "render/export/SheetComposer.h"
+
+namespace fg {
+namespace {
+
+namespace fs = std::filesystem;
+
+class SheetComposerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::random_device seed;
+        m_dir = fs::temp_directory_path() / ("fg-compose-" + std::to_string(seed()));
+        fs::create_directories(m_dir / "render");
+        fs::create_directories(m_dir / "out");
+    }
+    void TearDown() override { fs::remove_all(m_dir); }
+
+    // A supersampled 400 × 200 frame: 1-pixel checkerboard of two colours.
+    void writeCheckerFrame(int index, QColor a, QColor b) {
+        QImage frame(400, 200, QImage::Format_ARGB32);
+        for (int y = 0; y < frame.height(); ++y) {
+            for (int x = 0; x < frame.width(); ++x) frame.setPixelColor(x, y, ((x + y) % 2) ? a : b);
+        }
+        ASSERT_TRUE(frame.save(QString::fromStdString(intermediateFramePath(m_dir / "render", index).string())));
+    }
+
+    ComposeRequest request(const std::string& file, int lastIndex) {
+        ComposeRequest r;
+        r.renderDir = m_dir / "render";
+        r.lastIndex = lastIndex;
+        r.plan.frameWidth = 200;
+        r.plan.frameHeight = 100;
+        r.plan.smooth = 2;
+        r.plan.columns = 2;
+        r.plan.rows = 2;
+        r.backColor = {40, 80, 120};
+        r.destination = (m_dir / "out" / file).string();
+        return r;
+    }
+
+    static QImage load(const std::string& path) { return QImage(QString::fromStdString(path)); }
+
+    fs::path m_dir;
+};
+
+TEST_F(SheetComposerTest, SheetCellsAreAreaAveragedAndPlacedRowByRow) {
+    writeCheckerFrame(0, QColor(255, 255, 255), QColor(0, 0, 0));
+    writeCheckerFrame(1, QColor(255, 0, 0), QColor(255, 0, 0));
+    writeCheckerFrame(2, QColor(0, 0, 255), QColor(0, 0, 255));
+    ComposeRequest r = request("sheet.png", 2);
+    const ComposeResult result = composeExport(r);
+    ASSERT_TRUE(result.ok()) << result.error;
+    ASSERT_EQ(result.written.size(), 1u);
+    const QImage sheet = load(r.destination);
+    ASSERT_EQ(sheet.size(), QSize(400, 200));
+    // Cell 0: black and white pixels average to mid grey.
+    const QColor grey = sheet.pixelColor(50, 50);
+    EXPECT_NEAR(grey.red(), 128, 2);
+    EXPECT_NEAR(grey.green(), 128, 2);
+    EXPECT_EQ(grey.alpha(), 255);
+    EXPECT_EQ(sheet.pixelColor(300, 50), QColor(255, 0, 0));   // cell 1: right of cell 0
+    EXPECT_EQ(sheet.pixelColor(100, 150), QColor(0, 0, 255));  // cell 2: next row
+    EXPECT_EQ(sheet.pixelColor(300, 150).alpha(), 0);          // no image 3: stays transparent
+}
+
+TEST_F(SheetComposerTest, TransparencyDependsOnTheFormat) {
+    // One frame with a clear half and a half-transparent red half.
+    QImage frame(400, 200, QImage::Format_ARGB32);
+    frame.fill(QColor(0, 0, 0, 0));
+    for (int y = 0; y < 200; ++y) {
+        for (int x = 200; x < 400; ++x) frame.setPixelColor(x, y, QColor(255, 0, 0, 255));
+    }
+    ASSERT_TRUE(frame.save(QString::fromStdString(intermediateFramePath(m_dir / "render", 0).string())));
+
+    for (const std::string file : {"a.png", "a.tif", "a.gif", "a.PNG"}) {
+        ComposeRequest r = request(file, 0);
+        r.plan.transparent = true;
+        r.plan.columns = r.plan.rows = 1;
+        ASSERT_TRUE(composeExport(r).ok()) << file;
+        const QImage image = load(r.destination);
+        ASSERT_FALSE(image.isNull()) << file;
+        EXPECT_EQ(image.pixelColor(20, 50).alpha(), 0) << file;
+        EXPECT_EQ(image.pixelColor(180, 50), QColor(255, 0, 0)) << file;
+    }
+    for (const std::string file : {"a.jpg", "a.bmp", "a.jpeg"}) {
+        ComposeRequest r = request(file, 0);
+        r.plan.transparent = true;  // asked for, but these formats are filled
+        r.plan.columns = r.plan.rows = 1;
+        ASSERT_TRUE(composeExport(r).ok()) << file;
+        const QImage image = load(r.destination);
+        ASSERT_FALSE(image.isNull()) << file;
+        const QColor background = image.pixelColor(20, 50);
+        EXPECT_NEAR(background.red(), 40, 4) << file;
+        EXPECT_NEAR(background.green(), 80, 4) << file;
+        EXPECT_NEAR(background.blue(), 120, 4) << file;
+        EXPECT_EQ(background.alpha(), 255) << file;
+    }
+    // An opaque background was asked for: even PNG is filled.
+    ComposeRequest r = request("opaque.png", 0);
+    r.plan.transparent = false;
+    ASSERT_TRUE(composeExport(r).ok());
+    EXPECT_EQ(load(r.destination).pixelColor(20, 50), QColor(40, 80, 120));
+    // The file really has the format its extension asks for.
+    EXPECT_EQ(QImage(QString::fromStdString((m_dir / "out" / "a.PNG").string()), "png").isNull(), false);
+    EXPECT_EQ(QImage(QString::fromStdString((m_dir / "out" / "a.jpg").string()), "jpeg").isNull(), false);
+    EXPECT_EQ(QImage(QString::fromStdString((m_dir / "out" / "a.gif").string()), "gif").isNull(), false);
+}
+
+TEST_F(SheetComposerTest, SeparateFilesAreNumbered) {
+    for (int i = 0; i < 3; ++i) writeCheckerFrame(i, QColor(0, 255, 0), QColor(0, 255, 0));
+    ComposeRequest r = request("fire.png", 2);
+    r.plan.separateFiles = true;
+    const ComposeResult result = composeExport(r);
+    ASSERT_TRUE(result.ok()) << result.error;
+    ASSERT_EQ(result.written.size(), 3u);
+    for (int i = 0; i < 3; ++i) {
+        const fs::path path = m_dir / "out" / ("fire0000" + std::to_string(i) + ".png");
+        EXPECT_EQ(result.written[static_cast<std::size_t>(i)], path.string());
+        const QImage image = load(path.string());
+        EXPECT_EQ(image.size(), QSize(200, 100));
+        EXPECT_EQ(image.pixelColor(10, 10), QColor(0, 255, 0));
+    }
+    EXPECT_FALSE(fs::exists(m_dir / "out" / "fire.png"));
+}
+
+TEST_F(SheetComposerTest, AFailedWriteIsReported) {
+    writeCheckerFrame(0, QColor(1, 2, 3), QColor(1, 2, 3));
+    ComposeRequest r = request("missing-folder/sheet.png", 0);
+    const ComposeResult result = composeExport(r);
+    EXPECT_FALSE(result.ok());
+    EXPECT_NE(result.error.find("画像ファイルを保存できませんでした。"), std::string::npos);
+    EXPECT_TRUE(result.written.empty());
+    ComposeRequest gif = request("missing-folder/sheet.gif", 0);
+    EXPECT_FALSE(composeExport(gif).ok());
+}
+
+}  // namespace
+}  // namespace fg
+
+namespace fg {
+namespace {
+
+TEST(GifWriter, ReducesManyColoursToAPalette) {
+    QImage gradient(256, 64, QImage::Format_ARGB32);
+    for (int y = 0; y < 64; ++y) {
+        for (int x = 0; x < 256; ++x) gradient.setPixelColor(x, y, QColor(x, y * 4, 255 - x));
+    }
+    const std::string path = (std::filesystem::temp_directory_path() / "fg-gradient.gif").string();
+    ASSERT_EQ(writeGifFile(gradient, path), "");
+    const QImage back(QString::fromStdString(path));
+    std::filesystem::remove(path);
+    ASSERT_EQ(back.size(), gradient.size());
+    for (int x = 0; x < 256; x += 15) {
+        const QColor c = back.pixelColor(x, 32);
+        EXPECT_NEAR(c.red(), x, 40);  // 16 384 colours share 255 entries
+        EXPECT_NEAR(c.green(), 128, 40);
+        EXPECT_NEAR(c.blue(), 255 - x, 40);
+        EXPECT_EQ(c.alpha(), 255);
+    }
+}
+
+}  // namespace
+}  // namespace fg
