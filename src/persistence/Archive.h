@@ -1,0 +1,75 @@
+#pragma once
+// The packed project file (.nbx): "NebrixData," then the format version and
+// the number of materials N, each followed by ",", then N + 1 records — the
+// materials in material-list order, then "save.ini". A record is the file
+// name (cp932), ",", the length L in decimal, ",", and exactly L bytes.
+
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "persistence/IoResult.h"
+
+namespace fg {
+
+inline constexpr std::string_view kArchiveMagic = "NebrixData";
+inline constexpr std::int32_t kArchiveVersion = 3;  // what we write; 0 … 3 are read
+
+// --- the format in memory (what the fuzzer exercises) ---
+
+struct ArchiveRecord {
+    std::string name;          // UTF-8
+    std::string_view content;  // points into the parsed buffer
+};
+
+enum class ArchiveError { None, Broken, Newer };
+
+struct ParsedArchive {
+    ArchiveError error = ArchiveError::None;
+    std::int32_t version = 0;
+    std::vector<ArchiveRecord> records;  // materials, then save.ini last
+};
+
+// Reads the whole archive without touching the disk. Never reads past the
+// buffer; a truncated record, a length or count that is not a plain decimal
+// number, a record name that is not a plain file name (see below) or a last
+// record that is not "save.ini" make it Broken.
+ParsedArchive parseArchive(std::string_view bytes);
+
+// A record name the workspace can take: not empty, no "/" or "\", not "."
+// or "..", and none of the workspace's own files.
+bool isSafeRecordName(std::string_view name);
+
+// A material file name that survives the round trip: no ",", line feed or
+// NUL (the field reader would split there) and representable in cp932.
+bool isStorableRecordName(std::string_view name);
+
+struct PackInput {
+    std::string name;   // UTF-8 record name
+    std::string bytes;  // file content
+};
+// The archive bytes for the given material files and settings text.
+std::string buildArchive(std::span<const PackInput> materials, std::string_view saveIni);
+
+// --- the format on disk ---
+
+// Packs `materialFiles` (file names in workDir, in list order) and
+// workDir/save.ini into `target`, replacing it only once the new file is
+// complete.
+IoResult packProject(const std::filesystem::path& workDir, std::span<const std::string> materialFiles,
+                     const std::filesystem::path& target);
+
+struct UnpackResult {
+    IoResult result;
+    std::int32_t version = 0;
+};
+// Unpacks `archive` into workDir. `displayPath` fills the cannot-read message.
+// Nothing is written unless the whole archive is sound; a write failure
+// removes what was written.
+UnpackResult unpackProject(const std::filesystem::path& archive, const std::filesystem::path& workDir,
+                           std::string_view displayPath);
+
+}  // namespace fg

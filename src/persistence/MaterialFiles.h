@@ -1,0 +1,27 @@
+#pragma once
+// The material files of a workspace in material-list order: the images
+// (*.png, *.bmp, *.jpg, *.jpeg, pattern by pattern) first, then the models
+// (*.obj). The placeholder image is never a material.
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace fg {
+
+struct MaterialFile {
+    std::string name;      // the file name without its last extension (UTF-8)
+    std::string fileName;  // the file name in the workspace
+    bool isModel = false;
+};
+
+// Within one pattern the files come in the order Windows lists them on
+// NTFS (names compared with ASCII letters folded to upper case), so that the
+// positions nodes store in projects made there mean the same files here;
+// ties fall back to the raw bytes.
+std::vector<MaterialFile> listMaterialFiles(const std::filesystem::path& workDir);
+
+// The file names in list order, as packing takes them.
+std::vector<std::string> materialFileNames(const std::vector<MaterialFile>& materials);
+
+}  // namespace fg

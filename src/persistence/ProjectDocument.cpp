@@ -1,0 +1,81 @@
+#include "persistence/ProjectDocument.h"
+
+#include <filesystem>
+
+#include "persistence/Archive.h"
+#include "persistence/MaterialFiles.h"
+#include "persistence/Messages.h"
+#include "persistence/SaveIni.h"
+
+namespace fg {
+namespace {
+
+void call(const std::function<void()>& hook) {
+    if (hook) hook();
+}
+
+void markSavedAs(EditorState& g, const std::string& path) {
+    g.hasFileName = true;
+    g.fileName = path;
+    g.isModified = false;
+}
+
+}  // namespace
+
+std::string titleText(const EditorState& g) {
+    std::string title = std::filesystem::path(g.fileName).filename().string();
+    if (g.isModified) title += "*";
+    return title + " - " + persistence_text::kProgramName;
+}
+
+IoResult resetWorkspace(EditorState& g, ScopedWorkspace& workspace, const DocumentHooks& hooks) {
+    if (workspace.active()) call(hooks.releaseMaterials);
+    IoResult renewed = workspace.renew();
+    g.workDir = workspace.path().string();
+    if (!renewed.ok) return IoResult::failure(persistence_text::kWorkspaceError, persistence_text::kProgramName);
+    g.viewList = defaultViewList();
+    g.project.reset();
+    g.write.reset();
+    return IoResult::success();
+}
+
+IoResult saveProjectTo(EditorState& g, const std::string& path) {
+    const IoResult written = writeSaveIniFile(g);
+    IoResult packed = written;
+    if (written.ok) {
+        packed = packProject(g.workDir, materialFileNames(listMaterialFiles(g.workDir)), path);
+    }
+    std::error_code ignored;
+    std::filesystem::remove(std::filesystem::path(g.workDir) / kSaveIniName, ignored);
+    if (!packed.ok) return packed;
+    markSavedAs(g, path);
+    return IoResult::success();
+}
+
+IoResult loadProject(EditorState& g, ScopedWorkspace& workspace, const std::string& path,
+                     const DocumentHooks& hooks) {
+    call(hooks.stopSimulation);
+    if (IoResult reset = resetWorkspace(g, workspace, hooks); !reset.ok) {
+        g.tree.clear();
+        return reset;
+    }
+    g.tree.clear();
+    const UnpackResult unpacked = unpackProject(path, g.workDir, path);
+    if (!unpacked.result.ok) {
+        // Whatever the archive got as far as writing goes with the old folder.
+        resetWorkspace(g, workspace, hooks);
+        g.tree.clear();
+        return unpacked.result;
+    }
+    g.fileVersion = unpacked.version;
+    const auto saveIni = std::filesystem::path(g.workDir) / kSaveIniName;
+    if (!readSaveIniFile(g, saveIni)) {
+        resetWorkspace(g, workspace, hooks);
+        g.tree.clear();
+        return IoResult::failure(persistence_text::kBrokenFile, persistence_text::kProgramName);
+    }
+    markSavedAs(g, path);
+    return IoResult::success();
+}
+
+}  // namespace fg

@@ -1,0 +1,42 @@
+#pragma once
+// The document operations on the editor state without their windows:
+// resetting the workspace, saving to a path, loading a project file, and the
+// window title. Where the editor stops its preview or releases its
+// materials, the caller passes those steps in as hooks.
+
+#include <functional>
+#include <string>
+
+#include "model/EditorState.h"
+#include "persistence/IoResult.h"
+#include "persistence/Workspace.h"
+
+namespace fg {
+
+struct DocumentHooks {
+    std::function<void()> stopSimulation;    // stop the worker and clear the running simulation
+    std::function<void()> releaseMaterials;  // let go of every workspace file before it is deleted
+};
+
+// "無題.nbx* - Fulgrane3D": the file name of g.fileName, "*" when modified.
+std::string titleText(const EditorState& g);
+
+// A fresh, empty workspace (g.workDir follows it), the default view list and
+// the project and export settings reset.
+IoResult resetWorkspace(EditorState& g, ScopedWorkspace& workspace, const DocumentHooks& hooks);
+
+// Writes save.ini, packs it with the materials into `path` (the old file
+// stays intact if anything fails), deletes save.ini again and marks the
+// document saved under `path`. The caller updates the title and adds the
+// path to the recent files.
+IoResult saveProjectTo(EditorState& g, const std::string& path);
+
+// Stops the simulation, resets the workspace, clears the tree, unpacks
+// `path` and reads its settings and nodes, selecting the first node; marks
+// the document as opened from `path`. On failure the workspace is fresh, the
+// tree empty and nothing is selected. The caller then refreshes its panels,
+// the material list, the preview, the title and the recent files.
+IoResult loadProject(EditorState& g, ScopedWorkspace& workspace, const std::string& path,
+                     const DocumentHooks& hooks);
+
+}  // namespace fg

@@ -1,0 +1,227 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+#include <string>
+
+#include "TempDir.h"
+#include "model/Cp932.h"
+#include "persistence/Archive.h"
+#include "persistence/FileBytes.h"
+#include "persistence/Messages.h"
+#include "persistence/SaveIni.h"
+#include "persistence/Workspace.h"
+
+namespace fg {
+namespace {
+
+namespace fs = std::filesystem;
+using test::TempDir;
+
+const std::string kIni = "[0]\r\ng.project.frame=60\r\n";
+
+std::string archiveOf(const std::string& header, const std::string& saveIni = kIni) {
+    return header + "save.ini," + std::to_string(saveIni.size()) + "," + saveIni;
+}
+
+// Every file below `dir`, as paths relative to it.
+std::set<std::string> filesIn(const fs::path& dir) {
+    std::set<std::string> names;
+    for (const auto& entry : fs::recursive_directory_iterator(dir)) {
+        names.insert(fs::relative(entry.path(), dir).string());
+    }
+    return names;
+}
+
+TEST(ArchiveFormat, AProjectWithoutMaterialsPacksAsHeaderThenSaveIni) {
+    EXPECT_EQ(buildArchive({}, kIni), "NebrixData,3,0,save.ini,25," + kIni);
+}
+
+TEST(ArchiveFormat, MaterialsComeInListOrderWithCp932NamesAndSaveIniLast) {
+    const std::vector<PackInput> materials{{"炎.png", std::string("\x89PNG\0\n,", 7)}, {"rock.obj", "v 0 0 0\n"}};
+    const std::string bytes = buildArchive(materials, kIni);
+    EXPECT_EQ(bytes, "NebrixData,3,2," + utf8ToCp932("炎.png") + ",7," + std::string("\x89PNG\0\n,", 7) +
+                         "rock.obj,8,v 0 0 0\nsave.ini,25," + kIni);
+    const ParsedArchive parsed = parseArchive(bytes);
+    ASSERT_EQ(parsed.error, ArchiveError::None);
+    EXPECT_EQ(parsed.version, 3);
+    ASSERT_EQ(parsed.records.size(), 3u);
+    EXPECT_EQ(parsed.records[0].name, "炎.png");
+    EXPECT_EQ(parsed.records[0].content, std::string("\x89PNG\0\n,", 7));
+    EXPECT_EQ(parsed.records[1].name, "rock.obj");
+    EXPECT_EQ(parsed.records[2].name, "save.ini");
+    EXPECT_EQ(parsed.records[2].content, kIni);
+}
+
+TEST(ArchiveFormat, VersionsZeroToThreeAreAccepted) {
+    for (int version = 0; version <= 3; ++version) {
+        const ParsedArchive parsed = parseArchive(archiveOf("NebrixData," + std::to_string(version) + ",0,"));
+        EXPECT_EQ(parsed.error, ArchiveError::None) << version;
+        EXPECT_EQ(parsed.version, version);
+    }
+    // The field reader also stops at a line feed or NUL.
+    EXPECT_EQ(parseArchive("NebrixData\n2\n0\nsave.ini\n3\nabc").error, ArchiveError::None);
+}
+
+TEST(ArchiveFormat, WrongMagicEmptyOrNewerFilesAreRefused) {
+    EXPECT_EQ(parseArchive("").error, ArchiveError::Broken);
+    EXPECT_EQ(parseArchive("NebrixData").error, ArchiveError::Broken);
+    EXPECT_EQ(parseArchive(archiveOf("NebrixDat,3,0,")).error, ArchiveError::Broken);
+    EXPECT_EQ(parseArchive(archiveOf("nebrixdata,3,0,")).error, ArchiveError::Broken);
+    EXPECT_EQ(parseArchive(archiveOf("PK\x03\x04,3,0,")).error, ArchiveError::Broken);
+    EXPECT_EQ(parseArchive(archiveOf("NebrixData,4,0,")).error, ArchiveError::Newer);
+    EXPECT_EQ(parseArchive(archiveOf("NebrixData,-1,0,")).error, ArchiveError::Newer);
+    EXPECT_EQ(parseArchive(archiveOf("NebrixData,99999999999,0,")).error, ArchiveError::Newer);
+}
+
+TEST(ArchiveFormat, TruncatedOrLyingRecordsAreBrokenWithoutReadingPastTheEnd) {
+    const std::string good = archiveOf("NebrixData,3,1,a.png,3,abc");
+    ASSERT_EQ(parseArchive(good).error, ArchiveError::None);
+    for (std::size_t cut = 0; cut < good.size(); ++cut) {
+        // A copy of exactly `cut` bytes, so that a read past it is caught by the sanitizers.
+        const std::string prefix = good.substr(0, cut);
+        EXPECT_NE(parseArchive(prefix).error, ArchiveError::None) << cut;
+    }
+    const std::vector<std::string> bad{
+        archiveOf("NebrixData,3,-1,"),                       // negative count
+        archiveOf("NebrixData,3,,"),                         // missing count
+        archiveOf("NebrixData,3,x,"),                        // not a number
+        archiveOf("NebrixData,3,1,"),                        // fewer records than counted
+        archiveOf("NebrixData,3,4000000000,"),               // absurd count
+        "NebrixData,3,0,save.ini,99999999999999,abc",        // length past the end
+        "NebrixData,3,0,save.ini,-3,abc",                    // negative length
+        "NebrixData,3,0,save.ini,18446744073709551615,abc",  // length that wraps
+        archiveOf("NebrixData,3,1,a.png,3,abc", ""),         // fine so far ...
+    };
+    for (std::size_t i = 0; i + 1 < bad.size(); ++i) EXPECT_EQ(parseArchive(bad[i]).error, ArchiveError::Broken) << i;
+    EXPECT_EQ(parseArchive(bad.back()).error, ArchiveError::None);
+    // ... but the last record has to be the settings file.
+    EXPECT_EQ(parseArchive("NebrixData,3,0,a.png,3,abc").error, ArchiveError::Broken);
+}
+
+TEST(ArchiveFormat, RecordNamesThatAreNotPlainFileNamesAreBroken) {
+    for (const std::string name : {"../evil.png", "..", ".", "/etc/passwd", "sub/x.png", "a\\b.png", "..\\x.png",
+                                   "", "__dummy__dummy.png", "__instance__.lock"}) {
+        const std::string bytes = archiveOf("NebrixData,3,1," + name + ",1,x");
+        EXPECT_EQ(parseArchive(bytes).error, ArchiveError::Broken) << name;
+        EXPECT_FALSE(isSafeRecordName(name)) << name;
+    }
+    EXPECT_TRUE(isSafeRecordName("..x.png"));
+    EXPECT_TRUE(isSafeRecordName("炎.png"));
+}
+
+TEST(ArchiveFormat, NamesThatCannotBeReadBackAreNotStorable) {
+    EXPECT_TRUE(isStorableRecordName("炎.png"));
+    EXPECT_FALSE(isStorableRecordName("a,b.png"));
+    EXPECT_FALSE(isStorableRecordName("a\nb.png"));
+    EXPECT_FALSE(isStorableRecordName("😀.png"));  // no cp932 form
+    EXPECT_FALSE(isStorableRecordName("x/y.png"));
+}
+
+TEST(ArchiveFiles, PackThenUnpackRestoresEveryFileByteForByte) {
+    TempDir work, other, out;
+    const std::string png = dummyTexturePng() + std::string("\0\n,tail", 7);
+    ASSERT_TRUE(writeFileBytes(work / "炎.png", png));
+    ASSERT_TRUE(writeFileBytes(work / "rock.obj", "v 1 2 3\n"));
+    ASSERT_TRUE(writeFileBytes(work / "save.ini", kIni));
+    const std::vector<std::string> materials{"炎.png", "rock.obj"};
+    ASSERT_TRUE(packProject(work.path(), materials, out / "p.nbx").ok);
+    const auto packed = readFileBytes(out / "p.nbx");
+    ASSERT_TRUE(packed);
+    EXPECT_EQ(packed->rfind("NebrixData,3,2," + utf8ToCp932("炎.png") + ",", 0), 0u);
+    EXPECT_EQ(filesIn(out.path()), (std::set<std::string>{"p.nbx"}));  // no temporary left behind
+
+    const UnpackResult unpacked = unpackProject(out / "p.nbx", other.path(), "p.nbx");
+    ASSERT_TRUE(unpacked.result.ok) << unpacked.result.message;
+    EXPECT_EQ(unpacked.version, 3);
+    EXPECT_EQ(readFileBytes(other / "炎.png"), png);
+    EXPECT_EQ(readFileBytes(other / "rock.obj"), "v 1 2 3\n");
+    EXPECT_EQ(readFileBytes(other / "save.ini"), kIni);
+}
+
+TEST(ArchiveFiles, PackingTwiceGivesIdenticalBytes) {
+    TempDir work, out;
+    ASSERT_TRUE(writeFileBytes(work / "a.png", "pixels"));
+    ASSERT_TRUE(writeFileBytes(work / "save.ini", kIni));
+    const std::vector<std::string> materials{"a.png"};
+    ASSERT_TRUE(packProject(work.path(), materials, out / "1.nbx").ok);
+    ASSERT_TRUE(packProject(work.path(), materials, out / "2.nbx").ok);
+    EXPECT_EQ(readFileBytes(out / "1.nbx"), readFileBytes(out / "2.nbx"));
+}
+
+TEST(ArchiveFiles, AFailedPackLeavesThePreviousFileIntact) {
+    TempDir work, out;
+    ASSERT_TRUE(writeFileBytes(out / "p.nbx", "previous project"));
+    ASSERT_TRUE(writeFileBytes(work / "save.ini", kIni));
+    fs::create_symlink(work / "gone.png", work / "dangling.png");  // listed but cannot be read
+    const std::vector<std::string> materials{"dangling.png"};
+    const IoResult result = packProject(work.path(), materials, out / "p.nbx");
+    EXPECT_FALSE(result.ok);
+    EXPECT_NE(result.message.find("dangling.png"), std::string::npos);
+    EXPECT_EQ(readFileBytes(out / "p.nbx"), "previous project");
+    EXPECT_EQ(filesIn(out.path()), (std::set<std::string>{"p.nbx"}));
+
+    const std::vector<std::string> unstorable{"a,b.png"};
+    ASSERT_TRUE(writeFileBytes(work / "a,b.png", "x"));
+    EXPECT_FALSE(packProject(work.path(), unstorable, out / "p.nbx").ok);
+    EXPECT_FALSE(packProject(work.path(), {}, out / "missing-folder" / "p.nbx").ok);
+    EXPECT_EQ(readFileBytes(out / "p.nbx"), "previous project");
+}
+
+struct BadFile {
+    const char* label;
+    std::string bytes;
+    std::string message;
+};
+
+TEST(ArchiveFiles, BadFilesGiveTheirMessageAndWriteNothing) {
+    TempDir root;
+    const fs::path work = root / "work";
+    fs::create_directories(work);
+    ASSERT_TRUE(writeFileBytes(work / "keep.png", "mine"));
+    const std::string broken = persistence_text::kBrokenFile;
+    const std::string newer = persistence_text::kNewerVersion;
+    const std::vector<BadFile> files{
+        {"empty", "", broken},
+        {"other magic", archiveOf("RIFFData,3,0,"), broken},
+        {"version 4", archiveOf("NebrixData,4,0,"), newer},
+        {"version -1", archiveOf("NebrixData,-1,0,"), newer},
+        {"record past the end", "NebrixData,3,1,a.png,500,abc" + archiveOf(""), broken},
+        {"negative count", archiveOf("NebrixData,3,-2,"), broken},
+        {"slash", archiveOf("NebrixData,3,1,../escape.png,1,x"), broken},
+        {"dot dot", archiveOf("NebrixData,3,1,..,1,x"), broken},
+        {"absolute", archiveOf("NebrixData,3,1," + (root / "escape.png").string() + ",1,x"), broken},
+        {"empty name", archiveOf("NebrixData,3,1,,1,x"), broken},
+    };
+    for (const BadFile& file : files) {
+        ASSERT_TRUE(writeFileBytes(root / "bad.nbx", file.bytes));
+        const UnpackResult result = unpackProject(root / "bad.nbx", work, "bad.nbx");
+        EXPECT_FALSE(result.result.ok) << file.label;
+        EXPECT_EQ(result.result.message, file.message) << file.label;
+        EXPECT_EQ(result.result.caption, "Fulgrane3D") << file.label;
+        EXPECT_EQ(filesIn(root.path()), (std::set<std::string>{"bad.nbx", "work", "work/keep.png"})) << file.label;
+    }
+}
+
+TEST(ArchiveFiles, AnUnreadableFileNamesItsPath) {
+    TempDir root;
+    const UnpackResult result = unpackProject(root / "nope.nbx", root.path(), "/x/nope.nbx");
+    EXPECT_FALSE(result.result.ok);
+    EXPECT_EQ(result.result.message,
+              "「/x/nope.nbx」は存在しないか、他のアプリケーションで開いているため読み込めません。");
+    EXPECT_EQ(result.result.caption, "ファイル読み込みエラー");
+    EXPECT_FALSE(unpackProject(root.path(), root.path(), "folder").result.ok);
+}
+
+TEST(ArchiveFiles, AFailedWriteRemovesWhatTheUnpackWrote) {
+    TempDir root;
+    const fs::path work = root / "work";
+    fs::create_directories(work / "save.ini");  // a folder where the settings file must go
+    ASSERT_TRUE(writeFileBytes(root / "p.nbx", archiveOf("NebrixData,3,1,a.png,3,abc")));
+    const UnpackResult result = unpackProject(root / "p.nbx", work, "p.nbx");
+    EXPECT_FALSE(result.result.ok);
+    EXPECT_FALSE(fs::exists(work / "a.png"));
+}
+
+}  // namespace
+}  // namespace fg

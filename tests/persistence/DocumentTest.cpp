@@ -1,0 +1,228 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "TempDir.h"
+#include "persistence/FileBytes.h"
+#include "persistence/Messages.h"
+#include "persistence/OpenProject.h"
+#include "persistence/ProjectDocument.h"
+#include "persistence/SaveIni.h"
+
+namespace fg {
+namespace {
+
+namespace fs = std::filesystem;
+using test::TempDir;
+
+// The editor's view of a session: a state, its workspace and the hook calls.
+struct Session {
+    explicit Session(const fs::path& root) : workspace(*ScopedWorkspace::create(root)) {
+        g.workDir = workspace.path().string();
+        hooks.stopSimulation = [this] { calls.push_back("stop"); };
+        hooks.releaseMaterials = [this] { calls.push_back("release"); };
+    }
+    EditorState g;
+    ScopedWorkspace workspace;
+    DocumentHooks hooks;
+    std::vector<std::string> calls;
+};
+
+std::set<std::string> filesIn(const fs::path& dir) {
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir)) names.insert(entry.path().filename().string());
+    return names;
+}
+
+TEST(DocumentState, TitleShowsTheFileNameAndTheModifiedMark) {
+    EditorState g;
+    EXPECT_EQ(g.fileName, "無題.nbx");
+    EXPECT_FALSE(g.hasFileName);
+    EXPECT_EQ(titleText(g), "無題.nbx - Fulgrane3D");
+    g.isModified = true;
+    EXPECT_EQ(titleText(g), "無題.nbx* - Fulgrane3D");
+    g.fileName = "/home/u/effects/炎.nbx";
+    g.isModified = false;
+    EXPECT_EQ(titleText(g), "炎.nbx - Fulgrane3D");
+}
+
+TEST(DocumentSave, WritesPacksRemovesSaveIniAndMarksTheDocumentSaved) {
+    TempDir root;
+    Session session(root / "ws");
+    EditorState& g = session.g;
+    ASSERT_TRUE(writeFileBytes(fs::path(g.workDir) / "fire.png", "png bytes"));
+    g.isModified = true;
+    const std::string target = (root / "out.nbx").string();
+    const IoResult saved = saveProjectTo(g, target);
+    ASSERT_TRUE(saved.ok) << saved.message;
+    EXPECT_TRUE(g.hasFileName);
+    EXPECT_FALSE(g.isModified);
+    EXPECT_EQ(g.fileName, target);
+    EXPECT_FALSE(fs::exists(fs::path(g.workDir) / "save.ini"));
+    const auto bytes = readFileBytes(target);
+    ASSERT_TRUE(bytes);
+    EXPECT_EQ(bytes->rfind("NebrixData,3,1,fire.png,9,png bytessave.ini,", 0), 0u);
+    EXPECT_EQ(bytes->find("__dummy__"), std::string::npos);
+
+    // Saving again without a change gives the same bytes.
+    ASSERT_TRUE(saveProjectTo(g, target).ok);
+    EXPECT_EQ(readFileBytes(target), bytes);
+}
+
+TEST(DocumentSave, AFailedSaveKeepsTheDocumentStateAndTheOldFile) {
+    TempDir root;
+    Session session(root / "ws");
+    EditorState& g = session.g;
+    g.isModified = true;
+    ASSERT_TRUE(writeFileBytes(root / "old.nbx", "old"));
+    ASSERT_TRUE(writeFileBytes(fs::path(g.workDir) / "a,b.png", "x"));  // a name the archive cannot hold
+    const IoResult saved = saveProjectTo(g, (root / "old.nbx").string());
+    EXPECT_FALSE(saved.ok);
+    EXPECT_TRUE(g.isModified);
+    EXPECT_FALSE(g.hasFileName);
+    EXPECT_EQ(readFileBytes(root / "old.nbx"), "old");
+    EXPECT_FALSE(fs::exists(fs::path(g.workDir) / "save.ini"));
+}
+
+TEST(DocumentLoad, ReadsTheProjectIntoAFreshWorkspaceAndSelectsTheFirstNode) {
+    TempDir root;
+    const std::string file = (root / "p.nbx").string();
+    {
+        Session writer(root / "ws");
+        writer.g.project.fps = 24;
+        writer.g.tree.root().childAt(0)->setName("炎");
+        writer.g.tree.addChild(writer.g.tree.root()).setName("煙");
+        ASSERT_TRUE(writeFileBytes(fs::path(writer.g.workDir) / "tex.png", "t"));
+        ASSERT_TRUE(saveProjectTo(writer.g, file).ok);
+    }
+    Session session(root / "ws");
+    const fs::path before = session.workspace.path();
+    ASSERT_TRUE(writeFileBytes(before / "leftover.png", "old material"));
+    session.g.fileVersion = 1;
+    const IoResult loaded = loadProject(session.g, session.workspace, file, session.hooks);
+    ASSERT_TRUE(loaded.ok) << loaded.message;
+    EditorState& g = session.g;
+    EXPECT_EQ(session.calls, (std::vector<std::string>{"stop", "release"}));
+    EXPECT_NE(session.workspace.path(), before);
+    EXPECT_FALSE(fs::exists(before));
+    EXPECT_EQ(g.workDir, session.workspace.path().string());
+    EXPECT_TRUE(fs::exists(session.workspace.path() / "tex.png"));
+    EXPECT_FALSE(fs::exists(session.workspace.path() / "leftover.png"));
+    EXPECT_EQ(g.fileVersion, 3);
+    EXPECT_EQ(g.project.fps, 24);
+    ASSERT_EQ(g.tree.root().childCount(), 2);
+    EXPECT_EQ(g.tree.selected(), g.tree.root().childAt(0));
+    EXPECT_EQ(g.tree.selected()->m_name, "炎");
+    EXPECT_EQ(g.fileName, file);
+    EXPECT_TRUE(g.hasFileName);
+    EXPECT_FALSE(g.isModified);
+}
+
+TEST(DocumentLoad, AFailedLoadLeavesAFreshWorkspaceAnEmptyTreeAndNoSelection) {
+    TempDir root;
+    ASSERT_TRUE(writeFileBytes(root / "bad.nbx", "NebrixData,3,1,a.png,1,x"));  // no settings record
+    Session session(root / "ws");
+    session.g.project.fps = 12;
+    ASSERT_TRUE(writeFileBytes(session.workspace.path() / "m.png", "x"));
+    const IoResult loaded = loadProject(session.g, session.workspace, (root / "bad.nbx").string(), session.hooks);
+    EXPECT_FALSE(loaded.ok);
+    EXPECT_EQ(loaded.message, persistence_text::kBrokenFile);
+    EXPECT_EQ(session.g.tree.root().childCount(), 0);
+    EXPECT_EQ(session.g.tree.selected(), nullptr);
+    EXPECT_EQ(session.g.project.fps, 60);
+    EXPECT_FALSE(session.g.hasFileName);
+    EXPECT_EQ(filesIn(session.workspace.path()),
+              (std::set<std::string>{std::string(kDummyTextureName), std::string(kWorkspaceLockName)}));
+
+    const IoResult missing = loadProject(session.g, session.workspace, (root / "none.nbx").string(), session.hooks);
+    EXPECT_EQ(missing.caption, "ファイル読み込みエラー");
+}
+
+TEST(DocumentReset, RestoresSettingsAndViewsButKeepsTheFieldsThatSurviveAReset) {
+    TempDir root;
+    Session session(root / "ws");
+    EditorState& g = session.g;
+    g.project.frame = 5;
+    g.project.reverse = 1;
+    g.write.height = 3;
+    g.write.type = 1;
+    g.write.smooth = 9;
+    g.viewList.clear();
+    ASSERT_TRUE(resetWorkspace(g, session.workspace, session.hooks).ok);
+    EXPECT_EQ(g.project.frame, 60);
+    EXPECT_EQ(g.project.reverse, 1);
+    EXPECT_EQ(g.write.height, 3);
+    EXPECT_EQ(g.write.type, 1);
+    EXPECT_EQ(g.write.smooth, 2);
+    ASSERT_EQ(g.viewList.size(), 4u);
+    EXPECT_EQ(g.viewList[1].title, "斜め上");
+    EXPECT_EQ(g.viewList[3].title, "＜追加＞");
+}
+
+TEST(OpenForTool, OpensAnArchiveAFolderOrASaveIni) {
+    TempDir root;
+    const std::string file = (root / "p.nbx").string();
+    {
+        Session writer(root / "ws");
+        writer.g.tree.root().childAt(0)->m_shape.type = kShapeTrail;
+        writer.g.tree.root().childAt(0)->curve(kCurveWidth).setPoints({{0.0f, 40.0f}, {100.0f, 40.0f}});
+        ASSERT_TRUE(saveProjectTo(writer.g, file).ok);
+        fs::create_directories(root / "folder");
+        const auto loose = IniDocument::parse(
+            "[1]\r\nm_name=loose\r\nm_shape.type=4\r\ngraphPointNum0=2\r\ngraphPoint0-0_X=0\r\n"
+            "graphPoint0-0_Y=40\r\ngraphPoint0-1_X=100\r\ngraphPoint0-1_Y=40\r\n");
+        ASSERT_TRUE(writeIniFile(loose, root / "folder" / "save.ini", IniEncoding::Cp932));
+        ASSERT_TRUE(writeFileBytes(root / "folder" / "tex.png", "t"));
+    }
+    auto tool = ScopedWorkspace::create(root / "ws");
+    ASSERT_TRUE(tool);
+
+    EditorState fromArchive;
+    fromArchive.workDir = tool->path().string();
+    ASSERT_TRUE(openProjectForTool(fromArchive, file).ok);
+    EXPECT_EQ(fromArchive.fileVersion, 3);
+    EXPECT_EQ(fromArchive.tree.selected(), fromArchive.tree.root().childAt(0));
+    EXPECT_EQ(fromArchive.tree.selected()->curve(kCurveWidth).points()[0].y, 40.0f);
+
+    // The override makes the trail swap of version 2 files happen.
+    EditorState asVersion2;
+    asVersion2.workDir = tool->path().string();
+    ASSERT_TRUE(openProjectForTool(asVersion2, file, 2).ok);
+    EXPECT_EQ(asVersion2.fileVersion, 2);
+    EXPECT_EQ(asVersion2.tree.selected()->curve(kCurveSize).points()[0].y, 40.0f);
+
+    EditorState fromFolder;
+    ASSERT_TRUE(openProjectForTool(fromFolder, (root / "folder").string()).ok);
+    EXPECT_EQ(fromFolder.workDir, (root / "folder").string());
+    EXPECT_EQ(fromFolder.tree.selected()->m_name, "loose");
+    EXPECT_EQ(fromFolder.tree.selected()->curve(kCurveWidth).points()[0].y, 40.0f);
+
+    EditorState fromIni;
+    fromIni.workDir = tool->path().string();
+    ASSERT_TRUE(openProjectForTool(fromIni, (root / "folder" / "save.ini").string(), 1).ok);
+    EXPECT_EQ(fromIni.tree.selected()->curve(kCurveSize).points()[0].y, 40.0f);
+    EXPECT_TRUE(fs::exists(tool->path() / "tex.png"));  // materials copied into the tool's workspace
+}
+
+TEST(OpenForTool, FailuresCarryTheEditorsMessageAndLeaveNoTree) {
+    TempDir root;
+    auto tool = ScopedWorkspace::create(root / "ws");
+    ASSERT_TRUE(writeFileBytes(root / "v4.nbx", "NebrixData,4,0,save.ini,0,"));
+    EditorState g;
+    g.workDir = tool->path().string();
+    const OpenProjectResult newer = openProjectForTool(g, (root / "v4.nbx").string());
+    EXPECT_FALSE(newer.ok);
+    EXPECT_EQ(newer.message, persistence_text::kNewerVersion);
+    EXPECT_EQ(g.tree.root().childCount(), 0);
+    EXPECT_EQ(g.tree.selected(), nullptr);
+
+    const OpenProjectResult missing = openProjectForTool(g, (root / "empty-folder").string());
+    EXPECT_FALSE(missing.ok);
+    EXPECT_NE(missing.message.find("empty-folder"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace fg
