@@ -1,0 +1,35 @@
+#include "simulation/EffectTable.h"
+
+namespace fg {
+
+void EffectTable::load(const Node& root, std::int32_t effectFrames) {
+    m_nodes.clear();
+    add(root, kNoNode);
+    EffectNode& top = m_nodes[kRoot];
+    top.isRoot = true;
+    // The root particle lives exactly as long as the effect. Only the copy
+    // changes: the root node itself stays at its defaults.
+    top.params.m_kill.span = effectFrames;
+}
+
+void EffectTable::add(const Node& node, NodeIndex parent) {
+    const auto index = static_cast<NodeIndex>(m_nodes.size());
+    EffectNode entry;
+    entry.source = &node;
+    entry.id = node.m_ID;
+    entry.params = node;  // the NodeParams part
+    entry.parent = parent;
+    m_nodes.push_back(std::move(entry));
+    if (parent != kNoNode) m_nodes[parent].children.push_back(index);
+    for (const auto& child : node.m_children) add(*child, index);
+}
+
+NodeIndex EffectTable::find(std::int32_t id, NodeIndex hint) const {
+    if (hint < m_nodes.size() && m_nodes[hint].id == id) return hint;
+    for (NodeIndex i = 0; i < m_nodes.size(); ++i) {
+        if (m_nodes[i].id == id) return i;
+    }
+    return kNoNode;
+}
+
+}  // namespace fg

@@ -1,0 +1,68 @@
+#include "simulation/Emission.h"
+
+#include "simulation/Motion.h"
+#include "simulation/Simulation.h"
+#include "simulation/Spawn.h"
+
+namespace fg {
+namespace {
+
+// The number of particles one emission makes, stored in the parent.
+std::int32_t drawCount(Simulation& simulation, const TimingParams& timing, ParticleIndex parent) {
+    const std::int32_t n =
+        truncToInt(static_cast<float>(timing.num) * simulation.random().spread(timing.num_err));
+    simulation.particles()[parent].emitCount = static_cast<std::uint32_t>(n);
+    return n;
+}
+
+ParticleIndex spawnChild(Simulation& simulation, NodeIndex childNode, ParticleIndex parent, std::uint32_t i) {
+    ParticleList& list = simulation.particles();
+    list[parent].emitIndex = i;
+    const Mat4& preset = simulation.presets().forDir(simulation.effect()[childNode].params.m_shape.dir);
+    Particle child = spawnParticle(simulation.effect(), simulation.random(), childNode, &list[parent], preset);
+    child.parent = parent;
+    return list.append(std::move(child));
+}
+
+// The clock an emission window is measured on; false for kinds that do not
+// emit during the parent's life.
+bool emissionClock(const Simulation& simulation, std::int32_t type, ParticleIndex parent, std::uint32_t& t) {
+    switch (type) {
+        case kTimingAbsolute: t = simulation.frame(); return true;
+        case kTimingParentFrames: t = simulation.particles()[parent].age; return true;
+        default: return false;
+    }
+}
+
+}  // namespace
+
+void emitDuringLife(Simulation& simulation, NodeIndex childNode, ParticleIndex parent) {
+    const TimingParams& timing = simulation.effect()[childNode].params.m_timing;
+    if (timing.often == 0) return;
+    std::uint32_t t = 0;
+    if (!emissionClock(simulation, timing.type, parent, t)) return;
+    const auto start = static_cast<std::uint32_t>(timing.start);
+    const auto end = static_cast<std::uint32_t>(timing.end);
+    if (t < start || t > end) return;
+
+    const std::int32_t interval =
+        truncToInt(static_cast<float>(timing.often) * simulation.random().spread(timing.often_err));
+    if (interval != 0 && (t - start) % static_cast<std::uint32_t>(interval) != 0) return;
+
+    const std::int32_t n = drawCount(simulation, timing, parent);
+    for (std::int32_t i = 0; i < n; ++i) spawnChild(simulation, childNode, parent, static_cast<std::uint32_t>(i));
+}
+
+void emitAtDeath(Simulation& simulation, NodeIndex childNode, ParticleIndex parent) {
+    const TimingParams& timing = simulation.effect()[childNode].params.m_timing;
+    if (timing.type != kTimingParentDeath) return;
+    const std::int32_t n = drawCount(simulation, timing, parent);
+    for (std::int32_t i = 0; i < n; ++i) {
+        const ParticleIndex child = spawnChild(simulation, childNode, parent, static_cast<std::uint32_t>(i));
+        updateParticle(simulation, child);  // a death reported here is ignored
+        simulation.particles()[child].parent = kNoParticle;
+        simulation.particles().moveBehindItsChildren(child);
+    }
+}
+
+}  // namespace fg

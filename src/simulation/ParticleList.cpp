@@ -1,0 +1,72 @@
+#include "simulation/ParticleList.h"
+
+#include <algorithm>
+
+namespace fg {
+
+ParticleIndex ParticleList::append(Particle particle) {
+    m_items.push_back(std::move(particle));
+    ++m_live;
+    return static_cast<ParticleIndex>(m_items.size() - 1);
+}
+
+ParticleIndex ParticleList::moveBehindItsChildren(ParticleIndex index) {
+    const auto last = static_cast<ParticleIndex>(m_items.size() - 1);
+    if (index == last) return index;
+    std::rotate(m_items.begin() + index, m_items.begin() + index + 1, m_items.end());
+    for (ParticleIndex i = index; i < last; ++i) {
+        if (m_items[i].parent == index) m_items[i].parent = last;
+    }
+    return last;
+}
+
+void ParticleList::remove(ParticleIndex index) {
+    Particle& p = m_items[index];
+    if (!p.alive) return;
+    p.alive = false;
+    p.trail = {};
+    --m_live;
+}
+
+void ParticleList::clear() {
+    m_items.clear();
+    m_live = 0;
+}
+
+void ParticleList::compact(bool force) {
+    const std::size_t dead = m_items.size() - m_live;
+    if (dead == 0) return;
+    // A quarter of dead slots keeps the walk cheap and each survivor moves
+    // about once per three quarters of the list's turnover.
+    if (!force && dead * 4 < m_items.size()) return;
+    m_order.clear();
+    for (ParticleIndex i = 0; i < m_items.size(); ++i)
+        if (m_items[i].alive) m_order.push_back(i);
+    applyOrder();
+}
+
+void ParticleList::sortByCameraDistance() {
+    m_order.clear();
+    for (ParticleIndex i = 0; i < m_items.size(); ++i)
+        if (m_items[i].alive) m_order.push_back(i);
+    std::stable_sort(m_order.begin(), m_order.end(), [this](ParticleIndex a, ParticleIndex b) {
+        return m_items[a].cameraDistance < m_items[b].cameraDistance;
+    });
+    applyOrder();
+}
+
+void ParticleList::applyOrder() {
+    m_newIndex.assign(m_items.size(), kNoParticle);
+    for (ParticleIndex k = 0; k < m_order.size(); ++k) m_newIndex[m_order[k]] = k;
+    m_spare.clear();
+    for (ParticleIndex old : m_order) {
+        Particle& p = m_items[old];
+        if (p.parent != kNoParticle) p.parent = m_newIndex[p.parent];  // a dead parent maps to none
+        m_spare.push_back(std::move(p));
+    }
+    m_items.swap(m_spare);
+    m_spare.clear();
+    m_live = static_cast<std::uint32_t>(m_items.size());
+}
+
+}  // namespace fg

@@ -1,0 +1,42 @@
+#pragma once
+// What the renderer needs to draw one particle: its world matrix, the
+// cylinder's ring scalings and the texture-animation transform.
+
+#include "model/NodeParams.h"
+#include "simulation/Math.h"
+#include "simulation/Particle.h"
+
+namespace fg {
+
+// The camera matrices a draw depends on.
+struct CameraMatrices {
+    Mat4 view = Mat4::identity();
+    Mat4 billboard = Mat4::identity();  // the camera's rotation, turning quads towards it
+};
+
+// The camera's billboard matrix: the inverse of the view rotation looking
+// from the origin along target − eye.
+Mat4 billboardMatrix(Vec3f eye, Vec3f target, Vec3f up);
+
+// World = S · P · orientation · D · selfRotation · B · T for the particle,
+// refreshing its selfRotation. `camera` may be null outside drawing;
+// `billboard` is true only for the "２Ｄ" shape. The cylinder leaves S out
+// (its size goes to the ring scalings).
+Mat4 particleWorldMatrix(Particle& particle, const NodeParams& params, const Particle* parent,
+                         const CameraMatrices* camera, bool billboard);
+
+// The facing rotation that turns the model's −Z axis onto the travel
+// direction s (unit length, or zero).
+Mat4 facingRotation(Vec3f s);
+
+struct CylinderScales {
+    Mat4 bottom;  // bottom ring radius
+    Mat4 top;     // top ring radius and length
+};
+CylinderScales cylinderScales(const Particle& particle);
+
+// The texture transform for this draw, computed from the cell the previous
+// draw left, then advances the cell for the next draw.
+Mat4 textureTransform(Particle& particle, const TextureParams& texture);
+
+}  // namespace fg

@@ -1,0 +1,78 @@
+#pragma once
+// The owner of every live particle: restarts the effect, advances it one
+// frame per step and wraps around after the project's last frame.
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+
+#include "model/EditorState.h"
+#include "model/ProjectSettings.h"
+#include "simulation/EffectTable.h"
+#include "simulation/OrientationPresets.h"
+#include "simulation/ParameterChannel.h"
+#include "simulation/ParticleList.h"
+#include "simulation/Random.h"
+
+namespace fg {
+
+// The millisecond clock the step rate is measured with.
+using MillisecondClock = std::function<std::uint32_t()>;
+std::uint32_t steadyMilliseconds();
+
+class Simulation {
+public:
+    // Reads the effect and the project settings from `g` and restarts.
+    explicit Simulation(const EditorState& g, MillisecondClock clock = steadyMilliseconds);
+
+    // Takes the effect's current structure, parameters and project settings
+    // from the editor state, then starts again at frame 1 with only the root
+    // particle. Editor thread, while the worker is stopped.
+    void restart();
+
+    // Simulates one frame. Returns true when it restarted the effect first
+    // because the last frame had passed. While `stepHold` is set the walk over
+    // the particles stops where it is.
+    bool step(const std::atomic<bool>* stepHold = nullptr);
+
+    void clearParticles();
+
+    // The frame the next step simulates, counted from 1.
+    std::uint32_t frame() const { return m_frame; }
+    // Steps completed in the last whole second.
+    int stepRate() const { return m_stepRate; }
+
+    ParticleList& particles() { return m_particles; }
+    const ParticleList& particles() const { return m_particles; }
+    EffectTable& effect() { return m_effect; }
+    const EffectTable& effect() const { return m_effect; }
+    const EffectNode& nodeOf(const Particle& p) const { return m_effect[p.node]; }
+    // The project settings as of the last restart().
+    const ProjectSettings& project() const { return m_project; }
+    const OrientationPresets& presets() const { return m_presets; }
+    Random& random() { return m_random; }
+    // Where the editor publishes parameter edits for the next step.
+    ParameterChannel& parameters() { return m_parameters; }
+
+private:
+    void restartEffect();
+    void retire(ParticleIndex index);
+    void measureStepRate();
+
+    const EditorState& m_g;
+    MillisecondClock m_clock;
+    ProjectSettings m_project;
+    EffectTable m_effect;
+    ParameterChannel m_parameters;
+    OrientationPresets m_presets;
+    ParticleList m_particles;
+    Random m_random;
+    std::uint32_t m_frame = 1;
+
+    bool m_rateStarted = false;
+    std::uint32_t m_rateStart = 0;
+    int m_rateCount = 0;
+    int m_stepRate = 0;
+};
+
+}  // namespace fg

@@ -1,0 +1,209 @@
+// The frame loop: restart, wrap-around, replay, parameter hand-over, the
+// step hold, the step rate and the particle list's bookkeeping.
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+
+#include "SimulationTestSupport.h"
+
+namespace fg {
+namespace {
+
+// A lively effect: sprays from a box, children at death, gravity, spread.
+EditorState livelyState() {
+    EditorState g = test::rootOnlyState();
+    g.project.frame = 30;
+    g.project.randomSeed = 7;
+    Node& a = g.tree.addChild(g.tree.root());
+    a.m_timing.end = 20;
+    a.m_timing.num = 3;
+    a.m_timing.num_err = 60;
+    a.m_emitter.size = {1.0f, 2.0f, 3.0f};
+    a.m_move.speed = 4;
+    a.m_move.speed_err = 50;
+    a.m_move.gravity = 10;
+    a.m_kill.span = 8;
+    a.m_kill.span_err = 50;
+    a.m_rotate.angle = 45;
+    a.m_rotate.dir = kRotateRandom;
+    Node& b = g.tree.addChild(a);
+    b.m_timing.type = kTimingParentDeath;
+    b.m_timing.num = 2;
+    b.m_emitter.type = kEmitterSphere;
+    b.m_emitter.size = {0.5f, 0.5f, 0.5f};
+    b.m_kill.span = 4;
+    b.m_color.isAlphaParent = 1;
+    return g;
+}
+
+TEST(SimulationFrames, SixtyFramesThenFrameOneAgain) {
+    EditorState g = test::rootOnlyState();
+    Simulation sim(g);
+    EXPECT_EQ(sim.frame(), 1u);
+    for (std::uint32_t f = 1; f <= 60; ++f) {
+        EXPECT_FALSE(sim.step()) << f;
+        EXPECT_EQ(sim.frame() - 1, f);  // the frame that step simulated
+    }
+    EXPECT_TRUE(sim.step());
+    EXPECT_EQ(sim.frame() - 1, 1u);
+    EXPECT_EQ(test::liveParticles(sim).size(), 1u);
+    EXPECT_EQ(test::liveParticles(sim)[0]->age, 1u);
+}
+
+TEST(SimulationFrames, RestartLeavesOnlyTheRootAtFrameOne) {
+    EditorState g = livelyState();
+    Simulation sim(g);
+    for (int i = 0; i < 10; ++i) sim.step();
+    EXPECT_GT(sim.particles().size(), 1u);
+    sim.restart();
+    EXPECT_EQ(sim.frame(), 1u);
+    ASSERT_EQ(sim.particles().size(), 1u);
+    EXPECT_TRUE(sim.nodeOf(*test::liveParticles(sim)[0]).isRoot);
+    EXPECT_EQ(test::liveParticles(sim)[0]->life, 30u);
+}
+
+TEST(SimulationReplay, EveryLoopAndEveryRunReplaysTheSameParticles) {
+    EditorState g = livelyState();
+    Simulation sim(g);
+    std::vector<std::string> first;
+    for (int i = 0; i < 30; ++i) {
+        sim.step();
+        first.push_back(test::outputLine(sim));
+    }
+    for (int i = 0; i < 30; ++i) {
+        sim.step();
+        EXPECT_EQ(test::outputLine(sim), first[static_cast<std::size_t>(i)]) << "frame " << i + 1;
+    }
+    Simulation again(g);
+    for (int i = 0; i < 30; ++i) {
+        again.step();
+        EXPECT_EQ(test::outputLine(again), first[static_cast<std::size_t>(i)]);
+    }
+    EXPECT_GT(first[10].size(), 200u);  // the effect is not empty
+}
+
+TEST(SimulationReplay, AnotherSeedGivesAnotherPattern) {
+    EditorState g = livelyState();
+    Simulation a(g);
+    g.project.randomSeed = 8;
+    Simulation b(g);
+    for (int i = 0; i < 5; ++i) {
+        a.step();
+        b.step();
+    }
+    EXPECT_NE(test::outputLine(a), test::outputLine(b));
+}
+
+TEST(SimulationParameters, EditsReachTheNextStepOnlyOncePublished) {
+    EditorState g = test::rootOnlyState();
+    Node& node = test::addQuietNode(g, g.tree.root());
+    node.m_move.isOneWay = 1;
+    node.m_move.dirX = 0.0f;
+    node.m_move.speed = 50;  // one unit per frame
+    Simulation sim(g);
+    sim.step();
+    node.m_move.speed = 100;  // not yet published: the copy still says 50
+    sim.step();
+    EXPECT_FLOAT_EQ(test::particlesOf(sim, node.m_ID)[0]->displacement.y, 1.0f);
+    sim.parameters().publish(g.tree.root());
+    sim.step();
+    EXPECT_FLOAT_EQ(test::particlesOf(sim, node.m_ID)[0]->displacement.y, 2.0f);
+    EXPECT_EQ(sim.frame(), 4u);  // no restart
+}
+
+TEST(SimulationParameters, PublishedRootAndUnknownNodesAreIgnored) {
+    EditorState g = test::rootOnlyState();
+    g.project.frame = 40;
+    test::addQuietNode(g, g.tree.root());
+    Simulation sim(g);
+    Node& late = g.tree.addChild(g.tree.root());  // structure change without restart
+    late.m_ID = 99;
+    sim.parameters().publish(g.tree.root());
+    sim.step();
+    EXPECT_EQ(sim.effect().size(), 2u);
+    EXPECT_EQ(sim.effect()[EffectTable::kRoot].params.m_kill.span, 40);
+}
+
+TEST(SimulationHold, StepHoldStopsTheWalkButTheFrameAdvances) {
+    EditorState g = livelyState();
+    Simulation sim(g);
+    sim.step();
+    const std::string before = test::outputLine(sim);
+    std::atomic<bool> hold{true};
+    sim.step(&hold);
+    EXPECT_EQ(sim.frame(), 3u);
+    // Nothing was updated: the same particles with the same ages.
+    std::string after;
+    appendSimulateLine(sim, 1, after);
+    EXPECT_EQ(after, before);
+}
+
+TEST(SimulationRate, CountsStepsWithinEachSecond) {
+    EditorState g = test::rootOnlyState();
+    std::uint32_t now = 5000;
+    Simulation sim(g, [&now] { return now; });
+    for (int i = 0; i < 50; ++i) {
+        sim.step();
+        now += 20;
+    }
+    EXPECT_EQ(sim.stepRate(), 0);  // the first second is not over
+    sim.step();                    // at +1000 ms: 50 steps in that second
+    EXPECT_EQ(sim.stepRate(), 50);
+    now += 40;
+    for (int i = 0; i < 25; ++i) {
+        sim.step();
+        now += 40;
+    }
+    EXPECT_EQ(sim.stepRate(), 25);
+}
+
+TEST(SimulationList, ParentLinksSurviveDeathsAndCompaction) {
+    EditorState g = test::rootOnlyState();
+    Node& shortLived = test::addQuietNode(g, g.tree.root(), 2);
+    shortLived.m_timing.end = 100;
+    shortLived.m_timing.num = 5;
+    Node& keeper = test::addQuietNode(g, g.tree.root(), 100);
+    keeper.m_timing.start = 1;
+    keeper.m_timing.end = 1;
+    Node& child = test::addQuietNode(g, keeper);
+    child.m_timing.end = 100;
+    child.m_move.isFollow = 1;
+    Simulation sim(g);
+    for (int i = 0; i < 20; ++i) sim.step();
+    const Particle* k = test::particlesOf(sim, keeper.m_ID).at(0);
+    const auto children = test::particlesOf(sim, child.m_ID);
+    ASSERT_EQ(children.size(), 20u);
+    for (const Particle* c : children) EXPECT_EQ(sim.particles().parentOf(*c), k);
+    EXPECT_EQ(test::particlesOf(sim, shortLived.m_ID).size(), 10u);  // 5 a frame, 2 frames each
+}
+
+TEST(SimulationList, DyingParentLeavesItsChildrenWithoutParentAtOnce) {
+    EditorState g = test::rootOnlyState();
+    Node& parent = test::addQuietNode(g, g.tree.root(), 3);
+    Node& child = test::addQuietNode(g, parent);
+    child.m_timing.end = 100;
+    Simulation sim(g);
+    for (int i = 0; i < 3; ++i) sim.step();
+    ASSERT_EQ(test::particlesOf(sim, child.m_ID).size(), 3u);
+    sim.step();
+    for (const Particle* c : test::particlesOf(sim, child.m_ID)) EXPECT_EQ(sim.particles().parentOf(*c), nullptr);
+    const std::string line = test::outputLine(sim);
+    EXPECT_NE(line.find("[2,-1,"), std::string::npos);
+    EXPECT_EQ(line.find("[2,1,"), std::string::npos);
+}
+
+TEST(SimulationBounds, ZeroOrNegativeEffectLengthsDoNotHang) {
+    EditorState g = test::rootOnlyState();
+    g.project.frame = 0;
+    Simulation sim(g);
+    EXPECT_TRUE(sim.step());  // frame 1 > 0: restart every step
+    EXPECT_TRUE(sim.step());
+    g.project.frame = -5;  // the root has no life and dies at once
+    sim.restart();
+    EXPECT_FALSE(sim.step());
+    EXPECT_TRUE(sim.particles().empty());
+}
+
+}  // namespace
+}  // namespace fg

@@ -1,0 +1,192 @@
+// The preview worker: frame pacing, its flags, start and stop, remake, and
+// parameter edits arriving while it runs (run under ThreadSanitizer too).
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <mutex>
+#include <thread>
+
+#include "SimulationTestSupport.h"
+#include "simulation/Worker.h"
+
+namespace fg {
+namespace {
+
+using namespace std::chrono_literals;
+
+TEST(FramePacing, DueAfterAFrameKeepingTheOvershoot) {
+    FramePacer pacer;
+    EXPECT_FALSE(pacer.frameDue(1000, 60));  // the first pass starts the clock
+    EXPECT_FALSE(pacer.frameDue(1016, 60));  // 16 × 60 = 960 < 1000
+    EXPECT_TRUE(pacer.frameDue(1017, 60));   // 1020: overshoot 20 / 60 = 0 ms → last 1017
+    EXPECT_FALSE(pacer.frameDue(1033, 60));  // 960
+    EXPECT_TRUE(pacer.frameDue(1037, 60));   // 1200: overshoot 200 / 60 = 3 ms → last 1034
+    EXPECT_FALSE(pacer.frameDue(1050, 60));  // 16 × 60 = 960
+    EXPECT_TRUE(pacer.frameDue(1051, 60));
+}
+
+TEST(FramePacing, BehindByAWholeFrameDropsTheBacklog) {
+    FramePacer pacer;
+    pacer.frameDue(1000, 60);
+    // 100 ms late: 6000 − 1000 = 5000 → 83 ms overshoot, a frame or more: last ← now.
+    EXPECT_TRUE(pacer.frameDue(1100, 60));
+    EXPECT_FALSE(pacer.frameDue(1105, 60));  // no step back to back to catch up
+    EXPECT_FALSE(pacer.frameDue(1116, 60));
+    EXPECT_TRUE(pacer.frameDue(1117, 60));
+}
+
+TEST(FramePacing, NoRateNoFrames) {
+    FramePacer pacer;
+    pacer.frameDue(0, 0);
+    EXPECT_FALSE(pacer.frameDue(100000, 0));
+    EXPECT_FALSE(pacer.frameDue(200000, -30));
+}
+
+// Counts what the worker does on each pass and records, on the worker
+// thread, the speed the simulation is using.
+class RecordingView : public WorkerView {
+public:
+    explicit RecordingView(const Simulation& sim, NodeIndex watched = 1) : m_sim(sim), m_watched(watched) {}
+    void drawPreview() override {
+        ++previews;
+        if (m_sim.effect().size() > m_watched) seenSpeed.store(m_sim.effect()[m_watched].params.m_move.speed);
+        frame.store(m_sim.frame());
+    }
+    void runExport() override { ++exports; }
+
+    std::atomic<int> previews{0};
+    std::atomic<int> exports{0};
+    std::atomic<std::int32_t> seenSpeed{-1};
+    std::atomic<std::uint32_t> frame{0};
+
+private:
+    const Simulation& m_sim;
+    NodeIndex m_watched;
+};
+
+// A clock that runs 20 ms per reading: at 60 fps every pass is due.
+MillisecondClock fastClock() {
+    auto now = std::make_shared<std::atomic<std::uint32_t>>(0);
+    return [now] { return now->fetch_add(20); };
+}
+
+template <class Pred>
+bool waitFor(Pred pred) {
+    const auto end = std::chrono::steady_clock::now() + 5s;
+    while (std::chrono::steady_clock::now() < end) {
+        if (pred()) return true;
+        std::this_thread::sleep_for(2ms);
+    }
+    return pred();
+}
+
+TEST(Worker, StepsAndDrawsUntilStoppedAndCanStartAgain) {
+    EditorState g = test::rootOnlyState();
+    Simulation sim(g);
+    WorkerFlags flags;
+    RecordingView view(sim);
+    SimulationWorker worker(sim, flags, &view, fastClock());
+    worker.start();
+    EXPECT_TRUE(worker.isRunning());
+    ASSERT_TRUE(waitFor([&] { return view.frame.load() > 5; }));
+    worker.stop();
+    EXPECT_FALSE(worker.isRunning());
+    const int previews = view.previews.load();
+    std::this_thread::sleep_for(30ms);
+    EXPECT_EQ(view.previews.load(), previews);  // really stopped
+    worker.start();
+    EXPECT_TRUE(waitFor([&] { return view.previews.load() > previews; }));
+    worker.stop();
+}
+
+TEST(Worker, HoldFlagsAndExportMode) {
+    EditorState g = test::rootOnlyState();
+    Simulation sim(g);
+    WorkerFlags flags;
+    RecordingView view(sim);
+    SimulationWorker worker(sim, flags, &view, fastClock());
+
+    flags.idleHold = true;  // neither step nor draw
+    worker.start();
+    std::this_thread::sleep_for(40ms);
+    EXPECT_EQ(view.previews.load(), 0);
+    flags.idleHold = false;
+    flags.stepHold = true;  // draw without stepping
+    ASSERT_TRUE(waitFor([&] { return view.previews.load() > 3; }));
+    EXPECT_EQ(view.frame.load(), 1u);
+    flags.stepHold = false;
+    flags.exportMode = true;  // export instead of the preview
+    ASSERT_TRUE(waitFor([&] { return view.exports.load() > 3; }));
+    worker.stop();
+    EXPECT_GT(sim.frame(), 1u);
+}
+
+TEST(Worker, WithoutAViewNothingRuns) {
+    EditorState g = test::rootOnlyState();
+    Simulation sim(g);
+    WorkerFlags flags;
+    SimulationWorker worker(sim, flags, nullptr, fastClock());
+    worker.start();
+    std::this_thread::sleep_for(30ms);
+    worker.stop();
+    EXPECT_EQ(sim.frame(), 1u);
+}
+
+TEST(Worker, RemakeRestartsWithTheNextSeed) {
+    EditorState g = test::rootOnlyState();
+    g.project.randomSeed = 41;
+    Simulation sim(g);
+    WorkerFlags flags;
+    RecordingView view(sim);
+    SimulationWorker worker(sim, flags, &view, fastClock());
+    worker.start();
+    ASSERT_TRUE(waitFor([&] { return view.frame.load() > 3; }));
+    remakeEffect(g, worker, sim);
+    EXPECT_EQ(g.project.randomSeed, 42);
+    EXPECT_TRUE(worker.isRunning());
+    worker.stop();
+    EXPECT_EQ(sim.project().randomSeed, 42);
+}
+
+// The editor thread edits and publishes as fast as it can while the worker
+// steps: every edit lands whole, and the last one reaches the running
+// simulation without a restart.
+TEST(Worker, ParameterEditsReachTheRunningSimulation) {
+    EditorState g = test::rootOnlyState();
+    g.project.frame = 1000000;  // no wrap-around restart during the test
+    Node& node = g.tree.addChild(g.tree.root());
+    node.m_timing.end = 1000000;
+    node.m_timing.num = 4;
+    node.m_kill.span = 30;
+    node.m_move.isOneWay = 1;
+    node.m_move.speed = 1;
+    Simulation sim(g);
+    WorkerFlags flags;
+    RecordingView view(sim);
+    SimulationWorker worker(sim, flags, &view, fastClock());
+    worker.start();
+
+    for (std::int32_t i = 1; i <= 2000; ++i) {
+        node.m_move.speed = i;
+        node.m_move.dirY = static_cast<float>(i % 360);
+        node.m_scale.max = 5 + i % 20;
+        node.m_texture.name = i % 2 ? "a rather long material name that needs the heap" : "short";
+        if (i % 100 == 0) {
+            node.curve(kCurveSize).setPoints({{0, 0}, {50, static_cast<float>(i % 100)}, {100, 0}});
+            node.curve(kCurveSize).rebuild();
+        }
+        sim.parameters().publish(g.tree.root());
+        if (i % 200 == 0) std::this_thread::sleep_for(1ms);
+    }
+    const std::uint32_t frameAtLastEdit = view.frame.load();
+    EXPECT_TRUE(waitFor([&] { return view.seenSpeed.load() == 2000; }));
+    worker.stop();
+    EXPECT_GE(sim.frame(), frameAtLastEdit);  // no restart on the way
+    EXPECT_GT(sim.frame(), 2u);
+    EXPECT_EQ(sim.effect()[1].params.m_scale.max, 5 + 2000 % 20);
+}
+
+}  // namespace
+}  // namespace fg
