@@ -1,0 +1,30 @@
+#include "render/LineProgram.h"
+
+#include "render/ShaderBuild.h"
+
+namespace fg {
+
+namespace {
+
+constexpr ShaderEntry kVS{"VS", ShaderStage::Vertex, "Line.hlsl 【VS】", "バーテックスシェーダー作成失敗"};
+constexpr ShaderEntry kPS{"PS", ShaderStage::Pixel, "Line.hlsl 【PS】", "ピクセルシェーダー作成失敗"};
+
+}  // namespace
+
+std::unique_ptr<LineProgram> LineProgram::load(RenderError* error) {
+    return load(programSource("Line.glsl"), error);
+}
+
+std::unique_ptr<LineProgram> LineProgram::load(const std::string& source, RenderError* error) {
+    std::unique_ptr<LineProgram> result(new LineProgram());
+    result->m_program = buildProgram(source, kVS, kPS, error);
+    if (!result->m_program) return nullptr;
+    return result;
+}
+
+void LineProgram::use(const LineConstants& constants) {
+    glUseProgram(m_program.id());
+    m_constants.write(constants);
+}
+
+}  // namespace fg

@@ -1,0 +1,50 @@
+#include "render/ParticleDraws.h"
+
+#include "simulation/ParticleTransforms.h"
+
+namespace fg {
+
+namespace {
+
+Vec3f diagonal(const Mat4& m) { return Vec3f{m.m[0][0], m.m[1][1], m.m[2][2]}; }
+
+}  // namespace
+
+std::optional<ParticleDraw> particleDraw(Simulation& simulation, Particle& particle, const Camera& camera,
+                                         const DrawAssets& assets) {
+    const NodeParams& params = simulation.nodeOf(particle).params;
+    if (params.m_isDraw == 0) return std::nullopt;
+    const int type = params.m_shape.type;
+    Primitive* mesh = assets.shape(type);
+    if (!mesh) return std::nullopt;
+
+    const CameraMatrices matrices{camera.view, camera.billboard()};
+    const Particle* parent = simulation.particles().parentOf(particle);
+    const Mat4 world = particleWorldMatrix(particle, params, parent, &matrices, type == kShape2D);
+    Vec3f bottom{1.0f, 1.0f, 1.0f};
+    Vec3f top{1.0f, 1.0f, 1.0f};
+    if (type == kShapeCylinder) {
+        const CylinderScales rings = cylinderScales(particle);
+        bottom = diagonal(rings.bottom);
+        top = diagonal(rings.top);
+    }
+    const Mat4 texMatrix = textureTransform(particle, params.m_texture);
+    const float colour[4] = {particle.colour.r, particle.colour.g, particle.colour.b, particle.colour.a};
+
+    ParticleDraw draw;
+    draw.mesh = mesh;
+    draw.texture = assets.texture(params.m_texture.ID);
+    draw.isAdd = params.m_texture.isAdd != 0;
+    draw.underCut = params.m_shape.isUnderCut != 0;
+    if (type == kShapeTrail) {
+        // The ribbon is built in world space.
+        draw.instance = makeInstance(Mat4::identity(), colour, texMatrix, bottom, top);
+        draw.trail = particle.trail;
+        draw.changingThickness = params.m_scale.trailThickChange != 0;
+    } else {
+        draw.instance = makeInstance(world, colour, texMatrix, bottom, top);
+    }
+    return draw;
+}
+
+}  // namespace fg

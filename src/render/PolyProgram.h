@@ -1,0 +1,68 @@
+#pragma once
+// The Poly program family that draws every particle mesh: two vertex
+// entries, six pixel entries and the table choosing a pixel entry per pass.
+
+#include <array>
+#include <memory>
+#include <string>
+
+#include "render/GlHandle.h"
+#include "render/RenderError.h"
+#include "render/UniformBlock.h"
+#include "simulation/Math.h"
+
+namespace fg {
+
+struct PolyConstants {
+    Mat4 g_mWVP;
+    Mat4 g_mW;
+    Mat4 g_mTex;
+    Mat4 g_mScreen;
+    float g_mColor[4];
+    Mat4 g_mBottomScale;
+    Mat4 g_mTopScale;
+    float g_underCut[4];
+};
+static_assert(sizeof(PolyConstants) == 416);
+
+// Per-instance inputs of one particle. A lone draw uses identityInstance();
+// a batch carries one of these per particle.
+struct PolyInstance {
+    float world[16];        // rows of the world matrix
+    float color[4];
+    float texLinear[4];     // texture transform m00, m01, m10, m11
+    float texOffset[4];     // texture transform m30, m31, 0, 0
+    float bottomScale[4];   // cylinder bottom ring x, y, z scale, 0
+    float topScale[4];      // cylinder top ring and length x, y, z scale, 0
+};
+static_assert(sizeof(PolyInstance) == 144);
+
+PolyInstance identityInstance();
+
+enum class PolyVertexEntry { VS, VS_Cylinder };
+enum class PolyPixelEntry { PS_Alpha, PS_NonAlpha, PS_BackAlpha, PS_BackNonAlpha, PS_BackAlphaAdd, PS_BackNonAlphaAdd };
+
+// Pass 0 is the opaque pass, pass 1 the translucent one. The preview lets
+// the blend state do the blending; the export blends in the program.
+PolyPixelEntry selectPixelEntry(int pass, bool exportMode, bool isAdd);
+
+class PolyProgram {
+public:
+    static std::unique_ptr<PolyProgram> load(RenderError* error);
+    static std::unique_ptr<PolyProgram> load(const std::string& source, RenderError* error);
+
+    void use(PolyVertexEntry vertex, PolyPixelEntry pixel, const PolyConstants& constants);
+
+    // Points the instance inputs of the bound vertex array at `buffer`,
+    // starting `byteOffset` bytes in, one PolyInstance per instance.
+    static void bindInstances(GLuint buffer, std::size_t byteOffset);
+    // Mesh vertex inputs: position and texture coordinate, 20 bytes a vertex.
+    static void bindVertices(GLuint buffer);
+
+private:
+    PolyProgram() = default;
+    std::array<std::array<GlProgram, 6>, 2> m_programs;
+    UniformBlock<PolyConstants> m_constants;
+};
+
+}  // namespace fg

@@ -1,0 +1,48 @@
+#pragma once
+// A screen-space textured quad for the overlay: draws a source rectangle of
+// its picture into a destination rectangle of the view, both in pixels with
+// the origin at the top-left. Leaves blend, cull and depth state as they are.
+
+#include <QString>
+
+#include <optional>
+
+#include "render/GlHandle.h"
+#include "render/RenderError.h"
+#include "render/SpriteProgram.h"
+#include "render/Texture.h"
+
+namespace fg {
+
+struct PixelRect {
+    float x = 0.0f;
+    float y = 0.0f;
+    float w = 0.0f;
+    float h = 0.0f;
+};
+
+class Sprite {
+public:
+    explicit Sprite(SpriteProgram& program);
+
+    // Loads the picture (a file or ":/fulgrane3d/pictures/…" resource). On
+    // failure the sprite keeps drawing with no texture and *error is set.
+    bool load(const QString& path, RenderError* error);
+
+    int textureWidth() const { return m_texture ? m_texture->width() : 0; }
+    int textureHeight() const { return m_texture ? m_texture->height() : 0; }
+    void setDepth(float depth) { m_depth = depth; }
+
+    // viewWidth × viewHeight is the size of the target being drawn into.
+    void draw(int viewWidth, int viewHeight, const PixelRect& destination, const PixelRect& source);
+
+private:
+    SpriteProgram& m_program;
+    GlBuffer m_vertices;
+    GlVertexArray m_layout;
+    GlSampler m_sampler;
+    std::optional<Texture> m_texture;
+    float m_depth = 0.0f;
+};
+
+}  // namespace fg

@@ -1,0 +1,99 @@
+#pragma once
+// The GPU side of a particle mesh and its draw. One draw call covers a run of
+// particles that share the mesh, texture, blend mode, pass and under-cut:
+// their world matrices, colours, texture cells and ring scales arrive as
+// instances. A lone particle is a run of one.
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "render/GlHandle.h"
+#include "render/PolyProgram.h"
+#include "render/camera/Camera.h"
+#include "render/meshes/MeshVertex.h"
+
+namespace fg {
+
+// What every particle of one draw call shares.
+struct MeshDraw {
+    const Camera* camera = nullptr;
+    GLuint texture = 0;     // the particle texture (the white one when it has none)
+    GLuint sampler = 0;
+    int pass = 0;           // 0 opaque, 1 translucent
+    bool isAdd = false;
+    bool exportMode = false;
+    bool underCut = false;
+    int targetWidth = 1;    // the exported frame size, for the export programs' copy lookup
+    int targetHeight = 1;
+    // Export only: copies the target into the copy texture after each sub-mesh.
+    std::function<void()> afterSubMesh;
+};
+
+// A run of instances in an instance buffer.
+struct InstanceRun {
+    GLuint buffer = 0;
+    std::size_t byteOffset = 0;  // of the first instance
+    int count = 0;
+};
+
+// The Poly constants of one draw: per-particle values for a lone draw, or
+// view × projection with identities when the particles come as instances.
+PolyConstants meshConstants(const MeshDraw& draw, const Mat4& world, const Mat4& texMatrix, const float color[4],
+                            bool worldInInstances);
+
+// One instance describing a particle: its world matrix, colour, texture
+// transform and (cylinders only) ring scales.
+PolyInstance makeInstance(const Mat4& world, const float color[4], const Mat4& texMatrix, Vec3f bottomScale,
+                          Vec3f topScale);
+
+class Primitive {
+public:
+    virtual ~Primitive() = default;
+
+    // Draws the run with the set chosen by the export flag.
+    virtual void drawInstances(PolyProgram& program, const MeshDraw& draw, const InstanceRun& run);
+    // Whether a run of several particles can share one call.
+    virtual bool instanceable() const { return true; }
+
+protected:
+    Primitive() = default;
+    // Uploads both vertex sets into one buffer per set.
+    void upload(const VertexSets& sets);
+    virtual PolyVertexEntry vertexEntry() const { return PolyVertexEntry::VS; }
+    // Binds the draw's program, constants, texture and sampler.
+    void prepare(PolyProgram& program, const MeshDraw& draw, const PolyConstants& constants) const;
+    // Draws the sub-meshes of one set in order, stopping at the first with
+    // fewer than 3 vertices.
+    void drawSubMeshes(const std::vector<SubMesh>& subMeshes, GLuint vertexBuffer, GLuint layout,
+                       const MeshDraw& draw, const InstanceRun& run) const;
+
+private:
+    struct GpuSet {
+        std::vector<SubMesh> subMeshes;
+        GlBuffer vertices;
+        GlVertexArray layout;
+    };
+    GpuSet m_sets[2];
+};
+
+// The flat square: billboards and planes.
+class Poly : public Primitive {
+public:
+    Poly();
+};
+
+class Cylinder : public Primitive {
+public:
+    Cylinder();
+
+protected:
+    PolyVertexEntry vertexEntry() const override { return PolyVertexEntry::VS_Cylinder; }
+};
+
+class Hemisphere : public Primitive {
+public:
+    Hemisphere();
+};
+
+}  // namespace fg

@@ -1,0 +1,147 @@
+// Camera defaults, matrices and the mouse drag rules of the view tools.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "render/camera/CameraControl.h"
+
+namespace fg {
+namespace {
+
+float distanceOf(const Camera& camera) { return length(camera.eye - camera.target); }
+
+TEST(Camera, DefaultsLookFromAboveBehindWithSixtyDegrees) {
+    Camera camera;
+    camera.updateMatrices(400, 200);
+    EXPECT_EQ(camera.eye, (Vec3f{0, 5, -10}));
+    EXPECT_EQ(camera.target, (Vec3f{0, 0, 0}));
+    // Vertical field of view 60°: y scale = 1 / tan(30°); x scale divided by the aspect 2.
+    EXPECT_NEAR(camera.projection.m[1][1], 1.0f / std::tan(3.14159265f / 6.0f), 1e-5f);
+    EXPECT_NEAR(camera.projection.m[0][0], camera.projection.m[1][1] / 2.0f, 1e-5f);
+    // The target lands in the middle of the view, in front of the camera.
+    const Vec3f clip = transformCoord(camera.target, camera.view * camera.projection);
+    EXPECT_NEAR(clip.x, 0.0f, 1e-5f);
+    EXPECT_NEAR(clip.y, 0.0f, 1e-5f);
+    EXPECT_GT(clip.z, 0.0f);
+    EXPECT_LT(clip.z, 1.0f);
+}
+
+TEST(Camera, ExportMatricesUseTheProjectFrameAspect) {
+    Camera camera;
+    ProjectSettings project;
+    project.width = 300;
+    project.height = 100;
+    camera.updateMatricesForExport(project);
+    EXPECT_NEAR(camera.projection.m[0][0], camera.projection.m[1][1] / 3.0f, 1e-5f);
+}
+
+TEST(Camera, BillboardTurnsTheQuadNormalTowardsTheCamera) {
+    Camera camera;
+    camera.updateMatrices(100, 100);
+    const Mat4 billboard = camera.billboard();
+    // The quad's +z (its back) points away from the eye, along the view direction.
+    const Vec3f forward = normalize(transformNormal(Vec3f{0, 0, 1}, billboard));
+    const Vec3f view = normalize(camera.target - camera.eye);
+    EXPECT_NEAR(dot(forward, view), 1.0f, 1e-5f);
+    // Billboard then view leaves the quad axis-aligned on screen.
+    const Mat4 onScreen = billboard * camera.view;
+    EXPECT_NEAR(onScreen.m[0][0], 1.0f, 1e-5f);
+    EXPECT_NEAR(onScreen.m[1][1], 1.0f, 1e-5f);
+    EXPECT_NEAR(onScreen.m[2][2], 1.0f, 1e-5f);
+}
+
+TEST(CameraControl, IconHitTestInAFiveHundredPixelView) {
+    EXPECT_EQ(hoveredTool(500, 420, 10), kToolMove);
+    EXPECT_EQ(hoveredTool(500, 460, 10), kToolRotate);
+    EXPECT_EQ(hoveredTool(500, 470, 10), kToolZoom);
+    EXPECT_EQ(hoveredTool(500, 400, 10), kToolNone);
+    EXPECT_EQ(hoveredTool(500, 468, 10), kToolRotate);
+    EXPECT_EQ(hoveredTool(500, 469, 10), kToolZoom);
+    EXPECT_EQ(hoveredTool(500, 420, 0), kToolNone);
+    EXPECT_EQ(hoveredTool(500, 420, 32), kToolNone);
+    EXPECT_EQ(hoveredTool(500, 500, 10), kToolNone);
+}
+
+TEST(CameraControl, ZoomStopsAtThreeTenthsFromTheTarget) {
+    Camera camera;
+    zoomCamera(camera, 30, 0);
+    EXPECT_NEAR(distanceOf(camera), std::sqrt(125.0f) - 1.0f, 1e-4f);
+    zoomCamera(camera, 3000, 3000);
+    EXPECT_NEAR(distanceOf(camera), 0.3f, 1e-5f);
+    // The viewing direction is kept.
+    EXPECT_NEAR(dot(normalize(camera.eye - camera.target), normalize(Vec3f{0, 5, -10})), 1.0f, 1e-5f);
+}
+
+TEST(CameraControl, RotationStopsAtThePoleInsteadOfPassingOver) {
+    Camera camera;
+    const float distance = distanceOf(camera);
+    rotateCamera(camera, 0, 150);  // 1.5 rad upwards: past the vertical
+    EXPECT_NEAR(camera.eye.x, 0.0f, 1e-5f);
+    EXPECT_NEAR(camera.eye.y, distance, 1e-4f);
+    EXPECT_NEAR(camera.eye.z, 0.0f, 1e-5f);
+    // Up keeps pointing where the camera looked from: away from the old horizontal direction.
+    EXPECT_NEAR(camera.up.x, 0.0f, 1e-5f);
+    EXPECT_NEAR(camera.up.y, 0.0f, 1e-5f);
+    EXPECT_NEAR(camera.up.z, 1.0f, 1e-5f);
+    straightenUp(camera);  // a pole's up has no height and is left alone
+    EXPECT_NEAR(camera.up.z, 1.0f, 1e-5f);
+}
+
+TEST(CameraControl, RotationBelowThePoleKeepsTheDistance) {
+    Camera camera;
+    const float distance = distanceOf(camera);
+    rotateCamera(camera, 50, 30);
+    EXPECT_NEAR(distanceOf(camera), distance, 1e-4f);
+    EXPECT_GT(camera.eye.y, 5.0f);
+    EXPECT_EQ(camera.up, (Vec3f{0, 1, 0}));
+}
+
+TEST(CameraControl, MoveShiftsEyeAndTargetTogether) {
+    Camera camera;
+    moveCamera(camera, 100, 0);
+    // Across the view: d = (0, 5, -10) gives the horizontal direction (10, 0, 0).
+    EXPECT_NEAR(camera.target.x, -1.0f, 1e-5f);
+    EXPECT_NEAR(camera.eye.x, -1.0f, 1e-5f);
+    EXPECT_NEAR(camera.eye.y - camera.target.y, 5.0f, 1e-5f);
+    EXPECT_NEAR(camera.eye.z - camera.target.z, -10.0f, 1e-5f);
+}
+
+TEST(CameraControl, UpBecomesPerpendicularToTheViewInItsVerticalPlane) {
+    Camera camera;
+    straightenUp(camera);
+    const Vec3f d = camera.eye - camera.target;
+    EXPECT_NEAR(dot(camera.up, d), 0.0f, 1e-5f);
+    EXPECT_GT(camera.up.y, 0.0f);
+    EXPECT_NEAR(camera.up.x, 0.0f, 1e-6f);
+    EXPECT_NEAR(length(camera.up), 1.0f, 1e-5f);
+}
+
+TEST(CameraControl, DragStartingOutsideTheIconsMovesNothing) {
+    Camera camera;
+    ToolState tools;
+    EXPECT_FALSE(cameraStep(camera, tools, {.x = 100, .y = 100, .leftDown = true}, 500, 300));
+    EXPECT_FALSE(cameraStep(camera, tools, {.x = 100, .y = 100, .dx = 40, .dy = 40, .leftDown = true, .leftWasDown = true},
+                            500, 300));
+    EXPECT_EQ(tools.active, kToolNone);
+    EXPECT_EQ(camera.eye, (Vec3f{0, 5, -10}));
+}
+
+TEST(CameraControl, DragStartedOnAnIconGoesOnOutsideUntilRelease) {
+    Camera camera;
+    ToolState tools;
+    cameraStep(camera, tools, {.x = 480, .y = 10, .leftDown = true}, 500, 300);
+    EXPECT_EQ(tools.active, kToolZoom);
+    EXPECT_EQ(tools.hovered, kToolZoom);
+    const float before = distanceOf(camera);
+    EXPECT_TRUE(cameraStep(camera, tools, {.x = 100, .y = 200, .dx = 30, .leftDown = true, .leftWasDown = true}, 500,
+                           300));
+    EXPECT_EQ(tools.hovered, kToolNone);
+    EXPECT_NEAR(distanceOf(camera), before - 1.0f, 1e-4f);
+    EXPECT_FALSE(cameraStep(camera, tools, {.x = 100, .y = 200, .dx = 30, .leftWasDown = true}, 500, 300));
+    EXPECT_EQ(tools.active, kToolNone);
+    EXPECT_NEAR(distanceOf(camera), before - 1.0f, 1e-4f);
+}
+
+}  // namespace
+}  // namespace fg

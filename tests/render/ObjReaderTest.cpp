@@ -1,0 +1,131 @@
+// The OBJ reader: mirroring, flipping, reversed faces, missing fields, and
+// refusal of files it cannot read safely.
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "render/meshes/ObjReader.h"
+
+namespace fg {
+namespace {
+
+const char* kTriangle =
+    "v 1 2 3\n"
+    "v 4 5 6\n"
+    "v 7 8 9\n"
+    "vt 0.25 0.75\n"
+    "vt 0.5 0.5\n"
+    "vt 1 0\n"
+    "f 1/1 2/2 3/3\n";
+
+TEST(ObjReader, MirrorsXFlipsVAndReversesTheFace) {
+    const ObjReadResult result = parseObj(kTriangle);
+    ASSERT_TRUE(result.ok) << result.error;
+    const ObjModel& model = result.model;
+    EXPECT_EQ(model.positionCount, 3);
+    EXPECT_EQ(model.texCoordCount, 3);
+    EXPECT_EQ(model.faceCount, 1);
+    ASSERT_EQ(model.vertices.size(), 3u);
+    // Third reference first.
+    EXPECT_FLOAT_EQ(model.vertices[0].x, -7.0f);
+    EXPECT_FLOAT_EQ(model.vertices[0].y, 8.0f);
+    EXPECT_FLOAT_EQ(model.vertices[0].z, 9.0f);
+    EXPECT_FLOAT_EQ(model.vertices[0].u, 1.0f);
+    EXPECT_FLOAT_EQ(model.vertices[0].v, 1.0f);
+    EXPECT_FLOAT_EQ(model.vertices[2].x, -1.0f);
+    EXPECT_FLOAT_EQ(model.vertices[2].u, 0.25f);
+    EXPECT_FLOAT_EQ(model.vertices[2].v, 0.25f);
+    EXPECT_EQ(model.indices, (std::vector<unsigned>{0, 1, 2}));
+}
+
+TEST(ObjReader, QuadFaceUsesItsFirstThreeReferences) {
+    const ObjReadResult result = parseObj("v 0 0 0\nv 1 0 0\nv 1 1 0\nv 0 1 0\nf 1 2 3 4\n");
+    ASSERT_TRUE(result.ok) << result.error;
+    ASSERT_EQ(result.model.vertices.size(), 3u);
+    EXPECT_FLOAT_EQ(result.model.vertices[0].x, -1.0f);  // reference 3
+    EXPECT_FLOAT_EQ(result.model.vertices[0].y, 1.0f);
+    EXPECT_FLOAT_EQ(result.model.vertices[1].x, -1.0f);  // reference 2
+    EXPECT_FLOAT_EQ(result.model.vertices[1].y, 0.0f);
+    EXPECT_FLOAT_EQ(result.model.vertices[2].x, 0.0f);   // reference 1
+}
+
+TEST(ObjReader, BarePositionsReadTextureIndexZeroAsOrigin) {
+    const ObjReadResult result = parseObj("v 0 0 0\nv 1 0 0\nv 1 1 0\nvt 0.5 0.5\nf 1 2 3\n");
+    ASSERT_TRUE(result.ok) << result.error;
+    for (const MeshVertex& vertex : result.model.vertices) {
+        EXPECT_FLOAT_EQ(vertex.u, 0.0f);
+        EXPECT_FLOAT_EQ(vertex.v, 0.0f);
+    }
+}
+
+TEST(ObjReader, EmptyTextureFieldWithNormalReadsZero) {
+    const ObjReadResult result = parseObj("v 0 0 0\nv 1 0 0\nv 1 1 0\nvt 0.5 0.5\nvn 0 0 1\nf 1//1 2//1 3//1\n");
+    ASSERT_TRUE(result.ok) << result.error;
+    for (const MeshVertex& vertex : result.model.vertices) EXPECT_FLOAT_EQ(vertex.u, 0.0f);
+    EXPECT_FLOAT_EQ(result.model.vertices[2].x, 0.0f);
+}
+
+TEST(ObjReader, OtherRecordsLeaveCountsAloneButCommentTokensCount) {
+    const ObjReadResult result = parseObj(
+        "# a v in a comment\n"
+        "mtllib scene.mtl\no thing\ng group\ns 1\nusemtl red\nvn 0 1 0\n"
+        "v 0 0 0\nv 1 0 0\nv 1 1 0\nf 1 2 3\n");
+    ASSERT_TRUE(result.ok) << result.error;
+    EXPECT_EQ(result.model.positionCount, 4);  // the comment's lone "v" counts
+    EXPECT_EQ(result.model.texCoordCount, 0);
+    EXPECT_EQ(result.model.faceCount, 1);
+    EXPECT_FLOAT_EQ(result.model.vertices[0].x, -1.0f);  // positions are still the real ones
+    EXPECT_FLOAT_EQ(result.model.vertices[0].y, 1.0f);
+}
+
+TEST(ObjReader, CrLfLinesRead) {
+    const ObjReadResult result = parseObj("v 0 0 0\r\nv 1 0 0\r\nv 1 1 0\r\nf 1 2 3\r\n");
+    ASSERT_TRUE(result.ok) << result.error;
+    EXPECT_EQ(result.model.vertices.size(), 3u);
+}
+
+TEST(ObjReader, RefusesPositionIndexOutOfRange) {
+    const ObjReadResult result = parseObj("v 0 0 0\nv 1 0 0\nf 1 2 3\n");
+    EXPECT_FALSE(result.ok);
+    EXPECT_NE(result.error.find("line 3"), std::string::npos) << result.error;
+}
+
+TEST(ObjReader, RefusesPositionIndexZero) {
+    EXPECT_FALSE(parseObj("v 0 0 0\nv 1 0 0\nv 1 1 0\nf 0 1 2\n").ok);
+}
+
+TEST(ObjReader, RefusesNegativeRelativeIndices) {
+    EXPECT_FALSE(parseObj("v 0 0 0\nv 1 0 0\nv 1 1 0\nf -3 -2 -1\n").ok);
+    EXPECT_FALSE(parseObj("v 0 0 0\nv 1 0 0\nv 1 1 0\nvt 0 0\nf 1/-1 2/1 3/1\n").ok);
+}
+
+TEST(ObjReader, RefusesTextureIndexOutOfRange) {
+    EXPECT_FALSE(parseObj("v 0 0 0\nv 1 0 0\nv 1 1 0\nvt 0 0\nf 1/2 2/1 3/1\n").ok);
+}
+
+TEST(ObjReader, RefusesFacesWithFewerThanThreeReferences) {
+    EXPECT_FALSE(parseObj("v 0 0 0\nv 1 0 0\nf 1 2\n").ok);
+}
+
+TEST(ObjReader, RefusesMalformedNumbers) {
+    EXPECT_FALSE(parseObj("v 0 0\nv 1 0 0\nv 1 1 0\nf 1 2 3\n").ok);
+    EXPECT_FALSE(parseObj("v 0 0 0\nv 1 0 0\nv 1 1 0\nf 1 2 x\n").ok);
+}
+
+TEST(ObjReader, RefusesAFileThatCannotBeOpened) {
+    const ObjReadResult result = readObj(::testing::TempDir() + "/no-such-model.obj");
+    EXPECT_FALSE(result.ok);
+    EXPECT_FALSE(result.error.empty());
+}
+
+TEST(ObjReader, ReadsAFile) {
+    const std::string path = ::testing::TempDir() + "/triangle.obj";
+    std::ofstream(path) << kTriangle;
+    const ObjReadResult result = readObj(path);
+    ASSERT_TRUE(result.ok) << result.error;
+    EXPECT_EQ(result.model.faceCount, 1);
+}
+
+}  // namespace
+}  // namespace fg

@@ -1,0 +1,51 @@
+// A model triangle that faces the viewer in its modelling tool (counter-
+// clockwise, right-handed) shows on the same side of the picture after the
+// reader mirrors it into left-handed space, and turns the same way as the
+// particle square facing the camera: clockwise on screen, which the
+// counter-clockwise-front states treat as a back face.
+
+#include <gtest/gtest.h>
+
+#include "GlTestContext.h"
+#include "ParticleDrawHelper.h"
+#include "render/meshes/ObjMesh.h"
+
+namespace fg::test {
+namespace {
+
+class ObjWinding : public GlTest {};
+
+TEST_F(ObjWinding, MirroredModelKeepsItsSideAndTurnsLikeTheSquare) {
+    const ObjReadResult read = parseObj("v 0 0 0\nv 2 0 0\nv 0 2 0\nf 1 2 3\n");
+    ASSERT_TRUE(read.ok) << read.error;
+    auto mesh = ObjMesh::fromModel(read.model);
+    ASSERT_EQ(mesh->faceCount(), 1);
+
+    // The modelling tool's viewer stands on +z looking back at the origin.
+    Camera camera;
+    camera.eye = {0, 0, 5};
+    camera.target = {0, 0, 0};
+    camera.up = {0, 1, 0};
+    camera.updateMatrices(60, 60);
+    ParticleDrawHelper helper;
+    const float white[4] = {1, 1, 1, 1};
+    RenderTarget target(60, 60);
+
+    clear(target, 0, 0, 0);
+    applyCull(CullMode::Front);
+    applyBlend(BlendMode::Alpha);
+    helper.draw(*s_poly, camera, Mat4::identity(), white, {.pass = 1, .mesh = mesh.get()});
+    QImage image = target.readImage();
+    // Upper right of the centre, as the modeller saw it.
+    EXPECT_TRUE(near(pixelAt(image, 33, 27), {255, 255, 255, 255}));
+    EXPECT_TRUE(near(pixelAt(image, 27, 27), {0, 0, 0, 255}));
+    EXPECT_TRUE(near(pixelAt(image, 33, 33), {0, 0, 0, 255}));
+
+    clear(target, 0, 0, 0);
+    applyCull(CullMode::Back);
+    helper.draw(*s_poly, camera, Mat4::identity(), white, {.pass = 1, .mesh = mesh.get()});
+    EXPECT_TRUE(near(pixelAt(target.readImage(), 33, 27), {0, 0, 0, 255}));
+}
+
+}  // namespace
+}  // namespace fg::test

@@ -1,0 +1,234 @@
+// Whole preview frames through the Renderer: background, a billboard
+// particle, the letterbox, the counters, the icons and the gizmo.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "GlTestContext.h"
+#include "model/EditorState.h"
+#include "render/Renderer.h"
+#include "simulation/Simulation.h"
+
+namespace fg::test {
+namespace {
+
+class PreviewFrameTest : public GlTest {
+protected:
+    void SetUp() override {
+        GlTest::SetUp();
+        RenderError error;
+        renderer = Renderer::create(&error);
+        ASSERT_TRUE(renderer) << error.caption << ": " << error.message;
+        g.project.backColor = {0, 0, 0};
+    }
+
+    QImage render(Simulation& simulation, int width, int height, PreviewFrame frame = {}) {
+        camera.updateMatrices(width, height);
+        RenderTarget target(width, height);
+        target.bind();
+        frame.viewWidth = width;
+        frame.viewHeight = height;
+        frame.project = &g.project;
+        renderer->renderFrame(simulation, camera, frame);
+        return target.readImage();
+    }
+
+    static PreviewFrame withoutOverlay() {
+        PreviewFrame frame;
+        frame.overlay = false;
+        return frame;
+    }
+
+    std::unique_ptr<Renderer> renderer;
+    EditorState g;
+    Camera camera;
+};
+
+// Whether every channel of the picture's cell at (x, y) equals `sheet`'s cell
+// at (sx, sy) where the sheet is opaque (drawn over black).
+::testing::AssertionResult cellShows(const QImage& image, int x, int y, const QImage& sheet, int sx, int sy, int w, int h) {
+    int compared = 0;
+    for (int j = 0; j < h; ++j) {
+        for (int i = 0; i < w; ++i) {
+            const QColor expected = sheet.pixelColor(sx + i, sy + j);
+            if (expected.alpha() != 255) continue;
+            ++compared;
+            const Rgba8 got = pixelAt(image, x + i, y + j);
+            if (!near(got, {expected.red(), expected.green(), expected.blue(), got.a}, 3)) {
+                return ::testing::AssertionFailure() << "pixel (" << x + i << ", " << y + j << ") differs from sheet ("
+                                                     << sx + i << ", " << sy + j << ")";
+            }
+        }
+    }
+    if (compared == 0) return ::testing::AssertionFailure() << "no opaque sheet pixels to compare";
+    return ::testing::AssertionSuccess();
+}
+
+int brightPixels(const QImage& image, int x0, int y0, int x1, int y1) {
+    int count = 0;
+    for (int y = y0; y < y1; ++y) {
+        for (int x = x0; x < x1; ++x) {
+            const Rgba8 p = pixelAt(image, x, y);
+            if (p.r > 200 && p.g > 200 && p.b > 200) ++count;
+        }
+    }
+    return count;
+}
+
+TEST_F(PreviewFrameTest, BackgroundIsTheProjectColour) {
+    g.project.backColor = {51, 102, 153};
+    Simulation simulation(g);
+    const QImage image = render(simulation, 320, 200, withoutOverlay());
+    // Above the far edge of the grid nothing is drawn.
+    EXPECT_TRUE(near(pixelAt(image, 160, 40), {51, 102, 153, 255}, 1));
+    EXPECT_TRUE(near(pixelAt(image, 5, 5), {51, 102, 153, 255}, 1));
+}
+
+TEST_F(PreviewFrameTest, OpaqueBillboardCoversItsProjectedSquare) {
+    Simulation simulation(g);
+    simulation.step();
+    ASSERT_GE(simulation.particles().size(), 2u);
+    // Make the newest particle a plain red unit square at the origin.
+    Particle* square = nullptr;
+    simulation.particles().forEach([&](Particle& p) { if (!simulation.nodeOf(p).isRoot) square = &p; });
+    ASSERT_NE(square, nullptr);
+    square->position = {0, 0, 0};
+    square->scale = {1, 1, 1};
+    square->colour = {1, 0, 0, 1};
+    square->orientation = Mat4::identity();
+    square->selfAngle = 0;
+    simulation.effect()[square->node].params.m_shape.type = kShape2D;
+    simulation.effect()[square->node].params.m_texture.ID = -1;
+
+    const QImage image = render(simulation, 200, 200, withoutOverlay());
+    // Half a unit at the camera's distance, with a 60° vertical field of view.
+    const float distance = std::sqrt(125.0f);
+    const float half = 0.5f / (distance * std::tan(3.14159265f / 6.0f)) * 100.0f;
+    const Rgba8 red{255, 0, 0, 255};
+    EXPECT_TRUE(near(pixelAt(image, 100, 100), red));
+    for (int sign : {-1, 1}) {
+        const int inside = static_cast<int>(100.0f + sign * (half - 1.5f));
+        const int outside = static_cast<int>(100.0f + sign * (half + 1.5f));
+        EXPECT_TRUE(near(pixelAt(image, inside, 100), red)) << "x " << inside;
+        EXPECT_TRUE(near(pixelAt(image, 100, inside), red)) << "y " << inside;
+        EXPECT_NE(pixelAt(image, outside, 100).r, 255) << "x " << outside;
+        EXPECT_NE(pixelAt(image, 100, outside).r, 255) << "y " << outside;
+    }
+}
+
+// Compares a pixel drawn with and without the overlay: the mask halves it.
+void expectMasked(const QImage& with, const QImage& without, int x, int y, bool masked) {
+    const Rgba8 a = pixelAt(with, x, y);
+    const Rgba8 b = pixelAt(without, x, y);
+    if (masked) {
+        EXPECT_NEAR(a.r, b.r / 2, 2) << x << ", " << y;
+        EXPECT_NEAR(a.b, b.b / 2, 2) << x << ", " << y;
+    } else {
+        EXPECT_TRUE(near(a, b, 0)) << x << ", " << y;
+    }
+}
+
+TEST_F(PreviewFrameTest, WideViewMasksLeftAndRight) {
+    g.project.backColor = {200, 200, 200};
+    Simulation simulation(g);
+    const QImage with = render(simulation, 320, 200);
+    const QImage without = render(simulation, 320, 200, withoutOverlay());
+    // A square frame in a 320×200 view leaves (320 - 200) / 2 = 60 on each side.
+    expectMasked(with, without, 59, 150, true);
+    expectMasked(with, without, 60, 150, false);
+    expectMasked(with, without, 259, 150, false);
+    expectMasked(with, without, 260, 150, true);
+    expectMasked(with, without, 160, 199, false);
+}
+
+TEST_F(PreviewFrameTest, TallViewMasksTopAndBottom) {
+    g.project.backColor = {200, 200, 200};
+    Simulation simulation(g);
+    const QImage with = render(simulation, 200, 320);
+    const QImage without = render(simulation, 200, 320, withoutOverlay());
+    expectMasked(with, without, 100, 59, true);
+    expectMasked(with, without, 100, 60, false);
+    expectMasked(with, without, 100, 259, false);
+    expectMasked(with, without, 100, 260, true);
+    expectMasked(with, without, 0, 160, false);
+}
+
+TEST_F(PreviewFrameTest, EqualAspectMasksNothing) {
+    g.project.backColor = {200, 200, 200};
+    g.project.width = 64;
+    g.project.height = 32;
+    Simulation simulation(g);
+    const QImage with = render(simulation, 200, 100);
+    const QImage without = render(simulation, 200, 100, withoutOverlay());
+    for (int y : {50, 99}) {
+        for (int x : {0, 100, 199}) expectMasked(with, without, x, y, false);
+    }
+}
+
+TEST_F(PreviewFrameTest, CountersStackFromTheTopAndReadTheFirstFrame) {
+    Simulation simulation(g);
+    const QImage image = render(simulation, 200, 200);
+    const QImage digits(":/fulgrane3d/pictures/digits.png");
+    ASSERT_FALSE(digits.isNull());
+    // "0000/0060": four zeros, the slash, 0, 0, 6, 0.
+    const int glyphs[] = {0, 0, 0, 0, 10, 0, 0, 6, 0};
+    for (int i = 0; i < 9; ++i) EXPECT_TRUE(cellShows(image, 10 * i, 0, digits, 10 * glyphs[i], 0, 10, 16)) << i;
+    // "Particle" then ":0" (only the root particle lives) at y 18.
+    EXPECT_TRUE(cellShows(image, 0, 18, digits, 38, 16, 55, 16));
+    EXPECT_TRUE(cellShows(image, 55, 18, digits, 110, 0, 10, 16));
+    EXPECT_TRUE(cellShows(image, 65, 18, digits, 0, 0, 10, 16));
+    // "FPS" at y 36.
+    EXPECT_TRUE(cellShows(image, 0, 36, digits, 0, 16, 32, 16));
+}
+
+TEST_F(PreviewFrameTest, OnlyTheFpsCounterSitsAtTheTop) {
+    Simulation simulation(g);
+    PreviewFrame frame;
+    frame.counters = {false, false, true};
+    const QImage image = render(simulation, 200, 200, frame);
+    const QImage digits(":/fulgrane3d/pictures/digits.png");
+    EXPECT_TRUE(cellShows(image, 0, 0, digits, 0, 16, 32, 16));
+    EXPECT_EQ(brightPixels(image, 0, 18, 100, 56), 0);
+}
+
+TEST_F(PreviewFrameTest, HoveredIconComesFromTheHighlightedRow) {
+    Simulation simulation(g);
+    PreviewFrame frame;
+    frame.hoveredTool = 2;
+    const QImage image = render(simulation, 300, 200, frame);
+    const QImage icons(":/fulgrane3d/pictures/icons.png");
+    ASSERT_FALSE(icons.isNull());
+    // Icons at W - 96, W - 64, W - 32.
+    EXPECT_TRUE(cellShows(image, 204, 0, icons, 32, 0, 32, 32));
+    EXPECT_TRUE(cellShows(image, 236, 0, icons, 64, 32, 32, 32));
+    EXPECT_TRUE(cellShows(image, 268, 0, icons, 96, 0, 32, 32));
+    // The icon faces differ in colour: orange when hovered, dark grey otherwise.
+    const Rgba8 hovered = pixelAt(image, 236 + 5, 16);
+    const Rgba8 normal = pixelAt(image, 204 + 5, 16);
+    EXPECT_GT(hovered.r, hovered.b + 100);
+    EXPECT_LT(std::abs(normal.r - normal.b), 30);
+}
+
+TEST_F(PreviewFrameTest, SelectedNodeShowsItsEmitterAroundTheParentParticles) {
+    Node* selected = g.pSelNode();
+    ASSERT_NE(selected, nullptr);
+    selected->m_emitter.type = kEmitterBox;
+    selected->m_emitter.size = {4, 4, 4};
+    // The root particle has no size: keep the emitter's own.
+    selected->m_emitter.scaleFix = 1;
+    Simulation simulation(g);
+    PreviewFrame frame = withoutOverlay();
+    const QImage plain = render(simulation, 200, 200, frame);
+    frame.selectedNodeId = selected->m_ID;
+    const QImage shown = render(simulation, 200, 200, frame);
+    // The box's near top edge (y = 2, z = -2) crosses the view's centre line above the origin.
+    int brighter = 0;
+    for (int y = 0; y < 100; ++y) {
+        if (pixelAt(shown, 100, y).g > pixelAt(plain, 100, y).g + 40) ++brighter;
+    }
+    EXPECT_GT(brighter, 0);
+}
+
+}  // namespace
+}  // namespace fg::test
