@@ -17,5 +17,7 @@ struct Command {
 };
 
 int runInfo(const Args& args);
+int runSimulate(const Args& args);
+int runRender(const Args& args);
 
 }  // namespace fg::cli

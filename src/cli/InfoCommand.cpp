@@ -1,33 +1,229 @@
-// fulgrane3d-cli info: what a project holds, as text.
+// fulgrane3d-cli info [PROJECT] [--json]: what a project holds — project and
+// export settings, saved views, the node tree and the materials — as text or
+// as one JSON object. Without PROJECT it describes a new, untitled effect.
 
+#include <array>
+#include <cmath>
 #include <cstdio>
+#include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "cli/Commands.h"
 #include "model/EditorState.h"
+#include "model/NodeFields.h"
+#include "persistence/MaterialFiles.h"
+#include "persistence/OpenProject.h"
+#include "persistence/SettingsFields.h"
+#include "persistence/Workspace.h"
 
 namespace fg::cli {
 namespace {
 
-void printNode(const Node& node, int depth) {
-    std::printf("%*s- [%d] %s  shape %d, texture %d, emitter %d\n", depth * 2, "", node.m_ID, node.m_name.c_str(),
-                node.m_shape.type, node.m_texture.ID, node.m_emitter.type);
-    for (const auto& child : node.m_children) printNode(*child, depth + 1);
+constexpr std::array<const char*, 5> kShapeNames{"２Ｄ", "平面", "半球", "円柱", "軌跡"};
+constexpr std::array<const char*, 6> kEmitterNames{"円（垂直）", "円（水平）", "球", "半球", "円柱", "直方体"};
+constexpr const char* kNoTexture = "なし";
+
+// The material list split as nodes index it: images by m_texture.ID, models by m_shape.type - 5.
+struct Materials {
+    std::vector<MaterialFile> all;
+    std::vector<const MaterialFile*> images;
+    std::vector<const MaterialFile*> models;
+
+    explicit Materials(const std::string& workDir) {
+        if (!workDir.empty()) all = listMaterialFiles(workDir);
+        for (const MaterialFile& material : all) (material.isModel ? models : images).push_back(&material);
+    }
+};
+
+std::string shapeName(const Node& node, const Materials& materials) {
+    const std::int32_t type = node.m_shape.type;
+    if (type >= 0 && type < kShapeFirstModel) return kShapeNames[static_cast<std::size_t>(type)];
+    const std::int64_t model = std::int64_t{type} - kShapeFirstModel;
+    if (model >= 0 && model < static_cast<std::int64_t>(materials.models.size())) {
+        return "model " + materials.models[static_cast<std::size_t>(model)]->name;
+    }
+    return "model #" + std::to_string(model) + " (missing)";
+}
+
+std::string textureName(const Node& node, const Materials& materials) {
+    const std::int32_t id = node.m_texture.ID;
+    if (id == -1) return kNoTexture;
+    if (id >= 0 && id < static_cast<std::int32_t>(materials.images.size())) {
+        return materials.images[static_cast<std::size_t>(id)]->name;
+    }
+    return "#" + std::to_string(id) + " (missing)";
+}
+
+std::string emitterName(const Node& node) {
+    const std::int32_t type = node.m_emitter.type;
+    if (type >= 0 && type < static_cast<std::int32_t>(kEmitterNames.size())) {
+        return kEmitterNames[static_cast<std::size_t>(type)];
+    }
+    return "#" + std::to_string(type);
+}
+
+std::string number(double value) {
+    if (!std::isfinite(value)) return "null";
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.9g", value);
+    return buffer;
+}
+
+std::string jsonString(std::string_view text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (c == '\n') {
+            out += "\\n";
+        } else if (byte < 0x20) {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\u%04x", byte);
+            out += escape;
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
+}
+
+std::string vec(const Vec3f& v, bool json) {
+    if (json) return "[" + number(v.x) + "," + number(v.y) + "," + number(v.z) + "]";
+    return "(" + number(v.x) + ", " + number(v.y) + ", " + number(v.z) + ")";
+}
+
+// --- text -------------------------------------------------------------------
+
+void printNodeText(Node& node, const Materials& materials, int depth) {
+    std::printf("%*s- [%d] %s  shape %s, texture %s, emitter %s%s\n", depth * 2, "", node.m_ID, node.m_name.c_str(),
+                shapeName(node, materials).c_str(), textureName(node, materials).c_str(), emitterName(node).c_str(),
+                node.m_isDraw ? "" : ", hidden");
+    for (const auto& child : node.m_children) printNodeText(*child, materials, depth + 1);
+}
+
+void printText(EditorState& g, const Materials& materials) {
+    std::printf("project: %s\nfile version: %d\n\nsettings:\n", g.fileName.c_str(), g.fileVersion);
+    for (const SettingsField& field : settingsFields()) {
+        const std::string value = field.type == FieldType::Float ? number(floatSetting(g, field))
+                                                                 : std::to_string(intSetting(g, field));
+        std::printf("  %-22s %s\n", field.key, value.c_str());
+    }
+    std::printf("\nviews:\n");
+    for (std::size_t i = 0; i < g.viewList.size(); ++i) {
+        const ViewEntry& view = g.viewList[i];
+        std::printf("  %zu  %s  position %s  target %s  angle %s\n", i, view.title.c_str(), vec(view.pos, false).c_str(),
+                    vec(view.target, false).c_str(), number(view.angle).c_str());
+    }
+    std::printf("\nnodes:\n");
+    for (const auto& child : g.tree.root().m_children) printNodeText(*child, materials, 1);
+    std::printf("\nmaterials:\n");
+    if (materials.all.empty()) std::printf("  (none)\n");
+    for (std::size_t i = 0; i < materials.all.size(); ++i) {
+        const MaterialFile& material = materials.all[i];
+        std::printf("  %zu  %s  %s  %s\n", i, material.name.c_str(), material.isModel ? "model" : "image",
+                    material.fileName.c_str());
+    }
+}
+
+// --- JSON -------------------------------------------------------------------
+
+std::string nodeJson(Node& node, const Materials& materials) {
+    std::string out = "{\"id\":" + std::to_string(node.m_ID) + ",\"name\":" + jsonString(node.m_name) +
+                      ",\"shape\":" + std::to_string(node.m_shape.type) + ",\"shapeName\":" +
+                      jsonString(shapeName(node, materials)) + ",\"texture\":" + std::to_string(node.m_texture.ID) +
+                      ",\"textureName\":" + jsonString(textureName(node, materials)) +
+                      ",\"emitterType\":" + std::to_string(node.m_emitter.type) +
+                      ",\"emitterName\":" + jsonString(emitterName(node)) + ",\"fields\":{";
+    bool first = true;
+    for (const NodeField& field : nodeFields()) {
+        if (field.type == FieldType::Text) continue;
+        out += (first ? "" : ",") + jsonString(field.key) + ":" +
+               (field.type == FieldType::Float ? number(floatField(node, field))
+                                               : std::to_string(intField(node, field)));
+        first = false;
+    }
+    out += "},\"children\":[";
+    for (std::size_t i = 0; i < node.m_children.size(); ++i) {
+        out += (i ? "," : "") + nodeJson(*node.m_children[i], materials);
+    }
+    return out + "]}";
+}
+
+void printJson(EditorState& g, const Materials& materials) {
+    std::string out = "{\"project\":" + jsonString(g.fileName) + ",\"fileVersion\":" + std::to_string(g.fileVersion) +
+                      ",\"settings\":{";
+    bool first = true;
+    for (const SettingsField& field : settingsFields()) {
+        out += (first ? "" : ",") + jsonString(field.key) + ":" +
+               (field.type == FieldType::Float ? number(floatSetting(g, field))
+                                               : std::to_string(intSetting(g, field)));
+        first = false;
+    }
+    out += "},\"views\":[";
+    for (std::size_t i = 0; i < g.viewList.size(); ++i) {
+        const ViewEntry& view = g.viewList[i];
+        out += std::string(i ? "," : "") + "{\"title\":" + jsonString(view.title) + ",\"pos\":" + vec(view.pos, true) +
+               ",\"target\":" + vec(view.target, true) + ",\"angle\":" + number(view.angle) + "}";
+    }
+    out += "],\"nodes\":[";
+    const Node& root = g.tree.root();
+    for (std::size_t i = 0; i < root.m_children.size(); ++i) {
+        out += (i ? "," : "") + nodeJson(*root.m_children[i], materials);
+    }
+    out += "],\"materials\":[";
+    for (std::size_t i = 0; i < materials.all.size(); ++i) {
+        const MaterialFile& material = materials.all[i];
+        out += std::string(i ? "," : "") + "{\"index\":" + std::to_string(i) + ",\"name\":" + jsonString(material.name) +
+               ",\"file\":" + jsonString(material.fileName) + ",\"kind\":\"" + (material.isModel ? "model" : "image") +
+               "\"}";
+    }
+    out += "]}\n";
+    std::fputs(out.c_str(), stdout);
 }
 
 }  // namespace
 
 int runInfo(const Args& args) {
-    if (!args.empty()) {
-        std::fprintf(stderr, "fulgrane3d-cli info: opening projects is not available in this build\n");
-        return 2;
+    std::optional<std::string> project;
+    bool json = false;
+    for (const std::string& arg : args) {
+        if (arg == "--json") {
+            json = true;
+        } else if (!arg.empty() && arg[0] == '-' && arg != "-") {
+            std::fprintf(stderr, "fulgrane3d-cli info: unknown option \"%s\"\n", arg.c_str());
+            return 2;
+        } else if (project) {
+            std::fprintf(stderr, "fulgrane3d-cli info: only one PROJECT may be given\n");
+            return 2;
+        } else {
+            project = arg;
+        }
     }
-    const EditorState g;
-    std::printf("%s\n", g.fileName.c_str());
-    std::printf("frames %d at %d fps, %dx%d pixels, seed %d\n", g.project.frame, g.project.fps, g.project.width,
-                g.project.height, g.project.randomSeed);
-    std::printf("nodes:\n");
-    for (const auto& child : g.tree.root().m_children) printNode(*child, 1);
+
+    EditorState g;
+    std::optional<ScopedWorkspace> workspace;
+    if (project) {
+        clearStaleWorkspaces(defaultWorkspaceRoot());
+        std::string error;
+        workspace = ScopedWorkspace::createForTool(&error);
+        if (!workspace) {
+            std::fprintf(stderr, "fulgrane3d-cli info: no workspace: %s\n", error.c_str());
+            return 1;
+        }
+        g.workDir = workspace->path().string();
+        const OpenProjectResult opened = openProjectForTool(g, *project);
+        if (!opened.ok) {
+            std::fprintf(stderr, "%s\n", opened.message.c_str());
+            return 1;
+        }
+    }
+    const Materials materials(g.workDir);
+    if (json) printJson(g, materials);
+    else printText(g, materials);
     return 0;
 }
 

@@ -16,6 +16,12 @@ constexpr std::array kCommands{
     Command{"info", "info [PROJECT] [--json]  print the project settings, node tree and materials\n"
                     "                         (without PROJECT: a new, untitled effect)",
             &fg::cli::runInfo},
+    Command{"simulate", "simulate PROJECT --frames N [--seed S] [--file-version V]\n"
+                        "                         run the effect headless, one JSON line per step",
+            &fg::cli::runSimulate},
+    Command{"render", "render PROJECT --frame F -o OUT.png [--width W --height H] [--no-overlay]\n"
+                      "                         write the 3D view's picture of frame F (640x480 by default)",
+            &fg::cli::runRender},
 };
 
 void printHelp(std::FILE* out) {

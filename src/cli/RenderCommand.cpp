@@ -1,0 +1,162 @@
+// fulgrane3d-cli render: steps a project's effect to a frame and writes the
+// 3D view's picture of it (grid, particles, gizmos, overlay) as the editor
+// would show it, with the project's camera and background, headless.
+
+#include <charconv>
+#include <cstdio>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include <QImageWriter>
+
+#include "cli/Commands.h"
+#include "model/EditorState.h"
+#include "persistence/MaterialFiles.h"
+#include "persistence/OpenProject.h"
+#include "persistence/Workspace.h"
+#include "render/EglContext.h"
+#include "render/RenderTarget.h"
+#include "render/Renderer.h"
+#include "render/camera/Camera.h"
+#include "simulation/Simulation.h"
+
+namespace fg::cli {
+namespace {
+
+constexpr const char* kUsage =
+    "usage: fulgrane3d-cli render PROJECT --frame F -o OUT.png [--width W --height H] [--no-overlay]\n";
+// Larger views than this are refused rather than risking an allocation failure.
+constexpr int kMaxViewSide = 8192;
+
+struct RenderOptions {
+    std::string project;
+    long long frame = -1;
+    std::string output;
+    int width = 640;
+    int height = 480;
+    bool overlay = true;
+};
+
+template <class Int>
+bool parseInt(const std::string& text, Int& value) {
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    return ec == std::errc() && ptr == end;
+}
+
+std::optional<RenderOptions> parseOptions(const Args& args) {
+    RenderOptions options;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        const bool hasValue = i + 1 < args.size();
+        bool ok = true;
+        if (arg == "--frame") {
+            ok = hasValue && parseInt(args[++i], options.frame) && options.frame >= 0;
+        } else if (arg == "-o" || arg == "--output") {
+            ok = hasValue && !args[i + 1].empty();
+            if (ok) options.output = args[++i];
+        } else if (arg == "--width") {
+            ok = hasValue && parseInt(args[++i], options.width) && options.width > 0 && options.width <= kMaxViewSide;
+        } else if (arg == "--height") {
+            ok = hasValue && parseInt(args[++i], options.height) && options.height > 0 &&
+                 options.height <= kMaxViewSide;
+        } else if (arg == "--no-overlay") {
+            options.overlay = false;
+        } else if (arg.starts_with("-") || !options.project.empty()) {
+            ok = false;
+        } else {
+            options.project = arg;
+        }
+        if (!ok) {
+            std::fprintf(stderr, "fulgrane3d-cli render: bad argument \"%s\"\n%s", arg.c_str(), kUsage);
+            return std::nullopt;
+        }
+    }
+    if (options.project.empty() || options.frame < 0 || options.output.empty()) {
+        std::fputs(kUsage, stderr);
+        return std::nullopt;
+    }
+    return options;
+}
+
+void printRenderError(const RenderError& error) {
+    if (error.caption.empty()) std::fprintf(stderr, "%s\n", error.message.c_str());
+    else std::fprintf(stderr, "%s: %s\n", error.caption.c_str(), error.message.c_str());
+}
+
+// The material files of the workspace, images and models apart, in list order.
+void loadMaterials(const EditorState& g, DrawAssets& assets) {
+    std::vector<std::string> images;
+    std::vector<std::string> models;
+    for (const MaterialFile& material : listMaterialFiles(g.workDir)) {
+        const std::string path = (std::filesystem::path(g.workDir) / material.fileName).string();
+        (material.isModel ? models : images).push_back(path);
+    }
+    std::vector<std::string> problems;
+    assets.setMaterials(images, models, &problems);
+    for (const std::string& problem : problems) std::fprintf(stderr, "fulgrane3d-cli render: %s\n", problem.c_str());
+}
+
+}  // namespace
+
+int runRender(const Args& args) {
+    const std::optional<RenderOptions> options = parseOptions(args);
+    if (!options) return 2;
+
+    std::string error;
+    std::optional<ScopedWorkspace> workspace = ScopedWorkspace::createForTool(&error);
+    if (!workspace) {
+        std::fprintf(stderr, "%s\n", error.c_str());
+        return 1;
+    }
+    EditorState g;
+    g.workDir = workspace->path().string();
+    const OpenProjectResult opened = openProjectForTool(g, options->project);
+    if (!opened.ok) {
+        std::fprintf(stderr, "%s\n", opened.message.c_str());
+        return 1;
+    }
+
+    std::unique_ptr<EglContext> context = EglContext::create(&error);
+    if (!context) {
+        std::fprintf(stderr, "fulgrane3d-cli render: %s\n", error.c_str());
+        return 1;
+    }
+    RenderError failure;
+    std::unique_ptr<Renderer> renderer = Renderer::create(&failure);
+    if (!renderer) {
+        printRenderError(failure);
+        return 1;
+    }
+    loadMaterials(g, renderer->assets());
+
+    Simulation simulation(g);
+    for (long long i = 0; i < options->frame; ++i) simulation.step();
+
+    Camera camera;
+    camera.eye = g.camera.eye;
+    camera.target = g.camera.target;
+    camera.updateMatrices(options->width, options->height);
+
+    const RenderTarget target(options->width, options->height);
+    target.bind();
+    PreviewFrame frame;
+    frame.viewWidth = options->width;
+    frame.viewHeight = options->height;
+    frame.project = &g.project;
+    frame.selectedNodeId = g.pSelNode() ? g.pSelNode()->m_ID : -1;
+    frame.overlay = options->overlay;
+    renderer->renderFrame(simulation, camera, frame);
+
+    QImageWriter writer(QString::fromStdString(options->output));
+    // The view shows colours only; alpha left by blending is not part of the picture.
+    if (!writer.write(target.readImage().convertToFormat(QImage::Format_RGB888))) {
+        std::fprintf(stderr, "fulgrane3d-cli render: cannot write %s: %s\n", options->output.c_str(),
+                     writer.errorString().toStdString().c_str());
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace fg::cli
