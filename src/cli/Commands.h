@@ -19,5 +19,6 @@ struct Command {
 int runInfo(const Args& args);
 int runSimulate(const Args& args);
 int runRender(const Args& args);
+int runExport(const Args& args);
 
 }  // namespace fg::cli

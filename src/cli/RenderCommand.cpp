@@ -2,22 +2,17 @@
 // 3D view's picture of it (grid, particles, gizmos, overlay) as the editor
 // would show it, with the project's camera and background, headless.
 
-#include <charconv>
 #include <cstdio>
-#include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include <QImageWriter>
 
+#include "cli/ArgParse.h"
 #include "cli/Commands.h"
-#include "model/EditorState.h"
-#include "persistence/MaterialFiles.h"
-#include "persistence/OpenProject.h"
-#include "persistence/Workspace.h"
-#include "render/EglContext.h"
+#include "cli/ToolSession.h"
 #include "render/RenderTarget.h"
-#include "render/Renderer.h"
 #include "render/camera/Camera.h"
 #include "simulation/Simulation.h"
 
@@ -37,13 +32,6 @@ struct RenderOptions {
     int height = 480;
     bool overlay = true;
 };
-
-template <class Int>
-bool parseInt(const std::string& text, Int& value) {
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    return ec == std::errc() && ptr == end;
-}
 
 std::optional<RenderOptions> parseOptions(const Args& args) {
     RenderOptions options;
@@ -80,63 +68,23 @@ std::optional<RenderOptions> parseOptions(const Args& args) {
     return options;
 }
 
-void printRenderError(const RenderError& error) {
-    if (error.caption.empty()) std::fprintf(stderr, "%s\n", error.message.c_str());
-    else std::fprintf(stderr, "%s: %s\n", error.caption.c_str(), error.message.c_str());
-}
-
-// The material files of the workspace, images and models apart, in list order.
-void loadMaterials(const EditorState& g, DrawAssets& assets) {
-    std::vector<std::string> images;
-    std::vector<std::string> models;
-    for (const MaterialFile& material : listMaterialFiles(g.workDir)) {
-        const std::string path = (std::filesystem::path(g.workDir) / material.fileName).string();
-        (material.isModel ? models : images).push_back(path);
-    }
-    std::vector<std::string> problems;
-    assets.setMaterials(images, models, &problems);
-    for (const std::string& problem : problems) std::fprintf(stderr, "fulgrane3d-cli render: %s\n", problem.c_str());
-}
-
 }  // namespace
 
 int runRender(const Args& args) {
     const std::optional<RenderOptions> options = parseOptions(args);
     if (!options) return 2;
 
-    std::string error;
-    std::optional<ScopedWorkspace> workspace = ScopedWorkspace::createForTool(&error);
-    if (!workspace) {
-        std::fprintf(stderr, "%s\n", error.c_str());
-        return 1;
-    }
-    EditorState g;
-    g.workDir = workspace->path().string();
-    const OpenProjectResult opened = openProjectForTool(g, options->project);
-    if (!opened.ok) {
-        std::fprintf(stderr, "%s\n", opened.message.c_str());
-        return 1;
-    }
-
-    std::unique_ptr<EglContext> context = EglContext::create(&error);
-    if (!context) {
-        std::fprintf(stderr, "fulgrane3d-cli render: %s\n", error.c_str());
-        return 1;
-    }
-    RenderError failure;
-    std::unique_ptr<Renderer> renderer = Renderer::create(&failure);
-    if (!renderer) {
-        printRenderError(failure);
-        return 1;
-    }
-    loadMaterials(g, renderer->assets());
+    const std::unique_ptr<OpenedProject> opened = openToolProject(options->project);
+    if (!opened) return 1;
+    const EditorState& g = opened->g;
+    std::optional<HeadlessRenderer> headless = createHeadlessRenderer("render", g);
+    if (!headless) return 1;
+    Renderer& renderer = *headless->renderer;
 
     Simulation simulation(g);
     for (long long i = 0; i < options->frame; ++i) simulation.step();
 
-    Camera camera;
-    camera.eye = g.camera.eye;
-    camera.target = g.camera.target;
+    Camera camera = projectCamera(g);
     camera.updateMatrices(options->width, options->height);
 
     const RenderTarget target(options->width, options->height);
@@ -145,9 +93,9 @@ int runRender(const Args& args) {
     frame.viewWidth = options->width;
     frame.viewHeight = options->height;
     frame.project = &g.project;
-    frame.selectedNodeId = g.pSelNode() ? g.pSelNode()->m_ID : -1;
+    frame.selectedNodeId = g.tree.selected() ? g.tree.selected()->m_ID : -1;
     frame.overlay = options->overlay;
-    renderer->renderFrame(simulation, camera, frame);
+    renderer.renderFrame(simulation, camera, frame);
 
     QImageWriter writer(QString::fromStdString(options->output));
     // The view shows colours only; alpha left by blending is not part of the picture.

@@ -1,15 +1,14 @@
 // fulgrane3d-cli simulate: runs a project's effect headless and prints the
 // particles after every step, one JSON line per step.
 
-#include <charconv>
 #include <cstdio>
+#include <memory>
 #include <optional>
 #include <string>
 
+#include "cli/ArgParse.h"
 #include "cli/Commands.h"
-#include "model/EditorState.h"
-#include "persistence/OpenProject.h"
-#include "persistence/Workspace.h"
+#include "cli/ToolSession.h"
 #include "simulation/SimulateOutput.h"
 #include "simulation/Simulation.h"
 
@@ -24,13 +23,6 @@ struct SimulateOptions {
     std::optional<std::int32_t> seed;
     std::optional<int> fileVersion;
 };
-
-template <class Int>
-bool parseInt(const std::string& text, Int& value) {
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    return ec == std::errc() && ptr == end;
-}
 
 // Reads the arguments; prints what is wrong and returns nothing on error.
 std::optional<SimulateOptions> parseOptions(const Args& args) {
@@ -72,19 +64,9 @@ int runSimulate(const Args& args) {
     const std::optional<SimulateOptions> options = parseOptions(args);
     if (!options) return 2;
 
-    std::string error;
-    std::optional<ScopedWorkspace> workspace = ScopedWorkspace::createForTool(&error);
-    if (!workspace) {
-        std::fprintf(stderr, "%s\n", error.c_str());
-        return 1;
-    }
-    EditorState g;
-    g.workDir = workspace->path().string();
-    const OpenProjectResult opened = openProjectForTool(g, options->project, options->fileVersion);
-    if (!opened.ok) {
-        std::fprintf(stderr, "%s\n", opened.message.c_str());
-        return 1;
-    }
+    const std::unique_ptr<OpenedProject> opened = openToolProject(options->project, options->fileVersion);
+    if (!opened) return 1;
+    EditorState& g = opened->g;
     if (options->seed) g.project.randomSeed = *options->seed;
 
     Simulation simulation(g);

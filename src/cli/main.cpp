@@ -22,6 +22,11 @@ constexpr std::array kCommands{
     Command{"render", "render PROJECT --frame F -o OUT.png [--width W --height H] [--no-overlay]\n"
                       "                         write the 3D view's picture of frame F (640x480 by default)",
             &fg::cli::runRender},
+    Command{"export", "export PROJECT -o PATH [--start S --end E --step K --columns C --separate\n"
+                      "                         --smooth N --alpha|--no-alpha --width W --height H]\n"
+                      "                         write the frames as one sheet or numbered files;\n"
+                      "                         the extension picks the format (.png .bmp .jpg .tif .gif)",
+            &fg::cli::runExport},
 };
 
 void printHelp(std::FILE* out) {

@@ -33,7 +33,9 @@ void ParticleBatch::issue(std::size_t first, std::size_t count) {
     call.texture = lead.texture;
     call.isAdd = lead.isAdd;
     call.underCut = lead.underCut;
-    applyBlend(lead.isAdd ? BlendMode::Additive : BlendMode::Alpha);
+    // The export programs blend in the shader against the copy; the pipeline
+    // then replaces, as the export set it up.
+    if (!m_shared.exportMode) applyBlend(lead.isAdd ? BlendMode::Additive : BlendMode::Alpha);
     ++m_calls;
     if (auto* trail = dynamic_cast<Trail*>(lead.mesh)) {
         trail->drawTrail(m_program, call, lead.trail, lead.changingThickness, m_instances.run(first, 1));

@@ -21,6 +21,11 @@ std::unique_ptr<Renderer> Renderer::create(RenderError* error) {
     renderer->m_grid = makeGroundGrid();
     renderer->m_gizmos = std::make_unique<EmitterGizmos>();
     renderer->m_assets = std::make_unique<DrawAssets>();
+    renderer->m_copySampler = makeSampler();
+    glSamplerParameteri(renderer->m_copySampler.id(), GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glSamplerParameteri(renderer->m_copySampler.id(), GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    glSamplerParameteri(renderer->m_copySampler.id(), GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glSamplerParameteri(renderer->m_copySampler.id(), GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
     return renderer;
 }
 
@@ -88,6 +93,74 @@ void Renderer::drawParticlePass(Simulation& simulation, const Camera& camera, co
             }
         });
         batch.flush();
+        m_particleCalls += batch.callCount();
+    }
+}
+
+void Renderer::renderExportImage(Simulation& simulation, const Camera& camera, RenderTarget& target,
+                                 RenderTarget& copy, const std::function<void()>& afterCullPass) {
+    const GlStateSaver saved;
+    applyBlend(BlendMode::Replace);
+    target.bind();
+    const Vec3f back = simulation.project().backColor;
+    glClearColor(back.x / 255.0f, back.y / 255.0f, back.z / 255.0f, 0.0f);
+    glClearDepth(1.0);
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+    glDepthMask(GL_TRUE);
+    glDisable(GL_SCISSOR_TEST);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+
+    for (const CullMode cull : {CullMode::Back, CullMode::Front}) {
+        applyCull(cull);
+        drawExportParticlePass(simulation, camera, target, copy);
+        if (afterCullPass) afterCullPass();
+    }
+}
+
+namespace {
+
+// The export programs read what is already drawn from a copy of the target.
+void copyTarget(const RenderTarget& from, const RenderTarget& to) {
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, from.framebuffer());
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, to.framebuffer());
+    glBlitFramebuffer(0, 0, from.width(), from.height(), 0, 0, to.width(), to.height(), GL_COLOR_BUFFER_BIT,
+                      GL_NEAREST);
+    glBindFramebuffer(GL_FRAMEBUFFER, from.framebuffer());
+}
+
+}  // namespace
+
+void Renderer::drawExportParticlePass(Simulation& simulation, const Camera& camera, RenderTarget& target,
+                                      RenderTarget& copy) {
+    copy.bind();
+    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+    glClearDepth(1.0);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    target.bind();
+
+    const ProjectSettings& project = simulation.project();
+    if (project.sort != 0) sortByCameraDistance(simulation, camera.eye);
+    MeshDraw shared;
+    shared.camera = &camera;
+    shared.sampler = m_assets->sampler();
+    shared.exportMode = true;
+    shared.targetWidth = target.width();
+    shared.targetHeight = target.height();
+    shared.afterSubMesh = [&] { copyTarget(target, copy); };
+    for (int pass = 0; pass < kDrawPassCount; ++pass) {
+        applyDepth(DepthUse::Export);
+        shared.pass = pass;
+        ParticleBatch batch(*m_poly, m_instances, shared, false);
+        walkDrawPass(simulation, pass, project.reverse != 0, [&](Particle& particle, int) {
+            glActiveTexture(GL_TEXTURE1);
+            glBindTexture(GL_TEXTURE_2D, copy.colorTexture());
+            glBindSampler(1, m_copySampler.id());
+            if (auto draw = particleDraw(simulation, particle, camera, *m_assets)) {
+                batch.add(*draw);
+                batch.flush();
+            }
+            copyTarget(target, copy);
+        });
         m_particleCalls += batch.callCount();
     }
 }

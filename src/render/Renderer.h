@@ -5,6 +5,7 @@
 // needs a current GL 3.3 context; the state it changes is restored after
 // each frame so a host widget sharing the context is not disturbed.
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -16,6 +17,7 @@
 #include "render/LineSegment.h"
 #include "render/Overlay.h"
 #include "render/PolyProgram.h"
+#include "render/RenderTarget.h"
 #include "render/SpriteProgram.h"
 #include "render/camera/Camera.h"
 #include "simulation/Simulation.h"
@@ -44,6 +46,13 @@ public:
 
     // Draws one preview frame into the bound framebuffer.
     void renderFrame(Simulation& simulation, const Camera& camera, const PreviewFrame& frame);
+    // Draws one exported image into `target`: cleared to the background colour
+    // with alpha 0, then the particles under back-face and front-face culling.
+    // The export programs blend in the shader against `copy`, which receives
+    // the target after every sub-mesh and every particle. `afterCullPass`
+    // runs after each of the two culling passes (progress).
+    void renderExportImage(Simulation& simulation, const Camera& camera, RenderTarget& target, RenderTarget& copy,
+                           const std::function<void()>& afterCullPass = {});
     // Draw calls the particles took in the last frame (both passes, both culls).
     int particleCalls() const { return m_particleCalls; }
 
@@ -54,6 +63,8 @@ private:
     // Pass 1 draws the selected node's gizmo around each particle of its parent node.
     const EffectNode* gizmoNode(const Simulation& simulation, std::int32_t selectedNodeId) const;
     void drawOverlay(const Simulation& simulation, const PreviewFrame& frame);
+    void drawExportParticlePass(Simulation& simulation, const Camera& camera, RenderTarget& target,
+                                RenderTarget& copy);
 
     std::unique_ptr<LineProgram> m_line;
     std::unique_ptr<PolyProgram> m_poly;
@@ -63,6 +74,7 @@ private:
     std::unique_ptr<DrawAssets> m_assets;
     std::unique_ptr<Overlay> m_overlay;
     InstanceBuffer m_instances;
+    GlSampler m_copySampler;  // exact texel reads of the export copy
     int m_particleCalls = 0;
 };
 

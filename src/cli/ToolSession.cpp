@@ -1,0 +1,71 @@
+#include "cli/ToolSession.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <vector>
+
+#include "persistence/MaterialFiles.h"
+#include "persistence/OpenProject.h"
+
+namespace fg::cli {
+namespace {
+
+// The material files of the workspace, images and models apart, in list order.
+void loadMaterials(const char* command, const EditorState& g, DrawAssets& assets) {
+    std::vector<std::string> images;
+    std::vector<std::string> models;
+    for (const MaterialFile& material : listMaterialFiles(g.workDir)) {
+        const std::string path = (std::filesystem::path(g.workDir) / material.fileName).string();
+        (material.isModel ? models : images).push_back(path);
+    }
+    std::vector<std::string> problems;
+    assets.setMaterials(images, models, &problems);
+    for (const std::string& problem : problems) std::fprintf(stderr, "fulgrane3d-cli %s: %s\n", command, problem.c_str());
+}
+
+}  // namespace
+
+std::unique_ptr<OpenedProject> openToolProject(const std::string& path, std::optional<int> fileVersionOverride) {
+    std::string error;
+    std::optional<ScopedWorkspace> workspace = ScopedWorkspace::createForTool(&error);
+    if (!workspace) {
+        std::fprintf(stderr, "%s\n", error.c_str());
+        return nullptr;
+    }
+    auto opened = std::make_unique<OpenedProject>(OpenedProject{std::move(*workspace), EditorState{}});
+    opened->g.workDir = opened->workspace.path().string();
+    const OpenProjectResult result = openProjectForTool(opened->g, path, fileVersionOverride);
+    if (!result.ok) {
+        std::fprintf(stderr, "%s\n", result.message.c_str());
+        return nullptr;
+    }
+    return opened;
+}
+
+std::optional<HeadlessRenderer> createHeadlessRenderer(const char* command, const EditorState& g) {
+    HeadlessRenderer headless;
+    std::string error;
+    headless.context = EglContext::create(&error);
+    if (!headless.context) {
+        std::fprintf(stderr, "fulgrane3d-cli %s: %s\n", command, error.c_str());
+        return std::nullopt;
+    }
+    RenderError failure;
+    headless.renderer = Renderer::create(&failure);
+    if (!headless.renderer) {
+        if (failure.caption.empty()) std::fprintf(stderr, "%s\n", failure.message.c_str());
+        else std::fprintf(stderr, "%s: %s\n", failure.caption.c_str(), failure.message.c_str());
+        return std::nullopt;
+    }
+    loadMaterials(command, g, headless.renderer->assets());
+    return headless;
+}
+
+Camera projectCamera(const EditorState& g) {
+    Camera camera;
+    camera.eye = g.camera.eye;
+    camera.target = g.camera.target;
+    return camera;
+}
+
+}  // namespace fg::cli
