@@ -1,7 +1,6 @@
 #include "cli/ToolSession.h"
 
 #include <cstdio>
-#include <filesystem>
 #include <vector>
 
 #include "persistence/MaterialFiles.h"
@@ -10,16 +9,10 @@
 namespace fg::cli {
 namespace {
 
-// The material files of the workspace, images and models apart, in list order.
 void loadMaterials(const char* command, const EditorState& g, DrawAssets& assets) {
-    std::vector<std::string> images;
-    std::vector<std::string> models;
-    for (const MaterialFile& material : listMaterialFiles(g.workDir)) {
-        const std::string path = (std::filesystem::path(g.workDir) / material.fileName).string();
-        (material.isModel ? models : images).push_back(path);
-    }
+    const MaterialPaths paths = materialPaths(g.workDir);
     std::vector<std::string> problems;
-    assets.setMaterials(images, models, &problems);
+    assets.setMaterials(paths.images, paths.models, &problems);
     for (const std::string& problem : problems) std::fprintf(stderr, "fulgrane3d-cli %s: %s\n", command, problem.c_str());
 }
 

@@ -60,4 +60,12 @@ std::vector<std::string> materialFileNames(const std::vector<MaterialFile>& mate
     return names;
 }
 
+MaterialPaths materialPaths(const std::filesystem::path& workDir) {
+    MaterialPaths paths;
+    for (const MaterialFile& material : listMaterialFiles(workDir)) {
+        (material.isModel ? paths.models : paths.images).push_back((workDir / material.fileName).string());
+    }
+    return paths;
+}
+
 }  // namespace fg

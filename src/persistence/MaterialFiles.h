@@ -21,6 +21,14 @@ struct MaterialFile {
 // ties fall back to the raw bytes.
 std::vector<MaterialFile> listMaterialFiles(const std::filesystem::path& workDir);
 
+// Full paths of the image and of the model materials, each in list order,
+// as the renderer loads them.
+struct MaterialPaths {
+    std::vector<std::string> images;
+    std::vector<std::string> models;
+};
+MaterialPaths materialPaths(const std::filesystem::path& workDir);
+
 // The file names in list order, as packing takes them.
 std::vector<std::string> materialFileNames(const std::vector<MaterialFile>& materials);
 
