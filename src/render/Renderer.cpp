@@ -50,15 +50,24 @@ void Renderer::renderFrame(Simulation& simulation, const Camera& camera, const P
     if (frame.overlay) drawOverlay(simulation, frame);
 }
 
-void Renderer::clearView(const PreviewFrame& frame) {
-    glViewport(0, 0, frame.viewWidth, frame.viewHeight);
-    const Vec3f back = frame.project ? frame.project->backColor : Vec3f{};
-    glClearColor(back.x / 255.0f, back.y / 255.0f, back.z / 255.0f, 1.0f);
+namespace {
+
+// Clears the bound framebuffer to the background colour (0..255) with the
+// given alpha, and its depth to 1.
+void clearToBackground(Vec3f back, float alpha) {
+    glClearColor(back.x / 255.0f, back.y / 255.0f, back.z / 255.0f, alpha);
     glClearDepth(1.0);
     glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
     glDepthMask(GL_TRUE);
     glDisable(GL_SCISSOR_TEST);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+}
+
+}  // namespace
+
+void Renderer::clearView(const PreviewFrame& frame) {
+    glViewport(0, 0, frame.viewWidth, frame.viewHeight);
+    clearToBackground(frame.project ? frame.project->backColor : Vec3f{}, 1.0f);
 }
 
 const EffectNode* Renderer::gizmoNode(const Simulation& simulation, std::int32_t selectedNodeId) const {
@@ -102,13 +111,7 @@ void Renderer::renderExportImage(Simulation& simulation, const Camera& camera, R
     const GlStateSaver saved;
     applyBlend(BlendMode::Replace);
     target.bind();
-    const Vec3f back = simulation.project().backColor;
-    glClearColor(back.x / 255.0f, back.y / 255.0f, back.z / 255.0f, 0.0f);
-    glClearDepth(1.0);
-    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
-    glDepthMask(GL_TRUE);
-    glDisable(GL_SCISSOR_TEST);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    clearToBackground(simulation.project().backColor, 0.0f);
 
     for (const CullMode cull : {CullMode::Back, CullMode::Front}) {
         applyCull(cull);
@@ -133,9 +136,7 @@ void copyTarget(const RenderTarget& from, const RenderTarget& to) {
 void Renderer::drawExportParticlePass(Simulation& simulation, const Camera& camera, RenderTarget& target,
                                       RenderTarget& copy) {
     copy.bind();
-    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
-    glClearDepth(1.0);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    clearToBackground(Vec3f{}, 0.0f);
     target.bind();
 
     const ProjectSettings& project = simulation.project();
