@@ -35,12 +35,13 @@ std::int64_t truncated(double value) {
 
 // A view coordinate times ten, truncated. A stored -7 reads back as the
 // float nearest -0.7, a hair above it; times ten that truncates to -6, and
-// every save would move the view a step. Within the float's own precision
-// of a whole number, the whole number is taken: 1.25 still stores 12.
+// every save would move the view a step. When the float is exactly the one
+// that reading k / 10 gives, k is stored; anything else truncates, so 1.25
+// still stores 12 and 1234.599 stores 12345.
 std::int64_t timesTenTruncated(float value) {
-    double scaled = static_cast<double>(value) * 10.0;
+    const double scaled = static_cast<double>(value) * 10.0;
     const double whole = std::round(scaled);
-    if (std::fabs(scaled - whole) <= std::fabs(scaled) * 1e-6) scaled = whole;
+    if (static_cast<float>(whole / 10.0) == value) return truncated(whole);
     return truncated(scaled);
 }
 

@@ -143,6 +143,9 @@ TEST(SaveIniViews, RepeatedSavesDoNotMoveAView) {
             << save;
         g = roundTrip(g);
     }
+    // Only a float that is exactly some k / 10 stores k; near misses truncate.
+    g.viewList = {ViewEntry{{1234.599f, 0.25f, -0.06f}, {}, 60.0f, "w"}, viewListPlaceholder()};
+    EXPECT_NE(saveText(g).find("PosX=12345\r\nPosY=2\r\nPosZ=0\r\n"), std::string::npos);
 }
 
 TEST(SaveIniViews, ReadingStopsAtTheFirstEmptyTitleAndAddsThePlaceholderToAnEmptyList) {
