@@ -1,8 +1,15 @@
 #pragma once
 // Collects the particle draws of one pass in draw order and issues them as
 // few calls as possible: consecutive draws that share mesh, texture, blend
-// mode and under-cut become one instanced call. Order inside a call is the
-// collection order, so the picture is the same as drawing one by one.
+// mode and under-cut become one call. Order inside a call is the collection
+// order, so the picture is the same as drawing one by one.
+//
+// A run of a built-in shape (square, cylinder, hemisphere) is drawn from
+// vertices the batch moves into world space itself: one indexed triangle
+// list, projected by VS_World. That spares software GL its per-instance
+// vertex work, and keeps each particle's sub-meshes together, in particle
+// order, where an instanced call would draw sub-mesh by sub-mesh. OBJ
+// models stay instanced; trails always draw alone.
 
 #include <functional>
 #include <span>
@@ -32,7 +39,7 @@ public:
     // `shared` holds what every draw of the pass has in common (camera,
     // sampler, pass, export flag, target size); texture, blend and under-cut
     // are filled in per call. With `instancing` off, or while exporting,
-    // every particle gets its own call.
+    // every particle gets its own instanced call.
     ParticleBatch(PolyProgram& program, InstanceBuffer& instances, const MeshDraw& shared, bool instancing);
 
     void add(const ParticleDraw& draw) { m_draws.push_back(draw); }
@@ -42,8 +49,23 @@ public:
     int callCount() const { return m_calls; }
 
 private:
+    // One call: draws [first, first + count), either as world-space
+    // triangles (indices [firstIndex, firstIndex + indexCount) of the world
+    // stream) or as instances starting at `firstInstance`.
+    struct Call {
+        std::size_t first = 0;
+        std::size_t count = 0;
+        bool world = false;
+        std::size_t firstInstance = 0;
+        std::size_t firstIndex = 0;
+        std::size_t indexCount = 0;
+    };
+
     bool sameCall(const ParticleDraw& a, const ParticleDraw& b) const;
-    void issue(std::size_t first, std::size_t count);
+    bool buildsVertices(const Primitive& mesh) const;
+    void planWorld(Call& call);
+    void planInstances(Call& call);
+    void issue(const Call& call);
 
     PolyProgram& m_program;
     InstanceBuffer& m_instances;
@@ -51,6 +73,7 @@ private:
     bool m_instancing;
     std::vector<ParticleDraw> m_draws;
     std::vector<PolyInstance> m_upload;
+    std::vector<Call> m_plan;
     int m_calls = 0;
 };
 

@@ -12,9 +12,11 @@ namespace {
 constexpr const char* kVertexFailure = "バーテックスシェーダー作成失敗";
 constexpr const char* kPixelFailure = "ピクセルシェーダー作成失敗";
 
-constexpr std::array<ShaderEntry, 2> kVertexEntries{{
+// In the order of PolyVertexEntry.
+constexpr std::array<ShaderEntry, 3> kVertexEntries{{
     {"VS", ShaderStage::Vertex, "Poly.hlsl 【VS】", kVertexFailure},
     {"VS_Cylinder", ShaderStage::Vertex, "Poly.hlsl 【VS_Cylinder】", kVertexFailure},
+    {"VS_World", ShaderStage::Vertex, "Poly.hlsl 【VS_World】", kVertexFailure},
 }};
 
 // In the order of PolyPixelEntry.
@@ -59,9 +61,9 @@ std::unique_ptr<PolyProgram> PolyProgram::load(RenderError* error) {
 }
 
 std::unique_ptr<PolyProgram> PolyProgram::load(const std::string& source, RenderError* error) {
-    // Compile in the order VS, VS_Cylinder, then the pixel entries, so the
-    // first failing entry is the one reported.
-    std::array<GlShader, 2> vertex;
+    // Compile in the order VS, VS_Cylinder, VS_World, then the pixel
+    // entries, so the first failing entry is the one reported.
+    std::array<GlShader, 3> vertex;
     for (std::size_t v = 0; v < vertex.size(); ++v) {
         vertex[v] = compileEntry(source, kVertexEntries[v], error);
         if (!vertex[v]) return nullptr;
@@ -108,6 +110,18 @@ void PolyProgram::bindVertices(GLuint buffer) {
     glVertexAttribPointer(0, 3, GL_FLOAT, GL_FALSE, 20, nullptr);
     glEnableVertexAttribArray(1);
     glVertexAttribPointer(1, 2, GL_FLOAT, GL_FALSE, 20, reinterpret_cast<const void*>(std::uintptr_t{12}));
+}
+
+void PolyProgram::bindWorldVertices(GLuint buffer) {
+    glBindBuffer(GL_ARRAY_BUFFER, buffer);
+    const auto attribute = [](GLuint location, GLint size, std::size_t offset) {
+        glEnableVertexAttribArray(location);
+        glVertexAttribPointer(location, size, GL_FLOAT, GL_FALSE, sizeof(PolyWorldVertex),
+                              reinterpret_cast<const void*>(static_cast<std::uintptr_t>(offset)));
+    };
+    attribute(0, 3, offsetof(PolyWorldVertex, x));
+    attribute(1, 2, offsetof(PolyWorldVertex, u));
+    attribute(2, 4, offsetof(PolyWorldVertex, color));
 }
 
 }  // namespace fg

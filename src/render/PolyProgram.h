@@ -1,5 +1,5 @@
 #pragma once
-// The Poly program family that draws every particle mesh: two vertex
+// The Poly program family that draws every particle mesh: three vertex
 // entries, six pixel entries and the table choosing a pixel entry per pass.
 
 #include <array>
@@ -39,7 +39,16 @@ static_assert(sizeof(PolyInstance) == 144);
 
 PolyInstance identityInstance();
 
-enum class PolyVertexEntry { VS, VS_Cylinder };
+// A vertex of a batched particle already in world space, with the particle's
+// texture transform and colour applied: what VS_World reads.
+struct PolyWorldVertex {
+    float x, y, z;
+    float u, v;
+    float color[4];
+};
+static_assert(sizeof(PolyWorldVertex) == 36);
+
+enum class PolyVertexEntry { VS, VS_Cylinder, VS_World };
 enum class PolyPixelEntry { PS_Alpha, PS_NonAlpha, PS_BackAlpha, PS_BackNonAlpha, PS_BackAlphaAdd, PS_BackNonAlphaAdd };
 
 // Pass 0 is the opaque pass, pass 1 the translucent one. The preview lets
@@ -58,10 +67,12 @@ public:
     static void bindInstances(GLuint buffer, std::size_t byteOffset);
     // Mesh vertex inputs: position and texture coordinate, 20 bytes a vertex.
     static void bindVertices(GLuint buffer);
+    // VS_World inputs: one PolyWorldVertex a vertex.
+    static void bindWorldVertices(GLuint buffer);
 
 private:
     PolyProgram() = default;
-    std::array<std::array<GlProgram, 6>, 2> m_programs;
+    std::array<std::array<GlProgram, 6>, 3> m_programs;
     UniformBlock<PolyConstants> m_constants;
 };
 

@@ -67,11 +67,16 @@ void Primitive::upload(const VertexSets& sets) {
     }
 }
 
-void Primitive::prepare(PolyProgram& program, const MeshDraw& draw, const PolyConstants& constants) const {
-    program.use(vertexEntry(), selectPixelEntry(draw.pass, draw.exportMode, draw.isAdd), constants);
+void bindMeshDraw(PolyProgram& program, PolyVertexEntry vertex, const MeshDraw& draw,
+                  const PolyConstants& constants) {
+    program.use(vertex, selectPixelEntry(draw.pass, draw.exportMode, draw.isAdd), constants);
     glActiveTexture(GL_TEXTURE0);
     glBindTexture(GL_TEXTURE_2D, draw.texture);
     glBindSampler(0, draw.sampler);
+}
+
+void Primitive::prepare(PolyProgram& program, const MeshDraw& draw, const PolyConstants& constants) const {
+    bindMeshDraw(program, vertexEntry(), draw, constants);
 }
 
 void Primitive::drawSubMeshes(const std::vector<SubMesh>& subMeshes, GLuint vertexBuffer, GLuint layout,

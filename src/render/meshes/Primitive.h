@@ -47,6 +47,11 @@ PolyConstants meshConstants(const MeshDraw& draw, const Mat4& world, const Mat4&
 PolyInstance makeInstance(const Mat4& world, const float color[4], const Mat4& texMatrix, Vec3f bottomScale,
                           Vec3f topScale);
 
+// Binds the program chosen by `vertex` and the draw's pass, export flag and
+// blend mode, with the constants, texture and sampler.
+void bindMeshDraw(PolyProgram& program, PolyVertexEntry vertex, const MeshDraw& draw,
+                  const PolyConstants& constants);
+
 class Primitive {
 public:
     virtual ~Primitive() = default;
@@ -55,12 +60,17 @@ public:
     virtual void drawInstances(PolyProgram& program, const MeshDraw& draw, const InstanceRun& run);
     // Whether a run of several particles can share one call.
     virtual bool instanceable() const { return true; }
+    // The preview sub-meshes (triangle strips), for batches that build the
+    // particles' vertices themselves; empty for meshes that draw their own
+    // way (OBJ models, trails).
+    const std::vector<SubMesh>& previewSubMeshes() const { return m_sets[kPreviewSet].subMeshes; }
+    // The entry that draws this mesh from instances; VS_Cylinder scales the rings.
+    virtual PolyVertexEntry vertexEntry() const { return PolyVertexEntry::VS; }
 
 protected:
     Primitive() = default;
     // Uploads both vertex sets into one buffer per set.
     void upload(const VertexSets& sets);
-    virtual PolyVertexEntry vertexEntry() const { return PolyVertexEntry::VS; }
     // Binds the draw's program, constants, texture and sampler.
     void prepare(PolyProgram& program, const MeshDraw& draw, const PolyConstants& constants) const;
     // Draws the sub-meshes of one set in order, stopping at the first with
@@ -87,7 +97,6 @@ class Cylinder : public Primitive {
 public:
     Cylinder();
 
-protected:
     PolyVertexEntry vertexEntry() const override { return PolyVertexEntry::VS_Cylinder; }
 };
 

@@ -2,6 +2,8 @@
 // inputs (world matrix, colour, texture cell, cylinder ring scales) let many
 // particles share one call. A single draw passes identity instance values,
 // a batched draw passes view × projection in g_mWVP and identity in g_mW.
+// VS_World takes batched particles whose vertices were already moved into
+// world space, textured and coloured on the CPU: it only projects them.
 // Matrices are row-major and multiply row vectors: position × matrix.
 
 layout(std140, row_major) uniform global {
@@ -18,6 +20,24 @@ layout(std140, row_major) uniform global {
 #if defined(VERTEX_STAGE)
 layout(location = 0) in vec3 Pos;
 layout(location = 1) in vec2 Tex;
+
+out vec2 vTex;
+out vec4 vRTTexCoord;
+out vec4 vPos3D;
+flat out vec4 vColor;
+
+#if defined(VS_World)
+layout(location = 2) in vec4 Color;
+
+void main() {
+    vec4 world = vec4(Pos, 1.0);
+    gl_Position = glClipFromD3D(world * g_mWVP);
+    vPos3D = world * g_mW;
+    vTex = Tex;
+    vRTTexCoord = vec4(0.0);
+    vColor = g_mColor * Color;
+}
+#else
 // The rows of the instance's world matrix.
 layout(location = 2) in vec4 InstWorld0;
 layout(location = 3) in vec4 InstWorld1;
@@ -29,11 +49,6 @@ layout(location = 7) in vec4 InstTexLinear;
 layout(location = 8) in vec4 InstTexOffset;
 layout(location = 9) in vec4 InstBottomScale;
 layout(location = 10) in vec4 InstTopScale;
-
-out vec2 vTex;
-out vec4 vRTTexCoord;
-out vec4 vPos3D;
-flat out vec4 vColor;
 
 vec4 localPosition() {
     vec4 p = vec4(Pos, 1.0);
@@ -58,6 +73,7 @@ void main() {
     vRTTexCoord = vec4(0.0);
     vColor = g_mColor * InstColor;
 }
+#endif
 #endif
 
 #if defined(PIXEL_STAGE)
