@@ -8,20 +8,22 @@
 namespace fg {
 namespace {
 
-// One iconv conversion descriptor, closed on scope exit.
+// One iconv conversion descriptor, opened at the first conversion (opening
+// costs far more than converting a name, and ASCII text needs none) and
+// closed on scope exit.
 class Iconv {
 public:
-    Iconv(const char* to, const char* from) : m_cd(iconv_open(to, from)) {}
+    Iconv(const char* to, const char* from) : m_to(to), m_from(from) {}
     ~Iconv() {
-        if (valid()) iconv_close(m_cd);
+        if (m_cd != kClosed) iconv_close(m_cd);
     }
     Iconv(const Iconv&) = delete;
     Iconv& operator=(const Iconv&) = delete;
 
-    bool valid() const { return m_cd != reinterpret_cast<iconv_t>(-1); }
-
     // Converts one unit; returns false when it cannot be converted.
     bool convert(std::string_view in, std::string& out) {
+        if (m_cd == kClosed) m_cd = iconv_open(m_to, m_from);
+        if (m_cd == kClosed) return false;
         char buffer[16];
         char* inPtr = const_cast<char*>(in.data());
         std::size_t inLeft = in.size();
@@ -34,7 +36,10 @@ public:
     }
 
 private:
-    iconv_t m_cd;
+    static inline const iconv_t kClosed = reinterpret_cast<iconv_t>(-1);
+    const char* m_to;
+    const char* m_from;
+    iconv_t m_cd = kClosed;
 };
 
 // Length of the UTF-8 sequence starting at s[i], or 0 when it is malformed.
@@ -72,11 +77,11 @@ void forEachCp932Char(std::string_view utf8, Visit&& visit) {
         encoded.clear();
         if (length == 0) {
             length = 1;
-            encoded = "?";
+            encoded.assign(1, '?');
         } else if (length == 1) {
             encoded.assign(1, utf8[i]);
-        } else if (!toCp932.valid() || !toCp932.convert(utf8.substr(i, length), encoded)) {
-            encoded = "?";
+        } else if (!toCp932.convert(utf8.substr(i, length), encoded)) {
+            encoded.assign(1, '?');
         }
         if (!visit(utf8.substr(i, length), std::string_view(encoded))) return;
         i += length;
@@ -108,7 +113,7 @@ std::string cp932ToUtf8(std::string_view cp932) {
             continue;
         }
         const std::size_t taken = length == 0 ? 1 : length;
-        if (length == 0 || !toUtf8.valid() || !toUtf8.convert(cp932.substr(i, length), out)) {
+        if (length == 0 || !toUtf8.convert(cp932.substr(i, length), out)) {
             out.append(kReplacement);
         }
         i += taken;
