@@ -7,7 +7,7 @@
 #include <random>
 
 #include "model/EditorState.h"
-#include "render/EglContext.h"
+#include "render/GlTestContext.h"
 #include "render/Renderer.h"
 #include "render/export/ExportFrames.h"
 #include "render/export/SheetComposer.h"
@@ -33,22 +33,21 @@ Node& addFlatParticle(EditorState& g, float red, float green, float blue, float 
     return node;
 }
 
-class ExportFramesTest : public ::testing::Test {
+// The shared headless context of the pixel tests, with a whole renderer.
+class ExportFramesTest : public test::GlTest {
 protected:
     static void SetUpTestSuite() {
-        std::string error;
-        s_context = EglContext::create(&error);
-        ASSERT_TRUE(s_context) << error;
+        GlTest::SetUpTestSuite();
         RenderError failure;
         s_renderer = Renderer::create(&failure);
         ASSERT_TRUE(s_renderer) << failure.caption << ": " << failure.message;
     }
     static void TearDownTestSuite() {
         s_renderer.reset();
-        s_context.reset();
+        GlTest::TearDownTestSuite();
     }
     void SetUp() override {
-        ASSERT_TRUE(s_context->makeCurrent());
+        GlTest::SetUp();
         std::random_device seed;
         m_workDir = fs::temp_directory_path() / ("fg-export-" + std::to_string(seed()));
         fs::create_directories(m_workDir);
@@ -92,7 +91,6 @@ protected:
         EXPECT_NEAR(actual.alpha(), a, 2);
     }
 
-    static inline std::unique_ptr<EglContext> s_context;
     static inline std::unique_ptr<Renderer> s_renderer;
     EditorState m_g;
     fs::path m_workDir;
