@@ -29,7 +29,7 @@ fg::EditorState bigEffect() {
     for (fg::Node* node : nodes) {
         for (int c = 0; c < fg::kCurveCount; ++c) {
             fg::GraphPoints points;
-            for (int k = 0; k <= 20; ++k) points.push_back({k * 5.0f, static_cast<float>((k * 37) % 100)});
+            for (int k = 0; k <= 20; ++k) points.push_back({static_cast<float>(k) * 5.0f, static_cast<float>((k * 37) % 100)});
             node->curve(c).setPoints(points);
             node->curve(c).rebuild();
         }
@@ -51,7 +51,7 @@ void BM_BuildSaveIni(benchmark::State& state) {
         bytes = text.size();
         benchmark::DoNotOptimize(text.data());
     }
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes));
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(bytes));
 }
 BENCHMARK(BM_BuildSaveIni)->Unit(benchmark::kMillisecond);
 
@@ -64,7 +64,7 @@ void BM_ReadSaveIni(benchmark::State& state) {
         fg::readNodeTree(g, ini);
         benchmark::DoNotOptimize(g.tree.selected());
     }
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(text.size()));
 }
 BENCHMARK(BM_ReadSaveIni)->Unit(benchmark::kMillisecond);
 
@@ -77,7 +77,7 @@ std::string bigArchive() {
 void BM_ParseArchive16MiB(benchmark::State& state) {
     const std::string bytes = bigArchive();
     for (auto _ : state) benchmark::DoNotOptimize(fg::parseArchive(bytes).records.size());
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes.size()));
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(bytes.size()));
 }
 BENCHMARK(BM_ParseArchive16MiB);
 
@@ -89,7 +89,7 @@ void BM_CopyBaseline16MiB(benchmark::State& state) {
         std::memcpy(copy.data(), bytes.data(), bytes.size());
         benchmark::DoNotOptimize(copy.data());
     }
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes.size()));
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(bytes.size()));
 }
 BENCHMARK(BM_CopyBaseline16MiB);
 
