@@ -155,5 +155,41 @@ TEST_F(CliPictures, CameraBelowItsTargetLookingUpStillDraws) {
     EXPECT_TRUE(upright(rendered, 20));
 }
 
+TEST_F(CliPictures, RenderedFrameShowsTheAnimatedCellTheExportShows) {
+    // A plane seen from behind (drawn, opaque, in the first culling pass)
+    // whose texture steps through four cells, one per frame.
+    EditorState g;
+    g.project.width = 96;
+    g.project.height = 96;
+    g.camera = CameraPlacement{{0, 0, 10}, {0, 0, 0}};
+    Node& plane = *g.pSelNode();
+    plane.m_shape.type = kShapePlane;
+    plane.m_scale.max = 40;
+    plane.m_texture.ID = 0;
+    plane.m_texture.name = "cells";
+    plane.m_texture.isAnim = 1;
+    plane.m_texture.w = 2;
+    plane.m_texture.h = 2;
+    plane.m_texture.speed = 100;
+    plane.m_texture.isLoop = 1;
+    const fs::path project = writeProject(g, "animated");
+    QImage sheet(64, 64, QImage::Format_RGBA8888);
+    const QColor colours[4] = {Qt::red, Qt::green, Qt::blue, Qt::yellow};
+    for (int y = 0; y < 64; ++y) {
+        for (int x = 0; x < 64; ++x) sheet.setPixelColor(x, y, colours[(y / 32) * 2 + x / 32]);
+    }
+    ASSERT_TRUE(sheet.save(QString::fromStdString((project / "cells.png").string())));
+
+    const Rgb cells[4] = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {255, 255, 0}};
+    for (int frame = 2; frame <= 4; ++frame) {
+        const QImage rendered = render(project, frame, 96);
+        const QImage exported = exportFrame(project, frame);
+        ASSERT_FALSE(rendered.isNull() || exported.isNull());
+        // The particle is `frame` frames old; its cell is (age - 1) mod 4.
+        EXPECT_EQ(pixel(exported, 48, 48), cells[(frame - 1) % 4]) << frame;
+        EXPECT_EQ(pixel(rendered, 48, 48), pixel(exported, 48, 48)) << frame;
+    }
+}
+
 }  // namespace
 }  // namespace fg
