@@ -12,6 +12,7 @@
 #include "cli/ArgParse.h"
 #include "cli/Commands.h"
 #include "cli/ToolSession.h"
+#include "render/ParticleDraws.h"
 #include "render/RenderTarget.h"
 #include "render/camera/Camera.h"
 #include "simulation/Simulation.h"
@@ -81,11 +82,15 @@ int runRender(const Args& args) {
     if (!headless) return 1;
     Renderer& renderer = *headless->renderer;
 
-    Simulation simulation(g);
-    for (long long i = 0; i < options->frame; ++i) simulation.step();
-
     Camera camera = projectCamera(g);
     camera.updateMatrices(options->width, options->height);
+
+    // The view draws after every step; leave each step as its draw would.
+    Simulation simulation(g);
+    for (long long i = 0; i < options->frame; ++i) {
+        simulation.step();
+        settleAsDrawn(simulation, camera.eye, renderer.assets());
+    }
 
     const RenderTarget target(options->width, options->height);
     target.bind();

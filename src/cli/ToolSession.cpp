@@ -5,6 +5,7 @@
 
 #include "persistence/MaterialFiles.h"
 #include "persistence/OpenProject.h"
+#include "render/camera/CameraControl.h"
 
 namespace fg::cli {
 namespace {
@@ -54,11 +55,6 @@ std::optional<HeadlessRenderer> createHeadlessRenderer(const char* command, cons
     return headless;
 }
 
-Camera projectCamera(const EditorState& g) {
-    Camera camera;
-    camera.eye = g.camera.eye;
-    camera.target = g.camera.target;
-    return camera;
-}
+Camera projectCamera(const EditorState& g) { return placedCamera(g.camera); }
 
 }  // namespace fg::cli

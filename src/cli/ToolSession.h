@@ -34,7 +34,8 @@ struct HeadlessRenderer {
 // failed (prefixed with the command name) and returns nothing on failure.
 std::optional<HeadlessRenderer> createHeadlessRenderer(const char* command, const EditorState& g);
 
-// The view's camera placed where the project saved it.
+// The view's camera placed where the project saved it, upright as the
+// editor's view draws it.
 Camera projectCamera(const EditorState& g);
 
 }  // namespace fg::cli

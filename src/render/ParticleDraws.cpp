@@ -1,5 +1,6 @@
 #include "render/ParticleDraws.h"
 
+#include "simulation/DrawOrder.h"
 #include "simulation/ParticleTransforms.h"
 
 namespace fg {
@@ -8,15 +9,21 @@ namespace {
 
 Vec3f diagonal(const Mat4& m) { return Vec3f{m.m[0][0], m.m[1][1], m.m[2][2]}; }
 
+// The mesh a draw of the particle uses; null when it draws nothing (its node
+// is hidden or its shape has no mesh) and so leaves the particle as it is.
+Primitive* drawnMesh(const NodeParams& params, const DrawAssets& assets) {
+    if (params.m_isDraw == 0) return nullptr;
+    return assets.shape(params.m_shape.type);
+}
+
 }  // namespace
 
 std::optional<ParticleDraw> particleDraw(Simulation& simulation, Particle& particle, const Camera& camera,
                                          const DrawAssets& assets) {
     const NodeParams& params = simulation.nodeOf(particle).params;
-    if (params.m_isDraw == 0) return std::nullopt;
-    const int type = params.m_shape.type;
-    Primitive* mesh = assets.shape(type);
+    Primitive* mesh = drawnMesh(params, assets);
     if (!mesh) return std::nullopt;
+    const int type = params.m_shape.type;
 
     const CameraMatrices matrices{camera.view, camera.billboard()};
     const Particle* parent = simulation.particles().parentOf(particle);
@@ -45,6 +52,16 @@ std::optional<ParticleDraw> particleDraw(Simulation& simulation, Particle& parti
         draw.instance = makeInstance(world, colour, texMatrix, bottom, top);
     }
     return draw;
+}
+
+void settleAsDrawn(Simulation& simulation, Vec3f eye, const DrawAssets& assets) {
+    if (simulation.project().sort != 0) sortByCameraDistance(simulation, eye);
+    simulation.particles().forEach([&](Particle& particle) {
+        const NodeParams& params = simulation.nodeOf(particle).params;
+        // The cell a draw advances to depends only on the particle's age, so
+        // one advance stands for every pass of a frame.
+        if (drawnMesh(params, assets)) textureTransform(particle, params.m_texture);
+    });
 }
 
 }  // namespace fg

@@ -1,5 +1,6 @@
 #include "render/Renderer.h"
 
+#include "render/BackgroundColor.h"
 #include "render/GlStateSaver.h"
 #include "render/GroundGrid.h"
 #include "render/ParticleDraws.h"
@@ -54,8 +55,9 @@ namespace {
 
 // Clears the bound framebuffer to the background colour (0..255) with the
 // given alpha, and its depth to 1.
-void clearToBackground(Vec3f back, float alpha) {
-    glClearColor(back.x / 255.0f, back.y / 255.0f, back.z / 255.0f, alpha);
+void clearToBackground(Vec3f backColor, float alpha) {
+    const Vec3f back = backgroundUnit(backColor);
+    glClearColor(back.x, back.y, back.z, alpha);
     glClearDepth(1.0);
     glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
     glDepthMask(GL_TRUE);

@@ -143,5 +143,68 @@ TEST(CameraControl, DragStartedOnAnIconGoesOnOutsideUntilRelease) {
     EXPECT_NEAR(distanceOf(camera), before - 1.0f, 1e-4f);
 }
 
+// Screen position (clip x, y) of a world point.
+Vec3f onScreen(const Camera& camera, Vec3f world) { return transformCoord(world, camera.view * camera.projection); }
+
+bool finite(const Mat4& m) {
+    for (const auto& row : m.m) {
+        for (float value : row) {
+            if (!std::isfinite(value)) return false;
+        }
+    }
+    return true;
+}
+
+TEST(PlacedCamera, OffAxisViewKeepsTheWorldsYAxisUpright) {
+    // The view list's "斜め左上".
+    Camera camera = placedCamera(CameraPlacement{{-3, 3, -8}, {0, 0, 0}});
+    camera.updateMatrices(300, 200);
+    EXPECT_NEAR(dot(camera.up, camera.eye - camera.target), 0.0f, 1e-5f);
+    const Vec3f origin = onScreen(camera, {0, 0, 0});
+    const Vec3f above = onScreen(camera, {0, 2, 0});
+    EXPECT_NEAR(origin.x, 0.0f, 1e-5f);
+    EXPECT_NEAR(above.x, 0.0f, 1e-5f);  // the default up would roll it 14.7° off
+    EXPECT_GT(above.y, origin.y + 0.1f);
+    // A horizontal line through the target stays level.
+    const Vec3f across = onScreen(camera, {8, 0, -3});
+    EXPECT_NEAR(across.y, origin.y, 1e-5f);
+    EXPECT_GT(across.x, origin.x);
+}
+
+TEST(PlacedCamera, CameraBelowItsTargetLookingUpStillSees) {
+    // Looking up at 45°: the default up (0, 1, 1) would lie along the view.
+    Camera camera = placedCamera(CameraPlacement{{0, -5, -5}, {0, 0, 0}});
+    camera.updateMatrices(200, 200);
+    ASSERT_TRUE(finite(camera.view));
+    const Vec3f target = onScreen(camera, camera.target);
+    EXPECT_NEAR(target.x, 0.0f, 1e-5f);
+    EXPECT_NEAR(target.y, 0.0f, 1e-5f);
+    EXPECT_GT(target.z, 0.0f);
+    EXPECT_LT(target.z, 1.0f);
+    // Higher points show higher up, on the centre line.
+    const Vec3f above = onScreen(camera, {0, 1, 0});
+    EXPECT_NEAR(above.x, 0.0f, 1e-5f);
+    EXPECT_GT(above.y, 0.0f);
+}
+
+TEST(PlacedCamera, StraightDownOrUpLooksWithZUp) {
+    for (const float height : {5.0f, -5.0f}) {
+        Camera camera = placedCamera(CameraPlacement{{0, height, 0}, {0, 0, 0}});
+        camera.updateMatrices(200, 200);
+        EXPECT_EQ(camera.up, (Vec3f{0, 0, 1})) << height;
+        EXPECT_TRUE(finite(camera.view)) << height;
+        EXPECT_NEAR(onScreen(camera, {0, 0, 0}).x, 0.0f, 1e-5f) << height;
+    }
+}
+
+TEST(PlacedCamera, DefaultPlacementIsTheDefaultCameraStraightened) {
+    Camera expected;
+    straightenUp(expected);
+    const Camera placed = placedCamera(CameraPlacement{});
+    EXPECT_EQ(placed.eye, expected.eye);
+    EXPECT_EQ(placed.target, expected.target);
+    EXPECT_EQ(placed.up, expected.up);
+}
+
 }  // namespace
 }  // namespace fg

@@ -71,7 +71,7 @@ TEST(MeshGeometry, HemisphereHas24StripsOf14And72StripsOf38) {
 
 std::vector<TrailPoint> straightTrail(int count) {
     std::vector<TrailPoint> points;
-    for (int i = 0; i < count; ++i) points.push_back({Vec3f{static_cast<float>(i), 0, 0}, 0.2f * (i + 1)});
+    for (int i = 0; i < count; ++i) points.push_back({Vec3f{static_cast<float>(i), 0, 0}, 0.2f * static_cast<float>(i + 1)});
     return points;
 }
 

@@ -127,5 +127,19 @@ TEST(ObjReader, ReadsAFile) {
     EXPECT_EQ(result.model.faceCount, 1);
 }
 
+TEST(ObjReader, FaceTokensInCommentsCountButBuildNoTriangles) {
+    std::string text = "# ";
+    for (int i = 0; i < 1000; ++i) text += "f ";
+    text += "\n";
+    text += kTriangle;
+    const ObjReadResult result = parseObj(text);
+    ASSERT_TRUE(result.ok) << result.error;
+    EXPECT_EQ(result.model.faceCount, 1001);
+    ASSERT_EQ(result.model.vertices.size(), 3u);
+    EXPECT_FLOAT_EQ(result.model.vertices[0].x, -7.0f);
+    EXPECT_FLOAT_EQ(result.model.vertices[2].x, -1.0f);
+    EXPECT_EQ(result.model.indices, (std::vector<unsigned>{0, 1, 2}));
+}
+
 }  // namespace
 }  // namespace fg

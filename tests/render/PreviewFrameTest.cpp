@@ -85,6 +85,20 @@ TEST_F(PreviewFrameTest, BackgroundIsTheProjectColour) {
     EXPECT_TRUE(near(pixelAt(image, 5, 5), {51, 102, 153, 255}, 1));
 }
 
+TEST_F(PreviewFrameTest, BackgroundChannelsOutsideTheRangeClampToIt) {
+    g.project.backColor = {1e30f, -1e30f, 3e38f};
+    Simulation simulation(g);
+    const QImage preview = render(simulation, 64, 64, withoutOverlay());
+    EXPECT_TRUE(near(pixelAt(preview, 32, 2), {255, 0, 255, 255}, 0));
+
+    g.project.backColor = {-0.5f, 1e9f, 127.0f};
+    simulation.restart();
+    RenderTarget target(32, 32);
+    RenderTarget copy(32, 32);
+    renderer->renderExportImage(simulation, camera, target, copy);
+    EXPECT_TRUE(near(pixelAt(target.readImage(), 16, 16), {0, 255, 127, 0}, 0));
+}
+
 TEST_F(PreviewFrameTest, OpaqueBillboardCoversItsProjectedSquare) {
     Simulation simulation(g);
     simulation.step();
@@ -108,8 +122,8 @@ TEST_F(PreviewFrameTest, OpaqueBillboardCoversItsProjectedSquare) {
     const Rgba8 red{255, 0, 0, 255};
     EXPECT_TRUE(near(pixelAt(image, 100, 100), red));
     for (int sign : {-1, 1}) {
-        const int inside = static_cast<int>(100.0f + sign * (half - 1.5f));
-        const int outside = static_cast<int>(100.0f + sign * (half + 1.5f));
+        const int inside = static_cast<int>(100.0f + static_cast<float>(sign) * (half - 1.5f));
+        const int outside = static_cast<int>(100.0f + static_cast<float>(sign) * (half + 1.5f));
         EXPECT_TRUE(near(pixelAt(image, inside, 100), red)) << "x " << inside;
         EXPECT_TRUE(near(pixelAt(image, 100, inside), red)) << "y " << inside;
         EXPECT_NE(pixelAt(image, outside, 100).r, 255) << "x " << outside;
@@ -122,8 +136,8 @@ void expectMasked(const QImage& with, const QImage& without, int x, int y, bool 
     const Rgba8 a = pixelAt(with, x, y);
     const Rgba8 b = pixelAt(without, x, y);
     if (masked) {
-        EXPECT_NEAR(a.r, b.r / 2, 2) << x << ", " << y;
-        EXPECT_NEAR(a.b, b.b / 2, 2) << x << ", " << y;
+        EXPECT_NEAR(a.r, b.r / 2.0, 2.0) << x << ", " << y;
+        EXPECT_NEAR(a.b, b.b / 2.0, 2.0) << x << ", " << y;
     } else {
         EXPECT_TRUE(near(a, b, 0)) << x << ", " << y;
     }

@@ -87,6 +87,14 @@ void straightenUp(Camera& camera) {
     camera.up = normalize(transformNormal(d, rotationAxis(axis, kQuarterTurn)));
 }
 
+Camera placedCamera(const CameraPlacement& placement) {
+    Camera camera;
+    camera.eye = placement.eye;
+    camera.target = placement.target;
+    straightenUp(camera);
+    return camera;
+}
+
 bool cameraStep(Camera& camera, ToolState& tools, const MouseSample& mouse, int viewWidth, int viewHeight) {
     if (!mouse.leftDown) tools.active = kToolNone;
     tools.hovered = hoveredTool(viewWidth, mouse.x, mouse.y);

@@ -36,6 +36,13 @@ void zoomCamera(Camera& camera, int dx, int dy);
 // (left alone while the view is stopped at a pole).
 void straightenUp(Camera& camera);
 
+// The camera at a stored placement (the project's eye and target) as every
+// preview frame draws it: the default up straightened by the rule above, so
+// the world's y axis stays upright on screen whatever the viewing direction.
+// The editor's view and the command-line tool both start their camera here;
+// the caller computes the matrices for its picture's aspect.
+Camera placedCamera(const CameraPlacement& placement);
+
 // One camera step of the preview frame: hover, drag start and release, the
 // active tool's change, the up rule and fresh matrices for the view size.
 // Returns true when the camera moved (the caller pins the cursor back to

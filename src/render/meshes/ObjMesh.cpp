@@ -15,7 +15,7 @@ std::unique_ptr<ObjMesh> ObjMesh::load(const std::string& path, std::string* err
 
 std::unique_ptr<ObjMesh> ObjMesh::fromModel(const ObjModel& model) {
     std::unique_ptr<ObjMesh> mesh(new ObjMesh());
-    mesh->m_faceCount = model.faceCount;
+    mesh->m_faceCount = static_cast<int>(model.vertices.size() / 3);
     mesh->m_vertices = makeBuffer();
     mesh->m_indices = makeBuffer();
     mesh->m_layout = makeVertexArray();

@@ -14,6 +14,7 @@ public:
     static std::unique_ptr<ObjMesh> load(const std::string& path, std::string* error);
     static std::unique_ptr<ObjMesh> fromModel(const ObjModel& model);
 
+    // Triangles built from the file's face lines.
     int faceCount() const { return m_faceCount; }
 
     // Always the plain vertex entry and the same triangles in both sets.

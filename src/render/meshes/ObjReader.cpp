@@ -83,11 +83,9 @@ ObjReadResult parseObj(const std::string& text) {
     countRecords(text, model);
     std::vector<Position> positions(static_cast<std::size_t>(model.positionCount));
     std::vector<Vec2> texCoords(static_cast<std::size_t>(model.texCoordCount));
-    model.vertices.assign(static_cast<std::size_t>(model.faceCount) * 3, MeshVertex{});
 
     std::size_t nextPosition = 0;
     std::size_t nextTexCoord = 0;
-    std::size_t nextFace = 0;
     std::istringstream lines(text);
     std::string line;
     int lineNumber = 0;
@@ -122,13 +120,14 @@ ObjReadResult parseObj(const std::string& text) {
                 }
             }
             // Third, second, first: reversed to stay front-facing after the mirror.
-            for (int k = 0; k < 3; ++k) {
-                const Reference& reference = references[2 - k];
+            // Only faces read from a face line are built: "f" tokens elsewhere
+            // (comments) would add empty triangles that draw nothing.
+            for (int k = 2; k >= 0; --k) {
+                const Reference& reference = references[k];
                 const Position& p = positions[static_cast<std::size_t>(reference.position - 1)];
                 const Vec2 t = reference.texCoord == 0 ? Vec2{} : texCoords[static_cast<std::size_t>(reference.texCoord - 1)];
-                model.vertices[nextFace * 3 + static_cast<std::size_t>(k)] = {p.x, p.y, p.z, t.u, t.v};
+                model.vertices.push_back({p.x, p.y, p.z, t.u, t.v});
             }
-            ++nextFace;
         }
     }
     model.indices.resize(model.vertices.size());

@@ -15,8 +15,8 @@ namespace fg {
 struct ObjModel {
     int positionCount = 0;  // "v" tokens counted in the file
     int texCoordCount = 0;  // "vt" tokens
-    int faceCount = 0;      // "f" tokens
-    std::vector<MeshVertex> vertices;  // three per face, in draw order
+    int faceCount = 0;      // "f" tokens, comments included
+    std::vector<MeshVertex> vertices;  // three per face line read, in draw order
     std::vector<unsigned> indices;     // 0, 1, 2, … one per vertex
 };
 
