@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 #include "model/EditorState.h"
 #include "persistence/SaveIni.h"
 
@@ -45,7 +47,8 @@ bool bright(const QImage& image, int x, int y) {
 class CliPictures : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        s_root = fs::path(::testing::TempDir()) / "cli-pictures";
+        // CTest runs each case as its own process, in parallel: one folder per process.
+        s_root = fs::path(::testing::TempDir()) / ("cli-pictures-" + std::to_string(::getpid()));
         fs::remove_all(s_root);
         fs::create_directories(s_root / "home");
         setenv("FULGRANE3D_HOME", (s_root / "home").c_str(), 1);
