@@ -1,10 +1,13 @@
 // Fuzzes what opening a project does with untrusted bytes: the archive
 // reader, then the INI parser and the settings and node reader on the
 // archive's settings record (or, when the bytes are no archive, on the bytes
-// themselves). Besides the sanitizers it checks what the reader promises:
-// records lie inside the buffer and carry plain file names, every curve ends
-// up usable, the first node is selected, and a read project saves to a text
-// that reads back to the same text.
+// themselves), then what follows an open: a few frames of the effect and the
+// export dialog's arithmetic on the settings read. Besides the sanitizers it
+// checks what these promise: records lie inside the buffer and carry plain
+// file names, every curve ends up usable, the first node is selected, a read
+// project saves to a text that reads back to the same text, the simulation
+// stays within its particle limit, and an accepted export plan is one the
+// export can carry out.
 
 #include <cstdint>
 #include <cstdlib>
@@ -16,6 +19,9 @@
 #include "persistence/Archive.h"
 #include "persistence/Ini.h"
 #include "persistence/SaveIni.h"
+#include "render/export/ExportSettings.h"
+#include "simulation/SimulateOutput.h"
+#include "simulation/Simulation.h"
 
 namespace {
 
@@ -43,6 +49,47 @@ void readInto(fg::EditorState& g, std::string_view utf8) {
     fg::readNodeTree(g, ini);
 }
 
+// Enough frames for children and grandchildren to be born and die, few and
+// small enough to keep an input fast.
+constexpr int kSteps = 6;
+constexpr std::uint32_t kParticleLimit = 1000;
+
+void stepTheEffect(const fg::EditorState& g) {
+    fg::Simulation simulation(g, [] { return std::uint32_t{0}; });
+    simulation.setParticleLimit(kParticleLimit);
+    std::string line;
+    for (int i = 0; i < kSteps; ++i) {
+        simulation.step();
+        // (An effect of 0 frames has no particle at all after a step.)
+        const fg::ParticleList& list = simulation.particles();
+        require(list.size() <= kParticleLimit);
+        list.forEach([&](const fg::Particle& p) {
+            require(p.node < simulation.effect().size());
+            require(p.parent == fg::kNoParticle || p.parent < list.slotCount());
+        });
+        line.clear();
+        fg::appendSimulateLine(simulation, simulation.frame() - 1, line);
+    }
+}
+
+void runTheExportDialog(const fg::EditorState& g) {
+    fg::WriteSettings write = g.write;
+    fg::normaliseExportSettings(write);
+    (void)fg::exportInfoLine(write, g.project);
+    (void)fg::proposedColumns(write.start, write.end, write.step);
+    fg::ExportPlan plan;
+    if (fg::acceptExportSettings(write, g.project, plan)) return;
+    // What the export relies on once the dialog has accepted.
+    require(plan.start >= 1 && plan.start <= plan.end && plan.end <= g.project.frame);
+    require(plan.step >= 1 && plan.imageCount >= 1);
+    require(plan.columns >= 1 && plan.columns <= plan.imageCount && plan.rows >= 1);
+    require(std::int64_t{plan.columns} * plan.rows >= plan.imageCount);
+    require(plan.smooth >= fg::kMinSmooth && plan.smooth <= fg::kMaxSmooth);
+    require(plan.frameWidth >= fg::kMinFrameSize && plan.frameWidth <= fg::kMaxFrameSize);
+    require(plan.frameHeight >= fg::kMinFrameSize && plan.frameHeight <= fg::kMaxFrameSize);
+    (void)fg::exportInfoLine(write, g.project);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -68,6 +115,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     checkCurves(g.tree.root());
     require(g.tree.selected() == g.tree.root().childAt(0));
     require(!g.viewList.empty());
+    stepTheEffect(g);
+    runTheExportDialog(g);
 
     // Saving what was read and reading it back is stable from the second
     // generation on (the first may still round floats to six decimals).

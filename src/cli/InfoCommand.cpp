@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cmath>
+#include <cstdarg>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -11,6 +12,8 @@
 #include <vector>
 
 #include "cli/Commands.h"
+#include "cli/StandardOutput.h"
+#include "cli/TextEscape.h"
 #include "model/EditorState.h"
 #include "model/NodeFields.h"
 #include "persistence/MaterialFiles.h"
@@ -71,26 +74,6 @@ std::string number(double value) {
     return buffer;
 }
 
-std::string jsonString(std::string_view text) {
-    std::string out = "\"";
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (c == '\n') {
-            out += "\\n";
-        } else if (byte < 0x20) {
-            char escape[8];
-            std::snprintf(escape, sizeof escape, "\\u%04x", byte);
-            out += escape;
-        } else {
-            out += c;
-        }
-    }
-    return out + "\"";
-}
-
 std::string vec(const Vec3f& v, bool json) {
     if (json) return "[" + number(v.x) + "," + number(v.y) + "," + number(v.z) + "]";
     return "(" + number(v.x) + ", " + number(v.y) + ", " + number(v.z) + ")";
@@ -98,35 +81,56 @@ std::string vec(const Vec3f& v, bool json) {
 
 // --- text -------------------------------------------------------------------
 
-void printNodeText(Node& node, const Materials& materials, int depth) {
-    std::printf("%*s- [%d] %s  shape %s, texture %s, emitter %s%s\n", depth * 2, "", node.m_ID, node.m_name.c_str(),
-                shapeName(node, materials).c_str(), textureName(node, materials).c_str(), emitterName(node).c_str(),
-                node.m_isDraw ? "" : ", hidden");
-    for (const auto& child : node.m_children) printNodeText(*child, materials, depth + 1);
+// printf into a string; every name in it has been through printableText.
+void appendf(std::string& out, const char* format, ...) __attribute__((format(printf, 2, 3)));
+void appendf(std::string& out, const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    va_list again;
+    va_copy(again, args);
+    const int length = std::vsnprintf(nullptr, 0, format, args);
+    va_end(args);
+    if (length > 0) {
+        const std::size_t start = out.size();
+        out.resize(start + static_cast<std::size_t>(length) + 1);
+        std::vsnprintf(out.data() + start, static_cast<std::size_t>(length) + 1, format, again);
+        out.resize(start + static_cast<std::size_t>(length));
+    }
+    va_end(again);
 }
 
-void printText(EditorState& g, const Materials& materials) {
-    std::printf("project: %s\nfile version: %d\n\nsettings:\n", g.fileName.c_str(), g.fileVersion);
+void appendNodeText(std::string& out, Node& node, const Materials& materials, int depth) {
+    appendf(out, "%*s- [%d] %s  shape %s, texture %s, emitter %s%s\n", depth * 2, "", node.m_ID,
+            printableText(node.m_name).c_str(), printableText(shapeName(node, materials)).c_str(),
+            printableText(textureName(node, materials)).c_str(), emitterName(node).c_str(),
+            node.m_isDraw ? "" : ", hidden");
+    for (const auto& child : node.m_children) appendNodeText(out, *child, materials, depth + 1);
+}
+
+std::string infoText(EditorState& g, const Materials& materials) {
+    std::string out;
+    appendf(out, "project: %s\nfile version: %d\n\nsettings:\n", printableText(g.fileName).c_str(), g.fileVersion);
     for (const SettingsField& field : settingsFields()) {
         const std::string value = field.type == FieldType::Float ? number(floatSetting(g, field))
                                                                  : std::to_string(intSetting(g, field));
-        std::printf("  %-22s %s\n", field.key, value.c_str());
+        appendf(out, "  %-22s %s\n", field.key, value.c_str());
     }
-    std::printf("\nviews:\n");
+    out += "\nviews:\n";
     for (std::size_t i = 0; i < g.viewList.size(); ++i) {
         const ViewEntry& view = g.viewList[i];
-        std::printf("  %zu  %s  position %s  target %s  angle %s\n", i, view.title.c_str(), vec(view.pos, false).c_str(),
-                    vec(view.target, false).c_str(), number(view.angle).c_str());
+        appendf(out, "  %zu  %s  position %s  target %s  angle %s\n", i, printableText(view.title).c_str(),
+                vec(view.pos, false).c_str(), vec(view.target, false).c_str(), number(view.angle).c_str());
     }
-    std::printf("\nnodes:\n");
-    for (const auto& child : g.tree.root().m_children) printNodeText(*child, materials, 1);
-    std::printf("\nmaterials:\n");
-    if (materials.all.empty()) std::printf("  (none)\n");
+    out += "\nnodes:\n";
+    for (const auto& child : g.tree.root().m_children) appendNodeText(out, *child, materials, 1);
+    out += "\nmaterials:\n";
+    if (materials.all.empty()) out += "  (none)\n";
     for (std::size_t i = 0; i < materials.all.size(); ++i) {
         const MaterialFile& material = materials.all[i];
-        std::printf("  %zu  %s  %s  %s\n", i, material.name.c_str(), material.isModel ? "model" : "image",
-                    material.fileName.c_str());
+        appendf(out, "  %zu  %s  %s  %s\n", i, printableText(material.name).c_str(),
+                material.isModel ? "model" : "image", printableText(material.fileName).c_str());
     }
+    return out;
 }
 
 // --- JSON -------------------------------------------------------------------
@@ -153,7 +157,7 @@ std::string nodeJson(Node& node, const Materials& materials) {
     return out + "]}";
 }
 
-void printJson(EditorState& g, const Materials& materials) {
+std::string infoJson(EditorState& g, const Materials& materials) {
     std::string out = "{\"project\":" + jsonString(g.fileName) + ",\"fileVersion\":" + std::to_string(g.fileVersion) +
                       ",\"settings\":{";
     bool first = true;
@@ -181,8 +185,7 @@ void printJson(EditorState& g, const Materials& materials) {
                ",\"file\":" + jsonString(material.fileName) + ",\"kind\":\"" + (material.isModel ? "model" : "image") +
                "\"}";
     }
-    out += "]}\n";
-    std::fputs(out.c_str(), stdout);
+    return out + "]}\n";
 }
 
 }  // namespace
@@ -207,7 +210,6 @@ int runInfo(const Args& args) {
     EditorState g;
     std::optional<ScopedWorkspace> workspace;
     if (project) {
-        clearStaleWorkspaces(defaultWorkspaceRoot());
         std::string error;
         workspace = ScopedWorkspace::createForTool(&error);
         if (!workspace) {
@@ -222,9 +224,9 @@ int runInfo(const Args& args) {
         }
     }
     const Materials materials(g.workDir);
-    if (json) printJson(g, materials);
-    else printText(g, materials);
-    return 0;
+    StandardOutput out("info");
+    out.write(json ? infoJson(g, materials) : infoText(g, materials));
+    return out.finish() ? 0 : 1;
 }
 
 }  // namespace fg::cli

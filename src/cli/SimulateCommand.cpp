@@ -8,6 +8,8 @@
 
 #include "cli/ArgParse.h"
 #include "cli/Commands.h"
+#include "cli/ParticleLimitNotice.h"
+#include "cli/StandardOutput.h"
 #include "cli/ToolSession.h"
 #include "simulation/SimulateOutput.h"
 #include "simulation/Simulation.h"
@@ -15,13 +17,15 @@
 namespace fg::cli {
 namespace {
 
-constexpr const char* kUsage = "usage: fulgrane3d-cli simulate PROJECT --frames N [--seed S] [--file-version V]\n";
+constexpr const char* kUsage =
+    "usage: fulgrane3d-cli simulate PROJECT --frames N [--seed S] [--file-version V] [--particle-limit L]\n";
 
 struct SimulateOptions {
     std::string project;
     long long frames = -1;
     std::optional<std::int32_t> seed;
     std::optional<int> fileVersion;
+    std::uint32_t particleLimit = Simulation::kDefaultParticleLimit;
 };
 
 // Reads the arguments; prints what is wrong and returns nothing on error.
@@ -41,6 +45,8 @@ std::optional<SimulateOptions> parseOptions(const Args& args) {
             int version = 0;
             ok = hasValue && parseInt(args[++i], version);
             options.fileVersion = version;
+        } else if (arg == "--particle-limit") {
+            ok = hasValue && parseInt(args[++i], options.particleLimit) && options.particleLimit > 0;
         } else if (arg.starts_with("--") || !options.project.empty()) {
             ok = false;
         } else {
@@ -70,14 +76,18 @@ int runSimulate(const Args& args) {
     if (options->seed) g.project.randomSeed = *options->seed;
 
     Simulation simulation(g);
+    simulation.setParticleLimit(options->particleLimit);
+    StandardOutput out("simulate");
     std::string line;
     for (long long i = 0; i < options->frames; ++i) {
         simulation.step();
         line.clear();
         appendSimulateLine(simulation, simulation.frame() - 1, line);
-        std::fwrite(line.data(), 1, line.size(), stdout);
+        if (!out.write(line)) break;  // nobody reads the rest
     }
-    return std::fflush(stdout) == 0 ? 0 : 1;
+    const bool written = out.finish();
+    reportParticleLimit("simulate", simulation, "--particle-limit changes it");
+    return written ? 0 : 1;
 }
 
 }  // namespace fg::cli

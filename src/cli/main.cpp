@@ -7,6 +7,7 @@
 #include <string>
 
 #include "cli/Commands.h"
+#include "persistence/Workspace.h"
 
 namespace {
 
@@ -16,8 +17,9 @@ constexpr std::array kCommands{
     Command{"info", "info [PROJECT] [--json]  print the project settings, node tree and materials\n"
                     "                         (without PROJECT: a new, untitled effect)",
             &fg::cli::runInfo},
-    Command{"simulate", "simulate PROJECT --frames N [--seed S] [--file-version V]\n"
-                        "                         run the effect headless, one JSON line per step",
+    Command{"simulate", "simulate PROJECT --frames N [--seed S] [--file-version V] [--particle-limit L]\n"
+                        "                         run the effect headless, one JSON line per step\n"
+                        "                         (at most L live particles, 2000000 by default)",
             &fg::cli::runSimulate},
     Command{"render", "render PROJECT --frame F -o OUT.png [--width W --height H] [--no-overlay]\n"
                       "                         write the 3D view's picture of frame F (640x480 by default)",
@@ -52,7 +54,11 @@ int main(int argc, char** argv) {
         return 0;
     }
     for (const Command& command : kCommands) {
-        if (name == command.name) return command.run(fg::cli::Args(argv + 2, argv + argc));
+        if (name != command.name) continue;
+        // A run that was killed cannot clean up after itself; every start
+        // clears what such runs left.
+        fg::clearAbandonedWorkspaces();
+        return command.run(fg::cli::Args(argv + 2, argv + argc));
     }
     std::fprintf(stderr, "fulgrane3d-cli: unknown command \"%s\" (see --help)\n", name.c_str());
     return 2;

@@ -1,5 +1,6 @@
 #include "persistence/Archive.h"
 
+#include <map>
 #include <set>
 
 #include "model/Cp932.h"
@@ -71,6 +72,7 @@ void appendRecord(std::string& out, std::string_view name, std::string_view byte
 
 bool isSafeRecordName(std::string_view name) {
     if (name.empty() || name == "." || name == "..") return false;
+    if (name.size() > kMaxRecordNameBytes) return false;
     if (name.find('/') != std::string_view::npos || name.find('\\') != std::string_view::npos) return false;
     if (name.find('\0') != std::string_view::npos) return false;
     return name != kDummyTextureName && name != kWorkspaceLockName;
@@ -101,11 +103,17 @@ ParsedArchive parseArchive(std::string_view bytes) {
     // Every record takes at least four bytes, so a count beyond that is a lie;
     // the loop below would find out too, but without reserving for it.
     if (*count >= bytes.size()) return broken();
+    // The stored name of each file name, to tell a repeated record (the
+    // later one replaces the earlier, as it always did) from two different
+    // names that decode to one file name, where a material would vanish.
+    std::map<std::string, std::string_view, std::less<>> storedNames;
     for (std::uint64_t i = 0; i <= *count; ++i) {
         const auto name = reader.next();
         if (!name.terminated) return broken();
         ArchiveRecord record{cp932ToUtf8(name.text), {}};
         if (!isSafeRecordName(record.name)) return broken();
+        const auto [known, added] = storedNames.try_emplace(record.name, name.text);
+        if (!added && known->second != name.text) return broken();
         const auto length = parseCount(reader.next());
         if (!length) return broken();
         const auto content = reader.take(*length);

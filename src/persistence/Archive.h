@@ -35,12 +35,17 @@ struct ParsedArchive {
 
 // Reads the whole archive without touching the disk. Never reads past the
 // buffer; a truncated record, a length or count that is not a plain decimal
-// number, a record name that is not a plain file name (see below) or a last
+// number, a record name that is not a plain file name (see below), two
+// different record names that decode to the same file name, or a last
 // record that is not "save.ini" make it Broken.
 ParsedArchive parseArchive(std::string_view bytes);
 
+// The longest file name the workspace's file system takes, in UTF-8 bytes.
+inline constexpr std::size_t kMaxRecordNameBytes = 255;
+
 // A record name the workspace can take: not empty, no "/" or "\", not "."
-// or "..", and none of the workspace's own files.
+// or "..", at most kMaxRecordNameBytes long, and none of the workspace's own
+// files.
 bool isSafeRecordName(std::string_view name);
 
 // A material file name that survives the round trip: no ",", line feed or

@@ -40,6 +40,12 @@ IoResult resetWorkspace(EditorState& g, ScopedWorkspace& workspace, const Docume
 }
 
 IoResult saveProjectTo(EditorState& g, const std::string& path) {
+    // Without its folder the settings file would land wherever the process
+    // happens to be, and be deleted from there again.
+    std::error_code ec;
+    if (g.workDir.empty() || !std::filesystem::is_directory(g.workDir, ec)) {
+        return IoResult::failure(persistence_text::kWorkspaceError, persistence_text::kProgramName);
+    }
     const IoResult written = writeSaveIniFile(g);
     IoResult packed = written;
     if (written.ok) {

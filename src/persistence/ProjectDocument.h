@@ -22,12 +22,14 @@ struct DocumentHooks {
 std::string titleText(const EditorState& g);
 
 // A fresh, empty workspace (g.workDir follows it), the default view list and
-// the project and export settings reset.
+// the project and export settings reset. When no fresh folder can be made
+// the old one stays (g.workDir still names it) and nothing is reset.
 IoResult resetWorkspace(EditorState& g, ScopedWorkspace& workspace, const DocumentHooks& hooks);
 
 // Writes save.ini, packs it with the materials into `path` (the old file
 // stays intact if anything fails), deletes save.ini again and marks the
-// document saved under `path`. The caller updates the title and adds the
+// document saved under `path`. Refused, with nothing written, while the
+// workspace folder is missing. The caller updates the title and adds the
 // path to the recent files.
 IoResult saveProjectTo(EditorState& g, const std::string& path);
 

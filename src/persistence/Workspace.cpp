@@ -52,8 +52,8 @@ private:
 
 std::uint32_t crc32(std::string_view bytes) {
     std::uint32_t crc = 0xFFFFFFFFu;
-    for (unsigned char byte : bytes) {
-        crc ^= byte;
+    for (const char c : bytes) {
+        crc ^= static_cast<unsigned char>(c);
         for (int k = 0; k < 8; ++k) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
     }
     return ~crc;
@@ -103,8 +103,8 @@ std::string dummyTexturePng() {
     zlib += std::string("\x01\x05\x00\xFA\xFF", 5);  // final stored block, LEN 5, NLEN ~5
     zlib += scanline;
     std::uint32_t a = 1, b = 0;
-    for (unsigned char byte : scanline) {
-        a = (a + byte) % 65521u;
+    for (const char c : scanline) {
+        a = (a + static_cast<unsigned char>(c)) % 65521u;
         b = (b + a) % 65521u;
     }
     appendBigEndian(zlib, (b << 16) | a);
@@ -178,7 +178,11 @@ std::optional<ScopedWorkspace> ScopedWorkspace::makeIn(const fs::path& root, std
     }
     HeldLock lock(path / kWorkspaceLockName, false);
     if (!lock.held() || !writeFileBytes(path / kDummyTextureName, dummyTexturePng())) {
-        fs::remove_all(path, ec);
+        // Only these two can be in it; removed by name, which needs no
+        // descriptor (running out of them may be why the set-up failed).
+        fs::remove(path / kDummyTextureName, ec);
+        fs::remove(path / kWorkspaceLockName, ec);
+        fs::remove(path, ec);
         setError(error, "cannot set up " + path.string());
         return std::nullopt;
     }
@@ -192,10 +196,12 @@ IoResult ScopedWorkspace::renew() {
     std::int64_t next = 0;
     const std::string oldName = m_path.filename().string();
     if (isWorkspaceName(oldName) && oldName.size() < 19) next = std::stoll(oldName) + 1;
-    remove();
+    // The new folder first: when it cannot be made, the old one and what it
+    // holds stay in use rather than leaving the program without a folder.
     std::string error;
     auto fresh = makeIn(m_root, next, &error);
     if (!fresh) return IoResult::failure(error, "Fulgrane3D");
+    remove();
     m_path = std::exchange(fresh->m_path, {});
     m_lockFd = std::exchange(fresh->m_lockFd, -1);
     return IoResult::success();
@@ -212,6 +218,8 @@ void ScopedWorkspace::remove() {
         m_lockFd = -1;
     }
 }
+
+int clearAbandonedWorkspaces() { return clearStaleWorkspaces(defaultWorkspaceRoot()); }
 
 int clearStaleWorkspaces(const fs::path& root) {
     std::error_code ec;

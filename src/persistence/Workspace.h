@@ -48,8 +48,9 @@ public:
     const std::filesystem::path& root() const { return m_root; }
     bool active() const { return !m_path.empty(); }
 
-    // Deletes this workspace with everything in it and starts a fresh, empty
-    // one (with the placeholder) under the same root.
+    // Starts a fresh, empty workspace (with the placeholder) under the same
+    // root, then deletes this one with everything in it. When the fresh one
+    // cannot be made, this one stays as it is and the result says why.
     IoResult renew();
     // Deletes the folder and releases the lock; path() becomes empty.
     void remove();
@@ -68,5 +69,10 @@ private:
 // Returns how many were removed. Leaves anything that is not a workspace
 // (a name that is not all digits) alone.
 int clearStaleWorkspaces(const std::filesystem::path& root);
+
+// The start-up step of every program that keeps workspaces, the editor and
+// each command of the command-line tool alike: clears the stale workspaces
+// under defaultWorkspaceRoot() that killed or crashed programs left behind.
+int clearAbandonedWorkspaces();
 
 }  // namespace fg

@@ -50,7 +50,10 @@ void emitDuringLife(Simulation& simulation, NodeIndex childNode, ParticleIndex p
     if (interval != 0 && (t - start) % static_cast<std::uint32_t>(interval) != 0) return;
 
     const std::int32_t n = drawCount(simulation, timing, parent);
-    for (std::int32_t i = 0; i < n; ++i) spawnChild(simulation, childNode, parent, static_cast<std::uint32_t>(i));
+    for (std::int32_t i = 0; i < n; ++i) {
+        if (!simulation.admitSpawn(static_cast<std::uint64_t>(n - i))) return;
+        spawnChild(simulation, childNode, parent, static_cast<std::uint32_t>(i));
+    }
 }
 
 void emitAtDeath(Simulation& simulation, NodeIndex childNode, ParticleIndex parent) {
@@ -58,6 +61,9 @@ void emitAtDeath(Simulation& simulation, NodeIndex childNode, ParticleIndex pare
     if (timing.type != kTimingParentDeath) return;
     const std::int32_t n = drawCount(simulation, timing, parent);
     for (std::int32_t i = 0; i < n; ++i) {
+        // The list only grows during an emission, so the first spawn that
+        // does not fit ends it.
+        if (!simulation.admitSpawn(static_cast<std::uint64_t>(n - i))) return;
         const ParticleIndex child = spawnChild(simulation, childNode, parent, static_cast<std::uint32_t>(i));
         updateParticle(simulation, child);  // a death reported here is ignored
         simulation.particles()[child].parent = kNoParticle;

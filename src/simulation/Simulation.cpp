@@ -22,11 +22,13 @@ void Simulation::restart() {
     m_project = m_g.project;
     m_effect.load(m_g.tree.root(), m_project.frame);
     m_parameters.discard();
+    m_skippedSpawns = 0;
     restartEffect();
 }
 
 void Simulation::restartEffect() {
     m_frame = 1;
+    m_limitReachedThisLoop = false;
     clearParticles();
     // The root particle's draws come before frame 1 reseeds the generator,
     // so they never reach the effect's random sequence.

@@ -22,6 +22,11 @@ std::uint32_t steadyMilliseconds();
 
 class Simulation {
 public:
+    // Live particles kept at most, the root particle included, unless set
+    // otherwise: far beyond any effect built in the editor, yet it keeps a
+    // project file with absurd counts from exhausting memory.
+    static constexpr std::uint32_t kDefaultParticleLimit = 2'000'000;
+
     // Reads the effect and the project settings from `g` and restarts.
     explicit Simulation(const EditorState& g, MillisecondClock clock = steadyMilliseconds);
 
@@ -41,6 +46,25 @@ public:
     std::uint32_t frame() const { return m_frame; }
     // Steps completed in the last whole second.
     int stepRate() const { return m_stepRate; }
+
+    // The live-particle limit. A spawn that would go beyond it is skipped
+    // (no particle, no random draws), so a limited run replays identically.
+    // At least 1, for the root particle; takes effect at the next spawn.
+    void setParticleLimit(std::uint32_t limit) { m_particleLimit = limit < 1 ? 1 : limit; }
+    std::uint32_t particleLimit() const { return m_particleLimit; }
+    // Whether the limit has skipped a spawn since the effect last began at
+    // frame 1 (a restart or the wrap-around): what the preview shows.
+    bool particleLimitReached() const { return m_limitReachedThisLoop; }
+    // Spawns skipped since the last restart(), wrap-arounds included.
+    std::uint64_t skippedSpawns() const { return m_skippedSpawns; }
+    // Used by the emitters: true when one more particle fits; otherwise
+    // counts `wanted` skipped spawns and returns false.
+    bool admitSpawn(std::uint64_t wanted) {
+        if (m_particles.size() < m_particleLimit) return true;
+        m_skippedSpawns += wanted;
+        m_limitReachedThisLoop = true;
+        return false;
+    }
 
     ParticleList& particles() { return m_particles; }
     const ParticleList& particles() const { return m_particles; }
@@ -68,6 +92,9 @@ private:
     ParticleList m_particles;
     Random m_random;
     std::uint32_t m_frame = 1;
+    std::uint32_t m_particleLimit = kDefaultParticleLimit;
+    bool m_limitReachedThisLoop = false;
+    std::uint64_t m_skippedSpawns = 0;
 
     bool m_rateStarted = false;
     std::uint32_t m_rateStart = 0;

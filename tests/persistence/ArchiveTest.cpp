@@ -110,6 +110,30 @@ TEST(ArchiveFormat, RecordNamesThatAreNotPlainFileNamesAreBroken) {
     EXPECT_TRUE(isSafeRecordName("炎.png"));
 }
 
+TEST(ArchiveFormat, RecordNamesAreCheckedAsTheFileNamesTheyBecome) {
+    // 255 bytes is the longest file name; the limit counts the UTF-8 form.
+    const std::string longest = std::string(251, 'n') + ".png";
+    EXPECT_EQ(parseArchive(archiveOf("NebrixData,3,1," + longest + ",1,x")).error, ArchiveError::None);
+    EXPECT_TRUE(isSafeRecordName(longest));
+    EXPECT_FALSE(isSafeRecordName(longest + "x"));
+    std::string fire;
+    for (int i = 0; i < 84; ++i) fire += "炎";
+    EXPECT_TRUE(isSafeRecordName(fire + "炎"));  // 255 bytes
+    EXPECT_FALSE(isSafeRecordName(fire + "炎n"));
+    EXPECT_EQ(parseArchive(archiveOf("NebrixData,3,1," + utf8ToCp932(fire + "炎.p") + ",1,x")).error,
+              ArchiveError::Broken);  // 172 bytes in the file, 257 as a file name
+
+    // The same name twice stays what it was: the later record wins.
+    const ParsedArchive twice = parseArchive(archiveOf("NebrixData,3,2,a.png,1,xa.png,1,y"));
+    ASSERT_EQ(twice.error, ArchiveError::None);
+    ASSERT_EQ(twice.records.size(), 3u);
+    EXPECT_EQ(twice.records[1].content, "y");
+    // Different stored names that decode to the same file name do not.
+    EXPECT_EQ(cp932ToUtf8("\xA0.png"), cp932ToUtf8("\xFD.png"));
+    EXPECT_EQ(parseArchive(archiveOf("NebrixData,3,2,\xA0.png,1,x\xFD.png,1,y")).error, ArchiveError::Broken);
+    EXPECT_EQ(parseArchive(archiveOf("NebrixData,3,2,\xA0.png,1,x\xA0.png,1,y")).error, ArchiveError::None);
+}
+
 TEST(ArchiveFormat, NamesThatCannotBeReadBackAreNotStorable) {
     EXPECT_TRUE(isStorableRecordName("炎.png"));
     EXPECT_FALSE(isStorableRecordName("a,b.png"));
@@ -192,6 +216,9 @@ TEST(ArchiveFiles, BadFilesGiveTheirMessageAndWriteNothing) {
         {"dot dot", archiveOf("NebrixData,3,1,..,1,x"), broken},
         {"absolute", archiveOf("NebrixData,3,1," + (root / "escape.png").string() + ",1,x"), broken},
         {"empty name", archiveOf("NebrixData,3,1,,1,x"), broken},
+        // Two names that are not cp932 and decode alike would give one file.
+        {"names decoding alike", archiveOf("NebrixData,3,2,\xA0.png,1,x\xFD.png,1,y"), broken},
+        {"name too long for a file", archiveOf("NebrixData,3,1," + std::string(252, 'n') + ".png,1,x"), broken},
     };
     for (const BadFile& file : files) {
         ASSERT_TRUE(writeFileBytes(root / "bad.nbx", file.bytes));

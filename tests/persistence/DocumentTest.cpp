@@ -87,6 +87,45 @@ TEST(DocumentSave, AFailedSaveKeepsTheDocumentStateAndTheOldFile) {
     EXPECT_FALSE(fs::exists(fs::path(g.workDir) / "save.ini"));
 }
 
+// Changes the current directory for the life of the object.
+struct InDirectory {
+    explicit InDirectory(const fs::path& dir) : previous(fs::current_path()) { fs::current_path(dir); }
+    ~InDirectory() { fs::current_path(previous); }
+    fs::path previous;
+};
+
+TEST(DocumentSave, WithoutAWorkFolderASaveIsRefusedAndTouchesNothing) {
+    TempDir root;
+    fs::create_directories(root / "cwd");
+    ASSERT_TRUE(writeFileBytes(root / "cwd" / "save.ini", "a stranger's file"));
+    const InDirectory inCwd(root / "cwd");
+    Session session(root / "ws");
+    EditorState& g = session.g;
+    g.isModified = true;
+    // The workspace root disappears: the renewal cannot make a new folder
+    // and the old one is gone with the root.
+    fs::rename(root / "ws", root / "elsewhere");
+    const IoResult reset = resetWorkspace(g, session.workspace, session.hooks);
+    EXPECT_FALSE(reset.ok);
+    EXPECT_EQ(reset.message, persistence_text::kWorkspaceError);
+
+    const std::string target = (root / "out.nbx").string();
+    const IoResult saved = saveProjectTo(g, target);
+    EXPECT_FALSE(saved.ok);
+    EXPECT_EQ(saved.message, persistence_text::kWorkspaceError);
+    EXPECT_EQ(saved.caption, "Fulgrane3D");
+    EXPECT_FALSE(fs::exists(target));
+    EXPECT_TRUE(g.isModified);
+    EXPECT_FALSE(g.hasFileName);
+    EXPECT_EQ(readFileBytes(root / "cwd" / "save.ini"), "a stranger's file");
+    EXPECT_EQ(filesIn(root / "cwd"), (std::set<std::string>{"save.ini"}));
+
+    // A workspace that was removed outright refuses the same way.
+    g.workDir.clear();
+    EXPECT_EQ(saveProjectTo(g, target).message, persistence_text::kWorkspaceError);
+    EXPECT_EQ(readFileBytes(root / "cwd" / "save.ini"), "a stranger's file");
+}
+
 TEST(DocumentLoad, ReadsTheProjectIntoAFreshWorkspaceAndSelectsTheFirstNode) {
     TempDir root;
     const std::string file = (root / "p.nbx").string();

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -28,7 +30,8 @@ std::uint32_t bigEndian(const std::string& bytes, std::size_t at) {
 // The reference CRC-32 of PNG chunks, computed bit by bit.
 std::uint32_t referenceCrc(const std::string& bytes) {
     std::uint32_t crc = 0xFFFFFFFFu;
-    for (unsigned char byte : bytes) {
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
         for (int bit = 0; bit < 8; ++bit) {
             const bool mix = ((crc ^ (byte >> bit)) & 1u) != 0;
             crc >>= 1;
@@ -71,8 +74,8 @@ TEST(DummyTexture, IsAOneByOneOpaqueWhitePng) {
 TEST(WorkspaceRoot, FollowsFulgrane3dHomeThenTheCacheFolder) {
     // Restores both variables whatever happens below.
     struct SavedVariable {
-        explicit SavedVariable(const char* name) : name(name) {
-            if (const char* value = std::getenv(name)) saved = value;
+        explicit SavedVariable(const char* variable) : name(variable) {
+            if (const char* value = std::getenv(variable)) saved = value;
         }
         ~SavedVariable() {
             if (saved) ::setenv(name, saved->c_str(), 1);
@@ -124,6 +127,59 @@ TEST(Workspace, RenewStartsAnEmptyFolder) {
     EXPECT_FALSE(fs::exists(old));
     EXPECT_FALSE(fs::exists(workspace->path() / "a.png"));
     EXPECT_TRUE(fs::exists(workspace->path() / kDummyTextureName));
+}
+
+// Runs `f` while the process cannot open another file, so that making a
+// workspace (which opens its lock file) fails.
+template <class F>
+void withoutFreeDescriptors(F&& f) {
+    rlimit saved{};
+    ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &saved), 0);
+    const int lowest = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+    ASSERT_GE(lowest, 0);
+    ::close(lowest);
+    rlimit tight = saved;
+    tight.rlim_cur = static_cast<rlim_t>(lowest);  // every descriptor below it is in use
+    ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &tight), 0);
+    f();
+    ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &saved), 0);
+}
+
+TEST(Workspace, AFailedRenewalKeepsTheOldFolderAndWhatItHolds) {
+    TempDir root;
+    auto workspace = ScopedWorkspace::create(root.path());
+    ASSERT_TRUE(workspace);
+    const fs::path old = workspace->path();
+    ASSERT_TRUE(writeFileBytes(old / "a.png", "x"));
+    IoResult renewed = IoResult::success();
+    withoutFreeDescriptors([&] { renewed = workspace->renew(); });
+    EXPECT_FALSE(renewed.ok);
+    EXPECT_EQ(renewed.caption, "Fulgrane3D");
+    EXPECT_EQ(workspace->path(), old);
+    EXPECT_EQ(readFileBytes(old / "a.png"), "x");
+    EXPECT_TRUE(fs::exists(old / kDummyTextureName));
+    // The half-made folder went again: only the old workspace is left.
+    int folders = 0;
+    for (const auto& entry : fs::directory_iterator(root.path())) folders += entry.is_directory() ? 1 : 0;
+    EXPECT_EQ(folders, 1);
+    // Still the running program's: a start-up elsewhere leaves it alone.
+    EXPECT_EQ(clearStaleWorkspaces(root.path()), 0);
+    EXPECT_TRUE(fs::exists(old / "a.png"));
+
+    ASSERT_TRUE(workspace->renew().ok);
+    EXPECT_FALSE(fs::exists(old));
+}
+
+TEST(Workspace, TheStartUpStepClearsUnderTheDefaultRoot) {
+    TempDir home;
+    const char* saved = std::getenv("FULGRANE3D_HOME");
+    const std::optional<std::string> previous = saved ? std::optional<std::string>(saved) : std::nullopt;
+    ::setenv("FULGRANE3D_HOME", home.path().c_str(), 1);
+    fs::create_directories(home / "workspace" / "777");
+    EXPECT_EQ(clearAbandonedWorkspaces(), 1);
+    EXPECT_FALSE(fs::exists(home / "workspace" / "777"));
+    if (previous) ::setenv("FULGRANE3D_HOME", previous->c_str(), 1);
+    else ::unsetenv("FULGRANE3D_HOME");
 }
 
 TEST(Workspace, StartUpClearsOnlyWorkspacesNoRunningInstanceHolds) {

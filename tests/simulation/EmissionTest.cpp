@@ -166,7 +166,7 @@ TEST_F(AtDeathFixture, AtDeathChildEmitsItsOwnChildrenFirstSoTheyStandBeforeIt) 
     // root, grandchild 1, child 1, grandchild 2, child 2
     ASSERT_EQ(live.size(), 5u);
     const std::int32_t ids[5] = {0, grandchild.m_ID, child.m_ID, grandchild.m_ID, child.m_ID};
-    for (int i = 0; i < 5; ++i) EXPECT_EQ(sim.nodeOf(*live[i]).id, ids[i]) << i;
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(sim.nodeOf(*live[static_cast<std::size_t>(i)]).id, ids[i]) << i;
     EXPECT_EQ(sim.particles().parentOf(*live[1]), live[2]);
     EXPECT_EQ(sim.particles().parentOf(*live[3]), live[4]);
     EXPECT_EQ(live[1]->age, 1u);  // born in the child's update, updated once by the walk
