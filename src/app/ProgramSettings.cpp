@@ -1,0 +1,98 @@
+#include "app/ProgramSettings.h"
+
+#include <functional>
+
+namespace fg::app {
+namespace {
+
+constexpr std::string_view kWindow = "WINDOW";
+constexpr std::string_view kDisp = "DISP";
+constexpr std::string_view kUpdate = "UPDATE";
+constexpr std::string_view kHelp = "HELP";
+
+// The leading bytes of a UTF-8 text, never ending inside a character.
+std::string firstBytes(std::string_view text, std::size_t maxBytes) {
+    if (text.size() <= maxBytes) return std::string(text);
+    std::size_t end = maxBytes;
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0u) == 0x80u) --end;
+    return std::string(text.substr(0, end));
+}
+
+// A window with no area cannot be seen or grabbed; such a size (a damaged or
+// hand-edited file) opens at the default size instead.
+int windowSize(const IniDocument& file, std::string_view key, int fallback) {
+    const int value = file.getInt(kWindow, key, fallback);
+    return value > 0 ? value : fallback;
+}
+
+// Reads the file as it is now, lets `change` set its keys and writes it back.
+bool updateFile(const std::filesystem::path& dataPrm, const std::function<void(IniDocument&)>& change) {
+    auto file = readIniFile(dataPrm, IniEncoding::Utf8);
+    if (!file) return false;
+    change(*file);
+    return writeIniFile(*file, dataPrm, IniEncoding::Utf8);
+}
+
+}  // namespace
+
+ProgramSettings ProgramSettings::read(const IniDocument& file) {
+    ProgramSettings settings;
+    const WindowGeometry defaults;
+    settings.window.width = windowSize(file, "WIDTH", defaults.width);
+    settings.window.height = windowSize(file, "HEIGHT", defaults.height);
+    settings.window.x = file.getInt(kWindow, "X", defaults.x);
+    settings.window.y = file.getInt(kWindow, "Y", defaults.y);
+    settings.window.zoomed = file.getInt(kWindow, "ZOOMED", 0) == 1;
+
+    const DisplayFlags display;
+    settings.display.frame = file.getInt(kDisp, "FLAME", display.frame ? 1 : 0) != 0;
+    settings.display.particleCount = file.getInt(kDisp, "PARTICLE", display.particleCount ? 1 : 0) != 0;
+    settings.display.fps = file.getInt(kDisp, "FPS", display.fps ? 1 : 0) != 0;
+
+    settings.recent = RecentFiles::load(file);
+    settings.ignoredVersion = firstBytes(file.getString(kUpdate, "VERSION", ""), kIgnoredVersionMaxBytes);
+
+    const WebAddresses web;
+    settings.web.versionFile = file.getString(kUpdate, "URL", web.versionFile);
+    settings.web.downloadPage = file.getString(kUpdate, "DOWNLOAD", web.downloadPage);
+    settings.web.helpPage = file.getString(kHelp, "URL", web.helpPage);
+    return settings;
+}
+
+void storeWindow(IniDocument& file, const WindowGeometry& window) {
+    file.setInt(kWindow, "X", window.x);
+    file.setInt(kWindow, "Y", window.y);
+    file.setInt(kWindow, "WIDTH", window.width);
+    file.setInt(kWindow, "HEIGHT", window.height);
+    file.setInt(kWindow, "ZOOMED", window.zoomed ? 1 : 0);
+}
+
+void storeDisplay(IniDocument& file, const DisplayFlags& display) {
+    file.setInt(kDisp, "FLAME", display.frame ? 1 : 0);
+    file.setInt(kDisp, "PARTICLE", display.particleCount ? 1 : 0);
+    file.setInt(kDisp, "FPS", display.fps ? 1 : 0);
+}
+
+void storeIgnoredVersion(IniDocument& file, std::string_view version) {
+    file.setString(kUpdate, "VERSION", version);
+}
+
+ProgramSettings loadProgramSettings(const std::filesystem::path& dataPrm) {
+    const auto file = readIniFile(dataPrm, IniEncoding::Utf8);
+    return ProgramSettings::read(file ? *file : IniDocument{});
+}
+
+bool saveClosingSettings(const std::filesystem::path& dataPrm, const WindowGeometry& window,
+                         const DisplayFlags& display, const RecentFiles& recent) {
+    return updateFile(dataPrm, [&](IniDocument& file) {
+        storeWindow(file, window);
+        storeDisplay(file, display);
+        recent.store(file);
+    });
+}
+
+bool saveIgnoredVersion(const std::filesystem::path& dataPrm, std::string_view version) {
+    return updateFile(dataPrm, [&](IniDocument& file) { storeIgnoredVersion(file, version); });
+}
+
+}  // namespace fg::app

@@ -1,0 +1,77 @@
+#pragma once
+// The program's own settings, data.prm: window geometry, the view's display
+// flags, the recent files, a version not to be announced again and the web
+// addresses the program uses. Read once at start-up; each writer changes
+// only its own keys in the file as it is on disk, so keys a user added by
+// hand stay, and so do those another writer put there meanwhile.
+//
+//   [WINDOW]  WIDTH HEIGHT X Y ZOOMED
+//   [DISP]    FLAME PARTICLE FPS
+//   [RECENT]  list0 … list9 ("-" marks an empty slot)
+//   [UPDATE]  VERSION (at most 15 bytes are read), URL, DOWNLOAD
+//   [HELP]    URL
+//
+// URL, DOWNLOAD and HELP URL are read, never written: a user or an
+// administrator sets them to point the program at another server, or to an
+// empty value to turn the update check off.
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "app/WindowPlacement.h"
+#include "persistence/Ini.h"
+#include "persistence/RecentFiles.h"
+
+namespace fg::app {
+
+// The view's three counters, shown or not.
+struct DisplayFlags {
+    bool frame = true;           // FLAME: the current frame number
+    bool particleCount = false;  // PARTICLE: the live particle count
+    bool fps = false;            // FPS: the measured frame rate
+    bool operator==(const DisplayFlags&) const = default;
+};
+
+// The default addresses of the maker's web pages.
+inline constexpr std::string_view kDefaultVersionFileUrl = "https://fulgrane3d.example.org/version.txt";
+inline constexpr std::string_view kDefaultDownloadPageUrl = "https://fulgrane3d.example.org/download/";
+inline constexpr std::string_view kDefaultHelpPageUrl = "https://fulgrane3d.example.org/help/";
+
+struct WebAddresses {
+    std::string versionFile{kDefaultVersionFileUrl};    // UPDATE URL: the newest version's text
+    std::string downloadPage{kDefaultDownloadPageUrl};  // UPDATE DOWNLOAD: opened when the user wants the update
+    std::string helpPage{kDefaultHelpPageUrl};          // HELP URL: the online help
+    bool operator==(const WebAddresses&) const = default;
+};
+
+inline constexpr std::size_t kIgnoredVersionMaxBytes = 15;
+
+struct ProgramSettings {
+    WindowGeometry window;
+    DisplayFlags display;
+    RecentFiles recent = RecentFiles::load(IniDocument{});
+    std::string ignoredVersion;  // UPDATE VERSION: not to be announced again
+    WebAddresses web;
+
+    // Missing keys take the defaults above.
+    static ProgramSettings read(const IniDocument& file);
+};
+
+void storeWindow(IniDocument& file, const WindowGeometry& window);
+void storeDisplay(IniDocument& file, const DisplayFlags& display);
+void storeIgnoredVersion(IniDocument& file, std::string_view version);
+
+// data.prm on disk. A missing or unreadable file gives the defaults.
+ProgramSettings loadProgramSettings(const std::filesystem::path& dataPrm);
+
+// What the main window writes when it closes: WINDOW (see closingGeometry),
+// DISP and RECENT. False when the file cannot be read or written; an
+// unreadable file is not replaced.
+bool saveClosingSettings(const std::filesystem::path& dataPrm, const WindowGeometry& window,
+                         const DisplayFlags& display, const RecentFiles& recent);
+
+// "このバージョンでは通知しない": UPDATE VERSION = version.
+bool saveIgnoredVersion(const std::filesystem::path& dataPrm, std::string_view version);
+
+}  // namespace fg::app

@@ -1,0 +1,124 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "app/ProgramSettings.h"
+#include "persistence/FileBytes.h"
+#include "persistence/TempDir.h"
+
+namespace fg::app {
+namespace {
+
+using Paths = std::vector<std::string>;
+
+TEST(ProgramSettings, AFirstStartWithoutDataPrmTakesTheDefaults) {
+    fg::test::TempDir dir;
+    const ProgramSettings settings = loadProgramSettings(dir / "data.prm");
+    EXPECT_EQ(settings.window, (WindowGeometry{0, 0, 1200, 720, false}));
+    EXPECT_EQ(settings.display, (DisplayFlags{true, false, false}));
+    EXPECT_EQ(settings.recent.entries(), Paths(10, "-"));
+    EXPECT_TRUE(settings.recent.menuEntries().empty());
+    EXPECT_EQ(settings.ignoredVersion, "");
+    EXPECT_EQ(settings.web, WebAddresses{});
+    EXPECT_FALSE(std::filesystem::exists(dir / "data.prm"));
+}
+
+TEST(ProgramSettings, ReadsEveryKeyItsSectionsHold) {
+    const auto file = IniDocument::parse(
+        "[WINDOW]\nWIDTH=800\nHEIGHT=600\nX=-20\nY=35\nZOOMED=1\n"
+        "[DISP]\nFLAME=0\nPARTICLE=1\nFPS=1\n"
+        "[RECENT]\nlist0=/p/b.nbx\nlist1=/p/a.nbx\n"
+        "[UPDATE]\nVERSION=1.2.0\nURL=http://intranet/fg/version.txt\nDOWNLOAD=http://intranet/fg/\n"
+        "[HELP]\nURL=http://intranet/fg/help.html\n");
+    const ProgramSettings settings = ProgramSettings::read(file);
+    EXPECT_EQ(settings.window, (WindowGeometry{-20, 35, 800, 600, true}));
+    EXPECT_EQ(settings.display, (DisplayFlags{false, true, true}));
+    EXPECT_EQ(settings.recent.menuEntries(), (Paths{"/p/b.nbx", "/p/a.nbx"}));
+    EXPECT_EQ(settings.ignoredVersion, "1.2.0");
+    EXPECT_EQ(settings.web, (WebAddresses{"http://intranet/fg/version.txt", "http://intranet/fg/",
+                                          "http://intranet/fg/help.html"}));
+}
+
+TEST(ProgramSettings, AtMostFifteenBytesOfTheIgnoredVersionAreRead) {
+    EXPECT_EQ(ProgramSettings::read(IniDocument::parse("[UPDATE]\nVERSION=0123456789abcdefgh\n")).ignoredVersion,
+              "0123456789abcde");
+    // Never half a character: "版" takes three bytes, 14 to 16.
+    EXPECT_EQ(ProgramSettings::read(IniDocument::parse("[UPDATE]\nVERSION=1.0.0-beta.12版\n")).ignoredVersion,
+              "1.0.0-beta.12");
+}
+
+TEST(ProgramSettings, AWindowWithoutAreaOpensAtTheDefaultSize) {
+    const auto file = IniDocument::parse("[WINDOW]\nWIDTH=0\nHEIGHT=-300\nX=10\nY=20\n");
+    EXPECT_EQ(ProgramSettings::read(file).window, (WindowGeometry{10, 20, 1200, 720, false}));
+}
+
+TEST(ProgramSettings, AnEmptyAddressStaysEmptySoTheUserCanTurnTheCheckOff) {
+    const ProgramSettings settings = ProgramSettings::read(IniDocument::parse("[UPDATE]\nURL=\n"));
+    EXPECT_EQ(settings.web.versionFile, "");
+    EXPECT_EQ(settings.web.helpPage, kDefaultHelpPageUrl);
+}
+
+TEST(ProgramSettingsFile, ClosingSettingsComeBackAtTheNextStart) {
+    fg::test::TempDir dir;
+    const auto dataPrm = dir / "data.prm";
+    RecentFiles recent;
+    recent.add("/home/u/火の粉.nbx");
+    recent.add("/home/u/my effect.nbx");
+    const WindowGeometry window{140, -8, 1024, 700, false};
+    const DisplayFlags display{false, true, false};
+    ASSERT_TRUE(saveClosingSettings(dataPrm, window, display, recent));
+
+    const ProgramSettings reloaded = loadProgramSettings(dataPrm);
+    EXPECT_EQ(reloaded.window, window);
+    EXPECT_EQ(reloaded.display, display);
+    EXPECT_EQ(reloaded.recent.menuEntries(), (Paths{"/home/u/my effect.nbx", "/home/u/火の粉.nbx"}));
+
+    const auto text = readFileBytes(dataPrm);
+    ASSERT_TRUE(text);
+    EXPECT_NE(text->find("[WINDOW]\r\nX=140\r\nY=-8\r\nWIDTH=1024\r\nHEIGHT=700\r\nZOOMED=0\r\n"), std::string::npos);
+    EXPECT_NE(text->find("[DISP]\r\nFLAME=0\r\nPARTICLE=1\r\nFPS=0\r\n"), std::string::npos);
+    EXPECT_NE(text->find("list9=-\r\n"), std::string::npos);
+}
+
+TEST(ProgramSettingsFile, ClosingMaximisedKeepsTheNormalGeometryAndOpensMaximisedNextTime) {
+    fg::test::TempDir dir;
+    const auto dataPrm = dir / "data.prm";
+    const WindowGeometry normal{300, 200, 1000, 650, false};
+    ASSERT_TRUE(saveClosingSettings(dataPrm, normal, {}, {}));
+
+    const ProgramSettings started = loadProgramSettings(dataPrm);
+    const WindowGeometry screenSized{0, 0, 1920, 1020, false};
+    ASSERT_TRUE(saveClosingSettings(dataPrm, closingGeometry(started.window, screenSized, true), {}, {}));
+
+    EXPECT_EQ(loadProgramSettings(dataPrm).window, (WindowGeometry{300, 200, 1000, 650, true}));
+}
+
+TEST(ProgramSettingsFile, WritersChangeOnlyTheirOwnKeys) {
+    fg::test::TempDir dir;
+    const auto dataPrm = dir / "data.prm";
+    ASSERT_TRUE(writeFileBytes(dataPrm, "[UPDATE]\r\nURL=http://mirror/version.txt\r\n[MINE]\r\nkeep=1\r\n"));
+    ASSERT_TRUE(saveIgnoredVersion(dataPrm, "2.0.0"));
+    ASSERT_TRUE(saveClosingSettings(dataPrm, {}, {}, {}));
+
+    const ProgramSettings settings = loadProgramSettings(dataPrm);
+    EXPECT_EQ(settings.ignoredVersion, "2.0.0");
+    EXPECT_EQ(settings.web.versionFile, "http://mirror/version.txt");
+    const auto file = readIniFile(dataPrm, IniEncoding::Utf8);
+    ASSERT_TRUE(file);
+    EXPECT_EQ(file->getString("MINE", "keep", ""), "1");
+}
+
+TEST(ProgramSettingsFile, AFileThatCannotBeReadIsNeitherUsedNorReplaced) {
+    fg::test::TempDir dir;
+    const auto dataPrm = dir / "data.prm";
+    std::filesystem::create_directory(dataPrm);  // a folder where the file should be
+    EXPECT_EQ(loadProgramSettings(dataPrm).window, WindowGeometry{});
+    EXPECT_FALSE(saveClosingSettings(dataPrm, {}, {}, {}));
+    EXPECT_FALSE(saveIgnoredVersion(dataPrm, "1.0.1"));
+    EXPECT_TRUE(std::filesystem::is_directory(dataPrm));
+}
+
+}  // namespace
+}  // namespace fg::app
