@@ -223,8 +223,9 @@ void setEveryField(Node& node, int seed) {
         }
     }
     for (int c = 0; c < kCurveCount; ++c) {
-        node.curve(c).setPoints({{0.0f, 10.0f + c}, {35.5f, 42.0f}, {70.0f, static_cast<float>(seed % 100)},
-                                 {100.0f, 90.0f - c}});
+        const auto shift = static_cast<float>(c);
+        node.curve(c).setPoints({{0.0f, 10.0f + shift}, {35.5f, 42.0f}, {70.0f, static_cast<float>(seed % 100)},
+                                 {100.0f, 90.0f - shift}});
         node.curve(c).rebuild();
     }
 }
@@ -384,6 +385,39 @@ TEST(SaveIniCurves, TooFewTooManyOrUnusablePointsGiveTheInitialCurve) {
     }
     // Out of order but usable: put in order, not thrown away.
     EXPECT_EQ(a.curve(7).points(), (GraphPoints{{0.0f, 9.0f}, {40.0f, 30.0f}, {100.0f, 5.0f}}));
+}
+
+TEST(SaveIniCurves, PointsSharingAnXSurviveLoadSaveLoad) {
+    // As the curve editor writes them: a vertical jump at x = 50 on the
+    // opacity curve.
+    const std::string file =
+        "[1]\nm_name=a\n"
+        "graphPointNum8=4\n"
+        "graphPoint8-0_X=0.000000\ngraphPoint8-0_Y=0.000000\n"
+        "graphPoint8-1_X=50.000000\ngraphPoint8-1_Y=10.000000\n"
+        "graphPoint8-2_X=50.000000\ngraphPoint8-2_Y=90.000000\n"
+        "graphPoint8-3_X=100.000000\ngraphPoint8-3_Y=0.000000\n";
+    const GraphPoints stored{{0.0f, 0.0f}, {50.0f, 10.0f}, {50.0f, 90.0f}, {100.0f, 0.0f}};
+    EditorState g;
+    g.fileVersion = 3;
+    readNodeTree(g, IniDocument::parse(file));
+    const Graph& opacity = g.tree.root().childAt(0)->curve(kCurveOpacity);
+    EXPECT_EQ(opacity.points(), stored);
+    EXPECT_FLOAT_EQ(opacity.samples()[50], 90.0f);
+    EXPECT_LT(opacity.samples()[49], 11.0f);  // the jump lies between 49 and 50
+
+    const std::string saved = saveText(g);
+    EXPECT_NE(saved.find("graphPointNum8=4\r\n"
+                         "graphPoint8-0_X=0.000000\r\ngraphPoint8-0_Y=0.000000\r\n"
+                         "graphPoint8-1_X=50.000000\r\ngraphPoint8-1_Y=10.000000\r\n"
+                         "graphPoint8-2_X=50.000000\r\ngraphPoint8-2_Y=90.000000\r\n"
+                         "graphPoint8-3_X=100.000000\r\ngraphPoint8-3_Y=0.000000\r\n"),
+              std::string::npos);
+    const EditorState back = roundTrip(g);
+    const Graph& again = back.tree.root().childAt(0)->curve(kCurveOpacity);
+    EXPECT_EQ(again.points(), stored);
+    EXPECT_EQ(again.samples(), opacity.samples());
+    EXPECT_EQ(saveText(back), saved);
 }
 
 TEST(SaveIniSections, NumbersBeyondThirtyTwoBitsAreComputedInSixtyFourBits) {
