@@ -3,13 +3,17 @@
 #include <string>
 #include <vector>
 
+#include "TempDir.h"
 #include "model/Cp932.h"
 #include "model/NodeFields.h"
+#include "persistence/FileBytes.h"
 #include "persistence/Ini.h"
 #include "persistence/SaveIni.h"
 
 namespace fg {
 namespace {
+
+using test::TempDir;
 
 // Section names in file order.
 std::vector<std::string> sectionOrder(const std::string& text) {
@@ -319,6 +323,23 @@ TEST(SaveIniNames, ANodeNamedLikeTheMissingValueMarkerIsKept) {
     const EditorState back = roundTrip(g);
     ASSERT_EQ(back.tree.root().childCount(), 2);
     EXPECT_EQ(back.tree.root().childAt(0)->m_name, "__NO_DATA_");
+}
+
+TEST(SaveIniNames, ANameCutAfterALeadByteKeepsTheNextKey) {
+    // A cp932 name cut in the middle of a character, in a file with LF line
+    // ends: the lone lead byte must not swallow the line feed.
+    TempDir dir;
+    const std::string bytes = "[1]\nm_name=abc\x83\nm_isDraw=1\nm_ID=4\n[2]\nm_name=\x82\nm_isDraw=0\n";
+    ASSERT_TRUE(writeFileBytes(dir / "save.ini", bytes));
+    EditorState g;
+    ASSERT_TRUE(readSaveIniFile(g, dir / "save.ini"));
+    ASSERT_EQ(g.tree.root().childCount(), 2);
+    const Node& first = *g.tree.root().childAt(0);
+    EXPECT_EQ(first.m_name, "abc\xEF\xBF\xBD");
+    EXPECT_EQ(first.m_isDraw, 1);
+    EXPECT_EQ(first.m_ID, 4);
+    EXPECT_EQ(g.tree.root().childAt(1)->m_name, "\xEF\xBF\xBD");
+    EXPECT_EQ(g.tree.root().childAt(1)->m_isDraw, 0);
 }
 
 TEST(SaveIniUpgrades, Version1TurnsHemisphereEmittersIntoBoxesAndResetsTheSizeCurve) {
