@@ -201,6 +201,20 @@ TEST(SaveIniRead, MissingOrRepeatedIdsGetFreshOnesAndUniqueIdsAreKept) {
     EXPECT_EQ(g.tree.findById(0), &g.tree.root());
 }
 
+TEST(SaveIniRead, TheHighest32BitIdIsKeptAndFreshIdsComeFromBelow) {
+    EditorState g;
+    readNodeTree(g, IniDocument::parse("[1]\nm_name=a\nm_ID=2147483647\n[2]\nm_name=b\n"
+                                       "[3]\nm_name=c\nm_ID=2147483647\n[4]\nm_name=d\nm_ID=1\n"));
+    const Node& root = g.tree.root();
+    EXPECT_EQ(root.childAt(0)->m_ID, 2147483647);
+    EXPECT_EQ(root.childAt(1)->m_ID, 2);  // was missing
+    EXPECT_EQ(root.childAt(2)->m_ID, 3);  // repeated the top
+    EXPECT_EQ(root.childAt(3)->m_ID, 1);
+    g.tree.select(g.tree.root().childAt(3));
+    ASSERT_TRUE(g.tree.addChildToSelected().done());
+    EXPECT_EQ(g.tree.selected()->m_ID, 4);
+}
+
 TEST(SaveIniRead, AMissingSectionEndsTheSiblings) {
     EditorState g;
     readNodeTree(g, IniDocument::parse("[1]\nm_name=a\n[3]\nm_name=c\n[11]\nm_name=a1\n[13]\nm_name=a3\n"));
