@@ -58,13 +58,16 @@ std::size_t utf8SequenceLength(std::string_view s, std::size_t i) {
     return length;
 }
 
-// Length of the cp932 character starting at s[i]: lead bytes 0x81-0x9F and
-// 0xE0-0xFC open a two-byte character.
+bool isCp932Lead(std::uint8_t byte) { return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC); }
+bool isCp932Trail(std::uint8_t byte) { return (byte >= 0x40 && byte <= 0x7E) || (byte >= 0x80 && byte <= 0xFC); }
+
+// Length of the cp932 character starting at s[i]: a lead byte and a trail
+// byte make a two-byte character. A lead byte without a trail after it gives
+// 0: it is no character, and the byte after it (a line feed, say) is read on
+// its own.
 std::size_t cp932SequenceLength(std::string_view s, std::size_t i) {
-    const auto lead = static_cast<std::uint8_t>(s[i]);
-    const bool twoBytes = (lead >= 0x81 && lead <= 0x9F) || (lead >= 0xE0 && lead <= 0xFC);
-    if (!twoBytes) return 1;
-    return i + 1 < s.size() ? 2 : 0;
+    if (!isCp932Lead(static_cast<std::uint8_t>(s[i]))) return 1;
+    return i + 1 < s.size() && isCp932Trail(static_cast<std::uint8_t>(s[i + 1])) ? 2 : 0;
 }
 
 // Calls visit(utf8Char, cp932Bytes) for every character of the UTF-8 text.

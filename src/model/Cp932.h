@@ -13,7 +13,8 @@ namespace fg {
 // UTF-8 bytes become '?' one by one, so the conversion never fails.
 std::string utf8ToCp932(std::string_view utf8);
 
-// cp932 -> UTF-8. A byte sequence that is not cp932 becomes U+FFFD.
+// cp932 -> UTF-8. A byte sequence that is not cp932 becomes U+FFFD; a lead
+// byte whose next byte is no trail byte becomes U+FFFD alone.
 std::string cp932ToUtf8(std::string_view cp932);
 
 // Number of bytes the text takes in cp932 (as utf8ToCp932 would write it).

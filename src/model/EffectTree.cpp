@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "model/NodeIds.h"
+
 namespace fg {
 
 EffectTree::EffectTree() : EffectTree(std::make_unique<Node>(nullptr, 0)) {}
@@ -17,7 +19,7 @@ EffectTree EffectTree::startup() {
 }
 
 std::unique_ptr<Node> EffectTree::makeNode(Node* parent) const {
-    return std::make_unique<Node>(parent, highestId() + 1);
+    return std::make_unique<Node>(parent, NodeIdAllocator(*m_root).take());
 }
 
 Node& EffectTree::addChild(Node& parent) {
@@ -105,16 +107,17 @@ TreeEditResult EffectTree::duplicateSelected() {
     m_selected = &copy;
     // Every node of the copy gets a fresh ID in pre-order; the copy's own ID is
     // then drawn once more, so it carries the highest ID and one number is skipped.
-    renameCopies(copy);
-    copy.m_ID = highestId() + 1;
+    NodeIdAllocator ids(*m_root);
+    renameCopies(copy, ids);
+    copy.m_ID = ids.take();
     finish();
     return TreeEditResult::ok();
 }
 
-void EffectTree::renameCopies(Node& node) {
+void EffectTree::renameCopies(Node& node, NodeIdAllocator& ids) {
     node.setName(node.m_name + tree_text::kCopySuffix);
-    node.m_ID = highestId() + 1;
-    for (auto& child : node.m_children) renameCopies(*child);
+    node.m_ID = ids.take();
+    for (auto& child : node.m_children) renameCopies(*child, ids);
 }
 
 // The four moves rebuild the selected node at its new place from a deep copy,

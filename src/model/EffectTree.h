@@ -1,7 +1,8 @@
 #pragma once
 // The effect: an invisible root node whose children are the top-level nodes,
 // the selected node and the commands of the node panel. The tree owns the ID
-// rule: a new node's ID is one more than the highest ID in the tree.
+// rule: a new node's ID is one more than the highest ID in the tree (see
+// NodeIdAllocator for a tree that already holds the highest 32-bit ID).
 
 #include <cstdint>
 #include <memory>
@@ -10,6 +11,8 @@
 #include "model/Node.h"
 
 namespace fg {
+
+class NodeIdAllocator;
 
 // What a command did. A refusal carries the text and caption the editor
 // shows in its message box; "nothing" means the command did not apply
@@ -59,7 +62,7 @@ public:
     Node* selected() const { return m_selected; }
     void select(Node* node) { m_selected = node; }
 
-    // A parentless-or-parented node with the next ID (not inserted).
+    // A parentless-or-parented node with the next free ID (not inserted).
     std::unique_ptr<Node> makeNode(Node* parent) const;
     // Constructs a node with `parent` as parent and appends it (no limit check:
     // the settings reader uses it; the commands check first).
@@ -95,7 +98,7 @@ private:
     // Refuses placing `added` more children (of subtree height `addedHeight`)
     // under `parent` when the settings file could not hold the result.
     TreeEditResult checkRoomForChildren(const Node& parent, int added, int addedHeight) const;
-    void renameCopies(Node& node);
+    void renameCopies(Node& node, NodeIdAllocator& ids);
     std::unique_ptr<Node> takeSelectedForMove();
 
     std::unique_ptr<Node> m_root;

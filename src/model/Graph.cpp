@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "model/Cp932.h"
 
@@ -51,18 +52,34 @@ namespace {
 
 GraphPoint operator-(GraphPoint a, GraphPoint b) { return {a.x - b.x, a.y - b.y}; }
 
-// Unit vector in float; a zero vector stays zero.
-GraphPoint normalized(GraphPoint v) {
+// Unit vector from `from` towards `to` in float; a zero vector stays zero.
+// Points so far apart that the float difference or its length overflows are
+// measured in double, so the tangent keeps its direction instead of turning
+// into NaN (or silently into zero).
+GraphPoint direction(GraphPoint from, GraphPoint to) {
+    const GraphPoint v = to - from;
     const float length = std::sqrt(v.x * v.x + v.y * v.y);
-    if (length == 0.0f) return {0.0f, 0.0f};
-    return {v.x / length, v.y / length};
+    if (std::isfinite(length)) {
+        if (length == 0.0f) return {0.0f, 0.0f};
+        return {v.x / length, v.y / length};
+    }
+    const double dx = static_cast<double>(to.x) - static_cast<double>(from.x);
+    const double dy = static_cast<double>(to.y) - static_cast<double>(from.y);
+    const double wide = std::hypot(dx, dy);
+    return {static_cast<float>(dx / wide), static_cast<float>(dy / wide)};
 }
 
 GraphPoint offset(GraphPoint base, GraphPoint direction, float h) {
     return {base.x + direction.x * h, base.y + direction.y * h};
 }
 
-int truncToInt(float v) { return static_cast<int>(v); }
+// Truncation toward zero, saturating like nearest() (no undefined conversion).
+int truncToInt(float v) {
+    if (std::isnan(v)) return 0;
+    constexpr float kMin = static_cast<float>(std::numeric_limits<int>::min());
+    constexpr float kMax = 2147483520.0f;  // the largest float below 2^31
+    return static_cast<int>(std::clamp(v, kMin, kMax));
+}
 
 // Writes a sample, ignoring indices outside the table.
 void put(SampleArray& samples, int index, float value) {
@@ -77,8 +94,24 @@ float keepSide(float sample, float y0, float y1) {
     return sample;
 }
 
+// One coordinate of the Bézier point: float terms added left to right. Far
+// out control values can overflow that sum; it is then taken in double,
+// where it cannot, so the clamp that follows gets a number, never NaN.
+float bezier(float k0, float k1, float k2, float k3, float p0, float p1, float p2, float p3) {
+    const float sum = k0 * p0 + k1 * p1 + k2 * p2 + k3 * p3;
+    if (std::isfinite(sum)) return sum;
+    const auto wide = [](float k, float p) { return static_cast<double>(k) * static_cast<double>(p); };
+    const double exact = wide(k0, p0) + wide(k1, p1) + wide(k2, p2) + wide(k3, p3);
+    constexpr double kLargest = std::numeric_limits<float>::max();
+    return static_cast<float>(std::clamp(exact, -kLargest, kLargest));
+}
+
 // Walks the Bézier segment A, C1, C2, B and fills the samples it passes.
+// Points with equal x make a vertical jump: the step 1 / (x1 - x0) would be
+// infinite, so the walk ends before it writes anything and the ends written
+// afterwards (the later point's y last) make the jump.
 void walkSegment(GraphPoint a, GraphPoint c1, GraphPoint c2, GraphPoint b, bool speedRule, SampleArray& samples) {
+    if (!(b.x > a.x)) return;
     const float step = 1.0f / (b.x - a.x);
     float pX = 0.0f;
     float pY = 0.0f;
@@ -88,9 +121,8 @@ void walkSegment(GraphPoint a, GraphPoint c1, GraphPoint c2, GraphPoint b, bool 
         const float k1 = ((3.0f * s) * s) * t;
         const float k2 = ((3.0f * s) * t) * t;
         const float k3 = (t * t) * t;
-        const float x = k0 * a.x + k1 * c1.x + k2 * c2.x + k3 * b.x;
-        float y = k0 * a.y + k1 * c1.y + k2 * c2.y + k3 * b.y;
-        y = std::clamp(y, 0.0f, 100.0f);
+        const float x = bezier(k0, k1, k2, k3, a.x, c1.x, c2.x, b.x);
+        const float y = std::clamp(bezier(k0, k1, k2, k3, a.y, c1.y, c2.y, b.y), 0.0f, 100.0f);
         if (x > 100.0f) break;
         if (t > 0.0f) {
             const int end = nearest(x);
@@ -107,6 +139,13 @@ void walkSegment(GraphPoint a, GraphPoint c1, GraphPoint c2, GraphPoint b, bool 
     }
 }
 
+// (a + b) / 2 in float; halves first where the sum would overflow (a stored
+// point's y may be anything finite).
+float average(float a, float b) {
+    const float sum = (a + b) * 0.5f;
+    return std::isfinite(sum) ? sum : a * 0.5f + b * 0.5f;
+}
+
 // 30 passes of neighbour averaging between the segment's ends; the end
 // samples and the one just before the right end stay fixed.
 void smoothSegment(float x0, float x1, SampleArray& samples) {
@@ -118,7 +157,7 @@ void smoothSegment(float x0, float x1, SampleArray& samples) {
         before = samples;
         for (int i = from; i < to; ++i) {
             const auto k = static_cast<std::size_t>(i);
-            samples[k] = (before[k - 1] + before[k + 1]) * 0.5f;
+            samples[k] = average(before[k - 1], before[k + 1]);
         }
     }
 }
@@ -126,7 +165,13 @@ void smoothSegment(float x0, float x1, SampleArray& samples) {
 }  // namespace
 
 int nearest(double v) {
-    return static_cast<int>(v > 0.0 ? v + 0.5 : v - 0.5);
+    // Saturates outside the int range and reads NaN as 0: a conversion the
+    // result cannot hold would be undefined.
+    if (std::isnan(v)) return 0;
+    const double rounded = v > 0.0 ? v + 0.5 : v - 0.5;
+    constexpr double kMin = std::numeric_limits<int>::min();
+    constexpr double kMax = std::numeric_limits<int>::max();
+    return static_cast<int>(std::clamp(rounded, kMin, kMax));
 }
 
 bool isWellFormed(const GraphPoints& points) {
@@ -134,20 +179,18 @@ bool isWellFormed(const GraphPoints& points) {
     if (points.front().x != 0.0f || points.back().x != 100.0f) return false;
     for (std::size_t i = 0; i < points.size(); ++i) {
         if (!std::isfinite(points[i].x) || !std::isfinite(points[i].y)) return false;
-        if (i > 0 && !(points[i - 1].x < points[i].x)) return false;
+        if (i > 0 && !(points[i - 1].x <= points[i].x)) return false;
     }
     return true;
 }
 
 bool repair(GraphPoints& points) {
-    for (GraphPoint& p : points) {
-        if (!std::isfinite(p.x) || !std::isfinite(p.y)) return false;
-        p.x = std::clamp(p.x, 0.0f, 100.0f);
-    }
+    const auto unusable = [](GraphPoint p) { return !std::isfinite(p.x) || !std::isfinite(p.y); };
+    points.erase(std::remove_if(points.begin(), points.end(), unusable), points.end());
+    for (GraphPoint& p : points) p.x = std::clamp(p.x, 0.0f, 100.0f);
+    // Stable: points that share an x keep their order, which decides the jump.
     std::stable_sort(points.begin(), points.end(), [](GraphPoint a, GraphPoint b) { return a.x < b.x; });
-    points.erase(std::unique(points.begin(), points.end(), [](GraphPoint a, GraphPoint b) { return a.x == b.x; }),
-                 points.end());
-    if (points.size() < 2) return false;
+    if (points.size() < 2 || points.front().x == points.back().x) return false;
     points.front().x = 0.0f;
     points.back().x = 100.0f;
     return true;
@@ -160,8 +203,8 @@ void rebuildSamples(const GraphPoints& points, bool speedRule, SampleArray& samp
         const GraphPoint a = points[k];
         const GraphPoint b = points[k + 1];
         const float h = (b.x - a.x) * 0.5f;
-        const GraphPoint c1 = a.x == 0.0f ? a : offset(a, normalized(points[k + 1] - points[k - 1]), h);
-        const GraphPoint c2 = b.x == 100.0f ? b : offset(b, normalized(points[k] - points[k + 2]), h);
+        const GraphPoint c1 = a.x == 0.0f ? a : offset(a, direction(points[k - 1], points[k + 1]), h);
+        const GraphPoint c2 = b.x == 100.0f ? b : offset(b, direction(points[k + 2], points[k]), h);
         walkSegment(a, c1, c2, b, speedRule, samples);
         put(samples, truncToInt(a.x), a.y);
         put(samples, truncToInt(b.x), b.y);
@@ -186,7 +229,12 @@ float interpolate(int position, int span, ReadPair&& readPair) {
     readPair(i, a, b);
     if (i >= 100) return a;
     const float f = c - static_cast<float>(i);
-    return (1.0f - f) * a + b * f;
+    const float v = (1.0f - f) * a + b * f;
+    if (std::isfinite(v)) return v;
+    // Two samples near the float limit can round past it.
+    const double wide = (1.0 - static_cast<double>(f)) * static_cast<double>(a) + static_cast<double>(b) * f;
+    constexpr double kLargest = std::numeric_limits<float>::max();
+    return static_cast<float>(std::clamp(wide, -kLargest, kLargest));
 }
 
 float toFactor(float v, bool speed) {

@@ -68,7 +68,9 @@ public:
 
     // Recomputes the samples from the points (the plain or the speed rule).
     // Fewer than two points keep the previous samples; a point list that is
-    // not ascending from 0 to 100 is repaired first.
+    // not ascending from 0 to 100 is repaired first. Points with equal x stay
+    // as they are and make a vertical jump. Any finite points give finite
+    // samples.
     void rebuild();
 
     // Factor at age `position` of a life of `span` frames: 0..1, or -1..+1
@@ -115,13 +117,17 @@ public:
 
 // The pure curve arithmetic, exposed for tests and benchmarks.
 namespace curve {
-// Adds 0.5 (or subtracts it for v <= 0) in double and truncates toward zero.
+// Adds 0.5 (or subtracts it for v <= 0) in double and truncates toward zero;
+// saturates at the int range, NaN gives 0.
 int nearest(double v);
-// Ascending from x = 0 to x = 100, finite, at least two points.
+// At least two finite points, x never descending, from x = 0 to x = 100.
+// Points may share an x (a vertical jump).
 bool isWellFormed(const GraphPoints& points);
-// Clamps x to 0..100, sorts, drops repeated x, pins the ends to 0 and 100.
-// Returns false when nothing usable is left (fewer than two points or
-// non-finite values): the caller then falls back to the initial points.
+// Repairs only what the rebuild cannot walk: drops points with non-finite
+// values, clamps x to 0..100, sorts by x (stable, so points sharing an x keep
+// their order) and pins the ends to 0 and 100. Returns false when nothing
+// usable is left (fewer than two points, or all at one x): the caller then
+// falls back to the initial points.
 bool repair(GraphPoints& points);
 // Rebuilds `samples` in place from well-formed points.
 void rebuildSamples(const GraphPoints& points, bool speedRule, SampleArray& samples);

@@ -130,9 +130,9 @@ int Node::depth() const {
     return levels;
 }
 
+// Everything but the tree links: the target keeps its own parent.
 void copyNodeFields(Node& target, const Node& source) {
     static_cast<NodeParams&>(target) = static_cast<const NodeParams&>(source);
-    target.m_pParent = source.m_pParent;
     target.m_name = source.m_name;
     target.m_ID = source.m_ID;
     target.m_dispDepth = source.m_dispDepth;
@@ -146,7 +146,10 @@ void copyNodeFields(Node& target, const Node& source) {
 
 void deepCopy(Node& target, const Node& source) {
     target.m_children.clear();
-    for (const auto& child : source.m_children) target.m_children.push_back(cloneSubtree(*child));
+    for (const auto& child : source.m_children) {
+        target.m_children.push_back(cloneSubtree(*child));
+        target.m_children.back()->m_pParent = &target;
+    }
     copyNodeFields(target, source);
 }
 

@@ -94,10 +94,13 @@ struct Node : NodeParams {
 
 // Copies source into target: parameters, identity, layout fields, names,
 // curves (points and names, then rebuilt) and, recursively, the children.
-// The target's previous children are dropped.
+// The target's previous children are dropped. The copy links only to
+// itself: the copied children's parent is the target, and the target keeps
+// its own parent link.
 void deepCopy(Node& target, const Node& source);
 
-// A parentless deep copy of the node and its subtree, IDs included.
+// A parentless deep copy of the node and its subtree, IDs included; every
+// copied child's parent is its copied parent, never a node of the source.
 std::unique_ptr<Node> cloneSubtree(const Node& source);
 
 }  // namespace fg

@@ -4,6 +4,7 @@
 #include <array>
 #include <string_view>
 
+#include "model/UpperCase.h"
 #include "persistence/Workspace.h"
 
 namespace fg {
@@ -16,30 +17,32 @@ bool endsWith(std::string_view text, std::string_view suffix) {
     return text.size() > suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
 }
 
-char upperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+// A file name with the key NTFS lists it by.
+struct ListedName {
+    std::u16string key;
+    std::string fileName;
+};
 
-bool listedBefore(const std::string& a, const std::string& b) {
-    const bool foldedLess = std::lexicographical_compare(
-        a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-            return static_cast<unsigned char>(upperAscii(x)) < static_cast<unsigned char>(upperAscii(y));
-        });
-    const bool foldedGreater = std::lexicographical_compare(
-        b.begin(), b.end(), a.begin(), a.end(), [](char x, char y) {
-            return static_cast<unsigned char>(upperAscii(x)) < static_cast<unsigned char>(upperAscii(y));
-        });
-    if (foldedLess != foldedGreater) return foldedLess;
-    return a < b;
+bool listedBefore(const ListedName& a, const ListedName& b) {
+    if (a.key != b.key) return a.key < b.key;
+    return a.fileName < b.fileName;
 }
 
 }  // namespace
 
 std::vector<MaterialFile> listMaterialFiles(const std::filesystem::path& workDir) {
-    std::vector<std::string> files;
+    const Utf16UpperCase upperCase;
+    std::vector<ListedName> listed;
     std::error_code ec;
     for (const auto& entry : std::filesystem::directory_iterator(workDir, ec)) {
-        if (entry.is_regular_file(ec)) files.push_back(entry.path().filename().string());
+        if (!entry.is_regular_file(ec)) continue;
+        std::string fileName = entry.path().filename().string();
+        listed.push_back({upperCase.upper(fileName), std::move(fileName)});
     }
-    std::sort(files.begin(), files.end(), listedBefore);
+    std::sort(listed.begin(), listed.end(), listedBefore);
+    std::vector<std::string> files;
+    files.reserve(listed.size());
+    for (ListedName& name : listed) files.push_back(std::move(name.fileName));
 
     std::vector<MaterialFile> materials;
     for (std::string_view extension : kExtensions) {

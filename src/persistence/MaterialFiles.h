@@ -16,9 +16,9 @@ struct MaterialFile {
 };
 
 // Within one pattern the files come in the order Windows lists them on
-// NTFS (names compared with ASCII letters folded to upper case), so that the
-// positions nodes store in projects made there mean the same files here;
-// ties fall back to the raw bytes.
+// NTFS (each UTF-16 code unit upper-cased, then the units compared), so that
+// the positions nodes store in projects made there mean the same files
+// here; names equal that way fall back to their bytes.
 std::vector<MaterialFile> listMaterialFiles(const std::filesystem::path& workDir);
 
 // Full paths of the image and of the model materials, each in list order,

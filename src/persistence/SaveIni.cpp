@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "model/Cp932.h"
+#include "model/NodeIds.h"
 #include "model/NodeFields.h"
 #include "persistence/Messages.h"
 #include "persistence/SettingsFields.h"
@@ -173,7 +174,8 @@ bool readNode(Node& node, std::int64_t number, const IniDocument& ini, std::int3
 // The edit history finds nodes by ID, the root being 0. A damaged file can
 // leave an ID missing (read as 0) or repeated; such nodes get fresh IDs, so
 // an undo can never land on the root or on another node. Files whose IDs are
-// unique and positive, as every saved file's are, keep them.
+// unique and positive, as every saved file's are, keep them, even the
+// highest 32-bit ID: fresh IDs then come from below.
 void repairNodeIds(Node& root) {
     std::set<std::int32_t> seen{root.m_ID};
     std::vector<Node*> needFresh;
@@ -184,11 +186,8 @@ void repairNodeIds(Node& root) {
         }
     };
     visit(visit, root);
-    std::int32_t next = *seen.rbegin();
-    for (Node* node : needFresh) {
-        if (next == std::numeric_limits<std::int32_t>::max()) break;
-        node->m_ID = ++next;
-    }
+    NodeIdAllocator ids(root);
+    for (Node* node : needFresh) node->m_ID = ids.take();
 }
 
 }  // namespace

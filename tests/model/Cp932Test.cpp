@@ -20,6 +20,17 @@ TEST(Cp932, UnconvertibleTextNeverFails) {
     EXPECT_EQ(cp932ToUtf8(std::string("a\x82", 2)), "a\xEF\xBF\xBD");  // lead byte without trail
 }
 
+TEST(Cp932, ALeadByteWithoutItsTrailLeavesTheNextByteAlone) {
+    const std::string replacement = "\xEF\xBF\xBD";
+    // A name cut after a lead byte, in a file with LF line ends.
+    EXPECT_EQ(cp932ToUtf8(std::string("abc\x83\nm_isDraw=1", 15)), "abc" + replacement + "\nm_isDraw=1");
+    // Below 0x40, 0x7F and above 0xFC are no trail bytes; each stays itself.
+    EXPECT_EQ(cp932ToUtf8(std::string("\x82\x3F\x82\x7F\x82\xFD", 6)),
+              replacement + "?" + replacement + "\x7F" + replacement + replacement);
+    // The whole trail range still pairs: 0x40 and 0xFC.
+    EXPECT_EQ(cp932ToUtf8(std::string("\x83\x40\x88\xFC", 4)), "ァ蔭");
+}
+
 TEST(Cp932, CountsAndCutsInCp932Bytes) {
     EXPECT_EQ(cp932Length("ノード1"), 7u);
     EXPECT_EQ(cp932Length("のｺﾋﾟｰ"), 6u);

@@ -137,6 +137,35 @@ TEST(EffectTreeDuplicate, RenumbersTheCopiedSubtreeInPreOrder) {
     expectTreeInvariants(tree);
 }
 
+TEST(EffectTreeIds, AfterTheHighest32BitIdNewNodesTakeTheLowestFreeOnes) {
+    // A file may hold ID 2147483647; one more would overflow.
+    EffectTree tree = EffectTree::startup();
+    Node& top = *tree.selected();
+    top.m_ID = 2147483647;
+    ASSERT_TRUE(tree.addChildToSelected().done());
+    EXPECT_EQ(tree.selected()->m_ID, 1);
+    EXPECT_EQ(tree.selected()->m_name, "ノード1");
+    ASSERT_TRUE(tree.addBelowSelected().done());
+    EXPECT_EQ(tree.selected()->m_ID, 2);
+    expectTreeInvariants(tree);
+
+    tree.select(&top);
+    ASSERT_TRUE(tree.duplicateSelected().done());
+    const Node& copy = *tree.selected();
+    EXPECT_EQ(copy.childAt(0)->m_ID, 4);  // 3 went to the copy itself first
+    EXPECT_EQ(copy.childAt(1)->m_ID, 5);
+    EXPECT_EQ(copy.m_ID, 6);
+    EXPECT_EQ(tree.findById(2147483647), &top);
+    expectTreeInvariants(tree);
+
+    // Below the top the rule is unchanged: one more than the highest.
+    top.m_ID = 2147483646;
+    EXPECT_EQ(tree.addChild(tree.root()).m_ID, 2147483647);
+    EXPECT_EQ(tree.addChild(tree.root()).m_ID, 3);
+    tree.finish();
+    expectTreeInvariants(tree);
+}
+
 TEST(EffectTreeMove, UpAndDownKeepIdNameAndSubtree) {
     EffectTree tree = threeTopLevel();
     tree.addChild(*tree.findById(2));  // 4 under ノード2

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cmath>
+#include <limits>
 #include <thread>
+#include <vector>
 
 #include "model/Graph.h"
 
@@ -30,7 +33,7 @@ TEST(GraphEvaluate, NewCurvesHaveTheirInitialShape) {
     EXPECT_FLOAT_EQ(rising.evaluate(90, 60), 1.0f);
     // The rising curve is the line y = 100 - x, sample by sample.
     const SampleArray samples = rising.samples();
-    for (int k = 0; k <= 100; ++k) EXPECT_FLOAT_EQ(samples[static_cast<std::size_t>(k)], 100.0f - k) << k;
+    for (int k = 0; k <= 100; ++k) EXPECT_FLOAT_EQ(samples[static_cast<std::size_t>(k)], 100.0f - static_cast<float>(k)) << k;
 }
 
 TEST(GraphEvaluate, InterpolatesBetweenSamplesAndClampsPosition) {
@@ -123,18 +126,115 @@ TEST(GraphRebuild, BrokenPointListsAreRepairedBeforeRebuilding) {
     EXPECT_EQ(outside.points(), (GraphPoints{{0, 100}, {20, 50}, {100, 0}}));
     Graph inside = curveWith({{5, 0}, {50, 100}, {90, 0}});
     EXPECT_EQ(inside.samples(), curveWith({{0, 0}, {50, 100}, {100, 0}}).samples());
-    // Repeated x values keep the first point.
-    Graph repeated = curveWith({{0, 0}, {50, 10}, {50, 90}, {100, 0}});
-    EXPECT_EQ(repeated.points(), (GraphPoints{{0, 0}, {50, 10}, {100, 0}}));
+    // Out of order with a shared x: sorted, and the two points at x = 50 keep
+    // the order they were stored in.
+    Graph shuffled = curveWith({{50, 90}, {100, 0}, {0, 0}, {50, 10}});
+    EXPECT_EQ(shuffled.points(), (GraphPoints{{0, 0}, {50, 90}, {50, 10}, {100, 0}}));
+    // A point with a value that is not a number is dropped; the rest stays.
+    Graph holed = curveWith({{0, 20}, {30, NAN}, {60, INFINITY}, {100, 50}});
+    EXPECT_EQ(holed.points(), (GraphPoints{{0, 20}, {100, 50}}));
     // Nothing usable left: the curve's initial points.
     Graph collapsed("r", true);
-    collapsed.setPoints({{100, 3}, {120, 4}});
+    collapsed.setPoints({{100, 3}, {120, 4}});  // both at x = 100: no width
     collapsed.rebuild();
     EXPECT_EQ(collapsed.samples(), rising);
     Graph notANumber("r", true);
     notANumber.setPoints({{0, NAN}, {100, 0}});
     notANumber.rebuild();
     EXPECT_EQ(notANumber.points(), (GraphPoints{{0, 100}, {100, 0}}));
+}
+
+TEST(GraphEqualX, PointsSharingAnXAreKeptAndMakeAVerticalJump) {
+    // The curve editor makes such points: a new point at an existing x goes
+    // after it. The later point's y wins at the shared x.
+    const GraphPoints points{{0, 0}, {50, 10}, {50, 90}, {100, 0}};
+    EXPECT_TRUE(curve::isWellFormed(points));
+    const Graph jump = curveWith(points);
+    EXPECT_EQ(jump.points(), points);
+    const SampleArray samples = jump.samples();
+    EXPECT_FLOAT_EQ(samples[0], 0.0f);
+    EXPECT_FLOAT_EQ(samples[50], 90.0f);
+    EXPECT_FLOAT_EQ(samples[100], 0.0f);
+    // Left of the jump the curve rises towards 10, right of it it falls from 90.
+    for (int k = 1; k < 50; ++k) EXPECT_LE(samples[static_cast<std::size_t>(k)], 11.0f) << k;
+    for (int k = 51; k < 100; ++k) EXPECT_GE(samples[static_cast<std::size_t>(k)], 0.0f) << k;
+    EXPECT_GE(samples[51], 80.0f);
+    EXPECT_FLOAT_EQ(jump.evaluate(50, 100), 0.1f);
+
+    // The order of the two points decides the side the jump lands on.
+    const Graph reversed = curveWith({{0, 0}, {50, 90}, {50, 10}, {100, 0}});
+    EXPECT_FLOAT_EQ(reversed.samples()[50], 10.0f);
+
+    // At the ends: the later point's y is the end value.
+    const Graph startJump = curveWith({{0, 0}, {0, 100}, {100, 100}});
+    EXPECT_EQ(startJump.pointCount(), 3);
+    EXPECT_FLOAT_EQ(startJump.evaluate(0, 10), 0.0f);
+    const Graph endJump = curveWith({{0, 0}, {100, 0}, {100, 100}});
+    EXPECT_EQ(endJump.pointCount(), 3);
+    EXPECT_FLOAT_EQ(endJump.evaluate(10, 10), 0.0f);
+    EXPECT_FLOAT_EQ(endJump.evaluate(5, 10), 1.0f);
+
+    // Three points on one x, and the speed rule, walk the same way.
+    const Graph triple = curveWith({{0, 50}, {40, 20}, {40, 70}, {40, 30}, {100, 50}}, true);
+    EXPECT_EQ(triple.pointCount(), 5);
+    EXPECT_FLOAT_EQ(triple.samples()[40], 30.0f);
+}
+
+TEST(GraphExtremes, FarOutPointsGiveFiniteSamplesAndFactors) {
+    // |y| near the float limit overflows the tangents and the Bézier sums in
+    // float; the rebuild must still give numbers, none beyond the points'
+    // own range (smoothing spreads a stored y into its neighbours).
+    constexpr float kBig = 3.4e38f;
+    constexpr float kMax = std::numeric_limits<float>::max();
+    const std::vector<GraphPoints> cases{
+        {{0, 0}, {50, kBig}, {100, -kBig}},
+        {{0, -kBig}, {30, 0}, {60, kBig}, {100, 0}},
+        {{0, -kBig}, {25, kBig}, {25, -kBig}, {75, kBig}, {100, kBig}},
+        {{0, 50}, {1, kBig}, {2, kBig}, {3, -kBig}, {100, 0}},
+        {{0, 1e19f}, {50, -1e19f}, {100, 1e19f}},
+        {{0, kMax}, {1, kMax}, {2, -kMax}, {3, kMax}, {100, kMax}},
+    };
+    for (bool speed : {false, true}) {
+        for (const GraphPoints& points : cases) {
+            float low = 0.0f;
+            float high = 100.0f;
+            for (const GraphPoint& p : points) {
+                low = std::min(low, p.y);
+                high = std::max(high, p.y);
+            }
+            const Graph graph = curveWith(points, speed);
+            for (float sample : graph.samples()) {
+                EXPECT_TRUE(sample >= low && sample <= high) << sample;
+            }
+            for (int span : {1, 7, 100, 1000, 3331}) {
+                for (int position = 0; position <= span; ++position) {
+                    EXPECT_TRUE(std::isfinite(graph.evaluate(position, span))) << position << "/" << span;
+                }
+            }
+        }
+    }
+}
+
+TEST(GraphExtremes, ATangentBetweenFarApartNeighboursKeepsItsDirection) {
+    // The tangent at (60, 0) runs from (61, +3.4e38) to (10, -3.4e38): the
+    // float difference is infinite. It points straight down, so the segment
+    // from (10, -3.4e38) arrives at (60, 0) from below and clamps to 0. Sample
+    // 59 is walked but never smoothed.
+    constexpr float kBig = 3.4e38f;
+    const Graph graph = curveWith({{0, 0}, {10, -kBig}, {60, 0}, {61, kBig}, {100, 0}});
+    const SampleArray samples = graph.samples();
+    EXPECT_FLOAT_EQ(samples[59], 0.0f);
+    EXPECT_FLOAT_EQ(samples[60], 0.0f);
+    EXPECT_FLOAT_EQ(samples[61], kBig);
+}
+
+TEST(GraphExtremes, NearestSaturatesInsteadOfOverflowing) {
+    EXPECT_EQ(curve::nearest(2.5), 3);
+    EXPECT_EQ(curve::nearest(-2.5), -3);
+    EXPECT_EQ(curve::nearest(0.49), 0);
+    EXPECT_EQ(curve::nearest(1e300), 2147483647);
+    EXPECT_EQ(curve::nearest(-1e300), -2147483647 - 1);
+    EXPECT_EQ(curve::nearest(NAN), 0);
 }
 
 TEST(GraphClipboard, CopyPasteAndAssign) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -92,6 +93,39 @@ TEST(NodeIdRule, NewNodesTakeOneMoreThanTheHighestId) {
     tree.select(tree.findById(2));
     ASSERT_TRUE(tree.deleteSelected().done());
     EXPECT_EQ(tree.addChild(tree.root()).m_name, "ノード4");
+}
+
+TEST(NodeCopy, ACloneLinksOnlyToItsOwnNodes) {
+    EffectTree tree = EffectTree::startup();
+    Node& a = *tree.selected();
+    Node& a1 = tree.addChild(a);
+    tree.addChild(a1).setName("孫");
+    tree.addChild(a);
+    a1.curve(kCurveOpacity).setPoints({{0, 0}, {50, 10}, {50, 90}, {100, 0}});
+    a1.curve(kCurveOpacity).rebuild();
+    tree.finish();
+
+    const std::unique_ptr<Node> clone = cloneSubtree(a);
+    EXPECT_EQ(clone->m_pParent, nullptr);
+    ASSERT_EQ(clone->childCount(), 2);
+    const Node& copy1 = *clone->childAt(0);
+    ASSERT_EQ(copy1.childCount(), 1);
+    const Node& copy11 = *copy1.childAt(0);
+    EXPECT_EQ(copy1.m_pParent, clone.get());
+    EXPECT_EQ(clone->childAt(1)->m_pParent, clone.get());
+    EXPECT_EQ(copy11.m_pParent, &copy1);
+    EXPECT_EQ(copy11.depth(), 2);  // up through the copies only
+    EXPECT_EQ(copy11.m_name, "孫");
+    EXPECT_EQ(copy1.m_ID, a1.m_ID);
+    EXPECT_EQ(copy1.curve(kCurveOpacity).points(), a1.curve(kCurveOpacity).points());
+    EXPECT_EQ(copy1.curve(kCurveOpacity).samples(), a1.curve(kCurveOpacity).samples());
+
+    // Copying into a node that already has a place keeps that place.
+    Node& holder = tree.addChild(tree.root());
+    deepCopy(holder, a);
+    EXPECT_EQ(holder.m_pParent, &tree.root());
+    EXPECT_EQ(holder.childAt(0)->m_pParent, &holder);
+    EXPECT_EQ(holder.childAt(0)->childAt(0)->m_pParent, holder.childAt(0));
 }
 
 TEST(NodeName, IsCutTo255Cp932Bytes) {

@@ -3,13 +3,17 @@
 #include <string>
 #include <vector>
 
+#include "TempDir.h"
 #include "model/Cp932.h"
 #include "model/NodeFields.h"
+#include "persistence/FileBytes.h"
 #include "persistence/Ini.h"
 #include "persistence/SaveIni.h"
 
 namespace fg {
 namespace {
+
+using test::TempDir;
 
 // Section names in file order.
 std::vector<std::string> sectionOrder(const std::string& text) {
@@ -197,6 +201,20 @@ TEST(SaveIniRead, MissingOrRepeatedIdsGetFreshOnesAndUniqueIdsAreKept) {
     EXPECT_EQ(g.tree.findById(0), &g.tree.root());
 }
 
+TEST(SaveIniRead, TheHighest32BitIdIsKeptAndFreshIdsComeFromBelow) {
+    EditorState g;
+    readNodeTree(g, IniDocument::parse("[1]\nm_name=a\nm_ID=2147483647\n[2]\nm_name=b\n"
+                                       "[3]\nm_name=c\nm_ID=2147483647\n[4]\nm_name=d\nm_ID=1\n"));
+    const Node& root = g.tree.root();
+    EXPECT_EQ(root.childAt(0)->m_ID, 2147483647);
+    EXPECT_EQ(root.childAt(1)->m_ID, 2);  // was missing
+    EXPECT_EQ(root.childAt(2)->m_ID, 3);  // repeated the top
+    EXPECT_EQ(root.childAt(3)->m_ID, 1);
+    g.tree.select(g.tree.root().childAt(3));
+    ASSERT_TRUE(g.tree.addChildToSelected().done());
+    EXPECT_EQ(g.tree.selected()->m_ID, 4);
+}
+
 TEST(SaveIniRead, AMissingSectionEndsTheSiblings) {
     EditorState g;
     readNodeTree(g, IniDocument::parse("[1]\nm_name=a\n[3]\nm_name=c\n[11]\nm_name=a1\n[13]\nm_name=a3\n"));
@@ -223,8 +241,9 @@ void setEveryField(Node& node, int seed) {
         }
     }
     for (int c = 0; c < kCurveCount; ++c) {
-        node.curve(c).setPoints({{0.0f, 10.0f + c}, {35.5f, 42.0f}, {70.0f, static_cast<float>(seed % 100)},
-                                 {100.0f, 90.0f - c}});
+        const auto shift = static_cast<float>(c);
+        node.curve(c).setPoints({{0.0f, 10.0f + shift}, {35.5f, 42.0f}, {70.0f, static_cast<float>(seed % 100)},
+                                 {100.0f, 90.0f - shift}});
         node.curve(c).rebuild();
     }
 }
@@ -320,6 +339,23 @@ TEST(SaveIniNames, ANodeNamedLikeTheMissingValueMarkerIsKept) {
     EXPECT_EQ(back.tree.root().childAt(0)->m_name, "__NO_DATA_");
 }
 
+TEST(SaveIniNames, ANameCutAfterALeadByteKeepsTheNextKey) {
+    // A cp932 name cut in the middle of a character, in a file with LF line
+    // ends: the lone lead byte must not swallow the line feed.
+    TempDir dir;
+    const std::string bytes = "[1]\nm_name=abc\x83\nm_isDraw=1\nm_ID=4\n[2]\nm_name=\x82\nm_isDraw=0\n";
+    ASSERT_TRUE(writeFileBytes(dir / "save.ini", bytes));
+    EditorState g;
+    ASSERT_TRUE(readSaveIniFile(g, dir / "save.ini"));
+    ASSERT_EQ(g.tree.root().childCount(), 2);
+    const Node& first = *g.tree.root().childAt(0);
+    EXPECT_EQ(first.m_name, "abc\xEF\xBF\xBD");
+    EXPECT_EQ(first.m_isDraw, 1);
+    EXPECT_EQ(first.m_ID, 4);
+    EXPECT_EQ(g.tree.root().childAt(1)->m_name, "\xEF\xBF\xBD");
+    EXPECT_EQ(g.tree.root().childAt(1)->m_isDraw, 0);
+}
+
 TEST(SaveIniUpgrades, Version1TurnsHemisphereEmittersIntoBoxesAndResetsTheSizeCurve) {
     const std::string file =
         "[1]\nm_name=a\nm_emitter.type=3\nm_shape.type=4\n"
@@ -384,6 +420,39 @@ TEST(SaveIniCurves, TooFewTooManyOrUnusablePointsGiveTheInitialCurve) {
     }
     // Out of order but usable: put in order, not thrown away.
     EXPECT_EQ(a.curve(7).points(), (GraphPoints{{0.0f, 9.0f}, {40.0f, 30.0f}, {100.0f, 5.0f}}));
+}
+
+TEST(SaveIniCurves, PointsSharingAnXSurviveLoadSaveLoad) {
+    // As the curve editor writes them: a vertical jump at x = 50 on the
+    // opacity curve.
+    const std::string file =
+        "[1]\nm_name=a\n"
+        "graphPointNum8=4\n"
+        "graphPoint8-0_X=0.000000\ngraphPoint8-0_Y=0.000000\n"
+        "graphPoint8-1_X=50.000000\ngraphPoint8-1_Y=10.000000\n"
+        "graphPoint8-2_X=50.000000\ngraphPoint8-2_Y=90.000000\n"
+        "graphPoint8-3_X=100.000000\ngraphPoint8-3_Y=0.000000\n";
+    const GraphPoints stored{{0.0f, 0.0f}, {50.0f, 10.0f}, {50.0f, 90.0f}, {100.0f, 0.0f}};
+    EditorState g;
+    g.fileVersion = 3;
+    readNodeTree(g, IniDocument::parse(file));
+    const Graph& opacity = g.tree.root().childAt(0)->curve(kCurveOpacity);
+    EXPECT_EQ(opacity.points(), stored);
+    EXPECT_FLOAT_EQ(opacity.samples()[50], 90.0f);
+    EXPECT_LT(opacity.samples()[49], 11.0f);  // the jump lies between 49 and 50
+
+    const std::string saved = saveText(g);
+    EXPECT_NE(saved.find("graphPointNum8=4\r\n"
+                         "graphPoint8-0_X=0.000000\r\ngraphPoint8-0_Y=0.000000\r\n"
+                         "graphPoint8-1_X=50.000000\r\ngraphPoint8-1_Y=10.000000\r\n"
+                         "graphPoint8-2_X=50.000000\r\ngraphPoint8-2_Y=90.000000\r\n"
+                         "graphPoint8-3_X=100.000000\r\ngraphPoint8-3_Y=0.000000\r\n"),
+              std::string::npos);
+    const EditorState back = roundTrip(g);
+    const Graph& again = back.tree.root().childAt(0)->curve(kCurveOpacity);
+    EXPECT_EQ(again.points(), stored);
+    EXPECT_EQ(again.samples(), opacity.samples());
+    EXPECT_EQ(saveText(back), saved);
 }
 
 TEST(SaveIniSections, NumbersBeyondThirtyTwoBitsAreComputedInSixtyFourBits) {
