@@ -38,6 +38,7 @@ public:
     // Questions are answered by `prompts` (not owned; null answers nothing
     // and so keeps unsaved changes by cancelling).
     void setPrompts(EditorPrompts* prompts) { m_prompts = prompts; }
+    EditorPrompts* prompts() const { return m_prompts; }
 
     // The worker draws through `view` (not owned; null: the worker idles).
     // Restarts the worker when it was running.
