@@ -24,7 +24,6 @@ void relaunch(const QString& path) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Fulgrane3D"));
 
     const std::filesystem::path root = fg::defaultWorkspaceRoot();
     fg::clearStaleWorkspaces(root);

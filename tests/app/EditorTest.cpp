@@ -362,6 +362,23 @@ TEST(EditorPreview, TheBracketStopsTheWorkerAroundTheChange) {
     EXPECT_FALSE(editor->workerRunning());
 }
 
+TEST(EditorPreview, AParameterEditReachesTheNextStepWithoutARestart) {
+    ScratchHome home;
+    ScriptedPrompts prompts;
+    auto editor = test::makeEditor(&prompts);
+    Simulation& simulation = editor->simulation();
+    simulation.step();
+    simulation.step();
+    QSignalSpy restarts(editor.get(), &Editor::previewRestarted);
+    editor->state().pSelNode()->m_move.speed = 37;
+    editor->publishParameters();
+    EXPECT_EQ(simulation.effect()[1].params.m_move.speed, 0);  // not before the step
+    simulation.step();
+    EXPECT_EQ(simulation.effect()[1].params.m_move.speed, 37);
+    EXPECT_EQ(simulation.frame(), 4u);
+    EXPECT_EQ(restarts.count(), 0);
+}
+
 TEST(EditorDisplay, TogglesFlipOneFlagEach) {
     ScratchHome home;
     ScriptedPrompts prompts;
