@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QTimer>
 #include <QVariant>
 #include <QWidget>
 
@@ -25,14 +26,33 @@ void HoverHelp::setHelpText(QWidget* control, const QString& text) { control->se
 
 QString HoverHelp::helpText(const QWidget* control) { return control->property(kHelpProperty).toString(); }
 
-bool HoverHelp::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::Enter || !watched->isWidgetType()) return false;
-    auto* control = static_cast<QWidget*>(watched);
-    if (m_window == nullptr || control->window() != m_window) return false;
-    if (m_quiet != nullptr && (control == m_quiet || m_quiet->isAncestorOf(control))) return false;
-    // Entering a window passes through its ancestors first; the control
-    // entered last is the one under the mouse.
+bool HoverHelp::watches(const QWidget* control) const {
+    return m_window != nullptr && control->window() == m_window;
+}
+
+void HoverHelp::announce(const QWidget* control) {
+    if (m_quiet != nullptr && (control == m_quiet || m_quiet->isAncestorOf(control))) return;
     emit helpChanged(helpText(control));
+}
+
+bool HoverHelp::eventFilter(QObject* watched, QEvent* event) {
+    if (!watched->isWidgetType()) return false;
+    auto* control = static_cast<QWidget*>(watched);
+    if (event->type() == QEvent::Enter) {
+        m_returnedTo = nullptr;
+        // Entering a window passes through its ancestors first; the control
+        // entered last is the one under the mouse.
+        if (watches(control)) announce(control);
+    } else if (event->type() == QEvent::Leave && watches(control)) {
+        // Moving from a control back onto its parent sends the parent no
+        // Enter: the Leave says so, unless an Enter follows at once. Leaving
+        // the window leaves the text as it is.
+        m_returnedTo = control->isWindow() ? nullptr : control->parentWidget();
+        QTimer::singleShot(0, this, [this] {
+            if (m_returnedTo != nullptr) announce(m_returnedTo);
+            m_returnedTo = nullptr;
+        });
+    }
     return false;
 }
 

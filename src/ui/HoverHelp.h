@@ -30,8 +30,14 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool watches(const QWidget* control) const;
+    void announce(const QWidget* control);
+
     QPointer<QWidget> m_window;
     QPointer<QWidget> m_quiet;
+    // The mouse left this control's child and entered nothing new: it is
+    // back over this control (or outside the window, when it is null).
+    QPointer<QWidget> m_returnedTo;
 };
 
 }  // namespace fg

@@ -119,6 +119,17 @@ TEST_F(WindowTest, TheHelpLineDescribesTheControlUnderTheMouse) {
     // A control without a text clears it.
     QTest::mouseMove(window->tabPanel()->selector()->tab(Page::Kill), QPoint(5, 5));
     EXPECT_EQ(status->helpText(), QString());
+
+    // So does the bare strip behind the buttons, reached from a button.
+    QTest::mouseMove(remake, QPoint(10, 10));
+    QTest::mouseMove(window->toolbar(), QPoint(900, 10));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(status->helpText(), QString());
+    // From one button straight to the next: the next one's text.
+    QTest::mouseMove(remake, QPoint(47, 10));
+    QTest::mouseMove(window->toolbar()->button(Command::ProjectSettings), QPoint(1, 10));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(status->helpText(), QString("「プロジェクトの設定」ダイアログを表示。"));
 }
 
 TEST(ToolbarHelp, EveryButtonOfTheTableHasItsText) {
