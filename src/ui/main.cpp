@@ -31,7 +31,7 @@ int main(int argc, char* argv[]) {
     std::optional<fg::ScopedWorkspace> workspace = fg::ScopedWorkspace::create(root, &error);
     if (!workspace) {
         QMessageBox::critical(nullptr, QString::fromUtf8(fg::persistence_text::kProgramName),
-                              QString::fromUtf8(fg::persistence_text::kWorkspaceError));
+                              QCoreApplication::translate("fg::main", fg::persistence_text::kWorkspaceError));
         return 1;
     }
 
