@@ -46,7 +46,7 @@ ProgramSettings ProgramSettings::read(const IniDocument& file) {
 
     const DisplayFlags display;
     settings.display.frame = file.getInt(kDisp, "FLAME", display.frame ? 1 : 0) != 0;
-    settings.display.particleCount = file.getInt(kDisp, "PARTICLE", display.particleCount ? 1 : 0) != 0;
+    settings.display.particles = file.getInt(kDisp, "PARTICLE", display.particles ? 1 : 0) != 0;
     settings.display.fps = file.getInt(kDisp, "FPS", display.fps ? 1 : 0) != 0;
 
     settings.recent = RecentFiles::load(file);
@@ -69,7 +69,7 @@ void storeWindow(IniDocument& file, const WindowGeometry& window) {
 
 void storeDisplay(IniDocument& file, const DisplayFlags& display) {
     file.setInt(kDisp, "FLAME", display.frame ? 1 : 0);
-    file.setInt(kDisp, "PARTICLE", display.particleCount ? 1 : 0);
+    file.setInt(kDisp, "PARTICLE", display.particles ? 1 : 0);
     file.setInt(kDisp, "FPS", display.fps ? 1 : 0);
 }
 

@@ -19,19 +19,15 @@
 #include <string>
 #include <string_view>
 
+#include "app/DisplayFlags.h"
 #include "app/WindowPlacement.h"
 #include "persistence/Ini.h"
 #include "persistence/RecentFiles.h"
 
 namespace fg::app {
 
-// The view's three counters, shown or not.
-struct DisplayFlags {
-    bool frame = true;           // FLAME: the current frame number
-    bool particleCount = false;  // PARTICLE: the live particle count
-    bool fps = false;            // FPS: the measured frame rate
-    bool operator==(const DisplayFlags&) const = default;
-};
+// The view's three counters, stored under DISP as FLAME, PARTICLE and FPS.
+using fg::DisplayFlags;
 
 // The default addresses of the maker's web pages.
 inline constexpr std::string_view kDefaultVersionFileUrl = "https://fulgrane3d.example.org/version.txt";

@@ -1,0 +1,128 @@
+#pragma once
+// The editor controller: owns the document state `g`, the preview
+// simulation with its worker, and carries out the commands of the main
+// window without any widget. Widgets follow its signals and call its
+// commands; questions to the user go through EditorPrompts.
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "app/DisplayFlags.h"
+#include "app/EditorPrompts.h"
+#include "model/EditorState.h"
+#include "persistence/RecentFiles.h"
+#include "persistence/Workspace.h"
+#include "simulation/Simulation.h"
+#include "simulation/Worker.h"
+
+namespace fg {
+
+class Editor : public QObject {
+    Q_OBJECT
+
+public:
+    // Starts from the start-up effect (the root with one selected node) in
+    // `workspace`, which the editor keeps and removes when it ends.
+    explicit Editor(ScopedWorkspace workspace, QObject* parent = nullptr);
+    ~Editor() override;
+
+    EditorState& state() { return m_g; }
+    const EditorState& state() const { return m_g; }
+    Simulation& simulation() { return *m_simulation; }
+    WorkerFlags& workerFlags() { return m_flags; }
+    bool workerRunning() const { return m_worker->isRunning(); }
+
+    // Questions are answered by `prompts` (not owned; null answers nothing
+    // and so keeps unsaved changes by cancelling).
+    void setPrompts(EditorPrompts* prompts) { m_prompts = prompts; }
+    EditorPrompts* prompts() const { return m_prompts; }
+
+    // The worker draws through `view` (not owned; null: the worker idles).
+    // Restarts the worker when it was running.
+    void attachView(WorkerView* view);
+    void startWorker();
+    void stopWorker();
+
+    // The document-change bracket: stop the worker, change, restart the
+    // preview from the changed state, start the worker again.
+    void changeDocument(const std::function<void()>& change);
+    // A single parameter edit: reaches the running preview at its next step.
+    void publishParameters();
+
+    // "新規作成": after the unsaved-changes question, asks for a fresh
+    // instance. False when the user cancelled.
+    bool newProject();
+    // "開く": the unsaved-changes question, then the open dialog; a chosen
+    // file is opened by a fresh instance.
+    bool openProject();
+    // Files dropped on the view: the first one is opened by a fresh instance.
+    bool openDropped(const QStringList& paths);
+    // Opens a project in this instance (the command line, a recent entry).
+    // On failure the user has been told why and the effect is empty.
+    bool openInPlace(const std::string& path);
+    // "最近使ったファイル" entry `index` of the menu.
+    bool openRecent(int index);
+    // "上書き保存": to the current path, or as a new file when there is none.
+    bool save();
+    // "名前を付けて保存": asks for a path.
+    bool saveAs();
+    // Saves to `path` and makes it the current project path.
+    bool saveTo(const std::string& path);
+    // "リメイク": the same effect with the next random seed.
+    void remake();
+    // Whether the window may close: the unsaved-changes question (not asked
+    // again once a relaunch was requested). Stops the worker when it may.
+    bool confirmClose();
+    // Ends this instance in favour of a fresh one opening `path` (empty:
+    // none). The receiver of relaunchRequested starts it and closes.
+    void requestRelaunch(const QString& path);
+
+    void setModified(bool modified);
+    bool isModified() const { return m_g.isModified; }
+    // "無題.nbx* - Fulgrane3D"
+    QString titleText() const;
+
+    const RecentFiles& recentFiles() const { return m_recent; }
+    void setRecentFiles(RecentFiles recent);
+    // The paths the recent-files menu lists, in order.
+    QStringList recentMenuEntries() const;
+
+    const DisplayFlags& displayFlags() const { return m_display; }
+    void setDisplayFlags(const DisplayFlags& flags);
+    void toggleFrameDisplay();
+    void toggleParticleDisplay();
+    void toggleFpsDisplay();
+
+signals:
+    void treeChanged();
+    void selectionChanged();
+    void previewRestarted();
+    void pageReload();
+    void titleChanged(const QString& title);
+    void materialsChanged();
+    void recentFilesChanged();
+    void displayFlagsChanged();
+    void relaunchRequested(const QString& path);
+
+private:
+    // Asks about unsaved changes; true when the operation may go on.
+    bool resolveUnsavedChanges();
+    void addRecent(const std::string& path);
+    void showError(const std::string& message, const std::string& caption);
+
+    EditorState m_g;  // before the simulation, which reads it
+    ScopedWorkspace m_workspace;
+    std::unique_ptr<Simulation> m_simulation;
+    WorkerFlags m_flags;
+    WorkerView* m_view = nullptr;
+    std::unique_ptr<SimulationWorker> m_worker;
+    EditorPrompts* m_prompts = nullptr;
+    RecentFiles m_recent;
+    DisplayFlags m_display;
+    bool m_leaving = false;  // a relaunch was requested: no more questions
+};
+
+}  // namespace fg

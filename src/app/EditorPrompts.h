@@ -1,0 +1,28 @@
+#pragma once
+// The questions and dialogs an editor command needs from the person at the
+// window. The window implements them with message boxes and file dialogs;
+// tests answer them directly. The texts are chosen by the implementation.
+
+#include <optional>
+#include <string>
+
+namespace fg {
+
+enum class SaveAnswer { Yes, No, Cancel };
+
+class EditorPrompts {
+public:
+    virtual ~EditorPrompts() = default;
+    // "The data has changed. Save it?" with Yes / No / Cancel.
+    virtual SaveAnswer askSaveChanges() = 0;
+    // The save dialog; nothing when it was cancelled.
+    virtual std::optional<std::string> askSavePath() = 0;
+    // The open dialog; nothing when it was cancelled.
+    virtual std::optional<std::string> askOpenPath() = 0;
+    // A recent entry's file is gone: remove it from the list? Yes / No.
+    virtual bool askRemoveMissingRecent(const std::string& path) = 0;
+    // A failed file operation, with its message text and caption.
+    virtual void showError(const std::string& message, const std::string& caption) = 0;
+};
+
+}  // namespace fg

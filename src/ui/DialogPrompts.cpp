@@ -1,0 +1,66 @@
+#include "ui/DialogPrompts.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+
+#include "model/EditorState.h"
+#include "persistence/Messages.h"
+
+namespace fg {
+namespace {
+
+QString programName() { return QString::fromUtf8(persistence_text::kProgramName); }
+
+std::optional<std::string> chosenPath(QFileDialog& dialog) {
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().front().toStdString();
+}
+
+}  // namespace
+
+DialogPrompts::DialogPrompts(QWidget* parent, std::function<QString()> saveFolder)
+    : m_parent(parent), m_saveFolder(std::move(saveFolder)) {}
+
+SaveAnswer DialogPrompts::askSaveChanges() {
+    const auto answer = QMessageBox::question(m_parent, programName(), tr("データが変更されています。\n保存しますか？"),
+                                              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                              QMessageBox::Yes);
+    if (answer == QMessageBox::Yes) return SaveAnswer::Yes;
+    if (answer == QMessageBox::No) return SaveAnswer::No;
+    return SaveAnswer::Cancel;
+}
+
+std::unique_ptr<QFileDialog> DialogPrompts::makeSaveDialog() const {
+    auto dialog = std::make_unique<QFileDialog>(m_parent);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setNameFilter(tr("Fulgrane3Dデータ(*.nbx)"));
+    dialog->setDefaultSuffix(QStringLiteral("nbx"));
+    dialog->setDirectory(m_saveFolder ? m_saveFolder() : QDir::homePath());
+    dialog->selectFile(QString::fromUtf8(kUntitledFileName));
+    return dialog;
+}
+
+std::unique_ptr<QFileDialog> DialogPrompts::makeOpenDialog() const {
+    auto dialog = std::make_unique<QFileDialog>(m_parent);
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    dialog->setNameFilter(tr("Fulgrane3Dデータ(*.nbx)"));
+    return dialog;
+}
+
+std::optional<std::string> DialogPrompts::askSavePath() { return chosenPath(*makeSaveDialog()); }
+
+std::optional<std::string> DialogPrompts::askOpenPath() { return chosenPath(*makeOpenDialog()); }
+
+bool DialogPrompts::askRemoveMissingRecent(const std::string&) {
+    return QMessageBox::question(m_parent, programName(), tr(persistence_text::kRecentNotFound),
+                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+void DialogPrompts::showError(const std::string& message, const std::string& caption) {
+    QMessageBox::warning(m_parent, tr(caption.c_str()), tr(message.c_str()));
+}
+
+}  // namespace fg

@@ -1,0 +1,39 @@
+#pragma once
+// The editor's questions as message boxes and file dialogs over the main
+// window.
+
+#include <QCoreApplication>
+#include <QString>
+#include <functional>
+#include <memory>
+
+#include "app/EditorPrompts.h"
+
+class QFileDialog;
+class QWidget;
+
+namespace fg {
+
+class DialogPrompts : public EditorPrompts {
+    Q_DECLARE_TR_FUNCTIONS(fg::DialogPrompts)
+
+public:
+    // `saveFolder` gives the folder the save dialog starts in.
+    DialogPrompts(QWidget* parent, std::function<QString()> saveFolder);
+
+    SaveAnswer askSaveChanges() override;
+    std::optional<std::string> askSavePath() override;
+    std::optional<std::string> askOpenPath() override;
+    bool askRemoveMissingRecent(const std::string& path) override;
+    void showError(const std::string& message, const std::string& caption) override;
+
+    // The dialogs as they are shown, for a look at their settings.
+    std::unique_ptr<QFileDialog> makeSaveDialog() const;
+    std::unique_ptr<QFileDialog> makeOpenDialog() const;
+
+private:
+    QWidget* m_parent;
+    std::function<QString()> m_saveFolder;
+};
+
+}  // namespace fg

@@ -1,0 +1,167 @@
+#include "ui/MainWindow.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QStandardPaths>
+#include <QStatusTipEvent>
+
+#include "app/Editor.h"
+#include "ui/DialogPrompts.h"
+#include "ui/HoverHelp.h"
+#include "ui/PageSelector.h"
+#include "ui/RecentFilesMenu.h"
+#include "ui/ShellLayout.h"
+#include "ui/StatusPanel.h"
+#include "ui/TabPanel.h"
+#include "ui/ToolbarStrip.h"
+#include "ui/ViewPanel.h"
+
+namespace fg {
+
+MainWindow::MainWindow(Editor& editor, const PanelColours& colours, QWidget* parent)
+    : QMainWindow(parent), m_editor(editor) {
+    setObjectName(QStringLiteral("mainWindow"));
+    createActions();
+    createMenus();
+    m_toolbar = new ToolbarStrip([this](Command command) { return action(command); });
+    m_shell = new ShellLayout(m_toolbar);
+    setCentralWidget(m_shell);
+    applyPanelColours(m_shell, colours);
+
+    m_hoverHelp = new HoverHelp(this, statusPanel(), this);
+    connect(m_hoverHelp, &HoverHelp::helpChanged, statusPanel(), &StatusPanel::setHelpText);
+
+    m_prompts = std::make_unique<DialogPrompts>(this, [this] {
+        const EditorState& g = m_editor.state();
+        if (g.hasFileName) return QFileInfo(QString::fromStdString(g.fileName)).absolutePath();
+        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        return documents.isEmpty() ? QDir::homePath() : documents;
+    });
+    m_editor.setPrompts(m_prompts.get());
+
+    connectCommands();
+    followEditor();
+    setClientSize({1200, 720});
+}
+
+MainWindow::~MainWindow() {
+    if (m_editor.prompts() == m_prompts.get()) m_editor.setPrompts(nullptr);
+}
+
+StatusPanel* MainWindow::statusPanel() const { return m_shell->statusPanel(); }
+
+TabPanel* MainWindow::tabPanel() const { return m_shell->tabPanel(); }
+
+ViewPanel* MainWindow::viewPanel() const { return m_shell->viewPanel(); }
+
+void MainWindow::setClientSize(const QSize& size) {
+    resize(size.width(), size.height() + menuBar()->sizeHint().height());
+}
+
+void MainWindow::createActions() {
+    for (const CommandInfo& info : commandTable()) {
+        auto* item = new QAction(tr(info.label), this);
+        if (*info.shortcut != '\0') {
+            item->setShortcut(QKeySequence(QString::fromLatin1(info.shortcut), QKeySequence::PortableText));
+            item->setShortcutContext(Qt::WindowShortcut);
+        }
+        if (info.helpText != nullptr) item->setStatusTip(tr(info.helpText));
+        item->setCheckable(info.checkable);
+        // Shortcuts work wherever the window has focus, menus open or not;
+        // a focused text field still takes its own editing keys first.
+        addAction(item);
+        m_actions[static_cast<std::size_t>(info.command)] = item;
+    }
+}
+
+void MainWindow::createMenus() {
+    for (int i = 0; i < kMenuCount; ++i) {
+        m_menus[static_cast<std::size_t>(i)] = menuBar()->addMenu(tr(menuTitle(static_cast<MenuId>(i))));
+    }
+    for (const CommandInfo& info : commandTable()) {
+        QMenu* target = menu(info.menu);
+        if (info.command == Command::Exit) {
+            // The recent projects stand just above "終了", set off by a separator.
+            target->addSeparator();
+            m_recent = new RecentFilesMenu(target);
+            target->addMenu(m_recent);
+            target->addSeparator();
+        } else if (info.separatorBefore) {
+            target->addSeparator();
+        }
+        target->addAction(action(info.command));
+    }
+}
+
+void MainWindow::connectCommands() {
+    connect(action(Command::New), &QAction::triggered, this, [this] { m_editor.newProject(); });
+    connect(action(Command::Open), &QAction::triggered, this, [this] { m_editor.openProject(); });
+    connect(action(Command::Save), &QAction::triggered, this, [this] { m_editor.save(); });
+    connect(action(Command::SaveAs), &QAction::triggered, this, [this] { m_editor.saveAs(); });
+    connect(action(Command::Exit), &QAction::triggered, this, &QWidget::close);
+    connect(action(Command::Remake), &QAction::triggered, this, [this] { m_editor.remake(); });
+    connect(action(Command::ShowFrame), &QAction::triggered, this, [this] { m_editor.toggleFrameDisplay(); });
+    connect(action(Command::ShowParticles), &QAction::triggered, this, [this] { m_editor.toggleParticleDisplay(); });
+    connect(action(Command::ShowFps), &QAction::triggered, this, [this] { m_editor.toggleFpsDisplay(); });
+    connect(action(Command::OnlineHelp), &QAction::triggered, this, &MainWindow::openHelpPage);
+    connect(action(Command::Version), &QAction::triggered, this, &MainWindow::showVersion);
+    connect(m_recent, &RecentFilesMenu::entryChosen, this, [this](int index) { m_editor.openRecent(index); });
+    connect(viewPanel(), &ViewPanel::filesDropped, this, [this](const QStringList& paths) {
+        m_editor.openDropped(paths);
+    });
+}
+
+void MainWindow::followEditor() {
+    setWindowTitle(m_editor.titleText());
+    connect(&m_editor, &Editor::titleChanged, this, &QWidget::setWindowTitle);
+
+    m_recent->rebuild(m_editor.recentMenuEntries());
+    connect(&m_editor, &Editor::recentFilesChanged, this, [this] { m_recent->rebuild(m_editor.recentMenuEntries()); });
+
+    const auto showFlags = [this] {
+        const DisplayFlags& flags = m_editor.displayFlags();
+        action(Command::ShowFrame)->setChecked(flags.frame);
+        action(Command::ShowParticles)->setChecked(flags.particles);
+        action(Command::ShowFps)->setChecked(flags.fps);
+    };
+    showFlags();
+    connect(&m_editor, &Editor::displayFlagsChanged, this, showFlags);
+
+    // Undo and redo rebuild the shown page from the node.
+    connect(&m_editor, &Editor::pageReload, tabPanel()->selector(), &PageSelector::reload);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (m_editor.confirmClose()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+bool MainWindow::event(QEvent* event) {
+    // A menu item's help goes to the status panel; leaving it keeps the text.
+    if (event->type() == QEvent::StatusTip) {
+        const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
+        if (!tip.isEmpty()) statusPanel()->setHelpText(tip);
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+void MainWindow::showVersion() {
+    QString text = QStringLiteral("Fulgrane3D");
+    if (!m_version.isEmpty()) text += QStringLiteral(" ") + m_version;
+    QMessageBox::about(this, tr("バージョン情報"), text);
+}
+
+void MainWindow::openHelpPage() {
+    if (m_helpUrl.isValid()) QDesktopServices::openUrl(m_helpUrl);
+}
+
+}  // namespace fg

@@ -1,0 +1,19 @@
+#pragma once
+// The toolbar's pictures, drawn at start-up: one sheet of 13 cells of 48 × 35
+// in toolbar order, the normal faces in the upper row and the pressed faces
+// in the lower one. The strip behind the buttons is made of columns 2–4.
+
+#include <QImage>
+
+namespace fg {
+
+inline constexpr int kToolbarSheetWidth = 624;
+inline constexpr int kToolbarSheetHeight = 70;
+
+QImage drawToolbarSheet();
+// The face of the button at toolbar position `position` (0 … 12).
+QImage toolbarFace(const QImage& sheet, int position, bool pressed);
+// Three pixels wide, 35 high: stretched across the window behind the buttons.
+QImage toolbarStripPattern(const QImage& sheet);
+
+}  // namespace fg

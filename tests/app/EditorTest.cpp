@@ -1,0 +1,398 @@
+// The editor controller without widgets: the title, the unsaved-changes
+// question before every command that would lose changes, saving and opening,
+// the recent files, remake and the document-change bracket.
+
+#include <gtest/gtest.h>
+
+#include <QSignalSpy>
+#include <climits>
+#include <filesystem>
+#include <functional>
+
+#include "EditorTestSupport.h"
+#include "persistence/FileBytes.h"
+#include "persistence/Messages.h"
+
+namespace fg {
+namespace {
+
+namespace fs = std::filesystem;
+using test::ScratchHome;
+using test::ScriptedPrompts;
+
+TEST(EditorTitle, FollowsTheFileNameAndTheModifiedFlag) {
+    ScratchHome home;
+    ScriptedPrompts prompts;
+    auto editor = test::makeEditor(&prompts);
+    EXPECT_EQ(editor->titleText(), QString("無題.nbx - Fulgrane3D"));
+
+    QSignalSpy titles(editor.get(), &Editor::titleChanged);
+    editor->setModified(true);
+    EXPECT_EQ(editor->titleText(), QString("無題.nbx* - Fulgrane3D"));
+    ASSERT_EQ(titles.count(), 1);
+    EXPECT_EQ(titles.at(0).at(0).toString(), QString("無題.nbx* - Fulgrane3D"));
+
+    ASSERT_TRUE(editor->saveTo(home.file("炎.nbx")));
+    EXPECT_EQ(editor->titleText(), QString("炎.nbx - Fulgrane3D"));
+    EXPECT_EQ(titles.last().at(0).toString(), QString("炎.nbx - Fulgrane3D"));
+    EXPECT_FALSE(editor->isModified());
+}
+
+// Every command that would lose the changes asks first; each is run by one
+// of these with the dialogs it needs answered.
+struct LosingCommand {
+    const char* name;
+    std::function<bool(Editor&, ScriptedPrompts&, const ScratchHome&)> run;
+    std::vector<std::string> questionsAfterSave;  // what the command asks once the changes are dealt with
+};
+
+std::vector<LosingCommand> losingCommands() {
+    return {
+        {"new", [](Editor& e, ScriptedPrompts&, const ScratchHome&) { return e.newProject(); }, {}},
+        {"open",
+         [](Editor& e, ScriptedPrompts& p, const ScratchHome& h) {
+             p.openPath = h.file("other.nbx");
+             return e.openProject();
+         },
+         {"open dialog"}},
+        {"drop", [](Editor& e, ScriptedPrompts&, const ScratchHome& h) {
+             return e.openDropped({QString::fromStdString(h.file("dropped.nbx")), QString("/second.nbx")});
+         }, {}},
+        {"close", [](Editor& e, ScriptedPrompts&, const ScratchHome&) { return e.confirmClose(); }, {}},
+    };
+}
+
+class UnsavedQuestion : public ::testing::TestWithParam<int> {
+protected:
+    void SetUp() override {
+        editor = test::makeEditor(&prompts);
+        command = losingCommands()[static_cast<std::size_t>(GetParam())];
+    }
+    bool run() { return command.run(*editor, prompts, home); }
+
+    ScratchHome home;
+    ScriptedPrompts prompts;
+    std::unique_ptr<Editor> editor;
+    LosingCommand command;
+};
+
+TEST_P(UnsavedQuestion, NotAskedWithoutChanges) {
+    EXPECT_TRUE(run());
+    EXPECT_EQ(prompts.asked, command.questionsAfterSave);
+}
+
+TEST_P(UnsavedQuestion, CancelKeepsEverything) {
+    editor->setModified(true);
+    prompts.saveAnswer = SaveAnswer::Cancel;
+    QSignalSpy relaunches(editor.get(), &Editor::relaunchRequested);
+    EXPECT_FALSE(run());
+    EXPECT_EQ(prompts.asked, std::vector<std::string>{"save?"});
+    EXPECT_EQ(relaunches.count(), 0);
+    EXPECT_TRUE(editor->isModified());
+}
+
+TEST_P(UnsavedQuestion, NoGoesOnWithoutSaving) {
+    editor->setModified(true);
+    prompts.saveAnswer = SaveAnswer::No;
+    EXPECT_TRUE(run());
+    std::vector<std::string> expected{"save?"};
+    expected.insert(expected.end(), command.questionsAfterSave.begin(), command.questionsAfterSave.end());
+    EXPECT_EQ(prompts.asked, expected);
+    EXPECT_TRUE(editor->isModified());
+    EXPECT_TRUE(editor->recentFiles().entries().empty());
+}
+
+TEST_P(UnsavedQuestion, YesSavesToTheCurrentPathThenGoesOn) {
+    ASSERT_TRUE(editor->saveTo(home.file("current.nbx")));
+    fs::remove(home.file("current.nbx"));
+    editor->setModified(true);
+    prompts.saveAnswer = SaveAnswer::Yes;
+    EXPECT_TRUE(run());
+    std::vector<std::string> expected{"save?"};
+    expected.insert(expected.end(), command.questionsAfterSave.begin(), command.questionsAfterSave.end());
+    EXPECT_EQ(prompts.asked, expected);
+    EXPECT_TRUE(fs::is_regular_file(home.file("current.nbx")));
+    EXPECT_FALSE(editor->isModified());
+}
+
+TEST_P(UnsavedQuestion, YesWithoutAPathAsksWhereThenGoesOn) {
+    editor->setModified(true);
+    prompts.saveAnswer = SaveAnswer::Yes;
+    prompts.savePath = home.file("new.nbx");
+    EXPECT_TRUE(run());
+    std::vector<std::string> expected{"save?", "save dialog"};
+    expected.insert(expected.end(), command.questionsAfterSave.begin(), command.questionsAfterSave.end());
+    EXPECT_EQ(prompts.asked, expected);
+    EXPECT_TRUE(fs::is_regular_file(home.file("new.nbx")));
+    EXPECT_FALSE(editor->isModified());
+}
+
+TEST_P(UnsavedQuestion, CancellingTheSaveDialogCancelsTheCommand) {
+    editor->setModified(true);
+    prompts.saveAnswer = SaveAnswer::Yes;
+    prompts.savePath.reset();
+    QSignalSpy relaunches(editor.get(), &Editor::relaunchRequested);
+    EXPECT_FALSE(run());
+    EXPECT_EQ(prompts.asked, (std::vector<std::string>{"save?", "save dialog"}));
+    EXPECT_EQ(relaunches.count(), 0);
+    EXPECT_TRUE(editor->isModified());
+}
+
+TEST_P(UnsavedQuestion, AFailedSaveCancelsTheCommand) {
+    editor->setModified(true);
+    prompts.saveAnswer = SaveAnswer::Yes;
+    prompts.savePath = home.file("no-such-folder/new.nbx");
+    EXPECT_FALSE(run());
+    ASSERT_EQ(prompts.asked.size(), 3u);
+    EXPECT_EQ(prompts.asked[2], "error " + persistence_text::cannotWrite(home.file("no-such-folder/new.nbx")));
+    EXPECT_TRUE(editor->isModified());
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryCommand, UnsavedQuestion, ::testing::Range(0, 4),
+                         [](const ::testing::TestParamInfo<int>& param) {
+                             return std::string(losingCommands()[static_cast<std::size_t>(param.param)].name);
+                         });
+
+TEST(EditorRelaunch, NewOpenAndDropAskForAFreshInstanceWithThePath) {
+    ScratchHome home;
+    ScriptedPrompts prompts;
+    auto editor = test::makeEditor(&prompts);
+    QSignalSpy relaunches(editor.get(), &Editor::relaunchRequested);
+
+    EXPECT_TRUE(editor->newProject());
+    prompts.openPath = "/projects/a b.nbx";
+    EXPECT_TRUE(editor->openProject());
+    EXPECT_TRUE(editor->openDropped({QString("/drop/first.nbx"), QString("/drop/second.nbx")}));
+    ASSERT_EQ(relaunches.count(), 3);
+    EXPECT_EQ(relaunches.at(0).at(0).toString(), QString());
+    EXPECT_EQ(relaunches.at(1).at(0).toString(), QString("/projects/a b.nbx"));
+    EXPECT_EQ(relaunches.at(2).at(0).toString(), QString("/drop/first.nbx"));
+
+    // The open dialog cancelled: nothing happens.
+    prompts.openPath.reset();
+    EXPECT_FALSE(editor->openProject());
+    EXPECT_FALSE(editor->openDropped({}));
+    EXPECT_EQ(relaunches.count(), 3);
+}
+
+TEST(EditorRelaunch, ClosingAfterARelaunchAsksNothingMore) {
+    ScratchHome home;
+    ScriptedPrompts prompts;
+    auto editor = test::makeEditor(&prompts);
+    editor->setModified(true);
+    prompts.saveAnswer = SaveAnswer::No;
+    ASSERT_TRUE(editor->newProject());
+    prompts.saveAnswer = SaveAnswer::Cancel;
+    EXPECT_TRUE(editor->confirmClose());
+    EXPECT_EQ(prompts.asked, std::vector<std::string>{"save?"});
+}
+
+TEST(EditorFiles, SaveAndOpenRoundTrip) {
+    ScratchHome home;
+    ScriptedPrompts prompts;
+    auto first = test::makeEditor(&prompts);
+    first->state().pSelNode()->setName("炎の芯");
+    first->state().project.fps = 30;
+    first->state().project.randomSeed = 7;
+    ASSERT_TRUE(writeFileBytes(fs::path(first->state().workDir) / "spark.png", dummyTexturePng()));
+    first->setModified(true);
+    prompts.savePath = home.file("round.nbx");
+    ASSERT_TRUE(first->save());
+    EXPECT_TRUE(first->state().hasFileName);
+    EXPECT_EQ(first->state().fileName, home.file("round.nbx"));
+
+    // Saving again goes to the same file without a dialog.
+    prompts.asked.clear();
+    ASSERT_TRUE(first->save());
+    EXPECT_TRUE(prompts.asked.empty());
+
+    auto second = test::makeEditor(&prompts);
+    EXPECT_NE(second->state().workDir, first->state().workDir);
+    QSignalSpy trees(second.get(), &Editor::treeChanged);
+    QSignalSpy selections(second.get(), &Editor::selectionChanged);
+    QSignalSpy materials(second.get(), &Editor::materialsChanged);
+    QSignalSpy restarts(second.get(), &Editor::previewRestarted);
+    QSignalSpy pages(second.get(), &Editor::pageReload);
+    QSignalSpy titles(second.get(), &Editor::titleChanged);
+    ASSERT_TRUE(second->openInPlace(home.file("round.nbx")));
+
+    const EditorState& g = second->state();
+    ASSERT_NE(g.tree.selected(), nullptr);
+    EXPECT_EQ(g.tree.selected()->m_name, "炎の芯");
+    EXPECT_EQ(g.project.fps, 30);
+    EXPECT_EQ(g.project.randomSeed, 7);
+    EXPECT_TRUE(fs::is_regular_file(fs::path(g.workDir) / "spark.png"));
+    EXPECT_EQ(second->simulation().project().fps, 30);  // the preview restarted from the opened project
+    EXPECT_EQ(trees.count(), 1);
+    EXPECT_EQ(selections.count(), 1);
+    EXPECT_EQ(materials.count(), 1);
+    EXPECT_EQ(restarts.count(), 1);
+    EXPECT_EQ(pages.count(), 1);
+    ASSERT_EQ(titles.count(), 1);
+    EXPECT_EQ(titles.at(0).at(0).toString(), QString("round.nbx - Fulgrane3D"));
+    EXPECT_EQ(second->recentMenuEntries(), QStringList{QString::fromStdString(home.file("round.nbx"))});
+}
+
+TEST(EditorFiles, AFailedOpenSaysWhyAndLeavesAnEmptyEffect) {
+    ScratchHome home;
+    ScriptedPrompts prompts;
+    auto editor = test::makeEditor(&prompts);
+    ASSERT_TRUE(writeFileBytes(home.file("broken.nbx"), "NotNebrix,3,0,"));
+    EXPECT_FALSE(editor->openInPlace(home.file("broken.nbx")));
+    EXPECT_EQ(prompts.asked, std::vector<std::string>{std::string("error ") + persistence_text::kBrokenFile});
+    EXPECT_EQ(prompts.lastErrorCaption, "Fulgrane3D");
+    EXPECT_EQ(editor->state().tree.root().childCount(), 0);
+    EXPECT_EQ(editor->state().tree.selected(), nullptr);
+    EXPECT_TRUE(editor->recentFiles().entries().empty());
+}
+
+TEST(EditorFiles, RelativePathsAreRememberedWhole) {
+    ScratchHome home;
+    ScriptedPrompts prompts;
+    auto editor = test::makeEditor(&prompts);
+    const fs::path before = fs::current_path();
+    fs::current_path(home.path());
+    const bool saved = editor->saveTo("relative.nbx");
+    fs::current_path(before);
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(editor->state().fileName, home.file("relative.nbx"));
+    EXPECT_EQ(editor->recentMenuEntries(), QStringList{QString::fromStdString(home.file("relative.nbx"))});
+}
+
+TEST(EditorRecent, SavingAddsInFrontOnceAndKeepsTen) {
+    ScratchHome home;
+    ScriptedPrompts prompts;
+    auto editor = test::makeEditor(&prompts);
+    QSignalSpy changes(editor.get(), &Editor::recentFilesChanged);
+    for (int i = 0; i < 11; ++i) ASSERT_TRUE(editor->saveTo(home.file("p" + std::to_string(i) + ".nbx")));
+    EXPECT_EQ(changes.count(), 11);
+    QStringList entries = editor->recentMenuEntries();
+    ASSERT_EQ(entries.size(), 10);
+    EXPECT_EQ(entries.front(), QString::fromStdString(home.file("p10.nbx")));
+    EXPECT_EQ(entries.back(), QString::fromStdString(home.file("p1.nbx")));
+
+    ASSERT_TRUE(editor->saveTo(home.file("p5.nbx")));
+    entries = editor->recentMenuEntries();
+    ASSERT_EQ(entries.size(), 10);
+    EXPECT_EQ(entries.front(), QString::fromStdString(home.file("p5.nbx")));
+    EXPECT_EQ(entries.count(QString::fromStdString(home.file("p5.nbx"))), 1);
+}
+
+TEST(EditorRecent, AMissingEntryIsRemovedOnlyWhenTheUserSaysYes) {
+    ScratchHome home;
+    ScriptedPrompts prompts;
+    auto editor = test::makeEditor(&prompts);
+    // As data.prm lists them: the empty slots carry "-".
+    editor->setRecentFiles(RecentFiles({home.file("a.nbx"), home.file("gone.nbx"), home.file("c.nbx"), "-", "-"}));
+    ASSERT_TRUE(editor->saveTo(home.file("a.nbx")));
+    ASSERT_TRUE(editor->saveTo(home.file("c.nbx")));
+    // c, a, gone
+    ASSERT_EQ(editor->recentMenuEntries().size(), 3);
+
+    prompts.removeMissing = false;
+    EXPECT_FALSE(editor->openRecent(2));
+    EXPECT_EQ(prompts.asked, std::vector<std::string>{"remove " + home.file("gone.nbx") + "?"});
+    EXPECT_EQ(editor->recentMenuEntries().size(), 3);
+
+    prompts.removeMissing = true;
+    QSignalSpy changes(editor.get(), &Editor::recentFilesChanged);
+    EXPECT_FALSE(editor->openRecent(2));
+    EXPECT_EQ(changes.count(), 1);
+    EXPECT_EQ(editor->recentMenuEntries(), (QStringList{QString::fromStdString(home.file("c.nbx")),
+                                                        QString::fromStdString(home.file("a.nbx"))}));
+    EXPECT_EQ(editor->recentFiles().entries().size(), 4u);  // the empty slots stay
+
+    // An entry that exists opens in place and moves to the front.
+    prompts.asked.clear();
+    ASSERT_TRUE(editor->openRecent(1));
+    EXPECT_TRUE(prompts.asked.empty());
+    EXPECT_EQ(editor->recentMenuEntries().front(), QString::fromStdString(home.file("a.nbx")));
+    EXPECT_EQ(editor->state().fileName, home.file("a.nbx"));
+    EXPECT_FALSE(editor->openRecent(7));  // past the list: nothing
+}
+
+TEST(EditorRecent, OpeningARecentEntryAsksAboutUnsavedChangesFirst) {
+    ScratchHome home;
+    ScriptedPrompts prompts;
+    auto editor = test::makeEditor(&prompts);
+    ASSERT_TRUE(editor->saveTo(home.file("a.nbx")));
+    editor->setModified(true);
+    prompts.saveAnswer = SaveAnswer::Cancel;
+    EXPECT_FALSE(editor->openRecent(0));
+    EXPECT_EQ(prompts.asked, std::vector<std::string>{"save?"});
+    EXPECT_TRUE(editor->isModified());
+}
+
+TEST(EditorPreview, RemakeTakesTheNextSeedAndRestarts) {
+    ScratchHome home;
+    ScriptedPrompts prompts;
+    auto editor = test::makeEditor(&prompts);
+    editor->state().project.randomSeed = 41;
+    Simulation& simulation = editor->simulation();
+    for (int i = 0; i < 5; ++i) simulation.step();
+    ASSERT_EQ(simulation.frame(), 6u);
+
+    QSignalSpy restarts(editor.get(), &Editor::previewRestarted);
+    editor->remake();
+    EXPECT_EQ(editor->state().project.randomSeed, 42);
+    EXPECT_EQ(simulation.project().randomSeed, 42);
+    EXPECT_EQ(simulation.frame(), 1u);
+    EXPECT_EQ(simulation.particles().size(), 1u);  // only the root particle
+    EXPECT_EQ(restarts.count(), 1);
+
+    editor->state().project.randomSeed = INT_MAX;
+    editor->remake();
+    EXPECT_EQ(editor->state().project.randomSeed, INT_MIN);
+}
+
+TEST(EditorPreview, TheBracketStopsTheWorkerAroundTheChange) {
+    ScratchHome home;
+    ScriptedPrompts prompts;
+    auto editor = test::makeEditor(&prompts);
+    editor->startWorker();
+    ASSERT_TRUE(editor->workerRunning());
+    bool runningDuringChange = true;
+    editor->changeDocument([&] { runningDuringChange = editor->workerRunning(); });
+    EXPECT_FALSE(runningDuringChange);
+    EXPECT_TRUE(editor->workerRunning());
+
+    editor->remake();
+    EXPECT_TRUE(editor->workerRunning());
+    EXPECT_TRUE(editor->confirmClose());
+    EXPECT_FALSE(editor->workerRunning());
+}
+
+TEST(EditorPreview, AParameterEditReachesTheNextStepWithoutARestart) {
+    ScratchHome home;
+    ScriptedPrompts prompts;
+    auto editor = test::makeEditor(&prompts);
+    Simulation& simulation = editor->simulation();
+    simulation.step();
+    simulation.step();
+    QSignalSpy restarts(editor.get(), &Editor::previewRestarted);
+    editor->state().pSelNode()->m_move.speed = 37;
+    editor->publishParameters();
+    EXPECT_EQ(simulation.effect()[1].params.m_move.speed, 0);  // not before the step
+    simulation.step();
+    EXPECT_EQ(simulation.effect()[1].params.m_move.speed, 37);
+    EXPECT_EQ(simulation.frame(), 4u);
+    EXPECT_EQ(restarts.count(), 0);
+}
+
+TEST(EditorDisplay, TogglesFlipOneFlagEach) {
+    ScratchHome home;
+    ScriptedPrompts prompts;
+    auto editor = test::makeEditor(&prompts);
+    EXPECT_EQ(editor->displayFlags(), (DisplayFlags{true, false, false}));
+    QSignalSpy changes(editor.get(), &Editor::displayFlagsChanged);
+    editor->toggleFrameDisplay();
+    editor->toggleParticleDisplay();
+    editor->toggleFpsDisplay();
+    EXPECT_EQ(editor->displayFlags(), (DisplayFlags{false, true, true}));
+    editor->toggleParticleDisplay();
+    EXPECT_EQ(editor->displayFlags(), (DisplayFlags{false, false, true}));
+    EXPECT_EQ(changes.count(), 4);
+}
+
+}  // namespace
+}  // namespace fg

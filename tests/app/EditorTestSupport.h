@@ -1,0 +1,71 @@
+#pragma once
+// An editor in a scratch FULGRANE3D_HOME, with prompts answered from a
+// script and every question recorded.
+
+#include <cstdlib>
+#include <deque>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/Editor.h"
+#include "persistence/TempDir.h"
+#include "persistence/Workspace.h"
+
+namespace fg::test {
+
+class ScriptedPrompts : public EditorPrompts {
+public:
+    SaveAnswer saveAnswer = SaveAnswer::Cancel;
+    std::optional<std::string> savePath;  // nothing: the save dialog is cancelled
+    std::optional<std::string> openPath;  // nothing: the open dialog is cancelled
+    bool removeMissing = false;
+
+    std::vector<std::string> asked;  // "save?", "save dialog", "open dialog", "remove <path>?", "error <text>"
+    std::string lastErrorCaption;
+
+    SaveAnswer askSaveChanges() override {
+        asked.push_back("save?");
+        return saveAnswer;
+    }
+    std::optional<std::string> askSavePath() override {
+        asked.push_back("save dialog");
+        return savePath;
+    }
+    std::optional<std::string> askOpenPath() override {
+        asked.push_back("open dialog");
+        return openPath;
+    }
+    bool askRemoveMissingRecent(const std::string& path) override {
+        asked.push_back("remove " + path + "?");
+        return removeMissing;
+    }
+    void showError(const std::string& message, const std::string& caption) override {
+        asked.push_back("error " + message);
+        lastErrorCaption = caption;
+    }
+};
+
+// FULGRANE3D_HOME points into a scratch folder for the life of the object.
+class ScratchHome {
+public:
+    ScratchHome() { ::setenv("FULGRANE3D_HOME", m_dir.path().c_str(), 1); }
+    ~ScratchHome() { ::unsetenv("FULGRANE3D_HOME"); }
+    ScratchHome(const ScratchHome&) = delete;
+    ScratchHome& operator=(const ScratchHome&) = delete;
+
+    std::string file(const std::string& name) const { return (m_dir / name).string(); }
+    const std::filesystem::path& path() const { return m_dir.path(); }
+
+private:
+    TempDir m_dir;
+};
+
+inline std::unique_ptr<Editor> makeEditor(ScriptedPrompts* prompts) {
+    auto editor = std::make_unique<Editor>(*ScopedWorkspace::create(defaultWorkspaceRoot()));
+    editor->setPrompts(prompts);
+    return editor;
+}
+
+}  // namespace fg::test

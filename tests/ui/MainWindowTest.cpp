@@ -1,0 +1,204 @@
+// The main window's menus, shortcuts, title, recent-files menu and view
+// toggles, on real widgets.
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QSignalSpy>
+#include <QStatusTipEvent>
+
+#include "UiTestSupport.h"
+#include "ui/RecentFilesMenu.h"
+#include "ui/StatusPanel.h"
+#include "ui/TabPanel.h"
+
+namespace fg {
+namespace {
+
+using test::WindowTest;
+
+// What a menu shows: item labels, "-" for a separator, "> title" for a submenu.
+QStringList itemsOf(const QMenu* menu) {
+    QStringList items;
+    for (const QAction* item : menu->actions()) {
+        if (item->isSeparator()) {
+            items << QStringLiteral("-");
+        } else if (item->menu() != nullptr) {
+            items << QStringLiteral("> ") + item->text();
+        } else {
+            items << item->text();
+        }
+    }
+    return items;
+}
+
+TEST_F(WindowTest, FourMenusWithEveryCommandInOrder) {
+    QStringList titles;
+    for (const QAction* top : window->menuBar()->actions()) titles << top->text();
+    EXPECT_EQ(titles, (QStringList{"ファイル(&F)", "編集(&E)", "表示(&V)", "ヘルプ(&H)"}));
+
+    EXPECT_EQ(itemsOf(window->menu(MenuId::File)),
+              (QStringList{"新規作成(&N)", "開く(&O)", "-", "上書き保存(&S)", "名前を付けて保存(&A)", "-",
+                           "書き出し(&W)", "-", "> 最近使ったファイル(&F)", "-", "終了(&E)"}));
+    EXPECT_EQ(itemsOf(window->menu(MenuId::Edit)),
+              (QStringList{"元に戻す(&U)", "やりなおし(&R)", "-", "リメイク(&M)", "-", "プロジェクトの設定(&P)",
+                           "背景色の設定(&B)", "カメラの設定(&C)"}));
+    EXPECT_EQ(itemsOf(window->menu(MenuId::View)),
+              (QStringList{"現在のフレーム(&F)", "現在のパーティクル数(&P)", "現在のFPS(&S)", "-", "履歴リスト(&H)",
+                           "視点リスト(&V)"}));
+    EXPECT_EQ(itemsOf(window->menu(MenuId::Help)),
+              (QStringList{"オンライン情報交換(&H)", "-", "アップデート確認(&U)", "バージョン情報(&V)"}));
+}
+
+TEST_F(WindowTest, ShortcutsAsTheMenuShowsThem) {
+    const std::vector<std::pair<Command, QKeySequence>> expected{
+        {Command::New, QKeySequence(Qt::CTRL | Qt::Key_N)},
+        {Command::Open, QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {Command::Save, QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {Command::SaveAs, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+        {Command::Export, QKeySequence(Qt::CTRL | Qt::Key_W)},
+        {Command::Exit, QKeySequence(Qt::ALT | Qt::Key_F4)},
+        {Command::Undo, QKeySequence(Qt::CTRL | Qt::Key_Z)},
+        {Command::Redo, QKeySequence(Qt::CTRL | Qt::Key_Y)},
+        {Command::Remake, QKeySequence(Qt::CTRL | Qt::Key_R)},
+        {Command::ProjectSettings, QKeySequence(Qt::CTRL | Qt::Key_P)},
+        {Command::BackgroundColor, QKeySequence(Qt::CTRL | Qt::Key_B)},
+        {Command::CameraSettings, QKeySequence(Qt::CTRL | Qt::Key_C)},
+        {Command::ShowFrame, QKeySequence(Qt::CTRL | Qt::Key_F)},
+        {Command::ShowParticles, QKeySequence(Qt::CTRL | Qt::Key_T)},
+        {Command::ShowFps, QKeySequence(Qt::CTRL | Qt::Key_L)},
+        {Command::HistoryList, QKeySequence(Qt::CTRL | Qt::Key_H)},
+        {Command::ViewList, QKeySequence(Qt::CTRL | Qt::Key_V)},
+        {Command::OnlineHelp, QKeySequence(Qt::Key_F1)},
+        {Command::CheckUpdate, QKeySequence()},
+        {Command::Version, QKeySequence()},
+    };
+    ASSERT_EQ(expected.size(), static_cast<std::size_t>(kCommandCount));
+    for (const auto& [command, keys] : expected) {
+        QAction* item = window->action(command);
+        EXPECT_EQ(item->shortcut(), keys) << item->text().toStdString();
+        EXPECT_EQ(item->shortcutContext(), Qt::WindowShortcut);
+        // Ctrl+A stays select-all.
+        EXPECT_NE(item->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_A));
+    }
+}
+
+TEST_F(WindowTest, ShortcutsRunTheirCommands) {
+    showActive();
+    editor->state().project.randomSeed = 3;
+    QTest::keyClick(window->tabPanel(), Qt::Key_R, Qt::ControlModifier);
+    EXPECT_EQ(editor->state().project.randomSeed, 4);
+
+    QSignalSpy camera(window->action(Command::CameraSettings), &QAction::triggered);
+    QSignalSpy views(window->action(Command::ViewList), &QAction::triggered);
+    QTest::keyClick(window.get(), Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(window.get(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(camera.count(), 1);
+    EXPECT_EQ(views.count(), 1);
+
+    QTest::keyClick(window.get(), Qt::Key_T, Qt::ControlModifier);
+    EXPECT_TRUE(editor->displayFlags().particles);
+}
+
+TEST_F(WindowTest, ToolbarButtonsRunTheirCommands) {
+    QSignalSpy exports(window->action(Command::Export), &QAction::triggered);
+    auto buttons = window->findChildren<QAbstractButton*>();
+    editor->state().project.randomSeed = 10;
+    for (QAbstractButton* button : buttons) {
+        if (button->toolTip().startsWith(QStringLiteral("リメイク")) ||
+            button->toolTip().startsWith(QStringLiteral("書き出し"))) {
+            QTest::mouseClick(button, Qt::LeftButton);
+        }
+    }
+    EXPECT_EQ(editor->state().project.randomSeed, 11);
+    EXPECT_EQ(exports.count(), 1);
+}
+
+TEST_F(WindowTest, TitleFollowsTheEditor) {
+    EXPECT_EQ(window->windowTitle(), QString("無題.nbx - Fulgrane3D"));
+    editor->setModified(true);
+    EXPECT_EQ(window->windowTitle(), QString("無題.nbx* - Fulgrane3D"));
+    ASSERT_TRUE(editor->saveTo(home.file("炎.nbx")));
+    EXPECT_EQ(window->windowTitle(), QString("炎.nbx - Fulgrane3D"));
+}
+
+TEST_F(WindowTest, RecentMenuListsTheProjectsNewestFirst) {
+    RecentFilesMenu* recent = window->recentMenu();
+    EXPECT_TRUE(recent->actions().isEmpty());
+    EXPECT_FALSE(recent->isEnabled());
+
+    ASSERT_TRUE(editor->saveTo(home.file("a.nbx")));
+    ASSERT_TRUE(editor->saveTo(home.file("b&c.nbx")));
+    ASSERT_TRUE(editor->saveTo(home.file("a.nbx")));
+    const QString a = QString::fromStdString(home.file("a.nbx"));
+    const QString bc = QString::fromStdString(home.file("b&c.nbx"));
+    EXPECT_TRUE(recent->isEnabled());
+    // An "&" in a path is shown, not taken as a mnemonic.
+    EXPECT_EQ(itemsOf(recent), (QStringList{a, QString(bc).replace("&", "&&")}));
+
+    // Choosing the second entry opens it in place.
+    recent->actions().at(1)->trigger();
+    EXPECT_EQ(editor->state().fileName, bc.toStdString());
+    EXPECT_EQ(itemsOf(recent), (QStringList{QString(bc).replace("&", "&&"), a}));
+    EXPECT_EQ(window->windowTitle(), QString("b&c.nbx - Fulgrane3D"));
+}
+
+TEST_F(WindowTest, AMissingRecentFileIsRemovedWhenTheUserSaysYes) {
+    ASSERT_TRUE(editor->saveTo(home.file("gone.nbx")));
+    ASSERT_TRUE(editor->saveTo(home.file("kept.nbx")));
+    std::filesystem::remove(home.file("gone.nbx"));
+
+    QString text;
+    QString caption;
+    test::answerNextModal([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr);
+        text = box->text();
+        caption = box->windowTitle();
+        EXPECT_EQ(box->standardButtons(), QMessageBox::Yes | QMessageBox::No);
+        box->button(QMessageBox::No)->click();
+    });
+    window->recentMenu()->actions().at(1)->trigger();
+    EXPECT_EQ(text, QString("指定したファイルが見つかりません。\n「最近使ったファイル」の一覧から削除しますか？"));
+    EXPECT_EQ(caption, QString("Fulgrane3D"));
+    EXPECT_EQ(window->recentMenu()->actions().size(), 2);
+
+    test::answerNextModal([](QWidget* modal) {
+        qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Yes)->click();
+    });
+    window->recentMenu()->actions().at(1)->trigger();
+    EXPECT_EQ(itemsOf(window->recentMenu()), QStringList{QString::fromStdString(home.file("kept.nbx"))});
+}
+
+TEST_F(WindowTest, ViewChecksFollowTheDisplayFlags) {
+    EXPECT_TRUE(window->action(Command::ShowFrame)->isChecked());
+    EXPECT_FALSE(window->action(Command::ShowParticles)->isChecked());
+    EXPECT_FALSE(window->action(Command::ShowFps)->isChecked());
+
+    window->action(Command::ShowFrame)->trigger();
+    window->action(Command::ShowFps)->trigger();
+    EXPECT_EQ(editor->displayFlags(), (DisplayFlags{false, false, true}));
+    EXPECT_FALSE(window->action(Command::ShowFrame)->isChecked());
+    EXPECT_TRUE(window->action(Command::ShowFps)->isChecked());
+
+    editor->setDisplayFlags({true, true, false});
+    EXPECT_TRUE(window->action(Command::ShowFrame)->isChecked());
+    EXPECT_TRUE(window->action(Command::ShowParticles)->isChecked());
+    EXPECT_FALSE(window->action(Command::ShowFps)->isChecked());
+}
+
+TEST_F(WindowTest, MenuHelpTextsGoToTheStatusPanel) {
+    QAction* remake = window->action(Command::Remake);
+    EXPECT_EQ(remake->statusTip(), QString("設定をそのままにエフェクトを作り直す。"));
+    remake->showStatusText(window.get());
+    EXPECT_EQ(window->statusPanel()->helpText(), QString("設定をそのままにエフェクトを作り直す。"));
+    // Leaving the item (an empty tip) keeps the text.
+    QStatusTipEvent empty{QString()};
+    QApplication::sendEvent(window.get(), &empty);
+    EXPECT_EQ(window->statusPanel()->helpText(), QString("設定をそのままにエフェクトを作り直す。"));
+}
+
+}  // namespace
+}  // namespace fg
