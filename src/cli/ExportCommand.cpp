@@ -4,14 +4,23 @@
 
 #include <unistd.h>
 
+#include <cctype>
+#include <chrono>
+#include <cstdint>
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
+#include <system_error>
+#include <vector>
 
 #include "cli/ArgParse.h"
 #include "cli/Commands.h"
 #include "cli/ToolSession.h"
+#include "persistence/MaterialFiles.h"
+#include "persistence/SaveIni.h"
+#include "render/export/ExportDestinations.h"
 #include "render/export/ExportFrames.h"
 #include "render/export/ExportSettings.h"
 #include "render/export/SheetComposer.h"
@@ -89,17 +98,44 @@ void applyOptions(const ExportOptions& options, EditorState& g) {
     if (options.height) g.project.height = *options.height;
 }
 
-// A bar on a terminal, nothing when stderr goes to a file or a pipe.
+// The files the project was read from: the .nbx, or the settings file (any
+// *.ini, as opening takes it) and the materials of a project folder. No
+// export output may replace them.
+std::vector<std::filesystem::path> projectSources(const std::string& project) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::path path(project);
+    const bool folder = fs::is_directory(path, ec);
+    std::string extension = path.extension().string();
+    for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (!folder && extension != ".ini") return {path};
+    const fs::path settings = folder ? path / kSaveIniName : path;
+    const fs::path directory = settings.parent_path().empty() ? fs::path(".") : settings.parent_path();
+    std::vector<fs::path> sources{settings};
+    for (const MaterialFile& material : listMaterialFiles(directory)) sources.push_back(directory / material.fileName);
+    return sources;
+}
+
+// A bar on a terminal. When stderr goes to a file or a pipe, plain lines
+// instead, at most one a second and always the last, so that a long export
+// in a script still shows that it moves.
 class ProgressBar {
 public:
-    ProgressBar() : m_shown(isatty(STDERR_FILENO) != 0) {}
+    ProgressBar() : m_terminal(isatty(STDERR_FILENO) != 0) {}
     ~ProgressBar() {
         if (m_drawn) std::fputc('\n', stderr);
     }
     bool update(int done, int total) {
-        if (!m_shown || total <= 0) return true;
+        if (total <= 0) return true;
+        if (!m_terminal) {
+            const auto now = std::chrono::steady_clock::now();
+            if (done < total && now - m_lastLine < std::chrono::seconds(1)) return true;
+            m_lastLine = now;
+            std::fprintf(stderr, "書き出し中 %d/%d\n", done, total);
+            return true;
+        }
         constexpr int kWidth = 40;
-        const int filled = done * kWidth / total;
+        const int filled = static_cast<int>(std::int64_t{done} * kWidth / total);
         std::fprintf(stderr, "\r書き出し中 [%.*s%*s] %d/%d", filled, "########################################",
                      kWidth - filled, "", done, total);
         std::fflush(stderr);
@@ -108,8 +144,9 @@ public:
     }
 
 private:
-    bool m_shown;
+    bool m_terminal;
     bool m_drawn = false;
+    std::chrono::steady_clock::time_point m_lastLine{};
 };
 
 }  // namespace
@@ -125,6 +162,14 @@ int runExport(const Args& args) {
     ExportPlan plan;
     if (auto error = acceptExportSettings(g.write, g.project, plan)) {
         std::fprintf(stderr, "%s: %s\n", error->caption.c_str(), error->message.c_str());
+        return 1;
+    }
+    // Refused before the frames are rendered; the composer checks again
+    // with the names it really writes.
+    const std::vector<std::filesystem::path> sources = projectSources(options->project);
+    const std::vector<std::string> outputs = exportOutputPaths(options->output, plan.separateFiles, plan.imageCount - 1);
+    if (const auto hit = outputOverSource(outputs, sources)) {
+        std::fprintf(stderr, "%s\n", overwritesProjectMessage(*hit).c_str());
         return 1;
     }
     std::optional<HeadlessRenderer> headless = createHeadlessRenderer("export", g);
@@ -148,6 +193,7 @@ int runExport(const Args& args) {
     request.plan = plan;
     request.backColor = g.project.backColor;
     request.destination = options->output;
+    request.sources = sources;
     const ComposeResult composed = composeExport(request);
     if (!composed.ok()) {
         std::fprintf(stderr, "%s\n", composed.error.c_str());

@@ -2,12 +2,13 @@
 // 3D view's picture of it (grid, particles, gizmos, overlay) as the editor
 // would show it, with the project's camera and background, headless.
 
+#include <cctype>
 #include <cstdio>
 #include <memory>
 #include <optional>
 #include <string>
 
-#include <QImageWriter>
+#include <QImage>
 
 #include "cli/ArgParse.h"
 #include "cli/Commands.h"
@@ -15,6 +16,8 @@
 #include "render/ParticleDraws.h"
 #include "render/RenderTarget.h"
 #include "render/camera/Camera.h"
+#include "render/export/ExportFormat.h"
+#include "render/export/ImageFileWriter.h"
 #include "simulation/Simulation.h"
 
 namespace fg::cli {
@@ -102,11 +105,14 @@ int runRender(const Args& args) {
     frame.overlay = options->overlay;
     renderer.renderFrame(simulation, camera, frame);
 
-    QImageWriter writer(QString::fromStdString(options->output));
     // The view shows colours only; alpha left by blending is not part of the picture.
-    if (!writer.write(target.readImage().convertToFormat(QImage::Format_RGB888))) {
-        std::fprintf(stderr, "fulgrane3d-cli render: cannot write %s: %s\n", options->output.c_str(),
-                     writer.errorString().toStdString().c_str());
+    const QImage picture = target.readImage().convertToFormat(QImage::Format_RGB888);
+    // The extension picks the format in either case; an unknown one gives PNG.
+    std::string extension = fileExtension(options->output);
+    for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (const std::string error = writeImageFile(picture, options->output, formatForExtension(extension));
+        !error.empty()) {
+        std::fprintf(stderr, "fulgrane3d-cli render: cannot write %s: %s\n", options->output.c_str(), error.c_str());
         return 1;
     }
     return 0;

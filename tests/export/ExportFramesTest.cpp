@@ -3,11 +3,16 @@
 #include <QColor>
 #include <QImage>
 #include <QString>
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <memory>
 #include <random>
+#include <string>
 
 #include "model/EditorState.h"
 #include "render/GlTestContext.h"
+#include "render/RenderTarget.h"
 #include "render/Renderer.h"
 #include "render/export/ExportFrames.h"
 #include "render/export/SheetComposer.h"
@@ -178,6 +183,96 @@ TEST_F(ExportFramesTest, ProgressCountsBothCullPassesAndCanCancel) {
     EXPECT_EQ(result.lastIndex, 0);
     EXPECT_FALSE(image(0).isNull());
     EXPECT_TRUE(image(1).isNull());
+}
+
+TEST_F(ExportFramesTest, TheLargestExportTheDialogAllowsComposesEveryFrame) {
+    // 2048 × 2048 at smoothing 6 renders at 12 288 px: far above the 128 MB
+    // that Qt's image reader accepts unless told otherwise.
+    m_g.project.width = kMaxFrameSize;
+    m_g.project.height = kMaxFrameSize;
+    addFlatParticle(m_g, 1.0f, 0.5f, 0.0f, 1.0f);
+    ExportPlan p = plan(1, 2, 1, kMaxSmooth);
+    ASSERT_EQ(p.renderWidth(), 12288);
+    const TargetLimits limits = currentTargetLimits();
+    if (p.renderWidth() > limits.maxWidth || p.renderHeight() > limits.maxHeight) {
+        // A GL that cannot draw so large refuses cleanly; the largest frame
+        // it can draw must then still export.
+        EXPECT_EQ(run(p).error, "書き出し用レンダーターゲット作成失敗\n" +
+                                    targetTooLargeReason(12288, 12288, limits.maxWidth, limits.maxHeight));
+        m_g.project.width = m_g.project.height = std::min(limits.maxWidth, limits.maxHeight) / kMaxSmooth;
+        p = plan(1, 2, 1, kMaxSmooth);
+        ASSERT_GT(p.renderWidth(), 5800) << "this GL is too small to test large frames";
+    }
+    const ExportFramesResult result = run(p);
+    ASSERT_TRUE(result.ok()) << result.error;
+    ASSERT_EQ(result.lastIndex, 1);
+    ASSERT_EQ(p.columns, 2);
+
+    ComposeRequest request;
+    request.renderDir = exportRenderFolder(m_workDir);
+    request.lastIndex = result.lastIndex;
+    request.plan = p;
+    request.destination = (m_workDir / "sheet.png").string();
+    const ComposeResult composed = composeExport(request);
+    ASSERT_TRUE(composed.ok()) << composed.error;
+    const QImage sheet(QString::fromStdString(request.destination));
+    ASSERT_EQ(sheet.size(), QSize(2 * p.frameWidth, p.frameHeight));
+    for (int cell = 0; cell < 2; ++cell) {
+        SCOPED_TRACE(cell);
+        expectColor(sheet.pixelColor(cell * p.frameWidth + p.frameWidth / 2, p.frameHeight / 2), 255, 128, 0, 255);
+    }
+}
+
+TEST_F(ExportFramesTest, ATargetAboveTheContextsLimitIsRefusedBeforeRendering) {
+    const TargetLimits limits = currentTargetLimits();
+    ExportPlan p = plan(1, 1, 1);
+    p.frameWidth = limits.maxWidth / 2 + 1;  // smoothing 2 takes it just past the limit
+    p.frameHeight = 4;
+    p.smooth = 2;
+    const ExportFramesResult result = run(p);
+    EXPECT_EQ(result.error, "書き出し用レンダーターゲット作成失敗\n１フレームの解像度×滑らかさ（" +
+                                std::to_string(p.renderWidth()) + "×8ピクセル）が、この環境で描画できる大きさ（" +
+                                std::to_string(limits.maxWidth) + "×" + std::to_string(limits.maxHeight) +
+                                "ピクセル）を超えています。");
+    EXPECT_EQ(result.lastIndex, -1);
+    EXPECT_FALSE(fs::exists(exportRenderFolder(m_workDir)));
+
+    // The target itself refuses what the GL cannot make, and makes what it can.
+    std::string error;
+    EXPECT_FALSE(RenderTarget::create(limits.maxWidth + 1, 1, &error));
+    EXPECT_EQ(error, std::to_string(limits.maxWidth + 1) + "×1 pixels is larger than this OpenGL allows (at most " +
+                         std::to_string(limits.maxWidth) + "×" + std::to_string(limits.maxHeight) + ")");
+    const std::unique_ptr<RenderTarget> made = RenderTarget::create(16, 8, &error);
+    ASSERT_TRUE(made);
+    clear(*made, 0.0f, 1.0f, 0.0f);
+    const QImage picture = made->readImage();
+    ASSERT_EQ(picture.size(), QSize(16, 8));
+    EXPECT_EQ(picture.pixelColor(15, 7), QColor(0, 255, 0));
+}
+
+TEST_F(ExportFramesTest, AGlErrorWhileDrawingFailsTheExport) {
+    addFlatParticle(m_g, 1, 1, 1, 1);
+    // Binding a texture name that was never made is an error in a core context.
+    const ExportFramesResult result = run(plan(1, 3, 1), [](int, int) {
+        glBindTexture(GL_TEXTURE_2D, 0x7fffffff);
+        return true;
+    });
+    EXPECT_EQ(result.error, "書き出し用の画像を描画できませんでした。\nGL_INVALID_OPERATION (0x0502)");
+    EXPECT_EQ(result.lastIndex, -1);
+    EXPECT_TRUE(image(0).isNull());
+    EXPECT_EQ(takeGlErrors(), "");
+}
+
+TEST_F(ExportFramesTest, AnIntermediateThatCannotBeWrittenNamesTheFile) {
+    addFlatParticle(m_g, 1, 1, 1, 1);
+    {
+        std::ofstream blocker(exportRenderFolder(m_workDir));  // a file where the folder should be
+    }
+    const ExportFramesResult result = run(plan(1, 3, 1));
+    EXPECT_EQ(result.error, "書き出し用の中間ファイルを保存できませんでした。\n" +
+                                intermediateFramePath(exportRenderFolder(m_workDir), 0).string() +
+                                "\nNot a directory");
+    EXPECT_EQ(result.lastIndex, -1);
 }
 
 }  // namespace

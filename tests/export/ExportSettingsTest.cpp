@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "render/export/ExportFormat.h"
 #include "render/export/ExportSettings.h"
 
@@ -87,6 +89,69 @@ TEST(ExportSettings, InformationLine) {
     EXPECT_EQ(exportInfoLine(write, project), "4コマ　192×64ピクセル");
     write.type = 1;
     EXPECT_EQ(exportInfoLine(write, project), "4枚");
+}
+
+TEST(ExportSettings, ExtremeValuesFromAFileGiveDefinedResults) {
+    constexpr int kMin = std::numeric_limits<int>::min();
+    constexpr int kMax = std::numeric_limits<int>::max();
+    EXPECT_EQ(exportImageCount(kMin, kMax, 1), kMax);  // 2^32 images: as many as an int holds
+    EXPECT_EQ(exportImageCount(kMin, kMax, kMax), 2);  // 2.0000000009 + 0.9999, truncated
+    EXPECT_EQ(exportImageCount(kMax, kMin, 1), kMin);
+    EXPECT_EQ(exportImageCount(1, kMax, kMin), kMax);  // a negative step counts as 1
+    EXPECT_EQ(proposedColumns(kMin, kMax, 1), 65536);  // ⌊√(2^32)⌋
+    EXPECT_EQ(proposedColumns(kMax, kMin, 1), 1);
+    EXPECT_EQ(sheetRows(kMax, kMax, 1, 2), 1);
+    EXPECT_EQ(sheetRows(kMax, 1, 1, 2), kMax);
+    EXPECT_EQ(sheetRows(kMax, kMin, 1, 2), kMax);
+
+    ProjectSettings project;
+    project.width = kMax;
+    project.height = kMax;
+    WriteSettings write = range(1, 60, 1, 7);
+    EXPECT_EQ(exportInfoLine(write, project), "60コマ　15032385529×19327352823ピクセル");
+    write = range(kMin, kMax, 1, kMax);
+    EXPECT_EQ(exportInfoLine(write, project), "2147483647コマ　4611686014132420609×2147483647ピクセル");
+
+    ExportPlan plan;
+    project = ProjectSettings{};
+    write = range(kMin, kMax, kMin, kMax);
+    auto error = acceptExportSettings(write, project, plan);
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->message, "終了フレームが正しくありません");
+    write = range(kMin, 10, 1, kMax);
+    error = acceptExportSettings(write, project, plan);
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->message, "開始フレームが正しくありません");
+    // A step far beyond the range would make the dialog's rounding count no
+    // image at all; it is taken as the largest step the dialog offers.
+    EXPECT_EQ(exportImageCount(1, 60, kMax), 0);
+    write = range(1, 60, kMax, kMin);
+    write.smooth = kMin;
+    project.width = kMax;
+    project.height = kMin;
+    ASSERT_FALSE(acceptExportSettings(write, project, plan));
+    EXPECT_EQ(plan.imageCount, 1);
+    EXPECT_EQ(plan.step, 9999);
+    EXPECT_EQ(plan.columns, 1);
+    EXPECT_EQ(plan.rows, 1);
+    EXPECT_EQ(plan.renderWidth(), 2048);
+    EXPECT_EQ(plan.renderHeight(), 4);
+}
+
+TEST(ExportSettings, TheEndStaysWithinTheLongestEffectTheEditorMakes) {
+    ProjectSettings project;
+    project.frame = std::numeric_limits<int>::max();
+    WriteSettings write = range(1, std::numeric_limits<int>::max(), 1);
+    ExportPlan plan;
+    auto error = acceptExportSettings(write, project, plan);
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->message, "終了フレームが正しくありません");
+    write = range(1, 10000, 1);
+    EXPECT_TRUE(acceptExportSettings(write, project, plan));
+    write = range(1, 9999, 1);
+    ASSERT_FALSE(acceptExportSettings(write, project, plan));
+    EXPECT_EQ(plan.imageCount, 9999);
+    EXPECT_EQ(plan.columns, 7);
 }
 
 TEST(ExportFormat, ExtensionsAsTyped) {

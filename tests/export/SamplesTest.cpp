@@ -95,8 +95,8 @@ TEST_P(SampleExport, OpensAndExportsToASheet) {
 INSTANTIATE_TEST_SUITE_P(Bundled, SampleExport,
                          ::testing::Values(SampleCase{"fire.nbx", 2, 2}, SampleCase{"sparkle.nbx", 2, 2},
                                            SampleCase{"magic_circle.nbx", 3, 3}),
-                         [](const auto& info) {
-                             std::string name = info.param.file;
+                         [](const auto& sampleInfo) {
+                             std::string name = sampleInfo.param.file;
                              return name.substr(0, name.find('.'));
                          });
 

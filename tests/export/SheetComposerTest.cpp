@@ -4,7 +4,12 @@
 #include <QImage>
 #include <QString>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <limits>
 #include <random>
+#include <string>
+#include <vector>
 
 #include "render/export/ImageFileWriter.h"
 #include "render/export/SheetComposer.h"
@@ -141,6 +146,91 @@ TEST_F(SheetComposerTest, AFailedWriteIsReported) {
     EXPECT_TRUE(result.written.empty());
     ComposeRequest gif = request("missing-folder/sheet.gif", 0);
     EXPECT_FALSE(composeExport(gif).ok());
+}
+
+TEST_F(SheetComposerTest, AFrameThatCannotBeReadBackFailsNamingIt) {
+    writeCheckerFrame(0, QColor(1, 2, 3), QColor(1, 2, 3));
+    writeCheckerFrame(1, QColor(1, 2, 3), QColor(1, 2, 3));
+    const fs::path second = intermediateFramePath(m_dir / "render", 1);
+    const fs::path third = intermediateFramePath(m_dir / "render", 2);
+    const std::string headline = "書き出し用の中間ファイルを保存できませんでした。\n";
+
+    // Missing: the render stopped before it or the file was removed.
+    ComposeRequest r = request("sheet.png", 2);
+    ComposeResult result = composeExport(r);
+    EXPECT_EQ(result.error.substr(0, headline.size() + third.string().size() + 1), headline + third.string() + "\n");
+    EXPECT_TRUE(result.written.empty());
+    EXPECT_FALSE(fs::exists(r.destination));
+
+    // Cut short, as a full disk leaves it.
+    fs::resize_file(second, fs::file_size(second) / 2);
+    r = request("fire.png", 1);
+    r.plan.separateFiles = true;
+    result = composeExport(r);
+    EXPECT_EQ(result.error.substr(0, headline.size() + second.string().size() + 1), headline + second.string() + "\n");
+    EXPECT_EQ(result.written, std::vector<std::string>{(m_dir / "out" / "fire00000.png").string()});
+
+    // Another size than the export renders: a stale file from another export.
+    QImage small(40, 20, QImage::Format_ARGB32);
+    small.fill(Qt::red);
+    ASSERT_TRUE(small.save(QString::fromStdString(second.string())));
+    result = composeExport(request("sheet.png", 1));
+    EXPECT_EQ(result.error, headline + second.string() + "\n40×20 pixels instead of 400×200");
+}
+
+TEST_F(SheetComposerTest, NoOutputMayReplaceTheProject) {
+    writeCheckerFrame(0, QColor(1, 2, 3), QColor(1, 2, 3));
+    writeCheckerFrame(1, QColor(1, 2, 3), QColor(1, 2, 3));
+    const fs::path project = m_dir / "out" / "x.nbx";
+    {
+        std::ofstream file(project, std::ios::binary);
+        file << "NebrixData";
+    }
+    fs::create_symlink(project, m_dir / "out" / "link.png");
+    fs::create_hard_link(project, m_dir / "out" / "hard.png");
+    fs::copy_file(project, m_dir / "out" / "shot00001.png");
+    fs::create_hard_link(m_dir / "out" / "shot00001.png", m_dir / "out" / "shot00001.nbx");
+    const std::string sameFile[] = {
+        project.string(), (m_dir / "out" / "." / "x.nbx").string(), (m_dir / "out" / "link.png").string(),
+        (m_dir / "out" / "hard.png").string(), (m_dir / "out" / ".." / "out" / "x.nbx").string()};
+    for (const std::string& destination : sameFile) {
+        ComposeRequest r = request("unused.png", 1);
+        r.destination = destination;
+        r.sources = {project};
+        const ComposeResult result = composeExport(r);
+        EXPECT_EQ(result.error,
+                  "書き出し先のファイルは開いているプロジェクトのファイルです。別のファイル名を指定してください。\n" +
+                      destination);
+        EXPECT_TRUE(result.written.empty());
+    }
+    std::ifstream kept(project, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "NebrixData");
+
+    // Separate files: the second numbered name is the project (under another name).
+    ComposeRequest r = request("shot.png", 1);
+    r.plan.separateFiles = true;
+    r.sources = {m_dir / "out" / "shot00001.nbx"};
+    ComposeResult result = composeExport(r);
+    EXPECT_EQ(result.error,
+              "書き出し先のファイルは開いているプロジェクトのファイルです。別のファイル名を指定してください。\n" +
+                  (m_dir / "out" / "shot00001.png").string());
+    EXPECT_FALSE(fs::exists(m_dir / "out" / "shot00000.png"));  // nothing is written at all
+
+    // A project that is not among the outputs leaves the export alone.
+    r.sources = {project};
+    result = composeExport(r);
+    EXPECT_TRUE(result.ok()) << result.error;
+    EXPECT_EQ(result.written.size(), 2u);
+}
+
+TEST_F(SheetComposerTest, AnyBackgroundColourFromAFileFillsWithinRange) {
+    writeCheckerFrame(0, QColor(0, 0, 0, 0), QColor(0, 0, 0, 0));
+    ComposeRequest r = request("extreme.png", 0);
+    r.plan.transparent = false;
+    r.plan.columns = r.plan.rows = 1;
+    r.backColor = {1e30f, -1e30f, std::numeric_limits<float>::quiet_NaN()};
+    ASSERT_TRUE(composeExport(r).ok());
+    EXPECT_EQ(load(r.destination).pixelColor(10, 10), QColor(255, 0, 0));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "UiTestSupport.h"
 
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QPointer>
 
 #include <cstdlib>
@@ -60,15 +61,16 @@ void answerNextModal(std::function<void(QWidget*)> answer) {
 namespace fg::test {
 
 void chooseFile(QFileDialog* dialog, const QString& path) {
-    const QString wanted = QFileInfo(path).absoluteFilePath();
-    int held = 0;
-    for (int tries = 0; tries < 200 && held < 3; ++tries) {
-        dialog->selectFile(path);
-        QTest::qWait(25);
-        const QStringList chosen = dialog->selectedFiles();
-        held = (!chosen.isEmpty() && QFileInfo(chosen.front()).absoluteFilePath() == wanted) ? held + 1 : 0;
-    }
-    static_cast<QDialog*>(dialog)->accept();  // as the dialog's own button does
+    // As a user does it: go to the folder, type the name, press OK. The
+    // dialog is closed at once rather than through accept(), which checks
+    // the name against a folder model that loads in the background and, on a
+    // busy machine, is not ready yet.
+    const QFileInfo file(path);
+    dialog->setDirectory(file.absolutePath());
+    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    ASSERT_NE(name, nullptr);
+    name->setText(file.fileName());
+    static_cast<QDialog*>(dialog)->done(QDialog::Accepted);
 }
 
 void cancelModalAnswers() {

@@ -45,9 +45,7 @@ protected:
 // Calls `answer` with the next modal dialog as soon as it is open (the
 // caller then opens it and blocks in its event loop).
 void answerNextModal(std::function<void(QWidget*)> answer);
-// Chooses `path` in an open file dialog and accepts it. The dialog applies
-// its own initial selection once its folder has loaded, which can come after
-// ours on a busy machine: choose until the choice holds.
+// Chooses `path` in an open file dialog and closes it with OK.
 void chooseFile(QFileDialog* dialog, const QString& path);
 // Drops the answers still waiting for a dialog.
 void cancelModalAnswers();

@@ -1,15 +1,24 @@
 #include "render/export/ExportFrames.h"
 
 #include <QImage>
-#include <QString>
+#include <cstdio>
+#include <memory>
 #include <system_error>
 
 #include "render/RenderTarget.h"
-#include "render/export/SheetComposer.h"
+#include "render/export/IntermediateFrames.h"
 
 namespace fg {
 
 std::filesystem::path exportRenderFolder(const std::filesystem::path& workDir) { return workDir / "render"; }
+
+std::string targetTooLargeReason(int width, int height, int maxWidth, int maxHeight) {
+    char reason[256];
+    std::snprintf(reason, sizeof reason,
+                  "１フレームの解像度×滑らかさ（%d×%dピクセル）が、この環境で描画できる大きさ（%d×%dピクセル）を超えています。",
+                  width, height, maxWidth, maxHeight);
+    return reason;
+}
 
 namespace {
 
@@ -19,6 +28,43 @@ bool stepFrames(Simulation& simulation, int count) {
         if (simulation.step()) return true;
     }
     return false;
+}
+
+// Both targets at the render size, or the message for the first that fails.
+struct ExportTargets {
+    std::unique_ptr<RenderTarget> target;
+    std::unique_ptr<RenderTarget> copy;
+    std::string error;
+};
+
+ExportTargets makeTargets(int width, int height) {
+    ExportTargets made;
+    const TargetLimits limits = currentTargetLimits();
+    if (width > limits.maxWidth || height > limits.maxHeight) {
+        made.error = std::string(export_text::kTargetFailed) + "\n" +
+                     targetTooLargeReason(width, height, limits.maxWidth, limits.maxHeight);
+        return made;
+    }
+    std::string problem;
+    made.target = RenderTarget::create(width, height, &problem);
+    if (!made.target) {
+        made.error = std::string(export_text::kTargetFailed) + "\n" + problem;
+        return made;
+    }
+    made.copy = RenderTarget::create(width, height, &problem);
+    if (!made.copy) made.error = std::string(export_text::kCopyTargetFailed) + "\n" + problem;
+    return made;
+}
+
+// The drawn frame read back, or a null image with *error set when the GL
+// reported a problem on the way or there is no memory for the picture.
+QImage finishedFrame(const RenderTarget& target, std::string* error) {
+    QImage frame = target.readImage();
+    std::string problem = takeGlErrors();
+    if (problem.empty() && frame.isNull()) problem = "no memory for the picture";
+    if (problem.empty()) return frame;
+    *error = std::string(export_text::kDrawFailed) + "\n" + problem;
+    return {};
 }
 
 }  // namespace
@@ -31,10 +77,14 @@ ExportFramesResult exportFrames(Renderer& renderer, Simulation& simulation, Came
     renderSize.height = plan.renderHeight();
     camera.updateMatricesForExport(renderSize);
 
-    RenderTarget target(plan.renderWidth(), plan.renderHeight());
-    RenderTarget copy(plan.renderWidth(), plan.renderHeight());
+    ExportTargets targets = makeTargets(plan.renderWidth(), plan.renderHeight());
+    if (!targets.error.empty()) {
+        result.error = targets.error;
+        return result;
+    }
     const std::filesystem::path folder = exportRenderFolder(workDir);
     std::error_code ignored;
+    // A folder that cannot be made shows as the first frame's failed write.
     std::filesystem::create_directories(folder, ignored);
 
     simulation.restart();
@@ -49,12 +99,14 @@ ExportFramesResult exportFrames(Renderer& renderer, Simulation& simulation, Came
 
     bool cancelRequested = false;
     for (int k = 0;; ++k) {
-        renderer.renderExportImage(simulation, camera, target, copy, [&] {
+        renderer.renderExportImage(simulation, camera, *targets.target, *targets.copy, [&] {
             if (progress && !progress(++done, total)) cancelRequested = true;
         });
+        const QImage frame = finishedFrame(*targets.target, &result.error);
+        if (frame.isNull()) return result;
         const std::filesystem::path file = intermediateFramePath(folder, k);
-        if (!target.readImage().save(QString::fromStdString(file.string()), "PNG")) {
-            result.error = std::string(export_text::kIntermediateFailed) + "\n" + file.string();
+        if (std::string error = writeIntermediateFrame(frame, file); !error.empty()) {
+            result.error = error;
             return result;
         }
         result.lastIndex = k;

@@ -21,19 +21,28 @@ using ExportProgress = std::function<bool(int done, int total)>;
 struct ExportFramesResult {
     int lastIndex = -1;      // the last image written, -1 for none
     bool cancelled = false;
-    std::string error;       // empty unless an intermediate file could not be written
+    // Empty unless the targets could not be made, a frame could not be drawn
+    // or an intermediate file could not be written: the text to show.
+    std::string error;
     bool ok() const { return error.empty() && !cancelled && lastIndex >= 0; }
 };
 
 namespace export_text {
-inline constexpr const char* kIntermediateFailed = "書き出し用の中間ファイルを保存できませんでした。";
+inline constexpr const char* kTargetFailed = "書き出し用レンダーターゲット作成失敗";
+inline constexpr const char* kCopyTargetFailed = "書き出し用レンダーターゲット（コピー用）作成失敗";
+inline constexpr const char* kDrawFailed = "書き出し用の画像を描画できませんでした。";
 }
+
+// Why frames of w × h pixels cannot be rendered here, in the dialog's words.
+std::string targetTooLargeReason(int width, int height, int maxWidth, int maxHeight);
 
 // The render folder inside a workspace.
 std::filesystem::path exportRenderFolder(const std::filesystem::path& workDir);
 
 // Needs a current GL context. `camera` is the view's camera; its matrices are
-// computed here for the exported frame's aspect.
+// computed here for the exported frame's aspect. Fails, before rendering
+// anything, when the supersampled size is above what the context can draw
+// into, and at the first frame that leaves a GL error or cannot be written.
 ExportFramesResult exportFrames(Renderer& renderer, Simulation& simulation, Camera camera, const ExportPlan& plan,
                                 const std::filesystem::path& workDir, const ExportProgress& progress = {});
 

@@ -1,19 +1,33 @@
 #include "render/export/ExportSettings.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 
 namespace fg {
 
+namespace {
+
+// The frames from start to end, both included: 64-bit, as any two ints may be read from a file.
+std::int64_t frameSpan(int start, int end) { return std::int64_t{end} - start + 1; }
+
+int clampToInt(std::int64_t value) {
+    return static_cast<int>(std::clamp<std::int64_t>(value, INT_MIN, INT_MAX));
+}
+
+}  // namespace
+
 int exportImageCount(int start, int end, int step) {
     step = std::max(step, 1);
-    return static_cast<int>(static_cast<double>(end - start + 1) / step + 0.9999);
+    const double count = static_cast<double>(frameSpan(start, end)) / step + 0.9999;
+    return static_cast<int>(std::clamp(count, static_cast<double>(INT_MIN), static_cast<double>(INT_MAX)));
 }
 
 int proposedColumns(int start, int end, int step) {
     step = std::max(step, 1);
-    const int perRow = (end - start + 1) / step;
+    const std::int64_t perRow = frameSpan(start, end) / step;
     if (perRow < 1) return 1;
     return std::max(static_cast<int>(std::sqrt(static_cast<double>(perRow))), 1);
 }
@@ -21,7 +35,7 @@ int proposedColumns(int start, int end, int step) {
 int sheetRows(int imageCount, int columns, int start, int end) {
     if (end < start) return 0;
     columns = std::max(columns, 1);
-    return std::max((imageCount + columns - 1) / columns, 1);
+    return std::max(clampToInt((std::int64_t{imageCount} + columns - 1) / columns), 1);
 }
 
 std::string exportInfoLine(const WriteSettings& write, const ProjectSettings& project) {
@@ -33,7 +47,9 @@ std::string exportInfoLine(const WriteSettings& write, const ProjectSettings& pr
     }
     const int columns = std::max(write.width, 1);
     const int rows = sheetRows(n, columns, write.start, write.end);
-    std::snprintf(line, sizeof line, "%dコマ　%d×%dピクセル", n, columns * project.width, rows * project.height);
+    std::snprintf(line, sizeof line, "%dコマ　%lld×%lldピクセル", n,
+                  static_cast<long long>(std::int64_t{columns} * project.width),
+                  static_cast<long long>(std::int64_t{rows} * project.height));
     return line;
 }
 
@@ -45,7 +61,9 @@ void normaliseExportSettings(WriteSettings& write) {
 std::optional<ExportSettingsError> validateExportRange(const WriteSettings& write, int projectFrames) {
     if (write.end < write.start) return ExportSettingsError{export_text::kStartAfterEnd};
     if (write.start == 0) return ExportSettingsError{export_text::kBadStart};
-    if (write.end == 0 || write.end > projectFrames) return ExportSettingsError{export_text::kBadEnd};
+    if (write.end == 0 || write.end > projectFrames || write.end > kMaxExportFrame) {
+        return ExportSettingsError{export_text::kBadEnd};
+    }
     return std::nullopt;
 }
 
@@ -56,7 +74,9 @@ std::optional<ExportSettingsError> acceptExportSettings(WriteSettings& write, co
     // A negative start would render frames before the effect begins: treat it
     // like the zero the dialog already refuses.
     if (write.start < 0) return ExportSettingsError{export_text::kBadStart};
-    if (write.step < 0) write.step = 1;
+    // Steps beyond any range the end allows give the same single image; the
+    // bound keeps the dialog's rounding from counting none.
+    write.step = std::clamp(write.step, 1, kMaxExportFrame);
 
     const int n = exportImageCount(write.start, write.end, write.step);
     write.width = std::clamp(write.width, 1, n);

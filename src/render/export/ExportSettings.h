@@ -22,6 +22,10 @@ inline constexpr int kMinFrameSize = 4;
 inline constexpr int kMaxFrameSize = 2048;
 inline constexpr int kMinSmooth = 1;
 inline constexpr int kMaxSmooth = 6;
+// The last frame an export may reach: the longest effect the project
+// settings let one make. A larger frame count read from a file would
+// otherwise keep an export running for days.
+inline constexpr int kMaxExportFrame = 9999;
 
 // Number of exported images: ⌈(end − start + 1) / step⌉ as the dialog computes it.
 int exportImageCount(int start, int end, int step);
@@ -45,7 +49,8 @@ struct ExportSettingsError {
     std::string caption = export_text::kFixCaption;
 };
 
-// The OK checks in the dialog's order; nothing when the range is good.
+// The OK checks in the dialog's order; nothing when the range is good. An end
+// beyond kMaxExportFrame is refused like one beyond the effect.
 std::optional<ExportSettingsError> validateExportRange(const WriteSettings& write, int projectFrames);
 
 // What one export renders and writes, fixed when the dialog is accepted.

@@ -1,11 +1,18 @@
 #include "render/export/ImageFileWriter.h"
 
+#include <fcntl.h>
 #include <gif_lib.h>
+#include <unistd.h>
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QImageWriter>
-#include <QString>
+#include <cerrno>
 #include <cstdint>
+#include <filesystem>
 #include <memory>
+#include <string_view>
+#include <system_error>
 #include <unordered_map>
 #include <vector>
 
@@ -21,6 +28,46 @@ const char* qtFormatName(ImageFormat format) {
         case ImageFormat::Png: break;
     }
     return "png";
+}
+
+std::string errnoText(int code) { return std::generic_category().message(code); }
+
+// A half-written regular file is ours and useless: remove it. Anything else
+// at the path (a device such as /dev/full, a pipe, a symbolic link) is not.
+void removePartialFile(const std::string& path) {
+    std::error_code ignored;
+    if (std::filesystem::symlink_status(path, ignored).type() == std::filesystem::file_type::regular) {
+        std::filesystem::remove(path, ignored);
+    }
+}
+
+// Creates or truncates the file and writes all bytes; empty on success,
+// otherwise the first failure of open, write or close.
+std::string writeBytes(const std::string& path, std::string_view bytes) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0) return errnoText(errno);
+    std::string error;
+    while (!bytes.empty() && error.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written > 0) bytes.remove_prefix(static_cast<std::size_t>(written));
+        else if (written == 0) error = errnoText(EIO);
+        else if (errno != EINTR) error = errnoText(errno);
+    }
+    // Some file systems report a failed write only when the file is closed.
+    if (::close(fd) != 0 && error.empty()) error = errnoText(errno);
+    if (!error.empty()) removePartialFile(path);
+    return error;
+}
+
+// The picture in the pixel format the encoder should see: opaque for formats
+// without alpha, straight (not premultiplied) alpha for the others.
+QImage encoderInput(const QImage& image, ImageFormat format) {
+    if (format == ImageFormat::Jpeg || format == ImageFormat::Bmp) return image.convertToFormat(QImage::Format_RGB32);
+    if (!image.hasAlphaChannel() || image.format() == QImage::Format_ARGB32 ||
+        image.format() == QImage::Format_RGBA8888) {
+        return image;
+    }
+    return image.convertToFormat(QImage::Format_ARGB32);
 }
 
 struct GifCloser {
@@ -49,6 +96,13 @@ bool exactPalette(const std::vector<GifByteType>& red, const std::vector<GifByte
     return true;
 }
 
+// giflib's output callback: collects the file in memory.
+int appendGifBytes(GifFileType* gif, const GifByteType* bytes, int length) {
+    static_cast<std::string*>(gif->UserData)->append(reinterpret_cast<const char*>(bytes),
+                                                     static_cast<std::size_t>(length));
+    return length;
+}
+
 std::string gifError(int code) {
     const char* text = GifErrorString(code);
     return text ? text : "GIF error";
@@ -58,14 +112,16 @@ std::string gifError(int code) {
 
 std::string writeImageFile(const QImage& image, const std::string& path, ImageFormat format) {
     if (format == ImageFormat::Gif) return writeGifFile(image, path);
-    QImage out = image;
     // Formats without alpha get the picture as it would show over black; the
     // caller has already filled the background where it must be opaque.
-    if (format == ImageFormat::Jpeg || format == ImageFormat::Bmp) out = image.convertToFormat(QImage::Format_RGB32);
-    else out = image.convertToFormat(QImage::Format_ARGB32);
-    QImageWriter writer(QString::fromStdString(path), qtFormatName(format));
-    if (!writer.write(out)) return writer.errorString().toStdString();
-    return {};
+    QByteArray encoded;
+    {
+        QBuffer buffer(&encoded);
+        buffer.open(QIODevice::WriteOnly);
+        QImageWriter writer(&buffer, qtFormatName(format));
+        if (!writer.write(encoderInput(image, format))) return writer.errorString().toStdString();
+    }
+    return writeBytes(path, std::string_view(encoded.constData(), static_cast<std::size_t>(encoded.size())));
 }
 
 std::string writeGifFile(const QImage& image, const std::string& path) {
@@ -105,7 +161,8 @@ std::string writeGifFile(const QImage& image, const std::string& path) {
     }
 
     int error = 0;
-    std::unique_ptr<GifFileType, GifCloser> gif(EGifOpenFileName(path.c_str(), false, &error));
+    std::string encoded;
+    std::unique_ptr<GifFileType, GifCloser> gif(EGifOpen(&encoded, appendGifBytes, &error));
     if (!gif) return gifError(error);
     std::unique_ptr<ColorMapObject, decltype(&GifFreeMapObject)> colorMap(GifMakeMapObject(256, palette),
                                                                           &GifFreeMapObject);
@@ -131,7 +188,7 @@ std::string writeGifFile(const QImage& image, const std::string& path) {
     }
     GifFileType* closing = gif.release();
     if (EGifCloseFile(closing, &error) == GIF_ERROR) return gifError(error);
-    return {};
+    return writeBytes(path, encoded);
 }
 
 }  // namespace fg

@@ -8,6 +8,7 @@
 
 #include "model/Vec3.h"
 #include "render/export/ExportSettings.h"
+#include "render/export/IntermediateFrames.h"
 
 namespace fg {
 
@@ -17,6 +18,8 @@ struct ComposeRequest {
     ExportPlan plan;
     Vec3f backColor;                  // 0..255
     std::string destination;          // the path the user chose
+    // Files no output may replace: the project the export was made from.
+    std::vector<std::filesystem::path> sources;
 };
 
 struct ComposeResult {
@@ -29,9 +32,9 @@ namespace export_text {
 inline constexpr const char* kSaveFailed = "画像ファイルを保存できませんでした。";
 }
 
-// Name of intermediate image `index` inside the render folder.
-std::filesystem::path intermediateFramePath(const std::filesystem::path& renderDir, int index);
-
+// Nothing is written when an output would replace a source file. Every
+// intermediate frame 0 … lastIndex must be there at the render size: one that
+// is missing or unreadable fails the export, naming the file.
 ComposeResult composeExport(const ComposeRequest& request);
 
 }  // namespace fg

@@ -1,0 +1,31 @@
+#include "render/export/ExportDestinations.h"
+
+#include <system_error>
+
+#include "render/export/ExportFormat.h"
+
+namespace fg {
+
+std::vector<std::string> exportOutputPaths(const std::string& destination, bool separateFiles, int lastIndex) {
+    if (!separateFiles) return {destination};
+    std::vector<std::string> paths;
+    for (int i = 0; i <= lastIndex; ++i) paths.push_back(numberedFileName(destination, i));
+    return paths;
+}
+
+std::optional<std::string> outputOverSource(const std::vector<std::string>& outputs,
+                                            const std::vector<std::filesystem::path>& sources) {
+    for (const std::string& output : outputs) {
+        for (const std::filesystem::path& source : sources) {
+            std::error_code missing;
+            if (std::filesystem::equivalent(output, source, missing)) return output;
+        }
+    }
+    return std::nullopt;
+}
+
+std::string overwritesProjectMessage(const std::string& output) {
+    return std::string(export_text::kOverwritesProject) + "\n" + output;
+}
+
+}  // namespace fg

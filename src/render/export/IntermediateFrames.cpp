@@ -1,0 +1,62 @@
+#include "render/export/IntermediateFrames.h"
+
+#include <QImageReader>
+#include <QString>
+#include <climits>
+#include <cstdint>
+#include <cstdio>
+
+#include "render/export/ImageFileWriter.h"
+
+namespace fg {
+namespace {
+
+// Qt refuses to decode pictures above a process-wide allocation limit (128 MB
+// by default), which a 2048 × 2048 frame at smoothing 6 far exceeds. The
+// limit is only ever raised, to what a frame of this size needs.
+void allowFramesOf(QSize size) {
+    const std::int64_t pixels = std::int64_t{size.width()} * size.height();
+    const std::int64_t megabytes = pixels / (1024 * 1024 / 4) + 1;  // 4 bytes a pixel
+    const int needed = megabytes > INT_MAX ? INT_MAX : static_cast<int>(megabytes);
+    const int current = QImageReader::allocationLimit();
+    if (current != 0 && current < needed) QImageReader::setAllocationLimit(needed);
+}
+
+}  // namespace
+
+std::filesystem::path intermediateFramePath(const std::filesystem::path& renderDir, int index) {
+    char name[32];
+    std::snprintf(name, sizeof name, "%05d.png", index);
+    return renderDir / name;
+}
+
+std::string intermediateFailure(const std::filesystem::path& file, const std::string& reason) {
+    return std::string(export_text::kIntermediateFailed) + "\n" + file.string() + "\n" + reason;
+}
+
+std::string writeIntermediateFrame(const QImage& frame, const std::filesystem::path& file) {
+    const std::string reason = writeImageFile(frame, file.string(), ImageFormat::Png);
+    return reason.empty() ? std::string() : intermediateFailure(file, reason);
+}
+
+QImage readIntermediateFrame(const std::filesystem::path& file, QSize size, std::string* error) {
+    allowFramesOf(size);
+    QImageReader reader(QString::fromStdString(file.string()), "png");
+    QImage frame = reader.read();
+    if (frame.isNull()) {
+        if (error) *error = intermediateFailure(file, reader.errorString().toStdString());
+        return {};
+    }
+    if (frame.size() != size) {
+        if (error) {
+            char reason[96];
+            std::snprintf(reason, sizeof reason, "%d×%d pixels instead of %d×%d", frame.width(), frame.height(),
+                          size.width(), size.height());
+            *error = intermediateFailure(file, reason);
+        }
+        return {};
+    }
+    return frame;
+}
+
+}  // namespace fg

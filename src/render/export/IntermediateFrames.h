@@ -1,0 +1,32 @@
+#pragma once
+// The intermediate frames of an export: the supersampled pictures written to
+// the workspace's render folder as 00000.png, 00001.png, ... and read back
+// when the sheet or the separate files are composed.
+
+#include <QImage>
+#include <QSize>
+#include <filesystem>
+#include <string>
+
+namespace fg {
+
+namespace export_text {
+inline constexpr const char* kIntermediateFailed = "書き出し用の中間ファイルを保存できませんでした。";
+}
+
+// Name of intermediate image `index` inside the render folder.
+std::filesystem::path intermediateFramePath(const std::filesystem::path& renderDir, int index);
+
+// The message for an intermediate file that could not be written or read
+// back: the headline, the file and the reason, one per line.
+std::string intermediateFailure(const std::filesystem::path& file, const std::string& reason);
+
+// Empty on success, otherwise the whole message.
+std::string writeIntermediateFrame(const QImage& frame, const std::filesystem::path& file);
+
+// The frame as written, or a null image with *error set when the file is
+// missing, unreadable or not of the given size. Frames of every size the
+// export allows are read, however large.
+QImage readIntermediateFrame(const std::filesystem::path& file, QSize size, std::string* error);
+
+}  // namespace fg
