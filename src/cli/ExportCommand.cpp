@@ -17,6 +17,7 @@
 
 #include "cli/ArgParse.h"
 #include "cli/Commands.h"
+#include "cli/ParticleLimitNotice.h"
 #include "cli/ToolSession.h"
 #include "persistence/MaterialFiles.h"
 #include "persistence/SaveIni.h"
@@ -30,7 +31,7 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: fulgrane3d-cli export PROJECT -o PATH [--start S --end E --step K --columns C --separate\n"
-    "                             --smooth N --alpha|--no-alpha --width W --height H]\n";
+    "                             --smooth N --alpha|--no-alpha --width W --height H --particle-limit L]\n";
 
 // Settings given on the command line; the rest comes from the project.
 struct ExportOptions {
@@ -38,6 +39,7 @@ struct ExportOptions {
     std::string output;
     std::optional<int> start, end, step, columns, smooth, width, height;
     std::optional<bool> separate, alpha;
+    std::uint32_t particleLimit = Simulation::kDefaultParticleLimit;
 };
 
 std::optional<ExportOptions> parseOptions(const Args& args) {
@@ -64,6 +66,8 @@ std::optional<ExportOptions> parseOptions(const Args& args) {
         } else if (arg == "-o" || arg == "--output") {
             ok = hasValue && !args[i + 1].empty();
             if (ok) options.output = args[++i];
+        } else if (arg == "--particle-limit") {
+            ok = hasValue && parseInt(args[++i], options.particleLimit) && options.particleLimit > 0;
         } else if (arg == "--separate") {
             options.separate = true;
         } else if (arg == "--alpha" || arg == "--no-alpha") {
@@ -176,12 +180,14 @@ int runExport(const Args& args) {
     if (!headless) return 1;
 
     Simulation simulation(g);
+    simulation.setParticleLimit(options->particleLimit);
     ExportFramesResult frames;
     {
         ProgressBar bar;
         frames = exportFrames(*headless->renderer, simulation, projectCamera(g), plan, g.workDir,
                               [&](int done, int total) { return bar.update(done, total); });
     }
+    reportParticleLimit("export", simulation, "--particle-limit changes it");
     if (!frames.ok()) {
         std::fprintf(stderr, "%s\n", frames.error.c_str());
         return 1;

@@ -3,6 +3,7 @@
 // would show it, with the project's camera and background, headless.
 
 #include <cctype>
+#include <cstdint>
 #include <cstdio>
 #include <memory>
 #include <optional>
@@ -12,6 +13,7 @@
 
 #include "cli/ArgParse.h"
 #include "cli/Commands.h"
+#include "cli/ParticleLimitNotice.h"
 #include "cli/ToolSession.h"
 #include "render/ParticleDraws.h"
 #include "render/RenderTarget.h"
@@ -24,7 +26,8 @@ namespace fg::cli {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: fulgrane3d-cli render PROJECT --frame F -o OUT.png [--width W --height H] [--no-overlay]\n";
+    "usage: fulgrane3d-cli render PROJECT --frame F -o OUT.png [--width W --height H] [--no-overlay]\n"
+    "                             [--particle-limit L]\n";
 // Larger views than this are refused rather than risking an allocation failure.
 constexpr int kMaxViewSide = 8192;
 
@@ -35,6 +38,7 @@ struct RenderOptions {
     int width = 640;
     int height = 480;
     bool overlay = true;
+    std::uint32_t particleLimit = Simulation::kDefaultParticleLimit;
 };
 
 std::optional<RenderOptions> parseOptions(const Args& args) {
@@ -53,6 +57,8 @@ std::optional<RenderOptions> parseOptions(const Args& args) {
         } else if (arg == "--height") {
             ok = hasValue && parseInt(args[++i], options.height) && options.height > 0 &&
                  options.height <= kMaxViewSide;
+        } else if (arg == "--particle-limit") {
+            ok = hasValue && parseInt(args[++i], options.particleLimit) && options.particleLimit > 0;
         } else if (arg == "--no-overlay") {
             options.overlay = false;
         } else if (arg.starts_with("-") || !options.project.empty()) {
@@ -90,13 +96,22 @@ int runRender(const Args& args) {
 
     // The view draws after every step; leave each step as its draw would.
     Simulation simulation(g);
+    simulation.setParticleLimit(options->particleLimit);
     for (long long i = 0; i < options->frame; ++i) {
         simulation.step();
         settleAsDrawn(simulation, camera.eye, renderer.assets());
     }
 
-    const RenderTarget target(options->width, options->height);
-    target.bind();
+    reportParticleLimit("render", simulation, "--particle-limit changes it");
+
+    std::string problem;
+    const std::unique_ptr<RenderTarget> target = RenderTarget::create(options->width, options->height, &problem);
+    if (!target) {
+        std::fprintf(stderr, "fulgrane3d-cli render: cannot make a %d×%d view: %s\n", options->width, options->height,
+                     problem.c_str());
+        return 1;
+    }
+    target->bind();
     PreviewFrame frame;
     frame.viewWidth = options->width;
     frame.viewHeight = options->height;
@@ -106,7 +121,12 @@ int runRender(const Args& args) {
     renderer.renderFrame(simulation, camera, frame);
 
     // The view shows colours only; alpha left by blending is not part of the picture.
-    const QImage picture = target.readImage().convertToFormat(QImage::Format_RGB888);
+    const QImage picture = target->readImage().convertToFormat(QImage::Format_RGB888);
+    if (problem = takeGlErrors(); !problem.empty() || picture.isNull()) {
+        std::fprintf(stderr, "fulgrane3d-cli render: the view could not be drawn: %s\n",
+                     problem.empty() ? "no memory for the picture" : problem.c_str());
+        return 1;
+    }
     // The extension picks the format in either case; an unknown one gives PNG.
     std::string extension = fileExtension(options->output);
     for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
