@@ -156,6 +156,7 @@ void ViewWidget::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
         toolStep(pos, {}, true, false);
         m_anchor = pos;
+        m_dragFrom = pos;
     }
 }
 
@@ -164,10 +165,12 @@ void ViewWidget::mouseMoveEvent(QMouseEvent* event) {
     const Qt::MouseButtons buttons = event->buttons();
     if (buttons & Qt::LeftButton) {
         if (m_tools.active == kToolNone) return;
-        const QPoint delta = pos - m_anchor;
+        const QPoint delta = pos - m_dragFrom;
         if (delta.isNull()) return;  // the cursor coming back to the anchor
         if (toolStep(m_anchor, delta, true, true)) {
             QCursor::setPos(mapToGlobal(m_anchor));
+            // Where the platform cannot move the cursor, count from here.
+            m_dragFrom = QCursor::pos() == mapToGlobal(m_anchor) ? m_anchor : pos;
             cameraMoved();
         }
         return;
@@ -182,6 +185,14 @@ void ViewWidget::mouseMoveEvent(QMouseEvent* event) {
         cameraMoved();
     } else {
         toolStep(pos, {}, false, false);
+    }
+}
+
+void ViewWidget::leaveEvent(QEvent* event) {
+    QOpenGLWidget::leaveEvent(event);
+    if (m_tools.active == kToolNone && m_tools.hovered != kToolNone) {
+        m_tools.hovered = kToolNone;
+        update();
     }
 }
 

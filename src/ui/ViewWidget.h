@@ -45,6 +45,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
 private:
     void followEditor();
@@ -66,6 +67,7 @@ private:
     Camera m_camera;
     ToolState m_tools;
     QPoint m_anchor;       // where a tool drag began; the cursor is held there
+    QPoint m_dragFrom;     // the cursor position a tool drag's next movement counts from
     QPoint m_lastPos;      // previous cursor position of a right or middle drag
     QTimer m_frameTimer;
     int m_framesDrawn = 0;
