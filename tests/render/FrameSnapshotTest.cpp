@@ -42,6 +42,9 @@ std::int32_t buildScene(EditorState& g) {
     planes.m_texture.h = 2;
     planes.m_texture.speed = 100;
     planes.m_texture.isLoop = 1;
+    planes.m_rotate.axis = kAxisX;
+    planes.m_rotate.angle = 7;
+    planes.m_rotate.angle_err = 50;
     Node& sparks = g.tree.addChild(planes);
     sparks.m_emitter.size = {3, 3, 3};
     sparks.m_timing.end = 60;
