@@ -58,6 +58,14 @@ void Renderer::renderFrame(const FrameSnapshot& snapshot, const Camera& camera, 
 
 namespace {
 
+// Rasterising a host may have changed (a widget sharing the context): the
+// renderer draws filled polygons without offset or coverage from alpha.
+void fillPolygons() {
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    glDisable(GL_POLYGON_OFFSET_FILL);
+    glDisable(GL_SAMPLE_ALPHA_TO_COVERAGE);
+}
+
 // Clears the bound framebuffer to the background colour (0..255) with the
 // given alpha, and its depth to 1.
 void clearToBackground(Vec3f backColor, float alpha) {
@@ -73,6 +81,7 @@ void clearToBackground(Vec3f backColor, float alpha) {
 }  // namespace
 
 void Renderer::clearView(const PreviewFrame& frame) {
+    fillPolygons();
     glViewport(0, 0, frame.viewWidth, frame.viewHeight);
     clearToBackground(frame.project ? frame.project->backColor : Vec3f{}, 1.0f);
 }
@@ -105,6 +114,7 @@ void Renderer::drawParticlePass(const FrameSnapshot& snapshot, const Camera& cam
 void Renderer::renderExportImage(Simulation& simulation, const Camera& camera, RenderTarget& target,
                                  RenderTarget& copy, const std::function<void()>& afterCullPass) {
     const GlStateSaver saved;
+    fillPolygons();
     applyBlend(BlendMode::Replace);
     target.bind();
     clearToBackground(simulation.project().backColor, 0.0f);
