@@ -150,6 +150,12 @@ void Editor::requestRelaunch(const QString& path) {
     emit relaunchRequested(path);
 }
 
+void Editor::setCamera(Vec3f eye, Vec3f target) {
+    m_g.camera.eye = eye;
+    m_g.camera.target = target;
+    if (!m_g.isModified) setModified(true);
+}
+
 void Editor::setModified(bool modified) {
     m_g.isModified = modified;
     emit titleChanged(titleText());

@@ -80,6 +80,10 @@ public:
     // none). The receiver of relaunchRequested starts it and closes.
     void requestRelaunch(const QString& path);
 
+    // The view's camera moved: kept in the project (saved with it), which
+    // is now modified.
+    void setCamera(Vec3f eye, Vec3f target);
+
     void setModified(bool modified);
     bool isModified() const { return m_g.isModified; }
     // "無題.nbx* - Fulgrane3D"

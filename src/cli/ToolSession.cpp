@@ -3,18 +3,17 @@
 #include <cstdio>
 #include <vector>
 
-#include "persistence/MaterialFiles.h"
 #include "persistence/OpenProject.h"
+#include "render/WorkspaceMaterials.h"
 #include "render/camera/CameraControl.h"
 
 namespace fg::cli {
 namespace {
 
 void loadMaterials(const char* command, const EditorState& g, DrawAssets& assets) {
-    const MaterialPaths paths = materialPaths(g.workDir);
-    std::vector<std::string> problems;
-    assets.setMaterials(paths.images, paths.models, &problems);
-    for (const std::string& problem : problems) std::fprintf(stderr, "fulgrane3d-cli %s: %s\n", command, problem.c_str());
+    for (const std::string& problem : loadWorkspaceMaterials(assets, g.workDir)) {
+        std::fprintf(stderr, "fulgrane3d-cli %s: %s\n", command, problem.c_str());
+    }
 }
 
 }  // namespace

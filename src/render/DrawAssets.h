@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "model/NodeParams.h"
 #include "render/Texture.h"
 #include "render/meshes/ObjMesh.h"
 #include "render/meshes/Primitive.h"
@@ -28,6 +29,8 @@ public:
     // The mesh of a shape type, or null when there is none (a model index
     // past the material list, or a model that failed to load).
     Primitive* shape(int type) const;
+    // One past the largest shape type that can have a mesh.
+    int shapeTypeCount() const { return kShapeFirstModel + static_cast<int>(m_models.size()); }
     // The texture of an image material; the white texture for -1 and for
     // any index without a loaded image.
     GLuint texture(int id) const;

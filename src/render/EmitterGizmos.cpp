@@ -95,10 +95,10 @@ EmitterGizmos::EmitterGizmos() {
 }
 
 void EmitterGizmos::draw(LineProgram& program, const Camera& camera, const EmitterParams& emitter,
-                         const Particle& parent) const {
+                         const GizmoAnchor& parent) const {
     Mat4 s = scaling(emitter.size.x, emitter.size.y, emitter.size.z);
     if (emitter.scaleFix == 0) s = s * scaling(parent.scale.x, parent.scale.y, parent.scale.z);
-    const Mat4 r = emitter.fix != 0 ? Mat4::identity() : parent.orientation * parent.selfRotation;
+    const Mat4 r = emitter.fix != 0 ? Mat4::identity() : parent.rotation;
     const Mat4 placed = translation(emitter.pos.x, emitter.pos.y, emitter.pos.z) *
                         translation(parent.position.x, parent.position.y, parent.position.z);
     if (emitter.type >= 0 && static_cast<std::size_t>(emitter.type) < kMarkerSet) {

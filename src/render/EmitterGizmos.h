@@ -9,7 +9,7 @@
 
 #include "model/NodeParams.h"
 #include "render/LineSegment.h"
-#include "simulation/Particle.h"
+#include "render/FrameSnapshot.h"
 
 namespace fg {
 
@@ -24,7 +24,7 @@ public:
 
     // Draws the set of the emitter's type scaled, turned and placed for one
     // parent particle, then the centre cross. An unknown type draws only the cross.
-    void draw(LineProgram& program, const Camera& camera, const EmitterParams& emitter, const Particle& parent) const;
+    void draw(LineProgram& program, const Camera& camera, const EmitterParams& emitter, const GizmoAnchor& parent) const;
 
 private:
     std::array<std::vector<LineSegment>, 7> m_sets;

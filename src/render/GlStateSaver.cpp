@@ -16,6 +16,14 @@ GlStateSaver::GlStateSaver() {
     glGetIntegerv(GL_VERTEX_ARRAY_BINDING, &m_vertexArray);
     glGetIntegerv(GL_ARRAY_BUFFER_BINDING, &m_arrayBuffer);
     glGetIntegerv(GL_UNIFORM_BUFFER_BINDING, &m_uniformBuffer);
+    glGetIntegeri_v(GL_UNIFORM_BUFFER_BINDING, 0, &m_uniformBinding0);
+    glGetInteger64i_v(GL_UNIFORM_BUFFER_START, 0, &m_uniformBinding0Start);
+    glGetInteger64i_v(GL_UNIFORM_BUFFER_SIZE, 0, &m_uniformBinding0Size);
+    glGetIntegerv(GL_POLYGON_MODE, m_polygonMode);
+    m_polygonOffsetFill = glIsEnabled(GL_POLYGON_OFFSET_FILL);
+    glGetFloatv(GL_POLYGON_OFFSET_FACTOR, &m_polygonOffsetFactor);
+    glGetFloatv(GL_POLYGON_OFFSET_UNITS, &m_polygonOffsetUnits);
+    m_alphaToCoverage = glIsEnabled(GL_SAMPLE_ALPHA_TO_COVERAGE);
     glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &m_drawFramebuffer);
     glGetIntegerv(GL_READ_FRAMEBUFFER_BINDING, &m_readFramebuffer);
     glGetIntegerv(GL_ACTIVE_TEXTURE, &m_activeTexture);
@@ -51,7 +59,18 @@ GlStateSaver::~GlStateSaver() {
     glUseProgram(static_cast<GLuint>(m_program));
     glBindVertexArray(static_cast<GLuint>(m_vertexArray));
     glBindBuffer(GL_ARRAY_BUFFER, static_cast<GLuint>(m_arrayBuffer));
+    // A zero size means the whole buffer was bound.
+    if (m_uniformBinding0 == 0 || m_uniformBinding0Size == 0) {
+        glBindBufferBase(GL_UNIFORM_BUFFER, 0, static_cast<GLuint>(m_uniformBinding0));
+    } else {
+        glBindBufferRange(GL_UNIFORM_BUFFER, 0, static_cast<GLuint>(m_uniformBinding0),
+                          static_cast<GLintptr>(m_uniformBinding0Start), static_cast<GLsizeiptr>(m_uniformBinding0Size));
+    }
     glBindBuffer(GL_UNIFORM_BUFFER, static_cast<GLuint>(m_uniformBuffer));
+    glPolygonMode(GL_FRONT_AND_BACK, static_cast<GLenum>(m_polygonMode[0]));
+    setFlag(GL_POLYGON_OFFSET_FILL, m_polygonOffsetFill);
+    glPolygonOffset(m_polygonOffsetFactor, m_polygonOffsetUnits);
+    setFlag(GL_SAMPLE_ALPHA_TO_COVERAGE, m_alphaToCoverage);
     glBindFramebuffer(GL_DRAW_FRAMEBUFFER, static_cast<GLuint>(m_drawFramebuffer));
     glBindFramebuffer(GL_READ_FRAMEBUFFER, static_cast<GLuint>(m_readFramebuffer));
     for (GLuint unit = 0; unit < 2; ++unit) {

@@ -19,6 +19,14 @@ private:
     GLint m_vertexArray = 0;
     GLint m_arrayBuffer = 0;
     GLint m_uniformBuffer = 0;
+    GLint m_uniformBinding0 = 0;  // the indexed binding the programs' blocks use
+    GLint64 m_uniformBinding0Start = 0;
+    GLint64 m_uniformBinding0Size = 0;
+    GLint m_polygonMode[2] = {GL_FILL, GL_FILL};
+    GLboolean m_polygonOffsetFill = GL_FALSE;
+    GLfloat m_polygonOffsetFactor = 0.0f;
+    GLfloat m_polygonOffsetUnits = 0.0f;
+    GLboolean m_alphaToCoverage = GL_FALSE;
     GLint m_drawFramebuffer = 0;
     GLint m_readFramebuffer = 0;
     GLint m_activeTexture = 0;

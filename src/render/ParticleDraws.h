@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "render/DrawAssets.h"
+#include "render/FrameSnapshot.h"
 #include "render/ParticleBatch.h"
 #include "render/camera/Camera.h"
 #include "simulation/Simulation.h"
@@ -17,12 +18,20 @@ namespace fg {
 std::optional<ParticleDraw> particleDraw(Simulation& simulation, Particle& particle, const Camera& camera,
                                          const DrawAssets& assets);
 
+// The draw of one snapshot particle (null as above).
+std::optional<ParticleDraw> particleDraw(const FrameSnapshot& snapshot, const SnapshotParticle& particle,
+                                         const Camera& camera, const DrawAssets& assets);
+
 // What drawing a frame from `eye` leaves behind in the simulation, without
 // drawing: the list sorted by distance to the eye when the project sorts,
 // and the texture animation of every particle a draw reaches advanced to its
-// current cell. The view draws after every step, and a draw shows the cell
+// current cell, and their self rotation refreshed. The view draws after every step, and a draw shows the cell
 // the previous draw left; a tool that steps several frames before drawing
 // one runs this after each step so its picture is the view's.
 void settleAsDrawn(Simulation& simulation, Vec3f eye, const DrawAssets& assets);
+// The same where `hasMesh` says which shapes draw (off the render thread).
+void settleAsDrawn(Simulation& simulation, Vec3f eye, const ShapeHasMesh& hasMesh);
+// Whether `assets` has a mesh for each shape type.
+ShapeHasMesh meshesOf(const DrawAssets& assets);
 
 }  // namespace fg

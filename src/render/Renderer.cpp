@@ -31,6 +31,11 @@ std::unique_ptr<Renderer> Renderer::create(RenderError* error) {
 }
 
 void Renderer::renderFrame(Simulation& simulation, const Camera& camera, const PreviewFrame& frame) {
+    settleAsDrawn(simulation, camera.eye, *m_assets);
+    renderFrame(takeSnapshot(simulation, frame.selectedNodeId, meshesOf(*m_assets)), camera, frame);
+}
+
+void Renderer::renderFrame(const FrameSnapshot& snapshot, const Camera& camera, const PreviewFrame& frame) {
     const GlStateSaver saved;
     m_particleCalls = 0;
     clearView(frame);
@@ -42,16 +47,24 @@ void Renderer::renderFrame(Simulation& simulation, const Camera& camera, const P
     drawLines(m_grid, *m_line, camera, Mat4::identity());
 
     applyCull(CullMode::Back);
-    drawParticlePass(simulation, camera, frame);
+    drawParticlePass(snapshot, camera, frame);
     applyCull(CullMode::Front);
-    drawParticlePass(simulation, camera, frame);
+    drawParticlePass(snapshot, camera, frame);
 
     applyCull(CullMode::None);
     applyBlend(BlendMode::Alpha);
-    if (frame.overlay) drawOverlay(simulation, frame);
+    if (frame.overlay) drawOverlay(snapshot, frame);
 }
 
 namespace {
+
+// Rasterising a host may have changed (a widget sharing the context): the
+// renderer draws filled polygons without offset or coverage from alpha.
+void fillPolygons() {
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    glDisable(GL_POLYGON_OFFSET_FILL);
+    glDisable(GL_SAMPLE_ALPHA_TO_COVERAGE);
+}
 
 // Clears the bound framebuffer to the background colour (0..255) with the
 // given alpha, and its depth to 1.
@@ -68,22 +81,12 @@ void clearToBackground(Vec3f backColor, float alpha) {
 }  // namespace
 
 void Renderer::clearView(const PreviewFrame& frame) {
+    fillPolygons();
     glViewport(0, 0, frame.viewWidth, frame.viewHeight);
     clearToBackground(frame.project ? frame.project->backColor : Vec3f{}, 1.0f);
 }
 
-const EffectNode* Renderer::gizmoNode(const Simulation& simulation, std::int32_t selectedNodeId) const {
-    if (selectedNodeId < 0) return nullptr;
-    const NodeIndex selected = simulation.effect().find(selectedNodeId, 0);
-    if (selected == kNoNode) return nullptr;
-    return &simulation.effect()[selected];
-}
-
-void Renderer::drawParticlePass(Simulation& simulation, const Camera& camera, const PreviewFrame& frame) {
-    const ProjectSettings& project = simulation.project();
-    if (project.sort != 0) sortByCameraDistance(simulation, camera.eye);
-    const EffectNode* selected = gizmoNode(simulation, frame.selectedNodeId);
-
+void Renderer::drawParticlePass(const FrameSnapshot& snapshot, const Camera& camera, const PreviewFrame& frame) {
     MeshDraw shared;
     shared.camera = &camera;
     shared.sampler = m_assets->sampler();
@@ -93,16 +96,16 @@ void Renderer::drawParticlePass(Simulation& simulation, const Camera& camera, co
         applyDepth(pass == 0 ? DepthUse::PreviewOpaque : DepthUse::PreviewTranslucent);
         shared.pass = pass;
         ParticleBatch batch(*m_poly, m_instances, shared, frame.instancing);
-        walkDrawPass(simulation, pass, project.reverse != 0, [&](Particle& particle, int) {
-            if (auto draw = particleDraw(simulation, particle, camera, *m_assets)) {
-                batch.add(*draw);
-            }
-            if (pass == 1 && selected && particle.node == selected->parent) {
-                // The gizmo goes between this particle and the next one.
-                batch.flush();
-                m_gizmos->draw(*m_line, camera, selected->params.m_emitter, particle);
-            }
-        });
+        std::size_t gizmo = 0;
+        for (const SnapshotParticle& particle : snapshot.particles) {
+            if (auto draw = particleDraw(snapshot, particle, camera, *m_assets)) batch.add(*draw);
+            if (!particle.gizmo) continue;
+            const GizmoAnchor& anchor = snapshot.gizmos[gizmo++];
+            if (pass != 1) continue;
+            // The gizmo goes between this particle and the next one.
+            batch.flush();
+            m_gizmos->draw(*m_line, camera, snapshot.gizmoEmitter, anchor);
+        }
         batch.flush();
         m_particleCalls += batch.callCount();
     }
@@ -111,6 +114,7 @@ void Renderer::drawParticlePass(Simulation& simulation, const Camera& camera, co
 void Renderer::renderExportImage(Simulation& simulation, const Camera& camera, RenderTarget& target,
                                  RenderTarget& copy, const std::function<void()>& afterCullPass) {
     const GlStateSaver saved;
+    fillPolygons();
     applyBlend(BlendMode::Replace);
     target.bind();
     clearToBackground(simulation.project().backColor, 0.0f);
@@ -168,16 +172,16 @@ void Renderer::drawExportParticlePass(Simulation& simulation, const Camera& came
     }
 }
 
-void Renderer::drawOverlay(const Simulation& simulation, const PreviewFrame& frame) {
+void Renderer::drawOverlay(const FrameSnapshot& snapshot, const PreviewFrame& frame) {
     applyDepth(DepthUse::Overlay);
     if (frame.project) {
         m_overlay->drawLetterbox(frame.viewWidth, frame.viewHeight, frame.project->width, frame.project->height);
     }
     CounterValues values;
-    values.completedFrame = static_cast<int>(simulation.frame()) - 1;
+    values.completedFrame = static_cast<int>(snapshot.frame) - 1;
     values.effectFrames = frame.project ? frame.project->frame : 0;
-    values.particles = static_cast<int>(simulation.particles().size()) - 1;
-    values.fps = simulation.stepRate();
+    values.particles = snapshot.particleCount;
+    values.fps = snapshot.stepRate;
     m_overlay->drawCounters(frame.viewWidth, frame.viewHeight, frame.counters, values);
     m_overlay->drawIcons(frame.viewWidth, frame.viewHeight, frame.hoveredTool);
 }

@@ -12,6 +12,7 @@
 #include "model/ProjectSettings.h"
 #include "render/DrawAssets.h"
 #include "render/EmitterGizmos.h"
+#include "render/FrameSnapshot.h"
 #include "render/InstanceBuffer.h"
 #include "render/LineProgram.h"
 #include "render/LineSegment.h"
@@ -44,7 +45,10 @@ public:
 
     DrawAssets& assets() { return *m_assets; }
 
-    // Draws one preview frame into the bound framebuffer.
+    // Draws one preview frame of `snapshot` into the bound framebuffer.
+    void renderFrame(const FrameSnapshot& snapshot, const Camera& camera, const PreviewFrame& frame);
+    // The same for the simulation as it is now: settles it as drawn from
+    // the camera, then draws its snapshot.
     void renderFrame(Simulation& simulation, const Camera& camera, const PreviewFrame& frame);
     // Draws one exported image into `target`: cleared to the background colour
     // with alpha 0, then the particles under back-face and front-face culling.
@@ -59,10 +63,9 @@ public:
 private:
     Renderer() = default;
     void clearView(const PreviewFrame& frame);
-    void drawParticlePass(Simulation& simulation, const Camera& camera, const PreviewFrame& frame);
     // Pass 1 draws the selected node's gizmo around each particle of its parent node.
-    const EffectNode* gizmoNode(const Simulation& simulation, std::int32_t selectedNodeId) const;
-    void drawOverlay(const Simulation& simulation, const PreviewFrame& frame);
+    void drawParticlePass(const FrameSnapshot& snapshot, const Camera& camera, const PreviewFrame& frame);
+    void drawOverlay(const FrameSnapshot& snapshot, const PreviewFrame& frame);
     void drawExportParticlePass(Simulation& simulation, const Camera& camera, RenderTarget& target,
                                 RenderTarget& copy);
 

@@ -40,39 +40,64 @@ Mat4 facingRotation(Vec3f s) {
     return rotationAxis(axis, -clampedAcos(-s.z));
 }
 
-Mat4 particleWorldMatrix(Particle& p, const NodeParams& params, const Particle* parent,
-                         const CameraMatrices* camera, bool billboard) {
-    const Mat4 t = translation(p.position.x, p.position.y, p.position.z);
-    p.selfRotation = p.selfAngle == 0.0f ? Mat4::identity() : rotationAxis(p.selfAxis, radians(p.selfAngle));
-    const Mat4 s = scaling(p.scale.x, p.scale.y, p.scale.z);
+Mat4 selfRotationOf(const Particle& p) {
+    return p.selfAngle == 0.0f ? Mat4::identity() : rotationAxis(p.selfAxis, radians(p.selfAngle));
+}
+
+WorldInputs worldInputs(const Particle& p, const NodeParams& params, const Particle* parent) {
+    const bool turnWithParent = params.m_rotate.isSameParent != 0 && parent != nullptr;
+    const Mat4 withParent = turnWithParent ? parent->orientation * parent->selfRotation : Mat4::identity();
+    WorldInputs in;
+    in.turn = withParent * p.orientation;
+    in.selfRotation = selfRotationOf(p);
+    in.position = p.position;
+    in.scale = p.scale;
+    in.travel = travel(p);
+    return in;
+}
+
+Mat4 worldMatrix(const WorldInputs& in, const NodeParams& params, const CameraMatrices* camera, bool billboard) {
+    const Mat4 t = translation(in.position.x, in.position.y, in.position.z);
+    const Mat4 s = scaling(in.scale.x, in.scale.y, in.scale.z);
     const bool useBillboard = billboard && camera != nullptr;
     const Mat4 b = useBillboard ? camera->billboard : Mat4::identity();
 
     Mat4 d = Mat4::identity();
-    if (params.m_shape.isDir != 0) d = useBillboard ? screenFacing(travel(p), *camera) : facingRotation(travel(p));
+    if (params.m_shape.isDir != 0) d = useBillboard ? screenFacing(in.travel, *camera) : facingRotation(in.travel);
 
-    const bool turnWithParent = params.m_rotate.isSameParent != 0 && parent != nullptr;
-    const Mat4 withParent = turnWithParent ? parent->orientation * parent->selfRotation : Mat4::identity();
-
-    const Mat4 turned = withParent * p.orientation * d * p.selfRotation * b * t;
+    const Mat4 turned = in.turn * d * in.selfRotation * b * t;
     return params.m_shape.type == kShapeCylinder ? turned : s * turned;
+}
+
+Mat4 particleWorldMatrix(Particle& p, const NodeParams& params, const Particle* parent,
+                         const CameraMatrices* camera, bool billboard) {
+    const WorldInputs in = worldInputs(p, params, parent);
+    p.selfRotation = in.selfRotation;
+    return worldMatrix(in, params, camera, billboard);
 }
 
 CylinderScales cylinderScales(const Particle& p) {
     return {scaling(p.scale.x, p.scale.x, 1.0f), scaling(p.scale.y, p.scale.y, p.scale.z)};
 }
 
-Mat4 textureTransform(Particle& p, const TextureParams& texture) {
+Mat4 textureCellTransform(float textureFrame, const TextureParams& texture) {
     // A sheet needs at least one cell across and down.
     if (texture.isAnim == 0 || texture.w < 1 || texture.h < 1) return Mat4::identity();
     const std::int64_t w = texture.w;
     const std::int64_t h = texture.h;
-    const std::int64_t cell = std::max<std::int64_t>(0, static_cast<std::int64_t>(p.textureFrame));
-    const Mat4 result = scaling(1.0f / static_cast<float>(w), 1.0f / static_cast<float>(h), 1.0f) *
-                        translation(static_cast<float>(cell % w) / static_cast<float>(w),
-                                    static_cast<float>(cell / w) / static_cast<float>(h), 0.0f);
+    const std::int64_t cell = std::max<std::int64_t>(0, static_cast<std::int64_t>(textureFrame));
+    return scaling(1.0f / static_cast<float>(w), 1.0f / static_cast<float>(h), 1.0f) *
+           translation(static_cast<float>(cell % w) / static_cast<float>(w),
+                       static_cast<float>(cell / w) / static_cast<float>(h), 0.0f);
+}
+
+Mat4 textureTransform(Particle& p, const TextureParams& texture) {
+    if (texture.isAnim == 0 || texture.w < 1 || texture.h < 1) return Mat4::identity();
+    const Mat4 result = textureCellTransform(p.textureFrame, texture);
 
     // A particle drawn before its first update counts as age 1.
+    const std::int64_t w = texture.w;
+    const std::int64_t h = texture.h;
     const float lived = static_cast<float>(p.age == 0 ? 0u : p.age - 1u);
     const float cells = static_cast<float>(w * h);
     float frame = static_cast<float>(texture.speed) / 100.0f * lived;

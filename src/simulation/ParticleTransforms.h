@@ -25,6 +25,24 @@ Mat4 billboardMatrix(Vec3f eye, Vec3f target, Vec3f up);
 Mat4 particleWorldMatrix(Particle& particle, const NodeParams& params, const Particle* parent,
                          const CameraMatrices* camera, bool billboard);
 
+// What a particle's world matrix is made of, taken from the particle
+// (and its parent) so a draw needs no live particle.
+struct WorldInputs {
+    Mat4 turn = Mat4::identity();          // the parent's turn (when followed) · own orientation
+    Mat4 selfRotation = Mat4::identity();
+    Vec3f position;
+    Vec3f scale{1.0f, 1.0f, 1.0f};
+    Vec3f travel;                          // unit direction of travel
+};
+
+// The particle's rotation about its own axis at its current angle.
+Mat4 selfRotationOf(const Particle& particle);
+// The inputs of particleWorldMatrix for `particle`, with its own self
+// rotation refreshed as a draw refreshes it and the parent's as stored.
+WorldInputs worldInputs(const Particle& particle, const NodeParams& params, const Particle* parent);
+// particleWorldMatrix from its inputs.
+Mat4 worldMatrix(const WorldInputs& in, const NodeParams& params, const CameraMatrices* camera, bool billboard);
+
 // The facing rotation that turns the model's −Z axis onto the travel
 // direction s (unit length, or zero).
 Mat4 facingRotation(Vec3f s);
@@ -38,5 +56,7 @@ CylinderScales cylinderScales(const Particle& particle);
 // The texture transform for this draw, computed from the cell the previous
 // draw left, then advances the cell for the next draw.
 Mat4 textureTransform(Particle& particle, const TextureParams& texture);
+// The texture transform of the cell `textureFrame`, leaving everything as is.
+Mat4 textureCellTransform(float textureFrame, const TextureParams& texture);
 
 }  // namespace fg

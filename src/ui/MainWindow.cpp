@@ -20,6 +20,7 @@
 #include "ui/TabPanel.h"
 #include "ui/ToolbarStrip.h"
 #include "ui/ViewPanel.h"
+#include "ui/ViewWidget.h"
 
 namespace fg {
 
@@ -44,6 +45,7 @@ MainWindow::MainWindow(Editor& editor, const PanelColours& colours, QWidget* par
     });
     m_editor.setPrompts(m_prompts.get());
 
+    installViewWidget(m_editor, *viewPanel());
     connectCommands();
     followEditor();
     setClientSize({1200, 720});

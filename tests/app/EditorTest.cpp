@@ -38,6 +38,31 @@ TEST(EditorTitle, FollowsTheFileNameAndTheModifiedFlag) {
     EXPECT_FALSE(editor->isModified());
 }
 
+// A camera move in the view is part of the project: kept in g, saved with
+// it, and it modifies the project (the title says so once).
+TEST(EditorCamera, AMoveIsKeptSavedAndModifiesTheProject) {
+    ScratchHome home;
+    ScriptedPrompts prompts;
+    auto editor = test::makeEditor(&prompts);
+    QSignalSpy titles(editor.get(), &Editor::titleChanged);
+    editor->setCamera({1.5f, 2.0f, -7.0f}, {0.5f, 1.0f, 0.0f});
+    editor->setCamera({1.5f, 2.5f, -7.0f}, {0.5f, 1.0f, 0.0f});
+    EXPECT_TRUE(editor->isModified());
+    ASSERT_EQ(titles.count(), 1);
+    EXPECT_EQ(titles.at(0).at(0).toString(), QString("無題.nbx* - Fulgrane3D"));
+
+    ASSERT_TRUE(editor->saveTo(home.file("camera.nbx")));
+    auto reopened = test::makeEditor(&prompts);
+    ASSERT_TRUE(reopened->openInPlace(home.file("camera.nbx")));
+    const CameraPlacement& camera = reopened->state().camera;
+    EXPECT_EQ(camera.eye.x, 1.5f);
+    EXPECT_EQ(camera.eye.y, 2.5f);
+    EXPECT_EQ(camera.eye.z, -7.0f);
+    EXPECT_EQ(camera.target.x, 0.5f);
+    EXPECT_EQ(camera.target.y, 1.0f);
+    EXPECT_EQ(camera.target.z, 0.0f);
+}
+
 // Every command that would lose the changes asks first; each is run by one
 // of these with the dialogs it needs answered.
 struct LosingCommand {

@@ -246,3 +246,70 @@ TEST_F(PreviewFrameTest, SelectedNodeShowsItsEmitterAroundTheParentParticles) {
 
 }  // namespace
 }  // namespace fg::test
+
+namespace fg::test {
+namespace {
+
+// A host sharing the context (the editor's GL widget) may leave line mode,
+// polygon offset, alpha-to-coverage and its own uniform buffer at binding
+// 0: the frame draws as without them, and the host finds them unchanged.
+TEST_F(PreviewFrameTest, HostStateNeitherLeaksInNorIsLost) {
+    g.pSelNode()->m_timing.num = 5;
+    Simulation reference(g);
+    Simulation hosted(g);
+    for (int i = 0; i < 10; ++i) {
+        reference.step();
+        hosted.step();
+    }
+    const QImage expected = render(reference, 160, 120);
+
+    GLint alignment = 0;
+    glGetIntegerv(GL_UNIFORM_BUFFER_OFFSET_ALIGNMENT, &alignment);
+    const GLsizeiptr offset = std::max<GLint>(alignment, 16);
+    GLuint buffer = 0;
+    glGenBuffers(1, &buffer);
+    glBindBuffer(GL_UNIFORM_BUFFER, buffer);
+    glBufferData(GL_UNIFORM_BUFFER, offset + 256, nullptr, GL_STATIC_DRAW);
+    glBindBufferRange(GL_UNIFORM_BUFFER, 0, buffer, offset, 256);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
+    glEnable(GL_POLYGON_OFFSET_FILL);
+    glPolygonOffset(2.0f, 3.0f);
+    glEnable(GL_SAMPLE_ALPHA_TO_COVERAGE);
+
+    const QImage drawn = render(hosted, 160, 120);
+
+    GLint bound = 0;
+    GLint64 start = 0;
+    GLint64 size = 0;
+    glGetIntegeri_v(GL_UNIFORM_BUFFER_BINDING, 0, &bound);
+    glGetInteger64i_v(GL_UNIFORM_BUFFER_START, 0, &start);
+    glGetInteger64i_v(GL_UNIFORM_BUFFER_SIZE, 0, &size);
+    GLint mode[2] = {};
+    glGetIntegerv(GL_POLYGON_MODE, mode);
+    GLfloat factor = 0.0f;
+    GLfloat units = 0.0f;
+    glGetFloatv(GL_POLYGON_OFFSET_FACTOR, &factor);
+    glGetFloatv(GL_POLYGON_OFFSET_UNITS, &units);
+    const bool offsetOn = glIsEnabled(GL_POLYGON_OFFSET_FILL);
+    const bool coverageOn = glIsEnabled(GL_SAMPLE_ALPHA_TO_COVERAGE);
+
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    glDisable(GL_POLYGON_OFFSET_FILL);
+    glPolygonOffset(0.0f, 0.0f);
+    glDisable(GL_SAMPLE_ALPHA_TO_COVERAGE);
+    glBindBufferBase(GL_UNIFORM_BUFFER, 0, 0);
+    glDeleteBuffers(1, &buffer);
+
+    EXPECT_EQ(drawn, expected);
+    EXPECT_EQ(static_cast<GLuint>(bound), buffer);
+    EXPECT_EQ(start, offset);
+    EXPECT_EQ(size, 256);
+    EXPECT_EQ(mode[0], GL_LINE);
+    EXPECT_EQ(factor, 2.0f);
+    EXPECT_EQ(units, 3.0f);
+    EXPECT_TRUE(offsetOn);
+    EXPECT_TRUE(coverageOn);
+}
+
+}  // namespace
+}  // namespace fg::test

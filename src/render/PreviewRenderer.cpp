@@ -1,0 +1,44 @@
+#include "render/PreviewRenderer.h"
+
+#include "render/Renderer.h"
+#include "render/WorkspaceMaterials.h"
+
+namespace fg {
+
+std::unique_ptr<PreviewRenderer> PreviewRenderer::create(std::string* caption, std::string* message) {
+    RenderError error;
+    std::unique_ptr<Renderer> renderer = Renderer::create(&error);
+    if (!renderer) {
+        *caption = error.caption;
+        *message = error.message;
+        return nullptr;
+    }
+    return std::unique_ptr<PreviewRenderer>(new PreviewRenderer(std::move(renderer)));
+}
+
+PreviewRenderer::PreviewRenderer(std::unique_ptr<Renderer> renderer) : m_renderer(std::move(renderer)) {}
+
+PreviewRenderer::~PreviewRenderer() = default;
+
+std::vector<std::string> PreviewRenderer::loadMaterials(const std::string& workDir) {
+    return loadWorkspaceMaterials(m_renderer->assets(), workDir);
+}
+
+std::vector<bool> PreviewRenderer::shapeMeshes() const {
+    const DrawAssets& assets = m_renderer->assets();
+    std::vector<bool> meshes;
+    for (int type = 0; type < assets.shapeTypeCount(); ++type) meshes.push_back(assets.shape(type) != nullptr);
+    return meshes;
+}
+
+void PreviewRenderer::draw(const FrameSnapshot& snapshot, const Camera& camera, const ViewPicture& picture) {
+    PreviewFrame frame;
+    frame.viewWidth = picture.width;
+    frame.viewHeight = picture.height;
+    frame.project = &snapshot.project;
+    frame.counters = picture.counters;
+    frame.hoveredTool = picture.hoveredTool;
+    m_renderer->renderFrame(snapshot, camera, frame);
+}
+
+}  // namespace fg

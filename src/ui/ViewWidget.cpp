@@ -1,0 +1,228 @@
+#include "ui/ViewWidget.h"
+
+#include <QCoreApplication>
+#include <QCursor>
+#include <QImage>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QOpenGLContext>
+#include <QSurfaceFormat>
+#include <QWheelEvent>
+#include <cmath>
+
+#include "app/Editor.h"
+#include "ui/ViewPanel.h"
+
+namespace fg {
+namespace {
+
+constexpr int kFrameIntervalMs = 16;
+// Drag pixels one wheel notch zooms by.
+constexpr int kWheelNotchPixels = 15;
+// Pictures drawn before the first test grab; the second follows half a second later.
+constexpr int kGrabAfterFrames = 20;
+constexpr int kGrabIntervalMs = 500;
+
+QSurfaceFormat viewFormat() {
+    QSurfaceFormat format;
+    format.setVersion(3, 3);
+    format.setProfile(QSurfaceFormat::CoreProfile);
+    format.setDepthBufferSize(24);
+    return format;
+}
+
+}  // namespace
+
+ViewWidget::ViewWidget(Editor& editor, QWidget* parent) : QOpenGLWidget(parent), m_editor(editor) {
+    setObjectName(QStringLiteral("viewWidget"));
+    setFormat(viewFormat());
+    setMouseTracking(true);  // the icons light up under the cursor
+    m_grabPath = qEnvironmentVariable("FULGRANE3D_TEST_GRAB");
+    placeProjectCamera();
+    if (Node* selected = m_editor.state().tree.selected()) m_channel.setSelectedNode(selected->m_ID);
+    m_workerView = std::make_unique<SnapshotWorkerView>(m_channel, m_editor.simulation());
+    m_editor.attachView(m_workerView.get());
+    followEditor();
+    connect(&m_frameTimer, &QTimer::timeout, this, qOverload<>(&QWidget::update));
+    m_frameTimer.start(kFrameIntervalMs);
+}
+
+ViewWidget::~ViewWidget() {
+    m_editor.attachView(nullptr);  // joins the worker before the channel goes
+    if (!m_renderer) return;
+    // The renderer's GL objects go with the view's context.
+    makeCurrent();
+    m_renderer.reset();
+    doneCurrent();
+}
+
+void ViewWidget::followEditor() {
+    connect(&m_editor, &Editor::previewRestarted, this, [this] {
+        placeProjectCamera();
+        m_channel.invalidate();
+    });
+    connect(&m_editor, &Editor::selectionChanged, this, [this] {
+        Node* selected = m_editor.state().tree.selected();
+        m_channel.setSelectedNode(selected ? selected->m_ID : -1);
+    });
+    connect(&m_editor, &Editor::materialsChanged, this, [this] {
+        if (!m_renderer) return;
+        makeCurrent();
+        loadMaterials();
+        doneCurrent();
+    });
+}
+
+void ViewWidget::placeProjectCamera() {
+    m_camera = placedCamera(m_editor.state().camera);
+    m_camera.updateMatrices(pixelWidth(), pixelHeight());
+    m_channel.setEye(m_camera.eye);
+}
+
+void ViewWidget::loadMaterials() {
+    // A file that cannot be read leaves its place empty; the pages show the list.
+    m_renderer->loadMaterials(m_editor.state().workDir);
+    m_channel.setShapeMeshes(m_renderer->shapeMeshes());
+}
+
+void ViewWidget::initializeGL() {
+    std::string caption;
+    std::string message;
+    m_renderer = PreviewRenderer::create(&caption, &message);
+    if (!m_renderer) {
+        const QString c = QString::fromStdString(caption);
+        const QString m = QString::fromStdString(message);
+        emit rendererFailed(c, m);
+        // Not from inside the GL callback: the box runs its own event loop.
+        QTimer::singleShot(0, this, [this, c, m] { QMessageBox::critical(this, c, m); });
+        return;
+    }
+    loadMaterials();
+}
+
+int ViewWidget::pixelWidth() const { return std::max(1, static_cast<int>(std::lround(width() * devicePixelRatioF()))); }
+
+int ViewWidget::pixelHeight() const {
+    return std::max(1, static_cast<int>(std::lround(height() * devicePixelRatioF())));
+}
+
+void ViewWidget::paintGL() {
+    const std::shared_ptr<const FrameSnapshot> snapshot = m_channel.latest();
+    if (!m_renderer || !snapshot) return;
+    ViewPicture picture;
+    picture.width = pixelWidth();
+    picture.height = pixelHeight();
+    const DisplayFlags& flags = m_editor.displayFlags();
+    picture.counters = {flags.frame, flags.particles, flags.fps};
+    picture.hoveredTool = m_tools.hovered;
+    m_camera.updateMatrices(picture.width, picture.height);
+    m_renderer->draw(*snapshot, m_camera, picture);
+    ++m_framesDrawn;
+    if (!m_grabPath.isEmpty()) grabForTest();
+}
+
+void ViewWidget::grabForTest() {
+    if (m_grabsTaken != 0 || m_framesDrawn != kGrabAfterFrames) return;
+    m_grabsTaken = 1;
+    // Outside paintGL: grabFramebuffer renders a picture of its own.
+    QTimer::singleShot(0, this, [this] {
+        grabFramebuffer().save(m_grabPath + QStringLiteral(".1.png"));
+        QTimer::singleShot(kGrabIntervalMs, this, [this] {
+            grabFramebuffer().save(m_grabPath + QStringLiteral(".2.png"));
+            m_grabsTaken = 2;
+            QCoreApplication::quit();
+        });
+    });
+}
+
+bool ViewWidget::toolStep(QPoint pos, QPoint delta, bool leftDown, bool leftWasDown) {
+    const qreal ratio = devicePixelRatioF();
+    MouseSample sample;
+    sample.x = static_cast<int>(std::lround(pos.x() * ratio));
+    sample.y = static_cast<int>(std::lround(pos.y() * ratio));
+    sample.dx = delta.x();
+    sample.dy = delta.y();
+    sample.leftDown = leftDown;
+    sample.leftWasDown = leftWasDown;
+    const int hovered = m_tools.hovered;
+    const bool moved = cameraStep(m_camera, m_tools, sample, pixelWidth(), pixelHeight());
+    if (hovered != m_tools.hovered) update();
+    return moved;
+}
+
+void ViewWidget::mousePressEvent(QMouseEvent* event) {
+    const QPoint pos = event->position().toPoint();
+    m_lastPos = pos;
+    if (event->button() == Qt::LeftButton) {
+        toolStep(pos, {}, true, false);
+        m_anchor = pos;
+        m_dragFrom = pos;
+    }
+}
+
+void ViewWidget::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint pos = event->position().toPoint();
+    const Qt::MouseButtons buttons = event->buttons();
+    if (buttons & Qt::LeftButton) {
+        if (m_tools.active == kToolNone) return;
+        const QPoint delta = pos - m_dragFrom;
+        if (delta.isNull()) return;  // the cursor coming back to the anchor
+        if (toolStep(m_anchor, delta, true, true)) {
+            QCursor::setPos(mapToGlobal(m_anchor));
+            // Where the platform cannot move the cursor, count from here.
+            m_dragFrom = QCursor::pos() == mapToGlobal(m_anchor) ? m_anchor : pos;
+            cameraMoved();
+        }
+        return;
+    }
+    const QPoint delta = pos - m_lastPos;
+    m_lastPos = pos;
+    if (buttons & Qt::RightButton) {
+        rotateCamera(m_camera, delta.x(), delta.y());
+        cameraMoved();
+    } else if (buttons & Qt::MiddleButton) {
+        moveCamera(m_camera, delta.x(), delta.y());
+        cameraMoved();
+    } else {
+        toolStep(pos, {}, false, false);
+    }
+}
+
+void ViewWidget::leaveEvent(QEvent* event) {
+    QOpenGLWidget::leaveEvent(event);
+    if (m_tools.active == kToolNone && m_tools.hovered != kToolNone) {
+        m_tools.hovered = kToolNone;
+        update();
+    }
+}
+
+void ViewWidget::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) toolStep(event->position().toPoint(), {}, false, true);
+}
+
+void ViewWidget::wheelEvent(QWheelEvent* event) {
+    const int notches = event->angleDelta().y() / 120;
+    if (notches == 0) return;
+    zoomCamera(m_camera, 0, notches * kWheelNotchPixels);
+    cameraMoved();
+}
+
+void ViewWidget::cameraMoved() {
+    straightenUp(m_camera);
+    m_camera.updateMatrices(pixelWidth(), pixelHeight());
+    m_channel.setEye(m_camera.eye);
+    m_editor.setCamera(m_camera.eye, m_camera.target);
+    update();
+}
+
+ViewWidget* installViewWidget(Editor& editor, ViewPanel& panel) {
+    // Platforms without OpenGL (the offscreen one of the window tests) keep
+    // the black panel: a GL widget there cannot even be composed.
+    QOpenGLContext probe;
+    if (!probe.create()) return nullptr;
+    auto* view = new ViewWidget(editor);
+    panel.setView(view);
+    return view;
+}
+
+}  // namespace fg
