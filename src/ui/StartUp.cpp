@@ -1,5 +1,6 @@
 #include "ui/StartUp.h"
 
+#include <QAction>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QMenuBar>
@@ -9,7 +10,9 @@
 #include "app/Editor.h"
 #include "app/Version.h"
 #include "persistence/Workspace.h"
+#include "ui/ExportRunner.h"
 #include "ui/MainWindow.h"
+#include "ui/UpdateDialog.h"
 
 namespace fg {
 namespace {
@@ -90,6 +93,27 @@ void showMainWindow(MainWindow& window, bool zoomed) {
     } else {
         window.show();
     }
+}
+
+ShellCommands connectShellCommands(MainWindow& window, Editor& editor, UpdateSettings update) {
+    ShellCommands commands;
+    commands.updates = new UpdateFlow(&window, std::move(update));
+    QObject::connect(window.action(Command::CheckUpdate), &QAction::triggered, commands.updates,
+                     &UpdateFlow::checkFromMenu);
+    commands.exporter = new ExportRunner(&window, editor);
+    QObject::connect(window.action(Command::Export), &QAction::triggered, commands.exporter, &ExportRunner::run);
+    return commands;
+}
+
+UpdateSettings updateSettingsOf(const StartUpFiles& files) {
+    const app::WebAddresses& web = files.settings.web;
+    UpdateSettings update;
+    update.dataPrm = files.folders.dataPrm();
+    update.versionFile = QUrl(QString::fromStdString(web.versionFile));
+    update.downloadPage = QUrl(QString::fromStdString(web.downloadPage));
+    update.currentVersion = std::string(app::versionText());
+    update.ignoredVersion = files.settings.ignoredVersion;
+    return update;
 }
 
 NormalGeometry::NormalGeometry(MainWindow& window, const app::WindowGeometry& initial)

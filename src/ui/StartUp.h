@@ -17,7 +17,10 @@
 namespace fg {
 
 class Editor;
+class ExportRunner;
 class MainWindow;
+class UpdateFlow;
+struct UpdateSettings;
 
 struct StartUpFiles {
     app::UserFolders folders;
@@ -47,6 +50,17 @@ app::WindowGeometry applyProgramSettings(Editor& editor, MainWindow& window, con
 
 // Shown maximised when data.prm says so, otherwise at its geometry.
 void showMainWindow(MainWindow& window, bool zoomed);
+
+// The commands whose work lives beside the window, connected to its menu
+// items: "アップデート確認(&U)" and "書き出し(&W)". Both are owned by the window.
+struct ShellCommands {
+    UpdateFlow* updates = nullptr;
+    ExportRunner* exporter = nullptr;
+};
+ShellCommands connectShellCommands(MainWindow& window, Editor& editor, UpdateSettings update);
+
+// The update check's addresses and versions from the start-up files.
+UpdateSettings updateSettingsOf(const StartUpFiles& files);
 
 // Follows the window's last normal (not maximised) geometry: what closing
 // writes while the window is maximised.

@@ -7,28 +7,11 @@
 
 #include "app/Editor.h"
 #include "app/Relaunch.h"
-#include "app/Version.h"
 #include "persistence/Messages.h"
 #include "persistence/Workspace.h"
-#include "ui/ExportRunner.h"
 #include "ui/MainWindow.h"
 #include "ui/StartUp.h"
 #include "ui/UpdateDialog.h"
-
-namespace {
-
-fg::UpdateSettings updateSettings(const fg::StartUpFiles& files) {
-    const fg::app::ProgramSettings& settings = files.settings;
-    fg::UpdateSettings update;
-    update.dataPrm = files.folders.dataPrm();
-    update.versionFile = QUrl(QString::fromStdString(settings.web.versionFile));
-    update.downloadPage = QUrl(QString::fromStdString(settings.web.downloadPage));
-    update.currentVersion = std::string(fg::app::versionText());
-    update.ignoredVersion = settings.ignoredVersion;
-    return update;
-}
-
-}  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -51,13 +34,8 @@ int main(int argc, char* argv[]) {
 
     // Asked only without a project to open; the answer is shown when it
     // comes, so a slow or missing network never delays the window.
-    auto* updates = new fg::UpdateFlow(&window, updateSettings(files));
-    QObject::connect(window.action(fg::Command::CheckUpdate), &QAction::triggered, updates,
-                     &fg::UpdateFlow::checkFromMenu);
-    if (!project) updates->checkAtStartUp();
-
-    auto* exporter = new fg::ExportRunner(&window, editor);
-    QObject::connect(window.action(fg::Command::Export), &QAction::triggered, exporter, &fg::ExportRunner::run);
+    const fg::ShellCommands commands = fg::connectShellCommands(window, editor, fg::updateSettingsOf(files));
+    if (!project) commands.updates->checkAtStartUp();
 
     bool settingsSaved = false;
     const auto saveSettings = [&] {

@@ -14,6 +14,8 @@
 #include "app/LocalHttpServer.h"
 #include "app/ProgramSettings.h"
 #include "app/Version.h"
+#include "ui/ExportDialog.h"
+#include "ui/StartUp.h"
 #include "ui/UpdateDialog.h"
 
 namespace fg {
@@ -136,6 +138,45 @@ TEST_F(UpdateFlowTest, StartUpStaysSilentForTheSameVersionAndAnUnreachableServer
     const auto offline = flowFor(LocalHttpServer::unreachableUrl());
     EXPECT_EQ(answered(*offline, [&] { offline->checkAtStartUp(); }).kind, Kind::Nothing);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST_F(UpdateFlowTest, TheHelpMenuAndExportReachTheirWorkThroughTheWindow) {
+    LocalHttpServer server(LocalHttpServer::Answer::File, "9.9.9");
+    StartUpFiles files;
+    files.folders = app::userFolders();
+    files.settings.web.helpPage = "http://127.0.0.1:1/help/";
+    files.settings.web.versionFile = server.url().toString().toStdString();
+    const std::unique_ptr<Editor> editor = test::makeEditor(nullptr);
+    MainWindow window(*editor, files.colours);
+    applyProgramSettings(*editor, window, files.settings);
+    const ShellCommands commands = connectShellCommands(window, *editor, updateSettingsOf(files));
+
+    QStringList seen;
+    test::answerNextModal([&](QWidget* dialog) {
+        seen << dialog->objectName();
+        buttonNamed(dialog, "decline")->click();
+    });
+    QSignalSpy presented(commands.updates, &UpdateFlow::presented);
+    window.action(Command::CheckUpdate)->trigger();
+    ASSERT_TRUE(presented.wait(10000));
+
+    test::answerNextModal([&](QWidget* dialog) {
+        seen << dialog->objectName() << dialog->windowTitle() << static_cast<QMessageBox*>(dialog)->text();
+        static_cast<QMessageBox*>(dialog)->accept();
+    });
+    window.action(Command::Version)->trigger();
+
+    test::answerNextModal([&](QWidget* dialog) {
+        seen << dialog->objectName() << dialog->windowTitle();
+        static_cast<QDialog*>(dialog)->reject();
+    });
+    window.action(Command::Export)->trigger();
+
+    window.action(Command::OnlineHelp)->trigger();
+    const QString version = QString::fromUtf8(app::versionText().data());
+    EXPECT_EQ(seen, (QStringList{"updateDialog", "versionBox", "Fulgrane3D バージョン情報", "Fulgrane3D " + version,
+                                 "exportDialog", "書き出し"}));
+    EXPECT_EQ(opened.pages, (QList<QUrl>{QUrl(QStringLiteral("http://127.0.0.1:1/help/"))}));
 }
 
 }  // namespace
