@@ -69,9 +69,14 @@ ExportOutcome ExportRunner::exportTo(const std::string& destination) {
         outcome.error = error->message;
         return outcome;
     }
-    // The rows the accepted layout needs are kept, as the dialog's OK keeps them.
-    m_editor.state().write.width = document.write.width;
-    m_editor.state().write.height = document.write.height;
+    // The layout as accepted (frames per row clamped to the image count, the
+    // rows it needs) belongs to the project like the rest of the settings.
+    WriteSettings& kept = m_editor.state().write;
+    if (kept.width != document.write.width || kept.height != document.write.height) {
+        kept.width = document.write.width;
+        kept.height = document.write.height;
+        m_editor.setModified(true);
+    }
 
     const int total = 2 * request.plan.imageCount;
     ExportJob job(std::move(document), std::move(request));
