@@ -130,5 +130,22 @@ TEST_F(ExportCommandTest, ACancelledJobStopsWithoutWriting) {
     EXPECT_FALSE(std::filesystem::exists(request.destination));
 }
 
+TEST_F(ExportCommandTest, ThePipelineKeepsTheParticleLimitAndSaysWhatItSkipped) {
+    ExportRequest request;
+    EditorState& g = editor->state();
+    ASSERT_FALSE(acceptExportSettings(g.write, g.project, request.plan));
+    request.destination = home.file("limited.png");
+    request.particleLimit = 1;  // the root particle only
+    const ExportOutcome limited = runHeadlessExport(g, request);
+    ASSERT_TRUE(limited.ok()) << limited.error;
+    EXPECT_EQ(limited.particleLimit, 1u);
+    EXPECT_GT(limited.skippedSpawns, 0u);
+
+    request.particleLimit.reset();
+    const ExportOutcome unlimited = runHeadlessExport(g, request);
+    ASSERT_TRUE(unlimited.ok()) << unlimited.error;
+    EXPECT_EQ(unlimited.skippedSpawns, 0u);
+}
+
 }  // namespace
 }  // namespace fg

@@ -28,8 +28,11 @@ ExportOutcome runExportPipeline(Renderer& renderer, const EditorState& g, const 
         return outcome;
     }
     Simulation simulation(g);
+    if (request.particleLimit) simulation.setParticleLimit(*request.particleLimit);
     const ExportFramesResult frames =
         exportFrames(renderer, simulation, placedCamera(g.camera), request.plan, g.workDir, progress);
+    outcome.skippedSpawns = simulation.skippedSpawns();
+    outcome.particleLimit = simulation.particleLimit();
     if (frames.cancelled) {
         outcome.cancelled = true;
         return outcome;

@@ -4,6 +4,7 @@
 // folder and the composition into the chosen file or files. Free of GL
 // headers, so that widget code can include it.
 
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -22,12 +23,18 @@ struct ExportRequest {
     std::string destination;          // the path the user chose
     // Files no output may replace: the project the export was made from.
     std::vector<std::filesystem::path> sources;
+    // The live-particle limit of the export's simulation; nothing: the
+    // simulation's own default.
+    std::optional<std::uint32_t> particleLimit;
 };
 
 struct ExportOutcome {
     std::string error;                 // empty on success: the text to show
     bool cancelled = false;            // stopped through the progress callback
     std::vector<std::string> written;  // the files written, in order
+    // Spawns the particle limit skipped, and the limit that was in force.
+    std::uint64_t skippedSpawns = 0;
+    std::uint32_t particleLimit = 0;
     bool ok() const { return error.empty() && !cancelled; }
 };
 
