@@ -21,10 +21,8 @@
 #include "cli/ToolSession.h"
 #include "persistence/MaterialFiles.h"
 #include "persistence/SaveIni.h"
-#include "render/export/ExportDestinations.h"
-#include "render/export/ExportFrames.h"
+#include "render/export/ExportPipeline.h"
 #include "render/export/ExportSettings.h"
-#include "render/export/SheetComposer.h"
 
 namespace fg::cli {
 namespace {
@@ -163,49 +161,34 @@ int runExport(const Args& args) {
     EditorState& g = opened->g;
     applyOptions(*options, g);
 
-    ExportPlan plan;
-    if (auto error = acceptExportSettings(g.write, g.project, plan)) {
+    ExportRequest request;
+    if (auto error = acceptExportSettings(g.write, g.project, request.plan)) {
         std::fprintf(stderr, "%s: %s\n", error->caption.c_str(), error->message.c_str());
         return 1;
     }
-    // Refused before the frames are rendered; the composer checks again
-    // with the names it really writes.
-    const std::vector<std::filesystem::path> sources = projectSources(options->project);
-    const std::vector<std::string> outputs = exportOutputPaths(options->output, plan.separateFiles, plan.imageCount - 1);
-    if (const auto hit = outputOverSource(outputs, sources)) {
-        std::fprintf(stderr, "%s\n", overwritesProjectMessage(*hit).c_str());
+    request.destination = options->output;
+    request.sources = projectSources(options->project);
+    // Refused before a GL context is made; the pipeline checks again.
+    if (const auto refused = exportOverwriteError(request)) {
+        std::fprintf(stderr, "%s\n", refused->c_str());
         return 1;
     }
     std::optional<HeadlessRenderer> headless = createHeadlessRenderer("export", g);
     if (!headless) return 1;
 
-    Simulation simulation(g);
-    simulation.setParticleLimit(options->particleLimit);
-    ExportFramesResult frames;
+    request.particleLimit = options->particleLimit;
+    ExportOutcome outcome;
     {
         ProgressBar bar;
-        frames = exportFrames(*headless->renderer, simulation, projectCamera(g), plan, g.workDir,
-                              [&](int done, int total) { return bar.update(done, total); });
+        outcome = runExportPipeline(*headless->renderer, g, request,
+                                    [&](int done, int total) { return bar.update(done, total); });
     }
-    reportParticleLimit("export", simulation, "--particle-limit changes it");
-    if (!frames.ok()) {
-        std::fprintf(stderr, "%s\n", frames.error.c_str());
+    reportParticleLimit("export", outcome.particleLimit, outcome.skippedSpawns, "--particle-limit changes it");
+    if (!outcome.ok()) {
+        std::fprintf(stderr, "%s\n", outcome.error.c_str());
         return 1;
     }
-
-    ComposeRequest request;
-    request.renderDir = exportRenderFolder(g.workDir);
-    request.lastIndex = frames.lastIndex;
-    request.plan = plan;
-    request.backColor = g.project.backColor;
-    request.destination = options->output;
-    request.sources = sources;
-    const ComposeResult composed = composeExport(request);
-    if (!composed.ok()) {
-        std::fprintf(stderr, "%s\n", composed.error.c_str());
-        return 1;
-    }
-    for (const std::string& file : composed.written) std::printf("%s\n", file.c_str());
+    for (const std::string& file : outcome.written) std::printf("%s\n", file.c_str());
     return 0;
 }
 

@@ -32,4 +32,11 @@ struct EditorState {
     Node* pSelNode() { return tree.selected(); }
 };
 
+// A deep copy of the document, for work that runs beside the editor (an
+// export) and must not see later edits.
+inline EditorState copyOf(const EditorState& g) {
+    return EditorState{g.tree.copy(), g.project,   g.write,      g.camera,  g.viewList,      g.fileName,
+                       g.hasFileName, g.isModified, g.fileVersion, g.appDir, g.workDir, g.pointClipboard};
+}
+
 }  // namespace fg

@@ -18,6 +18,13 @@ EffectTree EffectTree::startup() {
     return tree;
 }
 
+EffectTree EffectTree::copy() const {
+    EffectTree copied(cloneSubtree(*m_root));
+    copied.finish();
+    if (m_selected != nullptr) copied.m_selected = copied.findById(m_selected->m_ID);
+    return copied;
+}
+
 std::unique_ptr<Node> EffectTree::makeNode(Node* parent) const {
     return std::make_unique<Node>(parent, NodeIdAllocator(*m_root).take());
 }

@@ -56,6 +56,8 @@ public:
 
     EffectTree(EffectTree&&) noexcept = default;
     EffectTree& operator=(EffectTree&&) noexcept = default;
+    // A deep copy, IDs included; the copy selects the node with the same ID.
+    EffectTree copy() const;
 
     Node& root() { return *m_root; }
     const Node& root() const { return *m_root; }

@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QStandardPaths>
 #include <QStatusTipEvent>
 
@@ -19,6 +18,7 @@
 #include "ui/StatusPanel.h"
 #include "ui/TabPanel.h"
 #include "ui/ToolbarStrip.h"
+#include "ui/VersionBox.h"
 #include "ui/ViewPanel.h"
 #include "ui/ViewWidget.h"
 
@@ -156,11 +156,7 @@ bool MainWindow::event(QEvent* event) {
     return QMainWindow::event(event);
 }
 
-void MainWindow::showVersion() {
-    QString text = QStringLiteral("Fulgrane3D");
-    if (!m_version.isEmpty()) text += QStringLiteral(" ") + m_version;
-    QMessageBox::about(this, tr("バージョン情報"), text);
-}
+void MainWindow::showVersion() { showVersionBox(this, m_version); }
 
 void MainWindow::openHelpPage() {
     if (m_helpUrl.isValid()) QDesktopServices::openUrl(m_helpUrl);

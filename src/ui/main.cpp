@@ -1,5 +1,6 @@
-// The editor: a window on a fresh workspace, with the project named on the
-// command line opened in it.
+// The editor: the per-user files read, a window on a fresh workspace, the
+// project named on the command line opened in it; data.prm written back when
+// the window closes.
 
 #include <QApplication>
 #include <QMessageBox>
@@ -9,14 +10,17 @@
 #include "persistence/Messages.h"
 #include "persistence/Workspace.h"
 #include "ui/MainWindow.h"
+#include "ui/StartUp.h"
+#include "ui/UpdateDialog.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
 
-    const std::filesystem::path root = fg::defaultWorkspaceRoot();
-    fg::clearStaleWorkspaces(root);
+    const fg::StartUpFiles files = fg::readStartUpFiles(fg::app::userFolders());
+    const std::optional<QString> project = fg::app::projectArgument(QCoreApplication::arguments());
+
     std::string error;
-    std::optional<fg::ScopedWorkspace> workspace = fg::ScopedWorkspace::create(root, &error);
+    std::optional<fg::ScopedWorkspace> workspace = fg::ScopedWorkspace::create(files.folders.workspaceRoot, &error);
     if (!workspace) {
         QMessageBox::critical(nullptr, QString::fromUtf8(fg::persistence_text::kProgramName),
                               QCoreApplication::translate("fg::main", fg::persistence_text::kWorkspaceError));
@@ -24,20 +28,36 @@ int main(int argc, char* argv[]) {
     }
 
     fg::Editor editor(std::move(*workspace));
-    fg::MainWindow window(editor, fg::PanelColours{});
-    QObject::connect(&editor, &fg::Editor::relaunchRequested, &window, [&window](const QString& path) {
+    fg::MainWindow window(editor, files.colours);
+    const fg::app::WindowGeometry placed = fg::applyProgramSettings(editor, window, files.settings);
+    fg::NormalGeometry normal(window, placed);
+
+    // Asked only without a project to open; the answer is shown when it
+    // comes, so a slow or missing network never delays the window.
+    const fg::ShellCommands commands = fg::connectShellCommands(window, editor, fg::updateSettingsOf(files));
+    if (!project) commands.updates->checkAtStartUp();
+
+    bool settingsSaved = false;
+    const auto saveSettings = [&] {
+        if (settingsSaved) return;
+        settingsSaved = true;
+        fg::saveShutDownSettings(files.folders.dataPrm(), normal.closing(), editor);
+    };
+    QObject::connect(&editor, &fg::Editor::relaunchRequested, &window, [&](const QString& path) {
+        // Written before the new instance starts, which reads them.
+        saveSettings();
         fg::app::relaunch(path.isEmpty() ? std::nullopt : std::optional<QString>(path));
         window.close();
     });
-    window.show();
+    fg::showMainWindow(window, placed.zoomed);
 
-    if (const std::optional<QString> path = fg::app::projectArgument(QCoreApplication::arguments())) {
-        if (!editor.openInPlace(path->toStdString())) {
-            // The user has been told why; start again with the start-up effect.
-            editor.requestRelaunch(QString());
-            return 0;
-        }
+    if (project && !editor.openInPlace(project->toStdString())) {
+        // The user has been told why; start again with the start-up effect.
+        editor.requestRelaunch(QString());
+        return 0;
     }
     editor.startWorker();
-    return QApplication::exec();
+    const int code = QApplication::exec();
+    saveSettings();
+    return code;
 }

@@ -421,3 +421,28 @@ TEST(EditorDisplay, TogglesFlipOneFlagEach) {
 
 }  // namespace
 }  // namespace fg
+
+namespace fg {
+namespace {
+
+TEST(EditorShutDown, RemovesItsOwnWorkspaceAndLeavesAnotherInstancesAlone) {
+    test::ScratchHome home;
+    auto first = test::makeEditor(nullptr);
+    auto second = test::makeEditor(nullptr);
+    const std::filesystem::path firstDir = first->state().workDir;
+    const std::filesystem::path secondDir = second->state().workDir;
+    ASSERT_NE(firstDir, secondDir);
+
+    // A third program starting now clears only what no running one holds.
+    EXPECT_EQ(clearStaleWorkspaces(defaultWorkspaceRoot()), 0);
+    EXPECT_TRUE(std::filesystem::is_directory(firstDir));
+
+    second.reset();
+    EXPECT_FALSE(std::filesystem::exists(secondDir));
+    EXPECT_TRUE(std::filesystem::is_directory(firstDir));
+    first.reset();
+    EXPECT_FALSE(std::filesystem::exists(firstDir));
+}
+
+}  // namespace
+}  // namespace fg

@@ -3,6 +3,7 @@
 #include <random>
 
 #include "TreeChecks.h"
+#include "model/EditorState.h"
 #include "model/EffectTree.h"
 
 namespace fg {
@@ -265,6 +266,52 @@ TEST(EffectTreeCommands, KeepInvariantsWhateverIsSelected) {
         expectTreeInvariants(tree);
         if (::testing::Test::HasFailure()) FAIL() << "after round " << round;
     }
+}
+
+}  // namespace
+}  // namespace fg
+
+namespace fg {
+namespace {
+
+TEST(EffectTreeCopy, IsIndependentAndSelectsTheSameNode) {
+    EffectTree tree = threeTopLevel();
+    Node& second = *tree.root().childAt(1);
+    tree.addChild(second);
+    second.m_emitter.pos.x = 2.5f;
+    tree.select(&second);
+
+    EffectTree copied = tree.copy();
+    ASSERT_NE(copied.selected(), nullptr);
+    EXPECT_NE(copied.selected(), &second);
+    EXPECT_EQ(copied.selected()->m_ID, second.m_ID);
+    EXPECT_EQ(copied.selected()->childCount(), 1);
+    EXPECT_EQ(copied.selected()->m_emitter.pos.x, 2.5f);
+    EXPECT_EQ(childNames(copied.root()), childNames(tree.root()));
+    expectTreeInvariants(copied);
+
+    // Later edits of the original do not reach the copy.
+    second.m_emitter.pos.x = 7.0f;
+    tree.deleteSelected();
+    EXPECT_EQ(copied.root().childCount(), 3);
+    EXPECT_EQ(copied.selected()->m_emitter.pos.x, 2.5f);
+}
+
+TEST(EditorStateCopy, CopiesTheDocumentDeeply) {
+    EditorState g;
+    g.project.frame = 42;
+    g.write.end = 9;
+    g.workDir = "/tmp/ws";
+    g.fileName = "/tmp/a.nbx";
+    g.hasFileName = true;
+    const EditorState copied = copyOf(g);
+    EXPECT_EQ(copied.project.frame, 42);
+    EXPECT_EQ(copied.write.end, 9);
+    EXPECT_EQ(copied.workDir, "/tmp/ws");
+    EXPECT_EQ(copied.fileName, "/tmp/a.nbx");
+    EXPECT_TRUE(copied.hasFileName);
+    EXPECT_NE(&copied.tree.root(), &g.tree.root());
+    EXPECT_EQ(copied.tree.selected()->m_ID, g.tree.selected()->m_ID);
 }
 
 }  // namespace

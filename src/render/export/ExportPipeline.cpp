@@ -1,0 +1,78 @@
+#include "render/export/ExportPipeline.h"
+
+#include "render/EglContext.h"
+#include "render/Renderer.h"
+#include "render/WorkspaceMaterials.h"
+#include "render/camera/CameraControl.h"
+#include "render/export/ExportDestinations.h"
+#include "render/export/ExportFrames.h"
+#include "render/export/SheetComposer.h"
+#include "simulation/Simulation.h"
+
+namespace fg {
+
+std::optional<std::string> exportOverwriteError(const ExportRequest& request) {
+    const std::vector<std::string> outputs =
+        exportOutputPaths(request.destination, request.plan.separateFiles, request.plan.imageCount - 1);
+    if (const auto hit = outputOverSource(outputs, request.sources)) return overwritesProjectMessage(*hit);
+    return std::nullopt;
+}
+
+ExportOutcome runExportPipeline(Renderer& renderer, const EditorState& g, const ExportRequest& request,
+                        const ExportProgressCallback& progress) {
+    ExportOutcome outcome;
+    // Refused before the frames are rendered; the composer checks again with
+    // the names it really writes.
+    if (auto error = exportOverwriteError(request)) {
+        outcome.error = std::move(*error);
+        return outcome;
+    }
+    Simulation simulation(g);
+    if (request.particleLimit) simulation.setParticleLimit(*request.particleLimit);
+    const ExportFramesResult frames =
+        exportFrames(renderer, simulation, placedCamera(g.camera), request.plan, g.workDir, progress);
+    outcome.skippedSpawns = simulation.skippedSpawns();
+    outcome.particleLimit = simulation.particleLimit();
+    if (frames.cancelled) {
+        outcome.cancelled = true;
+        return outcome;
+    }
+    if (!frames.ok()) {
+        outcome.error = frames.error;
+        return outcome;
+    }
+
+    ComposeRequest compose;
+    compose.renderDir = exportRenderFolder(g.workDir);
+    compose.lastIndex = frames.lastIndex;
+    compose.plan = request.plan;
+    compose.backColor = g.project.backColor;
+    compose.destination = request.destination;
+    compose.sources = request.sources;
+    ComposeResult composed = composeExport(compose);
+    outcome.error = std::move(composed.error);
+    outcome.written = std::move(composed.written);
+    return outcome;
+}
+
+ExportOutcome runHeadlessExport(const EditorState& g, const ExportRequest& request,
+                                const ExportProgressCallback& progress, std::vector<std::string>* materialProblems) {
+    ExportOutcome outcome;
+    std::string contextError;
+    const std::unique_ptr<EglContext> context = EglContext::create(&contextError);
+    if (!context) {
+        outcome.error = contextError;
+        return outcome;
+    }
+    RenderError failure;
+    const std::unique_ptr<Renderer> renderer = Renderer::create(&failure);
+    if (!renderer) {
+        outcome.error = failure.caption.empty() ? failure.message : failure.caption + ": " + failure.message;
+        return outcome;
+    }
+    std::vector<std::string> problems = loadWorkspaceMaterials(renderer->assets(), g.workDir);
+    if (materialProblems) *materialProblems = std::move(problems);
+    return runExportPipeline(*renderer, g, request, progress);
+}
+
+}  // namespace fg

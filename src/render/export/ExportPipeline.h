@@ -1,0 +1,61 @@
+#pragma once
+// One export from start to end, as the editor and the command-line tool both
+// run it: the output guard, the render stage into the workspace's render
+// folder and the composition into the chosen file or files. Free of GL
+// headers, so that widget code can include it.
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/EditorState.h"
+#include "render/export/ExportSettings.h"
+
+namespace fg {
+
+class Renderer;
+
+struct ExportRequest {
+    ExportPlan plan;                  // from acceptExportSettings
+    std::string destination;          // the path the user chose
+    // Files no output may replace: the project the export was made from.
+    std::vector<std::filesystem::path> sources;
+    // The live-particle limit of the export's simulation; nothing: the
+    // simulation's own default.
+    std::optional<std::uint32_t> particleLimit;
+};
+
+struct ExportOutcome {
+    std::string error;                 // empty on success: the text to show
+    bool cancelled = false;            // stopped through the progress callback
+    std::vector<std::string> written;  // the files written, in order
+    // Spawns the particle limit skipped, and the limit that was in force.
+    std::uint64_t skippedSpawns = 0;
+    std::uint32_t particleLimit = 0;
+    bool ok() const { return error.empty() && !cancelled; }
+};
+
+// (done, total) after each culling pass of each image; false cancels.
+using ExportProgressCallback = std::function<bool(int done, int total)>;
+
+// The message when an output of `request` would replace one of its sources.
+std::optional<std::string> exportOverwriteError(const ExportRequest& request);
+
+// Renders and composes with `renderer`, whose context is current and which
+// holds the project's materials. `g` is read only: the export steps a
+// simulation of its own from it.
+ExportOutcome runExportPipeline(Renderer& renderer, const EditorState& g, const ExportRequest& request,
+                        const ExportProgressCallback& progress = {});
+
+// The same in a headless GL context of its own, made (and the materials of
+// g.workDir loaded) on the calling thread, so that an export can run beside
+// the editor's view. Materials that cannot be loaded are listed in
+// `materialProblems` and drawn as missing, as the view draws them.
+ExportOutcome runHeadlessExport(const EditorState& g, const ExportRequest& request,
+                                const ExportProgressCallback& progress = {},
+                                std::vector<std::string>* materialProblems = nullptr);
+
+}  // namespace fg

@@ -1,0 +1,116 @@
+#include "ui/ExportRunner.h"
+
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QProgressDialog>
+
+#include "app/Editor.h"
+#include "render/export/ExportSettings.h"
+#include "ui/ExportDialog.h"
+
+namespace fg {
+
+ExportJob::ExportJob(EditorState document, ExportRequest request, QObject* parent)
+    : QObject(parent), m_document(std::move(document)), m_request(std::move(request)) {}
+
+ExportJob::~ExportJob() {
+    m_cancel = true;
+    if (m_thread.joinable()) m_thread.join();
+}
+
+void ExportJob::start() {
+    m_thread = std::thread([this] {
+        m_outcome = runHeadlessExport(m_document, m_request, [this](int done, int total) {
+            QMetaObject::invokeMethod(this, [this, done, total] { emit progressed(done, total); }, Qt::QueuedConnection);
+            return !m_cancel.load();
+        });
+        QMetaObject::invokeMethod(this, [this] { emit finished(); }, Qt::QueuedConnection);
+    });
+}
+
+ExportOutcome ExportJob::wait() {
+    if (m_thread.joinable()) m_thread.join();
+    return m_outcome;
+}
+
+ExportRunner::ExportRunner(QWidget* window, Editor& editor)
+    : QObject(window), m_window(window), m_editor(editor) {
+    askDestination = [this] { return showSaveDialog(); };
+}
+
+bool ExportRunner::run() {
+    EditorState& g = m_editor.state();
+    ExportDialog dialog(g.write, g.project, m_window);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    const WriteSettings chosen = dialog.settings();
+    const WriteSettings& before = g.write;
+    const bool changed = chosen.start != before.start || chosen.end != before.end || chosen.step != before.step ||
+                         chosen.width != before.width || chosen.type != before.type ||
+                         chosen.isAlpha != before.isAlpha || chosen.smooth != before.smooth;
+    // The export settings belong to the project: changed ones are saved with it.
+    if (changed) {
+        g.write = chosen;
+        m_editor.setModified(true);
+    }
+    const std::optional<std::string> destination = askDestination();
+    if (!destination) return false;
+    return exportTo(*destination).ok();
+}
+
+ExportOutcome ExportRunner::exportTo(const std::string& destination) {
+    EditorState document = copyOf(m_editor.state());
+    ExportRequest request;
+    request.destination = destination;
+    if (document.hasFileName) request.sources.emplace_back(document.fileName);
+    ExportOutcome outcome;
+    if (const auto error = acceptExportSettings(document.write, document.project, request.plan)) {
+        QMessageBox::warning(m_window, tr(error->caption.c_str()), tr(error->message.c_str()));
+        outcome.error = error->message;
+        return outcome;
+    }
+    // The layout as accepted (frames per row clamped to the image count, the
+    // rows it needs) belongs to the project like the rest of the settings.
+    WriteSettings& kept = m_editor.state().write;
+    if (kept.width != document.write.width || kept.height != document.write.height) {
+        kept.width = document.write.width;
+        kept.height = document.write.height;
+        m_editor.setModified(true);
+    }
+
+    const int total = 2 * request.plan.imageCount;
+    ExportJob job(std::move(document), std::move(request));
+    QProgressDialog progress(tr("書き出し中"), tr("キャンセル"), 0, total, m_window);
+    progress.setObjectName(QStringLiteral("exportProgress"));
+    progress.setWindowTitle(tr("書き出し中"));
+    progress.setWindowModality(Qt::ApplicationModal);
+    progress.setAutoClose(false);
+    progress.setAutoReset(false);
+    progress.setMinimumDuration(0);
+    progress.setValue(0);
+    connect(&job, &ExportJob::progressed, &progress, [&progress](int done, int) { progress.setValue(done); });
+    connect(&progress, &QProgressDialog::canceled, &job, &ExportJob::cancel);
+    QEventLoop loop;
+    connect(&job, &ExportJob::finished, &loop, &QEventLoop::quit);
+    job.start();
+    loop.exec();
+    outcome = job.wait();
+    progress.close();
+    if (!outcome.cancelled && !outcome.error.empty()) {
+        QMessageBox::warning(m_window, QString(), QString::fromStdString(outcome.error));
+    }
+    return outcome;
+}
+
+std::optional<std::string> ExportRunner::showSaveDialog() {
+    QFileDialog dialog(m_window, tr("書き出し"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters({tr("PNG(*.png)"), tr("BMP(*.bmp)"), tr("JPEG(*.jpg)"), tr("TIFF(*.tif)"), tr("GIF(*.gif)")});
+    dialog.setDefaultSuffix(QStringLiteral("png"));
+    dialog.selectFile(tr("無題"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().front().toStdString();
+}
+
+}  // namespace fg

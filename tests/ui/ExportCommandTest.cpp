@@ -1,0 +1,151 @@
+// The export command on real widgets: the dialog's proposal and its check of
+// the range, and an export from the dialog to image files on the export's
+// own thread.
+
+#include <QAbstractButton>
+#include <QImage>
+#include <QMessageBox>
+#include <QSpinBox>
+#include <QTest>
+
+#include "UiTestSupport.h"
+#include "ui/ExportDialog.h"
+#include "ui/ExportRunner.h"
+
+namespace fg {
+namespace {
+
+QAbstractButton* okButton(QWidget* dialog) { return dialog->findChild<QAbstractButton*>(QStringLiteral("ok")); }
+
+// Answers the next message box, letting the progress dialog pass.
+void answerNextMessage(const std::function<void(QMessageBox*)>& answer) {
+    test::answerNextModal([answer](QWidget* modal) {
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            answer(box);
+        } else {
+            answerNextMessage(answer);
+        }
+    });
+}
+
+TEST(ExportDialogTest, ProposesFramesPerRowAndRefusesAStartAfterTheEnd) {
+    ProjectSettings project;  // 60 frames
+    WriteSettings write;
+    ExportDialog dialog(write, project);
+    dialog.show();
+    dialog.startBox()->setValue(1);
+    dialog.endBox()->setValue(10);
+    dialog.stepBox()->setValue(3);
+    EXPECT_EQ(dialog.columnsBox()->value(), 1);  // ⌊√(10 / 3)⌋
+
+    dialog.startBox()->setValue(12);
+    QStringList seen;
+    test::answerNextModal([&](QWidget* modal) {
+        seen << modal->windowTitle() << static_cast<QMessageBox*>(modal)->text();
+        static_cast<QMessageBox*>(modal)->accept();
+    });
+    okButton(&dialog)->click();
+    EXPECT_EQ(seen, (QStringList{"設定を修正してください。", "開始フレームが終了フレームより大きくなっています"}));
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_NE(dialog.result(), QDialog::Accepted);
+
+    dialog.startBox()->setValue(4);
+    okButton(&dialog)->click();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    const WriteSettings chosen = dialog.settings();
+    EXPECT_EQ((std::vector<int>{chosen.start, chosen.end, chosen.step}), (std::vector<int>{4, 10, 3}));
+}
+
+class ExportCommandTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        editor = test::makeEditor(nullptr);
+        EditorState& g = editor->state();
+        g.project.width = 32;
+        g.project.height = 24;
+        g.write.start = 1;
+        g.write.end = 3;
+        g.write.step = 1;
+        g.write.width = 3;
+        g.write.type = 0;
+        g.write.smooth = 1;
+    }
+    void TearDown() override { test::cancelModalAnswers(); }
+
+    test::ScratchHome home;
+    std::unique_ptr<Editor> editor;
+    QWidget window;
+};
+
+TEST_F(ExportCommandTest, TheDialogsSettingsAreKeptAndTheSheetIsWritten) {
+    ExportRunner runner(&window, *editor);
+    const std::string destination = home.file("sheet.png");
+    runner.askDestination = [&] { return std::optional<std::string>(destination); };
+    test::answerNextModal([](QWidget* modal) {
+        auto* dialog = static_cast<ExportDialog*>(modal);
+        dialog->endBox()->setValue(4);
+        dialog->columnsBox()->setValue(2);
+        okButton(dialog)->click();
+    });
+    EXPECT_TRUE(runner.run());
+
+    const WriteSettings& write = editor->state().write;
+    EXPECT_EQ((std::vector<int>{write.end, write.width, write.height}), (std::vector<int>{4, 2, 2}));
+    EXPECT_TRUE(editor->isModified());
+    const QImage sheet(QString::fromStdString(destination));
+    EXPECT_EQ(sheet.size(), QSize(2 * 32, 2 * 24));
+}
+
+TEST_F(ExportCommandTest, SeparateFilesAreNumberedAndFailuresAreTold) {
+    editor->state().write.type = 1;
+    ExportRunner runner(&window, *editor);
+    const ExportOutcome outcome = runner.exportTo(home.file("frame.bmp"));
+    ASSERT_TRUE(outcome.ok()) << outcome.error;
+    EXPECT_EQ(outcome.written, (std::vector<std::string>{home.file("frame00000.bmp"), home.file("frame00001.bmp"),
+                                                         home.file("frame00002.bmp")}));
+    EXPECT_EQ(QImage(QString::fromStdString(outcome.written.back())).size(), QSize(32, 24));
+
+    // A folder that does not exist cannot take the files: the message says so.
+    QString told;
+    answerNextMessage([&](QMessageBox* box) {
+        told = box->text();
+        box->accept();
+    });
+    const ExportOutcome failed = runner.exportTo(home.file("missing/frame.png"));
+    EXPECT_FALSE(failed.ok());
+    EXPECT_FALSE(failed.error.empty());
+    EXPECT_EQ(told, QString::fromStdString(failed.error));
+}
+
+TEST_F(ExportCommandTest, ACancelledJobStopsWithoutWriting) {
+    ExportRequest request;
+    EditorState& g = editor->state();
+    ASSERT_FALSE(acceptExportSettings(g.write, g.project, request.plan));
+    request.destination = home.file("never.png");
+    ExportJob job(copyOf(g), request);
+    job.cancel();
+    job.start();
+    const ExportOutcome outcome = job.wait();
+    EXPECT_TRUE(outcome.cancelled);
+    EXPECT_FALSE(std::filesystem::exists(request.destination));
+}
+
+TEST_F(ExportCommandTest, ThePipelineKeepsTheParticleLimitAndSaysWhatItSkipped) {
+    ExportRequest request;
+    EditorState& g = editor->state();
+    ASSERT_FALSE(acceptExportSettings(g.write, g.project, request.plan));
+    request.destination = home.file("limited.png");
+    request.particleLimit = 1;  // the root particle only
+    const ExportOutcome limited = runHeadlessExport(g, request);
+    ASSERT_TRUE(limited.ok()) << limited.error;
+    EXPECT_EQ(limited.particleLimit, 1u);
+    EXPECT_GT(limited.skippedSpawns, 0u);
+
+    request.particleLimit.reset();
+    const ExportOutcome unlimited = runHeadlessExport(g, request);
+    ASSERT_TRUE(unlimited.ok()) << unlimited.error;
+    EXPECT_EQ(unlimited.skippedSpawns, 0u);
+}
+
+}  // namespace
+}  // namespace fg
