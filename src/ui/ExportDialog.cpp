@@ -73,6 +73,7 @@ ExportDialog::ExportDialog(const WriteSettings& write, const ProjectSettings& pr
     for (QSpinBox* box : {m_start, m_end, m_step}) {
         connect(box, &QSpinBox::valueChanged, this, &ExportDialog::rangeChanged);
     }
+    m_proposedFor = {m_start->value(), m_end->value(), m_step->value()};
     connect(m_columns, &QSpinBox::valueChanged, this, &ExportDialog::refresh);
     connect(m_layout, &QComboBox::currentIndexChanged, this, &ExportDialog::refresh);
     refresh();
@@ -100,7 +101,10 @@ void ExportDialog::accept() {
 
 void ExportDialog::rangeChanged() {
     // A sheet gets a near-square layout proposed for the new range.
-    if (m_layout->currentIndex() == 0) {
+    const std::array<int, 3> range{m_start->value(), m_end->value(), m_step->value()};
+    const bool moved = range != m_proposedFor;
+    m_proposedFor = range;
+    if (moved && m_layout->currentIndex() == 0) {
         m_columns->setValue(proposedColumns(m_start->value(), m_end->value(), m_step->value()));
     }
     refresh();

@@ -5,6 +5,8 @@
 
 #include <QDialog>
 
+#include <array>
+
 #include "model/ProjectSettings.h"
 
 class QCheckBox;
@@ -48,6 +50,10 @@ private:
     QCheckBox* m_alpha = nullptr;
     QSpinBox* m_smooth = nullptr;
     QLabel* m_info = nullptr;
+    // The range the frames per row were last proposed for: Enter in a spin
+    // box re-announces an unchanged value, which must not undo the user's
+    // own frames per row.
+    std::array<int, 3> m_proposedFor{};
 };
 
 }  // namespace fg

@@ -28,6 +28,22 @@ void answerNextMessage(const std::function<void(QMessageBox*)>& answer) {
     });
 }
 
+TEST(ExportDialogTest, EnterAcceptsTheFramesPerRowAsShown) {
+    ProjectSettings project;  // 60 frames
+    WriteSettings write;
+    write.start = 1;
+    write.end = 60;
+    write.step = 2;
+    write.width = 6;  // not the proposal for this range, ⌊√30⌋ = 5
+    ExportDialog dialog(write, project);
+    dialog.show();
+    dialog.startBox()->setFocus();
+    // Enter in a spin box announces its (unchanged) value again, then OKs.
+    QTest::keyClick(dialog.startBox(), Qt::Key_Return);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.settings().width, 6);
+}
+
 TEST(ExportDialogTest, ProposesFramesPerRowAndRefusesAStartAfterTheEnd) {
     ProjectSettings project;  // 60 frames
     WriteSettings write;
