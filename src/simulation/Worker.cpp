@@ -38,8 +38,10 @@ void SimulationWorker::start() {
 
 void SimulationWorker::stop() {
     m_flags.stop.store(true);
+    // The join is the whole wait: once the thread has ended nothing of it is
+    // left running, so no settling pause is needed (it would only freeze the
+    // window for every edit).
     if (m_thread.joinable()) m_thread.join();
-    std::this_thread::sleep_for(std::chrono::milliseconds(kSettleMilliseconds));
 }
 
 void SimulationWorker::run() {

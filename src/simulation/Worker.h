@@ -45,7 +45,6 @@ private:
 class SimulationWorker {
 public:
     static constexpr int kSleepMilliseconds = 5;
-    static constexpr int kSettleMilliseconds = 100;
 
     // `view` may be null: then nothing is drawn and nothing is stepped (there
     // is no preview to run).
@@ -57,7 +56,7 @@ public:
 
     // Starts the thread unless it is running.
     void start();
-    // Asks the thread to end, waits for it, then lets things settle for 100 ms.
+    // Asks the thread to end and waits until it has.
     void stop();
     bool isRunning() const { return m_running.load(); }
 
