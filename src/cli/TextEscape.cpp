@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "model/Utf8.h"
+
 namespace fg::cli {
 namespace {
 
@@ -12,48 +14,13 @@ constexpr char32_t kInvalid = 0xFFFFFFFFu;
 // invalid, overlong, surrogate or out-of-range sequence gives kInvalid and
 // moves past its first byte only.
 char32_t nextCodePoint(std::string_view text, std::size_t& at) {
-    const auto lead = static_cast<unsigned char>(text[at]);
-    if (lead < 0x80) {
-        ++at;
-        return lead;
-    }
-    std::size_t length = 0;
-    char32_t value = 0;
-    char32_t least = 0;
-    if ((lead & 0xE0) == 0xC0) {
-        length = 2;
-        value = lead & 0x1Fu;
-        least = 0x80;
-    } else if ((lead & 0xF0) == 0xE0) {
-        length = 3;
-        value = lead & 0x0Fu;
-        least = 0x800;
-    } else if ((lead & 0xF8) == 0xF0) {
-        length = 4;
-        value = lead & 0x07u;
-        least = 0x10000;
-    } else {
+    const Utf8Decoded decoded = decodeUtf8(text, at);
+    if (decoded.length == 0) {
         ++at;
         return kInvalid;
     }
-    if (text.size() - at < length) {
-        ++at;
-        return kInvalid;
-    }
-    for (std::size_t k = 1; k < length; ++k) {
-        const auto trail = static_cast<unsigned char>(text[at + k]);
-        if ((trail & 0xC0) != 0x80) {
-            ++at;
-            return kInvalid;
-        }
-        value = (value << 6) | (trail & 0x3Fu);
-    }
-    if (value < least || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) {
-        ++at;
-        return kInvalid;
-    }
-    at += length;
-    return value;
+    at += decoded.length;
+    return decoded.codePoint;
 }
 
 bool isControl(char32_t c) { return c < 0x20 || (c >= 0x7F && c <= 0x9F); }

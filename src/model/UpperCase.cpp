@@ -4,49 +4,9 @@
 
 #include <cstdint>
 
+#include "model/Utf8.h"
+
 namespace fg {
-namespace {
-
-// Code point of the strict UTF-8 sequence at text[i] and its length, or a
-// length of 0 when the bytes there are not one (overlong forms, surrogates
-// and values above U+10FFFF included).
-struct Decoded {
-    char32_t codePoint = 0;
-    std::size_t length = 0;
-};
-
-Decoded decodeUtf8(std::string_view text, std::size_t i) {
-    const auto byte = [&](std::size_t k) { return static_cast<std::uint8_t>(text[k]); };
-    const std::uint8_t lead = byte(i);
-    if (lead < 0x80) return {lead, 1};
-    std::size_t length = 0;
-    char32_t value = 0;
-    char32_t smallest = 0;
-    if ((lead & 0xE0) == 0xC0) {
-        length = 2;
-        value = lead & 0x1Fu;
-        smallest = 0x80;
-    } else if ((lead & 0xF0) == 0xE0) {
-        length = 3;
-        value = lead & 0x0Fu;
-        smallest = 0x800;
-    } else if ((lead & 0xF8) == 0xF0) {
-        length = 4;
-        value = lead & 0x07u;
-        smallest = 0x10000;
-    } else {
-        return {};
-    }
-    if (i + length > text.size()) return {};
-    for (std::size_t k = 1; k < length; ++k) {
-        if ((byte(i + k) & 0xC0) != 0x80) return {};
-        value = (value << 6) | (byte(i + k) & 0x3Fu);
-    }
-    if (value < smallest || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) return {};
-    return {value, length};
-}
-
-}  // namespace
 
 Utf16UpperCase::Utf16UpperCase(const char* localeName) {
     m_locale = newlocale(LC_CTYPE_MASK, localeName, static_cast<locale_t>(nullptr));
@@ -84,7 +44,7 @@ std::u16string utf8ToUtf16(std::string_view utf8) {
     std::u16string units;
     units.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size();) {
-        const Decoded decoded = decodeUtf8(utf8, i);
+        const Utf8Decoded decoded = decodeUtf8(utf8, i);
         if (decoded.length == 0) {
             units.push_back(static_cast<char16_t>(0xDC00 + static_cast<std::uint8_t>(utf8[i])));
             ++i;
