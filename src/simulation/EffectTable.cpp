@@ -2,6 +2,15 @@
 
 namespace fg {
 
+NodeCurves curvesOf(const Node& node) {
+    NodeCurves curves;
+    for (int i = 0; i < kCurveCount; ++i) {
+        const Graph& graph = node.curve(i);
+        curves[static_cast<std::size_t>(i)] = {graph.samples(), graph.isSpeed()};
+    }
+    return curves;
+}
+
 void EffectTable::load(const Node& root, std::int32_t effectFrames) {
     m_nodes.clear();
     add(root, kNoNode);
@@ -15,7 +24,7 @@ void EffectTable::load(const Node& root, std::int32_t effectFrames) {
 void EffectTable::add(const Node& node, NodeIndex parent) {
     const auto index = static_cast<NodeIndex>(m_nodes.size());
     EffectNode entry;
-    entry.source = &node;
+    entry.curves = curvesOf(node);
     entry.id = node.m_ID;
     entry.params = node;  // the NodeParams part
     entry.parent = parent;

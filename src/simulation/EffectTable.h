@@ -1,9 +1,11 @@
 #pragma once
 // The simulation's own view of the effect: the nodes in tree order with a
-// copy of their parameters. The worker thread reads only this copy (and the
-// curves, whose tables are safe to read while the editor rebuilds them), so
-// the editor can change a node while the effect runs.
+// copy of their parameters and of their curves' sample tables. The worker
+// reads only this copy, never the editor's nodes, so the editor can change,
+// replace or delete nodes while the effect runs; edits reach the copy
+// through the parameter channel.
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -15,17 +17,27 @@ namespace fg {
 
 inline constexpr NodeIndex kNoNode = 0xFFFFFFFFu;
 
+// One curve as the simulation reads it: its sample table and its kind.
+struct CurveSamples {
+    SampleArray samples{};
+    bool speed = false;
+};
+using NodeCurves = std::array<CurveSamples, kCurveCount>;
+// The sample tables of a node's curves, as they are now.
+NodeCurves curvesOf(const Node& node);
+
 struct EffectNode {
-    const Node* source = nullptr;  // for its curves; the structure is fixed until the next load
     std::int32_t id = 0;           // m_ID
     NodeParams params;             // the simulation's copy of the parameters
+    NodeCurves curves;             // and of the curves
     NodeIndex parent = kNoNode;
     std::vector<NodeIndex> children;  // in the node's child order
     bool isRoot = false;
 
     // Curve `index` at (age, life); a life of 0 reads the curve's last sample.
     float curve(int index, std::uint32_t age, std::uint32_t life) const {
-        return source->curve(index).evaluate(static_cast<int>(age), static_cast<int>(life));
+        const CurveSamples& c = curves[static_cast<std::size_t>(index)];
+        return curve::evaluateSamples(c.samples, c.speed, static_cast<int>(age), static_cast<int>(life));
     }
 };
 

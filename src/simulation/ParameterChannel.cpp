@@ -17,6 +17,7 @@ void ParameterChannel::collect(const Node& node, std::size_t& count) {
     Entry& entry = m_pending[count++];
     entry.id = node.m_ID;
     entry.params = node;  // assignment reuses the strings' storage
+    entry.curves = curvesOf(node);
     for (const auto& child : node.m_children) collect(*child, count);
 }
 
@@ -31,6 +32,7 @@ bool ParameterChannel::takeNewest(EffectTable& table) {
         const NodeIndex row = table.find(entry.id, static_cast<NodeIndex>(k + 1));
         if (row == kNoNode || table[row].isRoot) continue;
         table[row].params = entry.params;
+        table[row].curves = entry.curves;
     }
     return true;
 }

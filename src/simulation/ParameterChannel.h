@@ -1,5 +1,6 @@
 #pragma once
-// Hands parameter edits from the editor thread to the running simulation.
+// Hands parameter and curve edits from the editor thread to the running
+// simulation.
 // The editor changes a node and publishes; the worker takes the newest
 // published copy at the start of its next step. The only shared data is the
 // pending copy, behind a mutex held for a copy at either end.
@@ -10,15 +11,14 @@
 
 #include "model/Node.h"
 #include "model/NodeParams.h"
+#include "simulation/EffectTable.h"
 
 namespace fg {
 
-class EffectTable;
-
 class ParameterChannel {
 public:
-    // Editor thread: copies every node's parameters (the root's excepted: it
-    // keeps its defaults) as the newest version.
+    // Editor thread: copies every node's parameters and curve tables (the
+    // root's excepted: it keeps its defaults) as the newest version.
     void publish(const Node& root);
     // Worker thread: when a newer version was published, copies it into the
     // table by m_ID. Returns whether it did. Allocation-free once the table
@@ -31,6 +31,7 @@ private:
     struct Entry {
         std::int32_t id = 0;
         NodeParams params;
+        NodeCurves curves;
     };
     void collect(const Node& node, std::size_t& count);
 

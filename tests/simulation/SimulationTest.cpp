@@ -112,6 +112,27 @@ TEST(SimulationParameters, EditsReachTheNextStepOnlyOncePublished) {
     EXPECT_EQ(sim.frame(), 4u);  // no restart
 }
 
+TEST(SimulationParameters, CurveEditsTravelLikeParametersAndTheCopyOutlivesTheNodes) {
+    EditorState g = test::rootOnlyState();
+    Node& node = test::addQuietNode(g, g.tree.root());
+    const std::int32_t id = node.m_ID;
+    Simulation sim(g);
+    sim.step();
+    const float full = test::particlesOf(sim, id)[0]->colour.a;
+    ASSERT_GT(full, 0.0f);
+    test::setFlatCurve(node, 8, 50.0f);  // half opacity, not yet published
+    sim.step();
+    EXPECT_FLOAT_EQ(test::particlesOf(sim, id)[0]->colour.a, full);
+    sim.parameters().publish(g.tree.root());
+    sim.step();
+    EXPECT_FLOAT_EQ(test::particlesOf(sim, id)[0]->colour.a, full * 0.5f);
+    // The editor replaces its whole tree (a load, an undo): the running
+    // effect reads only its own copy until the next restart.
+    g.tree = EffectTree();
+    sim.step();
+    EXPECT_FLOAT_EQ(test::particlesOf(sim, id)[0]->colour.a, full * 0.5f);
+}
+
 TEST(SimulationParameters, PublishedRootAndUnknownNodesAreIgnored) {
     EditorState g = test::rootOnlyState();
     g.project.frame = 40;
