@@ -18,63 +18,22 @@ Primitive* drawnMesh(const NodeParams& params, const DrawAssets& assets) {
 
 }  // namespace
 
-std::optional<ParticleDraw> particleDraw(Simulation& simulation, Particle& particle, const Camera& camera,
-                                         const DrawAssets& assets) {
-    const NodeParams& params = simulation.nodeOf(particle).params;
-    Primitive* mesh = drawnMesh(params, assets);
-    if (!mesh) return std::nullopt;
+namespace {
+
+// What both kinds of particle give a draw: the shape's world matrix, its
+// scale (for the cylinder's rings), texture cell, colour and trail points.
+ParticleDraw assembleDraw(Primitive* mesh, const NodeParams& params, const DrawAssets& assets, const Mat4& world,
+                          Vec3f scale, const Mat4& texMatrix, const Rgba& c, std::span<const TrailPoint> trail) {
     const int type = params.m_shape.type;
-
-    const CameraMatrices matrices{camera.view, camera.billboard()};
-    const Particle* parent = simulation.particles().parentOf(particle);
-    const Mat4 world = particleWorldMatrix(particle, params, parent, &matrices, type == kShape2D);
-    Vec3f bottom{1.0f, 1.0f, 1.0f};
-    Vec3f top{1.0f, 1.0f, 1.0f};
-    if (type == kShapeCylinder) {
-        const CylinderScales rings = cylinderScales(particle);
-        bottom = diagonal(rings.bottom);
-        top = diagonal(rings.top);
-    }
-    const Mat4 texMatrix = textureTransform(particle, params.m_texture);
-    const float colour[4] = {particle.colour.r, particle.colour.g, particle.colour.b, particle.colour.a};
-
-    ParticleDraw draw;
-    draw.mesh = mesh;
-    draw.texture = assets.texture(params.m_texture.ID);
-    draw.isAdd = params.m_texture.isAdd != 0;
-    draw.underCut = params.m_shape.isUnderCut != 0;
-    if (type == kShapeTrail) {
-        // The ribbon is built in world space.
-        draw.instance = makeInstance(Mat4::identity(), colour, texMatrix, bottom, top);
-        draw.trail = particle.trail;
-        draw.changingThickness = params.m_scale.trailThickChange != 0;
-    } else {
-        draw.instance = makeInstance(world, colour, texMatrix, bottom, top);
-    }
-    return draw;
-}
-
-std::optional<ParticleDraw> particleDraw(const FrameSnapshot& snapshot, const SnapshotParticle& particle,
-                                         const Camera& camera, const DrawAssets& assets) {
-    if (!particle.draws) return std::nullopt;
-    const NodeParams& params = snapshot.nodes[particle.node];
-    Primitive* mesh = drawnMesh(params, assets);
-    if (!mesh) return std::nullopt;
-    const int type = params.m_shape.type;
-
-    const CameraMatrices matrices{camera.view, camera.billboard()};
-    const Mat4 world = worldMatrix(particle.world, params, &matrices, type == kShape2D);
     Vec3f bottom{1.0f, 1.0f, 1.0f};
     Vec3f top{1.0f, 1.0f, 1.0f};
     if (type == kShapeCylinder) {
         Particle sized;
-        sized.scale = particle.world.scale;
+        sized.scale = scale;
         const CylinderScales rings = cylinderScales(sized);
         bottom = diagonal(rings.bottom);
         top = diagonal(rings.top);
     }
-    const Mat4 texMatrix = textureCellTransform(particle.textureFrame, params.m_texture);
-    const Rgba& c = particle.colour;
     const float colour[4] = {c.r, c.g, c.b, c.a};
 
     ParticleDraw draw;
@@ -85,12 +44,40 @@ std::optional<ParticleDraw> particleDraw(const FrameSnapshot& snapshot, const Sn
     if (type == kShapeTrail) {
         // The ribbon is built in world space.
         draw.instance = makeInstance(Mat4::identity(), colour, texMatrix, bottom, top);
-        draw.trail = std::span<const TrailPoint>(snapshot.trailPoints).subspan(particle.trailFirst, particle.trailCount);
+        draw.trail = trail;
         draw.changingThickness = params.m_scale.trailThickChange != 0;
     } else {
         draw.instance = makeInstance(world, colour, texMatrix, bottom, top);
     }
     return draw;
+}
+
+}  // namespace
+
+std::optional<ParticleDraw> particleDraw(Simulation& simulation, Particle& particle, const Camera& camera,
+                                         const DrawAssets& assets) {
+    const NodeParams& params = simulation.nodeOf(particle).params;
+    Primitive* mesh = drawnMesh(params, assets);
+    if (!mesh) return std::nullopt;
+    const CameraMatrices matrices{camera.view, camera.billboard()};
+    const Particle* parent = simulation.particles().parentOf(particle);
+    const Mat4 world = particleWorldMatrix(particle, params, parent, &matrices, params.m_shape.type == kShape2D);
+    const Mat4 texMatrix = textureTransform(particle, params.m_texture);
+    return assembleDraw(mesh, params, assets, world, particle.scale, texMatrix, particle.colour, particle.trail);
+}
+
+std::optional<ParticleDraw> particleDraw(const FrameSnapshot& snapshot, const SnapshotParticle& particle,
+                                         const Camera& camera, const DrawAssets& assets) {
+    if (!particle.draws) return std::nullopt;
+    const NodeParams& params = snapshot.nodes[particle.node];
+    Primitive* mesh = drawnMesh(params, assets);
+    if (!mesh) return std::nullopt;
+    const CameraMatrices matrices{camera.view, camera.billboard()};
+    const Mat4 world = worldMatrix(particle.world, params, &matrices, params.m_shape.type == kShape2D);
+    const Mat4 texMatrix = textureCellTransform(particle.textureFrame, params.m_texture);
+    const auto trail =
+        std::span<const TrailPoint>(snapshot.trailPoints).subspan(particle.trailFirst, particle.trailCount);
+    return assembleDraw(mesh, params, assets, world, particle.world.scale, texMatrix, particle.colour, trail);
 }
 
 ShapeHasMesh meshesOf(const DrawAssets& assets) {
