@@ -13,6 +13,7 @@
 #include "app/DisplayFlags.h"
 #include "app/EditorPrompts.h"
 #include "model/EditorState.h"
+#include "model/NodeFields.h"
 #include "persistence/RecentFiles.h"
 #include "persistence/Workspace.h"
 #include "simulation/Simulation.h"
@@ -93,6 +94,22 @@ public:
     void setRecentFiles(RecentFiles recent);
     // The paths the recent-files menu lists, in order.
     QStringList recentMenuEntries() const;
+
+    // ---- Edits of the effect (each becomes an edit-history entry) ----
+    // A parameter of the selected node, by its row of the node-field table.
+    // A value equal to the stored one changes nothing. The edit reaches the
+    // running preview at its next step, without a restart.
+    void editInt(const NodeField& field, std::int32_t value);
+    void editFloat(const NodeField& field, float value);
+    // Curve `graphNumber` of the selected node. One gesture (a press and its
+    // drag, a paste) calls beginGraphEdit once, before its first change, and
+    // setGraphPoints for every change.
+    void beginGraphEdit(int graphNumber);
+    void setGraphPoints(int graphNumber, const GraphPoints& points);
+
+    // ---- Node panel, material panel and history ----
+
+    // ---- Settings dialogs and view list ----
 
     const DisplayFlags& displayFlags() const { return m_display; }
     void setDisplayFlags(const DisplayFlags& flags);
