@@ -2,9 +2,9 @@
 
 #include <filesystem>
 
-#include "persistence/Archive.h"
 #include "persistence/MaterialFiles.h"
 #include "persistence/Messages.h"
+#include "persistence/ProjectDocument.h"
 #include "persistence/SaveIni.h"
 
 namespace fg {
@@ -40,7 +40,7 @@ OpenProjectResult failed(std::string message) { return {false, std::move(message
 
 OpenProjectResult openProjectForTool(EditorState& g, const std::string& path,
                                      std::optional<int> fileVersionOverride) {
-    // What the editor's reset and load do before reading.
+    // What the editor's reset does before its load.
     g.viewList = defaultViewList();
     g.project.reset();
     g.write.reset();
@@ -48,23 +48,22 @@ OpenProjectResult openProjectForTool(EditorState& g, const std::string& path,
 
     const fs::path project(path);
     std::error_code ec;
-    fs::path settingsFile;
-    std::int32_t version = kLooseSettingsVersion;
-    if (fs::is_directory(project, ec) || isSettingsFileName(project)) {
-        settingsFile = fs::is_directory(project, ec) ? project / kSaveIniName : project;
-        if (!fs::is_regular_file(settingsFile, ec)) return failed(persistence_text::cannotRead(path));
-        const fs::path folder = settingsFile.parent_path().empty() ? fs::path(".") : settingsFile.parent_path();
-        if (g.workDir.empty()) g.workDir = folder.string();
-        else if (!copyMaterials(folder, g.workDir)) return failed(persistence_text::kWorkspaceError);
-    } else {
+    const bool looseFolder = fs::is_directory(project, ec) || isSettingsFileName(project);
+    if (!looseFolder) {
         if (g.workDir.empty() || !fs::is_directory(g.workDir, ec)) return failed(persistence_text::kWorkspaceError);
-        const UnpackResult unpacked = unpackProject(project, g.workDir, path);
-        if (!unpacked.result.ok) return failed(unpacked.result.message);
-        version = unpacked.version;
-        settingsFile = fs::path(g.workDir) / kSaveIniName;
+        const IoResult read = readProjectArchive(g, path, fileVersionOverride);
+        return {read.ok, read.message};
     }
 
-    g.fileVersion = fileVersionOverride.value_or(version);
+    // A project folder as the editor's workspace holds it, for scripts that
+    // generate one without packing it.
+    const fs::path settingsFile = fs::is_directory(project, ec) ? project / kSaveIniName : project;
+    if (!fs::is_regular_file(settingsFile, ec)) return failed(persistence_text::cannotRead(path));
+    const fs::path folder = settingsFile.parent_path().empty() ? fs::path(".") : settingsFile.parent_path();
+    if (g.workDir.empty()) g.workDir = folder.string();
+    else if (!copyMaterials(folder, g.workDir)) return failed(persistence_text::kWorkspaceError);
+
+    g.fileVersion = fileVersionOverride.value_or(kLooseSettingsVersion);
     if (!readSaveIniFile(g, settingsFile)) return failed(persistence_text::cannotRead(path));
     g.fileName = path;
     g.hasFileName = true;

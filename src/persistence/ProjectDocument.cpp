@@ -58,6 +58,20 @@ IoResult saveProjectTo(EditorState& g, const std::string& path) {
     return IoResult::success();
 }
 
+IoResult readProjectArchive(EditorState& g, const std::string& path, std::optional<std::int32_t> fileVersionOverride) {
+    g.tree.clear();
+    const UnpackResult unpacked = unpackProject(path, g.workDir, path);
+    if (!unpacked.result.ok) return unpacked.result;
+    g.fileVersion = fileVersionOverride.value_or(unpacked.version);
+    const auto saveIni = std::filesystem::path(g.workDir) / kSaveIniName;
+    if (!readSaveIniFile(g, saveIni)) {
+        g.tree.clear();
+        return IoResult::failure(persistence_text::kBrokenFile, persistence_text::kProgramName);
+    }
+    markSavedAs(g, path);
+    return IoResult::success();
+}
+
 IoResult loadProject(EditorState& g, ScopedWorkspace& workspace, const std::string& path,
                      const DocumentHooks& hooks) {
     call(hooks.stopSimulation);
@@ -65,23 +79,13 @@ IoResult loadProject(EditorState& g, ScopedWorkspace& workspace, const std::stri
         g.tree.clear();
         return reset;
     }
-    g.tree.clear();
-    const UnpackResult unpacked = unpackProject(path, g.workDir, path);
-    if (!unpacked.result.ok) {
+    const IoResult read = readProjectArchive(g, path);
+    if (!read.ok) {
         // Whatever the archive got as far as writing goes with the old folder.
         resetWorkspace(g, workspace, hooks);
         g.tree.clear();
-        return unpacked.result;
     }
-    g.fileVersion = unpacked.version;
-    const auto saveIni = std::filesystem::path(g.workDir) / kSaveIniName;
-    if (!readSaveIniFile(g, saveIni)) {
-        resetWorkspace(g, workspace, hooks);
-        g.tree.clear();
-        return IoResult::failure(persistence_text::kBrokenFile, persistence_text::kProgramName);
-    }
-    markSavedAs(g, path);
-    return IoResult::success();
+    return read;
 }
 
 }  // namespace fg

@@ -4,7 +4,9 @@
 // window title. Where the editor stops its preview or releases its
 // materials, the caller passes those steps in as hooks.
 
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "model/EditorState.h"
@@ -32,6 +34,15 @@ IoResult resetWorkspace(EditorState& g, ScopedWorkspace& workspace, const Docume
 // workspace folder is missing. The caller updates the title and adds the
 // path to the recent files.
 IoResult saveProjectTo(EditorState& g, const std::string& path);
+
+// Unpacks the .nbx at `path` into g.workDir (an existing, fresh folder) and
+// reads its settings and nodes, selecting the first node; marks the
+// document as opened from `path`. The editor's open and the command-line
+// tools both come through here, so they can never read a project
+// differently. fileVersionOverride replaces the archive's version for the
+// settings upgrades. On failure the tree is empty.
+IoResult readProjectArchive(EditorState& g, const std::string& path,
+                            std::optional<std::int32_t> fileVersionOverride = std::nullopt);
 
 // Stops the simulation, resets the workspace, clears the tree, unpacks
 // `path` and reads its settings and nodes, selecting the first node; marks

@@ -21,7 +21,9 @@ constexpr int kFrameIntervalMs = 16;
 constexpr int kWheelNotchPixels = 15;
 // Pictures drawn before the first test grab; the second follows half a second later.
 constexpr int kGrabAfterFrames = 20;
-constexpr int kGrabIntervalMs = 500;
+// The effect must have run this far, however slowly the machine steps it.
+constexpr std::uint32_t kGrabAtSimulationFrame = 20;
+constexpr int kGrabIntervalMs = 200;
 
 QSurfaceFormat viewFormat() {
     QSurfaceFormat format;
@@ -118,20 +120,26 @@ void ViewWidget::paintGL() {
     m_camera.updateMatrices(picture.width, picture.height);
     m_renderer->draw(*snapshot, m_camera, picture);
     ++m_framesDrawn;
-    if (!m_grabPath.isEmpty()) grabForTest();
+    if (!m_grabPath.isEmpty()) grabForTest(snapshot->frame);
 }
 
-void ViewWidget::grabForTest() {
-    if (m_grabsTaken != 0 || m_framesDrawn != kGrabAfterFrames) return;
-    m_grabsTaken = 1;
+void ViewWidget::grabForTest(std::uint32_t simulationFrame) {
+    m_lastDrawnFrame = simulationFrame;
+    if (m_grabPending || m_grabsTaken == 2 || m_framesDrawn < kGrabAfterFrames) return;
+    if (m_grabsTaken == 1 && !m_sinceFirstGrab.hasExpired(kGrabIntervalMs)) return;
+    if (simulationFrame < kGrabAtSimulationFrame) return;
+    m_grabPending = true;
     // Outside paintGL: grabFramebuffer renders a picture of its own.
     QTimer::singleShot(0, this, [this] {
-        grabFramebuffer().save(m_grabPath + QStringLiteral(".1.png"));
-        QTimer::singleShot(kGrabIntervalMs, this, [this] {
-            grabFramebuffer().save(m_grabPath + QStringLiteral(".2.png"));
-            m_grabsTaken = 2;
-            QCoreApplication::quit();
-        });
+        m_grabPending = false;
+        const QImage picture = grabFramebuffer();
+        // A busy machine can let the effect wrap to its nearly empty start
+        // before the grab draws: try again on a later frame.
+        if (m_lastDrawnFrame < kGrabAtSimulationFrame) return;
+        ++m_grabsTaken;
+        picture.save(m_grabPath + QStringLiteral(".%1.png").arg(m_grabsTaken));
+        if (m_grabsTaken == 1) m_sinceFirstGrab.start();
+        else QCoreApplication::quit();
     });
 }
 

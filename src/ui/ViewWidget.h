@@ -5,10 +5,12 @@
 // right-drag orbit and middle-drag pan). Every move is kept in the project
 // and handed to the worker for its depth sort.
 
+#include <QElapsedTimer>
 #include <QOpenGLWidget>
 #include <QPoint>
 #include <QString>
 #include <QTimer>
+#include <cstdint>
 #include <memory>
 
 #include "render/PreviewChannel.h"
@@ -58,7 +60,7 @@ private:
     bool toolStep(QPoint pos, QPoint delta, bool leftDown, bool leftWasDown);
     int pixelWidth() const;
     int pixelHeight() const;
-    void grabForTest();
+    void grabForTest(std::uint32_t simulationFrame);
 
     Editor& m_editor;
     PreviewChannel m_channel;
@@ -72,7 +74,10 @@ private:
     QTimer m_frameTimer;
     int m_framesDrawn = 0;
     QString m_grabPath;    // FULGRANE3D_TEST_GRAB: where the test grabs go
+    std::uint32_t m_lastDrawnFrame = 0;  // simulation frame of the last picture, for the test grabs
     int m_grabsTaken = 0;
+    bool m_grabPending = false;
+    QElapsedTimer m_sinceFirstGrab;
 };
 
 // Puts a new view into `panel` for `editor`; null, leaving the panel as it

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <set>
 #include <string>
@@ -261,6 +262,40 @@ TEST(OpenForTool, FailuresCarryTheEditorsMessageAndLeaveNoTree) {
     const OpenProjectResult missing = openProjectForTool(g, (root / "empty-folder").string());
     EXPECT_FALSE(missing.ok);
     EXPECT_NE(missing.message.find("empty-folder"), std::string::npos);
+}
+
+// The editor and the command-line tools open a project through one reader,
+// so the same file gives the same document and the same message.
+TEST(OpenForTool, ReadsAnArchiveExactlyAsTheEditorsLoad) {
+    TempDir root;
+    const char* source = std::getenv("FULGRANE3D_SOURCE_DIR");
+    ASSERT_NE(source, nullptr);
+    const std::string sample = std::string(source) + "/resources/samples/fire.nbx";
+    Session editor(root / "ws");
+    ASSERT_TRUE(loadProject(editor.g, editor.workspace, sample, editor.hooks).ok);
+    auto toolWorkspace = ScopedWorkspace::create(root / "ws");
+    ASSERT_TRUE(toolWorkspace);
+    EditorState tool;
+    tool.workDir = toolWorkspace->path().string();
+    ASSERT_TRUE(openProjectForTool(tool, sample).ok);
+
+    IniDocument fromEditor;
+    IniDocument fromTool;
+    ASSERT_FALSE(buildSaveIni(editor.g, fromEditor).has_value());
+    ASSERT_FALSE(buildSaveIni(tool, fromTool).has_value());
+    EXPECT_EQ(fromTool.serialize(), fromEditor.serialize());
+    EXPECT_EQ(tool.tree.selected()->m_ID, editor.g.tree.selected()->m_ID);
+    EXPECT_EQ(tool.fileVersion, editor.g.fileVersion);
+    EXPECT_EQ(filesIn(tool.workDir).size(), filesIn(editor.g.workDir).size());
+
+    // A damaged archive: its one record is cut short.
+    ASSERT_TRUE(writeFileBytes(root / "bad.nbx", "NebrixData,3,1,save.ini,99,abc"));
+    const IoResult editorFailure =
+        loadProject(editor.g, editor.workspace, (root / "bad.nbx").string(), editor.hooks);
+    const OpenProjectResult toolFailure = openProjectForTool(tool, (root / "bad.nbx").string());
+    EXPECT_FALSE(editorFailure.ok);
+    EXPECT_FALSE(toolFailure.ok);
+    EXPECT_EQ(toolFailure.message, editorFailure.message);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // The real editor under a virtual display: the fire sample plays in the
-// 3D view. The program saves two grabs of the view, half a second apart,
+// 3D view. The program saves two grabs of the view, a fifth of a second apart,
 // when FULGRANE3D_TEST_GRAB names where, then ends.
 
 #include <gtest/gtest.h>
