@@ -107,7 +107,7 @@ void drawFrame(benchmark::State& state, bool instancing, float size = 0.2f, bool
     for (auto _ : state) {
         glClearColor(0, 0, 0, 1);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        ParticleBatch batch(*scene.program, *scene.instances, shared, instancing);
+        ParticleBatch batch(*scene.program, *scene.instances, shared, instancing ? Batching::WorldVertices : Batching::PerParticle);
         for (const ParticleDraw& draw : draws) batch.add(draw);
         batch.flush();
         glFinish();

@@ -63,16 +63,21 @@ void writeParticle(const PolyInstance& in, const std::vector<SubMesh>& subMeshes
 
 }  // namespace
 
-ParticleBatch::ParticleBatch(PolyProgram& program, InstanceBuffer& instances, const MeshDraw& shared, bool instancing)
-    : m_program(program), m_instances(instances), m_shared(shared), m_instancing(instancing && !shared.exportMode) {}
+ParticleBatch::ParticleBatch(PolyProgram& program, InstanceBuffer& instances, const MeshDraw& shared,
+                             Batching batching)
+    : m_program(program), m_instances(instances), m_shared(shared), m_batching(batching) {}
 
 bool ParticleBatch::sameCall(const ParticleDraw& a, const ParticleDraw& b) const {
-    return m_instancing && a.mesh == b.mesh && a.mesh->instanceable() && a.texture == b.texture &&
-           a.isAdd == b.isAdd && a.underCut == b.underCut;
+    if (m_batching == Batching::PerParticle) return false;
+    const bool sameState = a.mesh == b.mesh && a.mesh->instanceable() && a.texture == b.texture &&
+                           a.isAdd == b.isAdd && a.underCut == b.underCut;
+    if (m_batching == Batching::WorldVertices) return sameState;
+    // An instanced call draws sub-mesh by sub-mesh across the particles.
+    return sameState && a.mesh->drawsOneStrip(m_shared.exportMode);
 }
 
 bool ParticleBatch::buildsVertices(const Primitive& mesh) const {
-    return m_instancing && mesh.instanceable() && !mesh.previewSubMeshes().empty();
+    return m_batching == Batching::WorldVertices && mesh.instanceable() && !mesh.previewSubMeshes().empty();
 }
 
 void ParticleBatch::flush() {

@@ -22,6 +22,18 @@
 
 namespace fg {
 
+// How far a batch may merge consecutive draws into one call.
+enum class Batching {
+    PerParticle,     // every particle its own call
+    // Runs of a mesh drawn in one strip become one instanced call: each
+    // vertex is computed exactly as in its own call, and the particles
+    // follow one another as they would call by call.
+    OneStripInstances,
+    // Runs of any built-in shape become one call of world-space triangles
+    // (the preview's path); OBJ models run instanced.
+    WorldVertices,
+};
+
 struct ParticleDraw {
     Primitive* mesh = nullptr;
     GLuint texture = 0;
@@ -38,9 +50,8 @@ class ParticleBatch {
 public:
     // `shared` holds what every draw of the pass has in common (camera,
     // sampler, pass, export flag, target size); texture, blend and under-cut
-    // are filled in per call. With `instancing` off, or while exporting,
-    // every particle gets its own instanced call.
-    ParticleBatch(PolyProgram& program, InstanceBuffer& instances, const MeshDraw& shared, bool instancing);
+    // are filled in per call.
+    ParticleBatch(PolyProgram& program, InstanceBuffer& instances, const MeshDraw& shared, Batching batching);
 
     void add(const ParticleDraw& draw) { m_draws.push_back(draw); }
     // Issues everything collected so far, then starts empty.
@@ -70,7 +81,7 @@ private:
     PolyProgram& m_program;
     InstanceBuffer& m_instances;
     MeshDraw m_shared;
-    bool m_instancing;
+    Batching m_batching;
     std::vector<ParticleDraw> m_draws;
     std::vector<PolyInstance> m_upload;
     std::vector<Call> m_plan;

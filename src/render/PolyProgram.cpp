@@ -29,6 +29,21 @@ constexpr std::array<ShaderEntry, 6> kPixelEntries{{
     {"PS_BackNonAlphaAdd", ShaderStage::Pixel, "Poly.hlsl 【PS_BackNonAlphaAdd】", kPixelFailure},
 }};
 
+// The export entries once more, reading what is drawn from the target's own
+// pixel (framebuffer fetch) instead of from the copy. In the order of the
+// export entries of PolyPixelEntry, from PS_BackAlpha on.
+constexpr const char* kFetchExtension = "GL_EXT_shader_framebuffer_fetch";
+constexpr std::size_t kFirstExportEntry = static_cast<std::size_t>(PolyPixelEntry::PS_BackAlpha);
+constexpr std::array<ShaderEntry, 4> kFetchEntries{{
+    {"PS_BackAlpha", ShaderStage::Pixel, "Poly.hlsl 【PS_BackAlpha】", kPixelFailure, kFetchExtension, "FETCH_DESTINATION"},
+    {"PS_BackNonAlpha", ShaderStage::Pixel, "Poly.hlsl 【PS_BackNonAlpha】", kPixelFailure, kFetchExtension,
+     "FETCH_DESTINATION"},
+    {"PS_BackAlphaAdd", ShaderStage::Pixel, "Poly.hlsl 【PS_BackAlphaAdd】", kPixelFailure, kFetchExtension,
+     "FETCH_DESTINATION"},
+    {"PS_BackNonAlphaAdd", ShaderStage::Pixel, "Poly.hlsl 【PS_BackNonAlphaAdd】", kPixelFailure, kFetchExtension,
+     "FETCH_DESTINATION"},
+}};
+
 void rowsOf(const Mat4& m, float out[16]) {
     for (int r = 0; r < 4; ++r) {
         for (int c = 0; c < 4; ++c) out[r * 4 + c] = m.m[r][c];
@@ -80,11 +95,31 @@ std::unique_ptr<PolyProgram> PolyProgram::load(const std::string& source, Render
             if (!result->m_programs[v][p]) return nullptr;
         }
     }
+    result->loadFetchPrograms(source, vertex);
     return result;
 }
 
-void PolyProgram::use(PolyVertexEntry vertex, PolyPixelEntry pixel, const PolyConstants& constants) {
-    glUseProgram(m_programs[static_cast<std::size_t>(vertex)][static_cast<std::size_t>(pixel)].id());
+void PolyProgram::loadFetchPrograms(const std::string& source, const std::array<GlShader, 3>& vertex) {
+    // Optional: without the extension the export reads the copy throughout.
+    if (!epoxy_has_gl_extension(kFetchExtension)) return;
+    RenderError ignored;
+    for (std::size_t p = 0; p < kFetchEntries.size(); ++p) {
+        const GlShader pixel = compileEntry(source, kFetchEntries[p], &ignored);
+        if (!pixel) return;
+        for (std::size_t v = 0; v < vertex.size(); ++v) {
+            m_fetchPrograms[v][p] = linkProgram(vertex[v].id(), pixel.id(), kFetchEntries[p].caption, &ignored);
+            if (!m_fetchPrograms[v][p]) return;
+        }
+    }
+    m_canFetch = true;
+}
+
+void PolyProgram::use(PolyVertexEntry vertex, PolyPixelEntry pixel, const PolyConstants& constants,
+                      bool fetchDestination) {
+    const auto v = static_cast<std::size_t>(vertex);
+    const auto p = static_cast<std::size_t>(pixel);
+    const bool fetch = fetchDestination && m_canFetch && p >= kFirstExportEntry;
+    glUseProgram(fetch ? m_fetchPrograms[v][p - kFirstExportEntry].id() : m_programs[v][p].id());
     m_constants.write(constants);
 }
 

@@ -60,7 +60,14 @@ public:
     static std::unique_ptr<PolyProgram> load(RenderError* error);
     static std::unique_ptr<PolyProgram> load(const std::string& source, RenderError* error);
 
-    void use(PolyVertexEntry vertex, PolyPixelEntry pixel, const PolyConstants& constants);
+    // `fetchDestination` picks, for an export entry, the variant that reads
+    // what is drawn from the target's own pixel rather than from the copy
+    // (when the context can: see canFetch()).
+    void use(PolyVertexEntry vertex, PolyPixelEntry pixel, const PolyConstants& constants,
+             bool fetchDestination = false);
+    // Whether the context reads the target's pixel in the fragment program
+    // in primitive order (GL_EXT_shader_framebuffer_fetch).
+    bool canFetch() const { return m_canFetch; }
 
     // Points the instance inputs of the bound vertex array at `buffer`,
     // starting `byteOffset` bytes in, one PolyInstance per instance.
@@ -72,7 +79,11 @@ public:
 
 private:
     PolyProgram() = default;
+    void loadFetchPrograms(const std::string& source, const std::array<GlShader, 3>& vertex);
+
     std::array<std::array<GlProgram, 6>, 3> m_programs;
+    std::array<std::array<GlProgram, 4>, 3> m_fetchPrograms;
+    bool m_canFetch = false;
     UniformBlock<PolyConstants> m_constants;
 };
 

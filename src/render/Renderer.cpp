@@ -95,7 +95,8 @@ void Renderer::drawParticlePass(const FrameSnapshot& snapshot, const Camera& cam
     for (int pass = 0; pass < kDrawPassCount; ++pass) {
         applyDepth(pass == 0 ? DepthUse::PreviewOpaque : DepthUse::PreviewTranslucent);
         shared.pass = pass;
-        ParticleBatch batch(*m_poly, m_instances, shared, frame.instancing);
+        ParticleBatch batch(*m_poly, m_instances, shared,
+                            frame.instancing ? Batching::WorldVertices : Batching::PerParticle);
         std::size_t gizmo = 0;
         for (const SnapshotParticle& particle : snapshot.particles) {
             if (auto draw = particleDraw(snapshot, particle, camera, *m_assets)) batch.add(*draw);
@@ -114,6 +115,7 @@ void Renderer::drawParticlePass(const FrameSnapshot& snapshot, const Camera& cam
 void Renderer::renderExportImage(Simulation& simulation, const Camera& camera, RenderTarget& target,
                                  RenderTarget& copy, const std::function<void()>& afterCullPass) {
     const GlStateSaver saved;
+    m_exportCopies = 0;
     fillPolygons();
     applyBlend(BlendMode::Replace);
     target.bind();
@@ -147,28 +149,77 @@ void Renderer::drawExportParticlePass(Simulation& simulation, const Camera& came
 
     const ProjectSettings& project = simulation.project();
     if (project.sort != 0) sortByCameraDistance(simulation, camera.eye);
-    MeshDraw shared;
-    shared.camera = &camera;
-    shared.sampler = m_assets->sampler();
-    shared.exportMode = true;
-    shared.targetWidth = target.width();
-    shared.targetHeight = target.height();
-    shared.afterSubMesh = [&] { copyTarget(target, copy); };
+    const bool fast = m_exportMethod == ExportMethod::Fast && m_poly->canFetch();
+
+    // The picture is defined by the copy: the first sub-mesh of the pass
+    // reads it cleared, every later one reads the target as the sub-mesh
+    // before left it. The fast method keeps that true for every pixel a
+    // fragment reads, copying only when a sub-mesh must read the copy.
+    enum class CopyState { Cleared, Current, Stale };
+    CopyState copyState = CopyState::Cleared;
+    const auto bringCopyUpToDate = [&] {
+        copyTarget(target, copy);
+        ++m_exportCopies;
+        copyState = CopyState::Current;
+    };
+    const auto bindCopy = [&] {
+        glActiveTexture(GL_TEXTURE1);
+        glBindTexture(GL_TEXTURE_2D, copy.colorTexture());
+        glBindSampler(1, m_copySampler.id());
+    };
+
+    MeshDraw reading;
+    reading.camera = &camera;
+    reading.sampler = m_assets->sampler();
+    reading.exportMode = true;
+    reading.targetWidth = target.width();
+    reading.targetHeight = target.height();
+    reading.afterSubMesh = bringCopyUpToDate;
+    MeshDraw fetching = reading;
+    fetching.fetchDestination = true;
+    fetching.afterSubMesh = {};
     for (int pass = 0; pass < kDrawPassCount; ++pass) {
         applyDepth(DepthUse::Export);
-        shared.pass = pass;
-        ParticleBatch batch(*m_poly, m_instances, shared, false);
+        reading.pass = pass;
+        fetching.pass = pass;
+        ParticleBatch readingBatch(*m_poly, m_instances, reading, Batching::PerParticle);
+        // Fetching draws collect until a reading draw or the pass end.
+        ParticleBatch fetchingBatch(*m_poly, m_instances, fetching, Batching::OneStripInstances);
         walkDrawPass(simulation, pass, project.reverse != 0, [&](Particle& particle, int) {
-            glActiveTexture(GL_TEXTURE1);
-            glBindTexture(GL_TEXTURE_2D, copy.colorTexture());
-            glBindSampler(1, m_copySampler.id());
-            if (auto draw = particleDraw(simulation, particle, camera, *m_assets)) {
-                batch.add(*draw);
-                batch.flush();
+            const std::optional<ParticleDraw> draw = particleDraw(simulation, particle, camera, *m_assets);
+            if (!fast) {
+                bindCopy();
+                if (draw) {
+                    readingBatch.add(*draw);
+                    readingBatch.flush();
+                }
+                bringCopyUpToDate();
+                return;
             }
-            copyTarget(target, copy);
+            if (!draw) {
+                // The written method copies after every particle, which
+                // ends the cleared state even when nothing was drawn.
+                if (copyState == CopyState::Cleared) bringCopyUpToDate();
+                return;
+            }
+            if (copyState != CopyState::Cleared && draw->mesh->coversPixelsOnce(draw->instance)) {
+                // Each pixel is read once, by the fragment that then writes
+                // it: the target's pixel is what the copy would hold.
+                fetchingBatch.add(*draw);
+                copyState = CopyState::Stale;
+                return;
+            }
+            fetchingBatch.flush();
+            if (copyState == CopyState::Stale) bringCopyUpToDate();
+            bindCopy();
+            // Meshes that copy after each sub-mesh leave the copy current;
+            // a trail draws without, so the next reader copies first.
+            copyState = CopyState::Stale;
+            readingBatch.add(*draw);
+            readingBatch.flush();
         });
-        m_particleCalls += batch.callCount();
+        fetchingBatch.flush();
+        m_particleCalls += readingBatch.callCount() + fetchingBatch.callCount();
     }
 }
 

@@ -25,6 +25,18 @@
 
 namespace fg {
 
+// How the export programs learn what is already drawn under a pixel.
+enum class ExportMethod {
+    // Each sub-mesh reads a copy of the whole target made after the one
+    // before: the definition of the exported picture.
+    CopyAfterEverySubMesh,
+    // The same picture, faster: sub-meshes that cover no pixel twice read
+    // the target's own pixel in draw order (framebuffer fetch) and need no
+    // copy; the rest read a copy brought up to date just before them.
+    // Falls back to the copies where the context cannot fetch.
+    Fast,
+};
+
 struct PreviewFrame {
     int viewWidth = 1;
     int viewHeight = 1;
@@ -57,6 +69,10 @@ public:
     // runs after each of the two culling passes (progress).
     void renderExportImage(Simulation& simulation, const Camera& camera, RenderTarget& target, RenderTarget& copy,
                            const std::function<void()>& afterCullPass = {});
+    void setExportMethod(ExportMethod method) { m_exportMethod = method; }
+    ExportMethod exportMethod() const { return m_exportMethod; }
+    // Copies of the target the last exported image took.
+    int exportCopies() const { return m_exportCopies; }
     // Draw calls the particles took in the last frame (both passes, both culls).
     int particleCalls() const { return m_particleCalls; }
 
@@ -78,6 +94,8 @@ private:
     std::unique_ptr<Overlay> m_overlay;
     InstanceBuffer m_instances;
     GlSampler m_copySampler;  // exact texel reads of the export copy
+    ExportMethod m_exportMethod = ExportMethod::Fast;
+    int m_exportCopies = 0;
     int m_particleCalls = 0;
 };
 

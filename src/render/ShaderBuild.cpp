@@ -27,8 +27,10 @@ std::string infoLog(GLuint object, bool isProgram) {
 
 std::string entryPreamble(const ShaderEntry& entry) {
     std::string text = "#version 330 core\n";
+    if (entry.extension != nullptr) text += "#extension " + std::string(entry.extension) + " : require\n";
     text += entry.stage == ShaderStage::Vertex ? "#define VERTEX_STAGE 1\n" : "#define PIXEL_STAGE 1\n";
     text += "#define " + std::string(entry.name) + " 1\n";
+    if (entry.variant != nullptr) text += "#define " + std::string(entry.variant) + " 1\n";
     text += "#line 1 1\n";
     return text;
 }

@@ -17,6 +17,8 @@ struct ShaderEntry {
     ShaderStage stage;
     const char* caption;        // names the entry in failure messages
     const char* createFailure;  // text when the driver cannot create the shader
+    const char* extension = nullptr;  // a GLSL extension the entry requires
+    const char* variant = nullptr;    // a second name defined while compiling
 };
 
 // The text of a program file embedded in the library ("Poly.glsl"); empty

@@ -123,7 +123,7 @@ protected:
         for (int pass = 0; pass < 2; ++pass) {
             applyDepth(pass == 0 ? DepthUse::PreviewOpaque : DepthUse::PreviewTranslucent);
             shared.pass = pass;
-            ParticleBatch batch(*s_poly, instances, shared, batched);
+            ParticleBatch batch(*s_poly, instances, shared, batched ? Batching::WorldVertices : Batching::PerParticle);
             for (const ParticleDraw& d : scene) batch.add(d);
             batch.flush();
             *calls += batch.callCount();

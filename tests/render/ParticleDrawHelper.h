@@ -34,7 +34,8 @@ struct ParticleDrawHelper {
         shared.sampler = sampler.id();
         shared.pass = options.pass;
         shared.exportMode = options.exportMode;
-        ParticleBatch batch(program, instances, shared, true);
+        ParticleBatch batch(program, instances, shared,
+                            options.exportMode ? Batching::PerParticle : Batching::WorldVertices);
         ParticleDraw d;
         d.mesh = options.mesh ? options.mesh : poly.get();
         d.texture = options.texture ? options.texture : white.id();

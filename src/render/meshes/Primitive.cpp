@@ -69,7 +69,7 @@ void Primitive::upload(const VertexSets& sets) {
 
 void bindMeshDraw(PolyProgram& program, PolyVertexEntry vertex, const MeshDraw& draw,
                   const PolyConstants& constants) {
-    program.use(vertex, selectPixelEntry(draw.pass, draw.exportMode, draw.isAdd), constants);
+    program.use(vertex, selectPixelEntry(draw.pass, draw.exportMode, draw.isAdd), constants, draw.fetchDestination);
     glActiveTexture(GL_TEXTURE0);
     glBindTexture(GL_TEXTURE_2D, draw.texture);
     glBindSampler(0, draw.sampler);
@@ -104,6 +104,14 @@ void Primitive::drawInstances(PolyProgram& program, const MeshDraw& draw, const 
 
 Poly::Poly() { upload(polyGeometry()); }
 Cylinder::Cylinder() { upload(cylinderGeometry()); }
+
+bool Cylinder::coversPixelsOnce(const PolyInstance& instance) const {
+    const float* bottom = instance.bottomScale;
+    const float* top = instance.topScale;
+    // Comparisons with NaN fail, so a broken scale takes the safe way.
+    const bool sameSign = (bottom[0] >= 0.0f && top[0] >= 0.0f) || (bottom[0] <= 0.0f && top[0] <= 0.0f);
+    return bottom[0] == bottom[1] && top[0] == top[1] && sameSign;
+}
 Hemisphere::Hemisphere() { upload(hemisphereGeometry()); }
 
 }  // namespace fg

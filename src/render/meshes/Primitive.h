@@ -26,6 +26,9 @@ struct MeshDraw {
     bool underCut = false;
     int targetWidth = 1;    // the exported frame size, for the export programs' copy lookup
     int targetHeight = 1;
+    // Export only: read what is drawn from the target's own pixel instead
+    // of the copy (see PolyProgram::canFetch).
+    bool fetchDestination = false;
     // Export only: copies the target into the copy texture after each sub-mesh.
     std::function<void()> afterSubMesh;
 };
@@ -60,6 +63,20 @@ public:
     virtual void drawInstances(PolyProgram& program, const MeshDraw& draw, const InstanceRun& run);
     // Whether a run of several particles can share one call.
     virtual bool instanceable() const { return true; }
+    // Whether the set the export flag chooses is one strip.
+    bool drawsOneStrip(bool exportMode) const {
+        const std::vector<SubMesh>& subMeshes = m_sets[exportMode ? kExportSet : kPreviewSet].subMeshes;
+        return subMeshes.size() == 1;
+    }
+    // Whether no pixel is covered twice by one export sub-mesh of the
+    // particle `instance` drawn under one culling mode. True for convex
+    // surfaces: a ray meets their front faces at most once and their back
+    // faces at most once, whatever the (affine) world matrix. An OBJ model
+    // is one draw of all its triangles, which may overlap.
+    virtual bool coversPixelsOnce(const PolyInstance& instance) const {
+        (void)instance;
+        return false;
+    }
     // The preview sub-meshes (triangle strips), for batches that build the
     // particles' vertices themselves; empty for meshes that draw their own
     // way (OBJ models, trails).
@@ -91,11 +108,16 @@ private:
 class Poly : public Primitive {
 public:
     Poly();
+    bool coversPixelsOnce(const PolyInstance&) const override { return true; }
 };
 
 class Cylinder : public Primitive {
 public:
     Cylinder();
+    // A tube between two round rings is a convex frustum while both rings
+    // keep their orientation; a ring scaled by a negative factor turns the
+    // tube into two cones meeting at a point, whose faces can overlap.
+    bool coversPixelsOnce(const PolyInstance& instance) const override;
 
     PolyVertexEntry vertexEntry() const override { return PolyVertexEntry::VS_Cylinder; }
 };
@@ -103,6 +125,7 @@ public:
 class Hemisphere : public Primitive {
 public:
     Hemisphere();
+    bool coversPixelsOnce(const PolyInstance&) const override { return true; }
 };
 
 }  // namespace fg

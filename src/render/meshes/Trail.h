@@ -15,6 +15,10 @@ public:
     Trail();
 
     bool instanceable() const override { return false; }
+    // The export draws a trail one segment at a time, each a strip of four
+    // vertices: two triangles sharing an edge, which cover a pixel twice
+    // only when their windings differ, and then culling drops one.
+    bool coversPixelsOnce(const PolyInstance&) const override { return true; }
     // A trail needs its points: drawing it as a plain run draws nothing.
     void drawInstances(PolyProgram&, const MeshDraw&, const InstanceRun&) override {}
 

@@ -84,16 +84,26 @@ in vec2 vTex;
 in vec4 vRTTexCoord;
 in vec4 vPos3D;
 flat in vec4 vColor;
+#if defined(FETCH_DESTINATION)
+inout vec4 outColor;  // holds the target's pixel until this fragment writes it
+#else
 out vec4 outColor;
+#endif
 
 bool belowGround() {
     return g_underCut.x != 0.0 && vPos3D.y < 0.0;
 }
 
-// The export copy of the render target under this pixel. The copy has the
-// same origin as the target, so the fragment position maps straight onto it.
+// What is already drawn under this pixel: the export copy of the render
+// target, which has the same origin as the target, so the fragment position
+// maps straight onto it; or, in the fetching variant, the target's own pixel
+// as the earlier primitives left it.
 vec4 destination() {
+#if defined(FETCH_DESTINATION)
+    return outColor;
+#else
     return texture(g_texRT, (vec4(gl_FragCoord.xy, 0.0, 1.0) * g_mScreen).xy);
+#endif
 }
 
 vec4 overNormal(vec4 c, vec4 d) {
