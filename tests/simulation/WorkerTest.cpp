@@ -181,7 +181,9 @@ TEST(Worker, ParameterEditsReachTheRunningSimulation) {
         if (i % 200 == 0) std::this_thread::sleep_for(1ms);
     }
     const std::uint32_t frameAtLastEdit = view.frame.load();
-    EXPECT_TRUE(waitFor([&] { return view.seenSpeed.load() == 2000; }));
+    // On a busy machine the worker may first run after the last edit: let
+    // it take a few steps either way.
+    EXPECT_TRUE(waitFor([&] { return view.seenSpeed.load() == 2000 && view.frame.load() > 2; }));
     worker.stop();
     EXPECT_GE(sim.frame(), frameAtLastEdit);  // no restart on the way
     EXPECT_GT(sim.frame(), 2u);
