@@ -9,7 +9,7 @@
 #include <QTest>
 
 #include "UiTestSupport.h"
-#include "ui/ExportDialog.h"
+#include "ui/dialogs/ExportDialog.h"
 #include "ui/ExportRunner.h"
 
 namespace fg {
@@ -29,13 +29,14 @@ void answerNextMessage(const std::function<void(QMessageBox*)>& answer) {
 }
 
 TEST(ExportDialogTest, EnterAcceptsTheFramesPerRowAsShown) {
-    ProjectSettings project;  // 60 frames
-    WriteSettings write;
+    test::ScratchHome home;
+    const auto editor = test::makeEditor(nullptr);  // 60 frames
+    WriteSettings& write = editor->state().write;
     write.start = 1;
     write.end = 60;
     write.step = 2;
     write.width = 6;  // not the proposal for this range, ⌊√30⌋ = 5
-    ExportDialog dialog(write, project);
+    ExportDialog dialog(*editor);
     dialog.show();
     dialog.startBox()->setFocus();
     // Enter in a spin box announces its (unchanged) value again, then OKs.
@@ -45,9 +46,9 @@ TEST(ExportDialogTest, EnterAcceptsTheFramesPerRowAsShown) {
 }
 
 TEST(ExportDialogTest, ProposesFramesPerRowAndRefusesAStartAfterTheEnd) {
-    ProjectSettings project;  // 60 frames
-    WriteSettings write;
-    ExportDialog dialog(write, project);
+    test::ScratchHome home;
+    const auto editor = test::makeEditor(nullptr);  // 60 frames
+    ExportDialog dialog(*editor);
     dialog.show();
     dialog.startBox()->setValue(1);
     dialog.endBox()->setValue(10);

@@ -14,7 +14,7 @@
 #include "app/LocalHttpServer.h"
 #include "app/ProgramSettings.h"
 #include "app/Version.h"
-#include "ui/ExportDialog.h"
+#include "ui/dialogs/ExportDialog.h"
 #include "ui/StartUp.h"
 #include "ui/UpdateDialog.h"
 
