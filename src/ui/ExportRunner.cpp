@@ -1,6 +1,9 @@
 #include "ui/ExportRunner.h"
 
+#include <QDir>
 #include <QEventLoop>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QProgressDialog>
@@ -98,6 +101,11 @@ std::optional<std::string> ExportRunner::showSaveDialog() {
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters({tr("PNG(*.png)"), tr("BMP(*.bmp)"), tr("JPEG(*.jpg)"), tr("TIFF(*.tif)"), tr("GIF(*.gif)")});
     dialog.setDefaultSuffix(QStringLiteral("png"));
+    // Beside the project, as the project's own save dialog starts.
+    const EditorState& g = m_editor.state();
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    dialog.setDirectory(g.hasFileName ? QFileInfo(QString::fromStdString(g.fileName)).absolutePath()
+                                      : (documents.isEmpty() ? QDir::homePath() : documents));
     dialog.selectFile(tr("無題"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().front().toStdString();

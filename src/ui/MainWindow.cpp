@@ -11,7 +11,6 @@
 
 #include "app/Editor.h"
 #include "ui/DialogPrompts.h"
-#include "ui/ExportRunner.h"
 #include "ui/dialogs/BackgroundColorDialog.h"
 #include "ui/dialogs/CameraDialog.h"
 #include "ui/dialogs/ProjectSettingsDialog.h"
@@ -117,8 +116,6 @@ void MainWindow::connectCommands() {
     connect(action(Command::ShowFps), &QAction::triggered, this, [this] { m_editor.toggleFpsDisplay(); });
     connect(action(Command::OnlineHelp), &QAction::triggered, this, &MainWindow::openHelpPage);
     connect(action(Command::Version), &QAction::triggered, this, &MainWindow::showVersion);
-    m_export = new ExportRunner(this, m_editor);
-    connect(action(Command::Export), &QAction::triggered, this, [this] { m_export->run(); });
     connect(action(Command::ProjectSettings), &QAction::triggered, this, [this] {
         ProjectSettingsDialog dialog(m_editor, this);
         dialog.exec();

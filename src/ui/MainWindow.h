@@ -26,7 +26,6 @@ class StatusPanel;
 class TabPanel;
 class ToolbarStrip;
 class ViewPanel;
-class ExportRunner;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -39,7 +38,6 @@ public:
     QMenu* menu(MenuId menu) const { return m_menus[static_cast<std::size_t>(menu)]; }
     RecentFilesMenu* recentMenu() const { return m_recent; }
     ViewListWindow* viewListWindow() const { return m_viewList; }
-    ExportRunner* exportRunner() const { return m_export; }
     ToolbarStrip* toolbar() const { return m_toolbar; }
     ShellLayout* shell() const { return m_shell; }
     StatusPanel* statusPanel() const;
@@ -78,7 +76,6 @@ private:
     QString m_version;
     PanelColours m_colours;
     QPointer<ViewListWindow> m_viewList;  // at most one
-    ExportRunner* m_export = nullptr;
 };
 
 }  // namespace fg

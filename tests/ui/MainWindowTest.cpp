@@ -106,12 +106,6 @@ TEST_F(WindowTest, ToolbarButtonsRunTheirCommands) {
     QSignalSpy exports(window->action(Command::Export), &QAction::triggered);
     auto buttons = window->findChildren<QAbstractButton*>();
     editor->state().project.randomSeed = 10;
-    // Export opens its dialog, which is cancelled.
-    QString opened;
-    test::answerNextModal([&](QWidget* modal) {
-        opened = modal->objectName();
-        static_cast<QDialog*>(modal)->reject();
-    });
     for (QAbstractButton* button : buttons) {
         if (button->toolTip().startsWith(QStringLiteral("リメイク")) ||
             button->toolTip().startsWith(QStringLiteral("書き出し"))) {
@@ -120,7 +114,6 @@ TEST_F(WindowTest, ToolbarButtonsRunTheirCommands) {
     }
     EXPECT_EQ(editor->state().project.randomSeed, 11);
     EXPECT_EQ(exports.count(), 1);
-    EXPECT_EQ(opened, QStringLiteral("exportDialog"));
 }
 
 TEST_F(WindowTest, TitleFollowsTheEditor) {

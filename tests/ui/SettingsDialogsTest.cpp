@@ -159,6 +159,8 @@ TEST_F(WindowTest, CameraDialogsShowTenthsAndStepByATenth) {
     EXPECT_EQ(editor->state().camera.eye, (Vec3f{12.4f, 5.0f, -0.7f}));
     EXPECT_EQ(placed.count(), 1);
     EXPECT_EQ(window->windowTitle(), kModifiedTitle);
+    // The other dialog follows.
+    EXPECT_EQ(dialogs.back()->coordinateBox(0)->value(), 124);
 
     // Each keystroke reaches the camera.
     retype(dialog->coordinateBox(4), "-25");

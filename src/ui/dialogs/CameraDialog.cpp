@@ -57,8 +57,19 @@ CameraDialog::CameraDialog(Editor& editor, QWidget* parent) : QDialog(parent), m
         connect(m_boxes[static_cast<std::size_t>(index)], &QSpinBox::valueChanged, this,
                 [this, index](int tenths) { coordinateChanged(index, tenths); });
     }
+    connect(&editor, &Editor::cameraPlaced, this, &CameraDialog::showCamera);
     chainTabOrder({m_boxes[0], m_boxes[1], m_boxes[2], m_boxes[3], m_boxes[4], m_boxes[5],
                    buttons->findChild<QWidget*>(QStringLiteral("ok"))});
+}
+
+void CameraDialog::showCamera() {
+    CameraPlacement camera = m_editor.state().camera;
+    for (int index = 0; index < 6; ++index) {
+        QSpinBox* box = m_boxes[static_cast<std::size_t>(index)];
+        if (box->hasFocus()) continue;
+        const QSignalBlocker quiet(box);
+        box->setValue(tenthsOf(coordinate(camera, index)));
+    }
 }
 
 void CameraDialog::coordinateChanged(int index, int tenths) {

@@ -21,6 +21,9 @@ public:
 
 private:
     void coordinateChanged(int index, int tenths);
+    // The camera placed from elsewhere (another camera dialog, the view
+    // list): the numbers follow, except the one being typed.
+    void showCamera();
 
     Editor& m_editor;
     std::array<QSpinBox*, 6> m_boxes{};

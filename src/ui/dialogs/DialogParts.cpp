@@ -13,6 +13,9 @@ QSpinBox* numberBox(const char* objectName, SpinRange range, int value) {
     box->setObjectName(QString::fromLatin1(objectName));
     box->setRange(range.min, range.max < range.min ? range.min : range.max);
     box->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
+    // Room for four digits and a sign whatever the range, so that the boxes
+    // of a dialog line up and none cuts its number.
+    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("-99999")) + 32);
     box->setValue(value);
     return box;
 }

@@ -113,9 +113,7 @@ ViewListWindow::ViewListWindow(Editor& editor, const PanelColours& colours, QWid
     layout->setSpacing(0);
     layout->addWidget(m_rows, 1);
     layout->addWidget(scrollBar);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, colours.window);
-    setPalette(palette);
+    applyPanelColours(this, colours);
     resize(240, 300);
 }
 
