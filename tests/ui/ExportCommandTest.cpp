@@ -86,6 +86,43 @@ TEST(ExportDialogTest, ProposesFramesPerRowAndRefusesAStartAfterTheEnd) {
     EXPECT_EQ((std::vector<int>{chosen.start, chosen.end, chosen.step}), (std::vector<int>{4, 10, 3}));
 }
 
+TEST(ExportDialogTest, TabGoesFromTopToBottomAndEscapeCancels) {
+    test::ScratchHome home;
+    const auto editor = test::makeEditor(nullptr);
+    ExportDialog dialog(*editor);
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    dialog.startBox()->setFocus();
+    QStringList visited;
+    for (int i = 0; i < 10; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    EXPECT_EQ(visited, (QStringList{"end", "step", "layout", "columns", "frameWidth", "frameHeight", "alpha", "smooth",
+                                    "ok", "cancel"}));
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST(ExportDialogTest, SeparateFilesDisableTheColumnsAndCountImages) {
+    test::ScratchHome home;
+    const auto editor = test::makeEditor(nullptr);  // 60 frames, step 1
+    ExportDialog dialog(*editor);
+    EXPECT_EQ(dialog.infoLine()->text(), QStringLiteral("60コマ　896×1152ピクセル"));  // 7 across, 9 rows
+    dialog.layoutBox()->setCurrentIndex(1);
+    EXPECT_FALSE(dialog.columnsBox()->isEnabled());
+    EXPECT_EQ(dialog.infoLine()->text(), QStringLiteral("60枚"));
+    EXPECT_EQ(dialog.preview()->cellsDrawn(), 1);
+    EXPECT_EQ(dialog.preview()->sheetRect().width(), ExportPreview::kSingleCell);
+    EXPECT_EQ(editor->state().write.type, 1);  // kept at once
+    EXPECT_TRUE(editor->isModified());
+    EXPECT_EQ(dialog.widthBox()->minimum(), 4);
+    EXPECT_EQ(dialog.smoothBox()->maximum(), 6);
+    EXPECT_EQ(dialog.startBox()->maximum(), 59);
+}
+
 class ExportCommandTest : public ::testing::Test {
 protected:
     void SetUp() override {

@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QLabel>
+#include <QPointer>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -166,6 +167,11 @@ TEST_F(WindowTest, CameraDialogsShowTenthsAndStepByATenth) {
     retype(dialog->coordinateBox(4), "-25");
     EXPECT_EQ(editor->state().camera.target, (Vec3f{0.0f, -2.5f, 0.0f}));
     EXPECT_EQ(placed.count(), 3);  // the step, "-2" and "-25": "-" alone is no number yet
+
+    // Enter is OK, which closes the dialog.
+    QPointer<CameraDialog> closing = dialogs.back();
+    QTest::keyClick(closing->coordinateBox(1), Qt::Key_Return);
+    QTRY_VERIFY(closing.isNull());
 }
 
 class ViewListTest : public WindowTest {
