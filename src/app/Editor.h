@@ -12,6 +12,7 @@
 
 #include "app/DisplayFlags.h"
 #include "app/EditorPrompts.h"
+#include "app/ProjectSettingsRules.h"
 #include "model/EditorState.h"
 #include "model/NodeFields.h"
 #include "persistence/RecentFiles.h"
@@ -110,6 +111,28 @@ public:
     // ---- Node panel, material panel and history ----
 
     // ---- Settings dialogs and view list ----
+    // These settings are not edit-history entries: the history records only
+    // effect edits. Each change marks the project modified instead, so that
+    // closing asks before it is lost.
+
+    // "プロジェクトの設定" accepted: the numbers clamped to their ranges, the
+    // export range reset to the whole effect with ⌊√frames⌋ frames per row.
+    // Restarts the preview.
+    void setProjectSettings(const ProjectSettingsChoice& choice);
+    // "背景色の設定": red, green and blue, 0..255. Restarts the preview,
+    // which takes the project's settings at a restart.
+    void setBackgroundColor(Vec3f color);
+    // The export dialog's values as they are typed (Cancel keeps them).
+    void setExportSettings(const WriteSettings& write, std::int32_t frameWidth, std::int32_t frameHeight);
+    // "カメラの設定" and the view list: the view's camera goes to eye and
+    // target at once (cameraPlaced).
+    void setCameraPlacement(Vec3f eye, Vec3f target);
+    // "＜追加＞": the current camera as a new view before the add row.
+    void addView();
+    // "×" of view `index`; the add row cannot be removed.
+    void removeView(int index);
+    // A click on view `index`: the camera goes to its position and target.
+    void applyView(int index);
 
     const DisplayFlags& displayFlags() const { return m_display; }
     void setDisplayFlags(const DisplayFlags& flags);
@@ -127,6 +150,9 @@ signals:
     void recentFilesChanged();
     void displayFlagsChanged();
     void relaunchRequested(const QString& path);
+    // The camera dialogs or the view list placed the camera (g.camera).
+    void cameraPlaced();
+    void viewListChanged();
 
 private:
     // Asks about unsaved changes; true when the operation may go on.

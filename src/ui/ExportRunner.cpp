@@ -1,13 +1,16 @@
 #include "ui/ExportRunner.h"
 
+#include <QDir>
 #include <QEventLoop>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QProgressDialog>
 
 #include "app/Editor.h"
 #include "render/export/ExportSettings.h"
-#include "ui/ExportDialog.h"
+#include "ui/dialogs/ExportDialog.h"
 
 namespace fg {
 
@@ -40,19 +43,9 @@ ExportRunner::ExportRunner(QWidget* window, Editor& editor)
 }
 
 bool ExportRunner::run() {
-    EditorState& g = m_editor.state();
-    ExportDialog dialog(g.write, g.project, m_window);
+    // The dialog keeps what is typed in the project as it is typed.
+    ExportDialog dialog(m_editor, m_window);
     if (dialog.exec() != QDialog::Accepted) return false;
-    const WriteSettings chosen = dialog.settings();
-    const WriteSettings& before = g.write;
-    const bool changed = chosen.start != before.start || chosen.end != before.end || chosen.step != before.step ||
-                         chosen.width != before.width || chosen.type != before.type ||
-                         chosen.isAlpha != before.isAlpha || chosen.smooth != before.smooth;
-    // The export settings belong to the project: changed ones are saved with it.
-    if (changed) {
-        g.write = chosen;
-        m_editor.setModified(true);
-    }
     const std::optional<std::string> destination = askDestination();
     if (!destination) return false;
     return exportTo(*destination).ok();
@@ -108,6 +101,11 @@ std::optional<std::string> ExportRunner::showSaveDialog() {
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters({tr("PNG(*.png)"), tr("BMP(*.bmp)"), tr("JPEG(*.jpg)"), tr("TIFF(*.tif)"), tr("GIF(*.gif)")});
     dialog.setDefaultSuffix(QStringLiteral("png"));
+    // Beside the project, as the project's own save dialog starts.
+    const EditorState& g = m_editor.state();
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    dialog.setDirectory(g.hasFileName ? QFileInfo(QString::fromStdString(g.fileName)).absolutePath()
+                                      : (documents.isEmpty() ? QDir::homePath() : documents));
     dialog.selectFile(tr("無題"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().front().toStdString();

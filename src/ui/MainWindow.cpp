@@ -11,6 +11,10 @@
 
 #include "app/Editor.h"
 #include "ui/DialogPrompts.h"
+#include "ui/dialogs/BackgroundColorDialog.h"
+#include "ui/dialogs/CameraDialog.h"
+#include "ui/dialogs/ProjectSettingsDialog.h"
+#include "ui/dialogs/ViewListWindow.h"
 #include "ui/HoverHelp.h"
 #include "ui/PageSelector.h"
 #include "ui/RecentFilesMenu.h"
@@ -25,7 +29,7 @@
 namespace fg {
 
 MainWindow::MainWindow(Editor& editor, const PanelColours& colours, QWidget* parent)
-    : QMainWindow(parent), m_editor(editor) {
+    : QMainWindow(parent), m_editor(editor), m_colours(colours) {
     setObjectName(QStringLiteral("mainWindow"));
     createActions();
     createMenus();
@@ -112,6 +116,14 @@ void MainWindow::connectCommands() {
     connect(action(Command::ShowFps), &QAction::triggered, this, [this] { m_editor.toggleFpsDisplay(); });
     connect(action(Command::OnlineHelp), &QAction::triggered, this, &MainWindow::openHelpPage);
     connect(action(Command::Version), &QAction::triggered, this, &MainWindow::showVersion);
+    connect(action(Command::ProjectSettings), &QAction::triggered, this, [this] {
+        ProjectSettingsDialog dialog(m_editor, this);
+        dialog.exec();
+    });
+    connect(action(Command::BackgroundColor), &QAction::triggered, this,
+            [this] { chooseBackgroundColor(m_editor, this); });
+    connect(action(Command::CameraSettings), &QAction::triggered, this, &MainWindow::openCameraDialog);
+    connect(action(Command::ViewList), &QAction::triggered, this, &MainWindow::openViewList);
     connect(m_recent, &RecentFilesMenu::entryChosen, this, [this](int index) { m_editor.openRecent(index); });
     connect(viewPanel(), &ViewPanel::filesDropped, this, [this](const QStringList& paths) {
         m_editor.openDropped(paths);
@@ -157,6 +169,24 @@ bool MainWindow::event(QEvent* event) {
 }
 
 void MainWindow::showVersion() { showVersionBox(this, m_version); }
+
+void MainWindow::openCameraDialog() {
+    // Modeless; every use of the command opens one more.
+    auto* dialog = new CameraDialog(m_editor, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
+}
+
+void MainWindow::openViewList() {
+    if (m_viewList) {
+        m_viewList->raise();
+        m_viewList->activateWindow();
+        return;
+    }
+    m_viewList = new ViewListWindow(m_editor, m_colours, this);
+    m_viewList->setAttribute(Qt::WA_DeleteOnClose);
+    m_viewList->show();
+}
 
 void MainWindow::openHelpPage() {
     if (m_helpUrl.isValid()) QDesktopServices::openUrl(m_helpUrl);

@@ -4,12 +4,14 @@
 // title, check marks and recent-files menu follow the Editor's signals.
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QUrl>
 #include <array>
 #include <memory>
 
 #include "ui/Commands.h"
 #include "ui/PanelColours.h"
+#include "ui/dialogs/ViewListWindow.h"
 
 class QMenu;
 
@@ -35,6 +37,7 @@ public:
     QAction* action(Command command) const { return m_actions[static_cast<std::size_t>(command)]; }
     QMenu* menu(MenuId menu) const { return m_menus[static_cast<std::size_t>(menu)]; }
     RecentFilesMenu* recentMenu() const { return m_recent; }
+    ViewListWindow* viewListWindow() const { return m_viewList; }
     ToolbarStrip* toolbar() const { return m_toolbar; }
     ShellLayout* shell() const { return m_shell; }
     StatusPanel* statusPanel() const;
@@ -58,6 +61,8 @@ private:
     void followEditor();
     void showVersion();
     void openHelpPage();
+    void openCameraDialog();
+    void openViewList();
 
     Editor& m_editor;
     std::unique_ptr<DialogPrompts> m_prompts;
@@ -69,6 +74,8 @@ private:
     HoverHelp* m_hoverHelp = nullptr;
     QUrl m_helpUrl;
     QString m_version;
+    PanelColours m_colours;
+    QPointer<ViewListWindow> m_viewList;  // at most one
 };
 
 }  // namespace fg

@@ -63,6 +63,14 @@ void ViewWidget::followEditor() {
         placeProjectCamera();
         m_channel.invalidate();
     });
+    // The camera dialogs and the view list: shown at once, keystroke by keystroke.
+    connect(&m_editor, &Editor::cameraPlaced, this, [this] {
+        const CameraPlacement& placement = m_editor.state().camera;
+        placeCamera(m_camera, placement.eye, placement.target);
+        m_camera.updateMatrices(pixelWidth(), pixelHeight());
+        m_channel.setEye(m_camera.eye);
+        update();
+    });
     connect(&m_editor, &Editor::selectionChanged, this, [this] {
         Node* selected = m_editor.state().tree.selected();
         m_channel.setSelectedNode(selected ? selected->m_ID : -1);

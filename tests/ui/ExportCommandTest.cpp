@@ -3,14 +3,27 @@
 // own thread.
 
 #include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
 #include <QImage>
+#include <QLabel>
 #include <QMessageBox>
+#include <QProcess>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
 
+#include <cstdlib>
+#include <filesystem>
+
 #include "UiTestSupport.h"
-#include "ui/ExportDialog.h"
+#include "ui/dialogs/ExportDialog.h"
+#include "render/export/ExportFrames.h"
+#include "render/export/IntermediateFrames.h"
 #include "ui/ExportRunner.h"
+#include "ui/dialogs/ExportPreview.h"
 
 namespace fg {
 namespace {
@@ -29,13 +42,14 @@ void answerNextMessage(const std::function<void(QMessageBox*)>& answer) {
 }
 
 TEST(ExportDialogTest, EnterAcceptsTheFramesPerRowAsShown) {
-    ProjectSettings project;  // 60 frames
-    WriteSettings write;
+    test::ScratchHome home;
+    const auto editor = test::makeEditor(nullptr);  // 60 frames
+    WriteSettings& write = editor->state().write;
     write.start = 1;
     write.end = 60;
     write.step = 2;
     write.width = 6;  // not the proposal for this range, ⌊√30⌋ = 5
-    ExportDialog dialog(write, project);
+    ExportDialog dialog(*editor);
     dialog.show();
     dialog.startBox()->setFocus();
     // Enter in a spin box announces its (unchanged) value again, then OKs.
@@ -45,9 +59,9 @@ TEST(ExportDialogTest, EnterAcceptsTheFramesPerRowAsShown) {
 }
 
 TEST(ExportDialogTest, ProposesFramesPerRowAndRefusesAStartAfterTheEnd) {
-    ProjectSettings project;  // 60 frames
-    WriteSettings write;
-    ExportDialog dialog(write, project);
+    test::ScratchHome home;
+    const auto editor = test::makeEditor(nullptr);  // 60 frames
+    ExportDialog dialog(*editor);
     dialog.show();
     dialog.startBox()->setValue(1);
     dialog.endBox()->setValue(10);
@@ -70,6 +84,43 @@ TEST(ExportDialogTest, ProposesFramesPerRowAndRefusesAStartAfterTheEnd) {
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     const WriteSettings chosen = dialog.settings();
     EXPECT_EQ((std::vector<int>{chosen.start, chosen.end, chosen.step}), (std::vector<int>{4, 10, 3}));
+}
+
+TEST(ExportDialogTest, TabGoesFromTopToBottomAndEscapeCancels) {
+    test::ScratchHome home;
+    const auto editor = test::makeEditor(nullptr);
+    ExportDialog dialog(*editor);
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    dialog.startBox()->setFocus();
+    QStringList visited;
+    for (int i = 0; i < 10; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    EXPECT_EQ(visited, (QStringList{"end", "step", "layout", "columns", "frameWidth", "frameHeight", "alpha", "smooth",
+                                    "ok", "cancel"}));
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST(ExportDialogTest, SeparateFilesDisableTheColumnsAndCountImages) {
+    test::ScratchHome home;
+    const auto editor = test::makeEditor(nullptr);  // 60 frames, step 1
+    ExportDialog dialog(*editor);
+    EXPECT_EQ(dialog.infoLine()->text(), QStringLiteral("60コマ　896×1152ピクセル"));  // 7 across, 9 rows
+    dialog.layoutBox()->setCurrentIndex(1);
+    EXPECT_FALSE(dialog.columnsBox()->isEnabled());
+    EXPECT_EQ(dialog.infoLine()->text(), QStringLiteral("60枚"));
+    EXPECT_EQ(dialog.preview()->cellsDrawn(), 1);
+    EXPECT_EQ(dialog.preview()->sheetRect().width(), ExportPreview::kSingleCell);
+    EXPECT_EQ(editor->state().write.type, 1);  // kept at once
+    EXPECT_TRUE(editor->isModified());
+    EXPECT_EQ(dialog.widthBox()->minimum(), 4);
+    EXPECT_EQ(dialog.smoothBox()->maximum(), 6);
+    EXPECT_EQ(dialog.startBox()->maximum(), 59);
 }
 
 class ExportCommandTest : public ::testing::Test {
@@ -110,6 +161,131 @@ TEST_F(ExportCommandTest, TheDialogsSettingsAreKeptAndTheSheetIsWritten) {
     EXPECT_TRUE(editor->isModified());
     const QImage sheet(QString::fromStdString(destination));
     EXPECT_EQ(sheet.size(), QSize(2 * 32, 2 * 24));
+}
+
+TEST_F(ExportCommandTest, ARangeWithAStepProposesOnePerRowAndExportsFourImages) {
+    ExportRunner runner(&window, *editor);
+    const std::string destination = home.file("four.png");
+    runner.askDestination = [&] { return std::optional<std::string>(destination); };
+    int proposed = 0;
+    QString info;
+    int cells = 0;
+    test::answerNextModal([&](QWidget* modal) {
+        auto* dialog = static_cast<ExportDialog*>(modal);
+        dialog->startBox()->setValue(1);
+        dialog->endBox()->setValue(10);
+        dialog->stepBox()->setValue(3);
+        proposed = dialog->columnsBox()->value();
+        info = dialog->infoLine()->text();
+        cells = dialog->preview()->cellsDrawn();
+        okButton(dialog)->click();
+    });
+    EXPECT_TRUE(runner.run());
+    EXPECT_EQ(proposed, 1);  // ⌊√(10 / 3)⌋
+    EXPECT_EQ(info, QStringLiteral("4コマ　32×96ピクセル"));
+    EXPECT_EQ(cells, 4);
+    EXPECT_EQ(QImage(QString::fromStdString(destination)).size(), QSize(32, 4 * 24));
+    const std::filesystem::path renders = exportRenderFolder(editor->state().workDir);
+    EXPECT_TRUE(std::filesystem::exists(intermediateFramePath(renders, 3)));
+    EXPECT_FALSE(std::filesystem::exists(intermediateFramePath(renders, 4)));
+}
+
+TEST_F(ExportCommandTest, AStartAfterTheEndIsToldAndNothingIsExported) {
+    ExportRunner runner(&window, *editor);
+    bool askedWhere = false;
+    const std::string destination = home.file("never.png");
+    runner.askDestination = [&] {
+        askedWhere = true;
+        return std::optional<std::string>(destination);
+    };
+    QStringList seen;
+    bool stayedOpen = false;
+    test::answerNextModal([&](QWidget* modal) {
+        auto* dialog = static_cast<ExportDialog*>(modal);
+        dialog->endBox()->setValue(10);
+        dialog->startBox()->setValue(12);
+        answerNextMessage([&](QMessageBox* box) {
+            seen << box->windowTitle() << box->text();
+            box->accept();
+        });
+        okButton(dialog)->click();
+        stayedOpen = dialog->isVisible();
+        dialog->findChild<QAbstractButton*>(QStringLiteral("cancel"))->click();
+    });
+    EXPECT_FALSE(runner.run());
+    EXPECT_EQ(seen, (QStringList{"設定を修正してください。", "開始フレームが終了フレームより大きくなっています"}));
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_FALSE(askedWhere);
+    EXPECT_FALSE(std::filesystem::exists(destination));
+    // What was typed is kept, as the dialog's edits go straight to the project.
+    EXPECT_EQ(editor->state().write.start, 12);
+    EXPECT_TRUE(editor->isModified());
+}
+
+TEST_F(ExportCommandTest, CancellingTheProgressLeavesTheUsersFolderUntouched) {
+    EditorState& g = editor->state();
+    g.project.width = 512;
+    g.project.height = 512;
+    g.write.end = 60;
+    g.write.smooth = 4;  // slow enough to be cancelled halfway
+    const std::filesystem::path folder = home.path() / "out";
+    std::filesystem::create_directories(folder);
+    ExportRunner runner(&window, *editor);
+    runner.askDestination = [&] { return std::optional<std::string>((folder / "sheet.png").string()); };
+    QString progressTitle;
+    test::answerNextModal([&](QWidget* modal) {
+        test::answerNextModal([&](QWidget* progress) {
+            ASSERT_NE(qobject_cast<QProgressDialog*>(progress), nullptr);
+            progressTitle = progress->windowTitle();
+            progress->findChild<QPushButton*>()->click();
+        });
+        okButton(modal)->click();
+    });
+    EXPECT_FALSE(runner.run());
+    EXPECT_EQ(progressTitle, QStringLiteral("書き出し中"));
+    EXPECT_TRUE(std::filesystem::is_empty(folder));
+    EXPECT_FALSE(std::filesystem::exists(intermediateFramePath(exportRenderFolder(g.workDir), 59)));
+}
+
+TEST(ExportThroughTheDialogTest, TheSheetEqualsTheCommandLineExportByteForByte) {
+    test::ScratchHome home;
+    const auto editor = test::makeEditor(nullptr);
+    const std::string fire = std::string(std::getenv("FULGRANE3D_SOURCE_DIR")) + "/resources/samples/fire.nbx";
+    ASSERT_TRUE(editor->openInPlace(fire));
+    QWidget window;
+    ExportRunner runner(&window, *editor);
+    const std::string fromDialog = home.file("dialog.png");
+    runner.askDestination = [&] { return std::optional<std::string>(fromDialog); };
+    test::answerNextModal([](QWidget* modal) {
+        auto* dialog = static_cast<ExportDialog*>(modal);
+        dialog->layoutBox()->setCurrentIndex(0);
+        dialog->startBox()->setValue(5);
+        dialog->endBox()->setValue(20);
+        dialog->stepBox()->setValue(5);
+        dialog->columnsBox()->setValue(3);
+        dialog->widthBox()->setValue(64);
+        dialog->heightBox()->setValue(48);
+        dialog->smoothBox()->setValue(2);
+        dialog->alphaBox()->setChecked(true);
+        okButton(dialog)->click();
+    });
+    ASSERT_TRUE(runner.run());
+
+    const std::string fromCli = home.file("cli.png");
+    QProcess cli;
+    cli.start(QStringLiteral(FULGRANE3D_CLI_PATH),
+              {"export", QString::fromStdString(fire), "-o", QString::fromStdString(fromCli), "--start", "5", "--end",
+               "20", "--step", "5", "--columns", "3", "--width", "64", "--height", "48", "--smooth", "2", "--alpha"});
+    ASSERT_TRUE(cli.waitForFinished(120000));
+    ASSERT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+
+    QFile a(QString::fromStdString(fromDialog));
+    QFile b(QString::fromStdString(fromCli));
+    ASSERT_TRUE(a.open(QIODevice::ReadOnly));
+    ASSERT_TRUE(b.open(QIODevice::ReadOnly));
+    const QByteArray dialogBytes = a.readAll();
+    EXPECT_EQ(QImage::fromData(dialogBytes).size(), QSize(3 * 64, 2 * 48));
+    EXPECT_TRUE(dialogBytes == b.readAll());
 }
 
 TEST_F(ExportCommandTest, SeparateFilesAreNumberedAndFailuresAreTold) {

@@ -14,7 +14,8 @@
 #include "app/LocalHttpServer.h"
 #include "app/ProgramSettings.h"
 #include "app/Version.h"
-#include "ui/ExportDialog.h"
+#include "ui/VersionBox.h"
+#include "ui/dialogs/ExportDialog.h"
 #include "ui/StartUp.h"
 #include "ui/UpdateDialog.h"
 
@@ -161,8 +162,8 @@ TEST_F(UpdateFlowTest, TheHelpMenuAndExportReachTheirWorkThroughTheWindow) {
     ASSERT_TRUE(presented.wait(10000));
 
     test::answerNextModal([&](QWidget* dialog) {
-        seen << dialog->objectName() << dialog->windowTitle() << static_cast<QMessageBox*>(dialog)->text();
-        static_cast<QMessageBox*>(dialog)->accept();
+        seen << dialog->objectName() << dialog->windowTitle() << static_cast<VersionBox*>(dialog)->versionText();
+        static_cast<QDialog*>(dialog)->accept();
     });
     window.action(Command::Version)->trigger();
 

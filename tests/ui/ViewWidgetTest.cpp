@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QMouseEvent>
+#include <QSpinBox>
 #include <QTest>
 #include <QWheelEvent>
 #include <cmath>
@@ -16,6 +17,7 @@
 #include "app/EditorTestSupport.h"
 #include "render/camera/CameraControl.h"
 #include "ui/ViewWidget.h"
+#include "ui/dialogs/CameraDialog.h"
 
 namespace fg::test {
 namespace {
@@ -135,6 +137,27 @@ TEST_F(ViewWidgetTest, ARestartPlacesTheProjectCamera) {
     editor->remake();
     EXPECT_TRUE(sameVec(view->camera().eye, Vec3f{3, 4, -12}));
     EXPECT_TRUE(sameVec(view->camera().target, Vec3f{1, 0, 0}));
+}
+
+TEST_F(ViewWidgetTest, TheCameraDialogMovesTheViewAtOnceAndKeepsUpAboveTheTarget) {
+    editor->state().camera = CameraPlacement{{0, 5, -10}, {0, 0, 0}};
+    CameraDialog dialog(*editor);
+    dialog.coordinateBox(2)->setValue(-50);  // eye z −5.0
+    EXPECT_TRUE(sameVec(view->camera().eye, Vec3f{0, 5, -5}));
+    // Upright: the viewing direction turned a quarter about the horizontal.
+    const Vec3f up = view->camera().up;
+    EXPECT_NEAR(up.x, 0.0f, 1e-6f);
+    EXPECT_NEAR(up.y, 0.70710678f, 1e-5f);
+    EXPECT_NEAR(up.z, 0.70710678f, 1e-5f);
+
+    // Straight above the target there is no upright direction: up stays.
+    dialog.coordinateBox(2)->setValue(0);
+    EXPECT_TRUE(sameVec(view->camera().eye, Vec3f{0, 5, 0}));
+    EXPECT_TRUE(sameVec(view->camera().up, up));
+    dialog.coordinateBox(1)->setValue(80);
+    EXPECT_TRUE(sameVec(view->camera().eye, Vec3f{0, 8, 0}));
+    EXPECT_TRUE(sameVec(view->camera().up, up));
+    EXPECT_TRUE(editor->isModified());
 }
 
 }  // namespace

@@ -18,6 +18,12 @@ bool overIcons(int viewWidth, int x, int y) {
 
 Vec3f across(Vec3f d) { return Vec3f{-d.z, 0.0f, d.x}; }
 
+// The viewing direction turned a quarter about the horizontal `axis` across it.
+Vec3f upright(Vec3f d, Vec3f axis) {
+    constexpr float kQuarterTurn = 3.14159265358979f / 2.0f;
+    return normalize(transformNormal(d, rotationAxis(axis, kQuarterTurn)));
+}
+
 }  // namespace
 
 int hoveredTool(int viewWidth, int x, int y) {
@@ -83,8 +89,16 @@ void straightenUp(Camera& camera) {
         camera.up = Vec3f{0.0f, 0.0f, 1.0f};
         return;
     }
-    constexpr float kQuarterTurn = 3.14159265358979f / 2.0f;
-    camera.up = normalize(transformNormal(d, rotationAxis(axis, kQuarterTurn)));
+    camera.up = upright(d, axis);
+}
+
+void placeCamera(Camera& camera, Vec3f eye, Vec3f target) {
+    camera.eye = eye;
+    camera.target = target;
+    const Vec3f d = eye - target;
+    const Vec3f axis = across(d);
+    if (length(axis) == 0.0f) return;
+    camera.up = upright(d, axis);
 }
 
 Camera placedCamera(const CameraPlacement& placement) {

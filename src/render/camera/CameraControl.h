@@ -36,6 +36,11 @@ void zoomCamera(Camera& camera, int dx, int dy);
 // (left alone while the view is stopped at a pole).
 void straightenUp(Camera& camera);
 
+// The camera put at `eye` and `target` by the camera settings or a saved
+// view: up becomes the viewing direction turned upright as above; looking
+// straight up or down there is no such direction, and up stays as it was.
+void placeCamera(Camera& camera, Vec3f eye, Vec3f target);
+
 // The camera at a stored placement (the project's eye and target) as every
 // preview frame draws it: the default up straightened by the rule above, so
 // the world's y axis stays upright on screen whatever the viewing direction.

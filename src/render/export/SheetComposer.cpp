@@ -18,9 +18,16 @@
 namespace fg {
 namespace {
 
-// Null when there is no memory for it.
+// 96 dots per inch, in dots per metre.
+constexpr int kDotsPerMetre = 3780;
+
+// Null when there is no memory for it. The resolution written into the file
+// is fixed: left to Qt it follows the process's screen, so the editor and the
+// command-line tool would write different bytes for the same picture.
 QImage blankCanvas(int width, int height, bool fill, Vec3f backColor) {
     QImage canvas(width, height, QImage::Format_ARGB32_Premultiplied);
+    canvas.setDotsPerMeterX(kDotsPerMetre);
+    canvas.setDotsPerMeterY(kDotsPerMetre);
     const Rgb8 back = backgroundBytes(backColor);
     canvas.fill(fill ? QColor(back.r, back.g, back.b, 255) : QColor(0, 0, 0, 0));
     return canvas;

@@ -1,0 +1,45 @@
+#include "ui/dialogs/DialogParts.h"
+
+#include <QCoreApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QSpinBox>
+
+namespace fg {
+
+QSpinBox* numberBox(const char* objectName, SpinRange range, int value) {
+    auto* box = new QSpinBox;
+    box->setObjectName(QString::fromLatin1(objectName));
+    box->setRange(range.min, range.max < range.min ? range.min : range.max);
+    box->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
+    // Room for four digits and a sign whatever the range, so that the boxes
+    // of a dialog line up and none cuts its number.
+    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("-99999")) + 32);
+    box->setValue(value);
+    return box;
+}
+
+QDialogButtonBox* dialogButtons(QDialog* dialog, bool withCancel) {
+    auto* buttons = new QDialogButtonBox;
+    QPushButton* ok = buttons->addButton(QCoreApplication::translate("fg::DialogParts", "OK"), QDialogButtonBox::AcceptRole);
+    ok->setObjectName(QStringLiteral("ok"));
+    ok->setDefault(true);
+    if (withCancel) {
+        buttons->addButton(QCoreApplication::translate("fg::DialogParts", "キャンセル"), QDialogButtonBox::RejectRole)
+            ->setObjectName(QStringLiteral("cancel"));
+    }
+    QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    return buttons;
+}
+
+void chainTabOrder(std::initializer_list<QWidget*> widgets) {
+    QWidget* previous = nullptr;
+    for (QWidget* widget : widgets) {
+        if (previous != nullptr) QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
+
+}  // namespace fg
