@@ -91,11 +91,12 @@ TEST_F(ParameterHistory, AnEditAfterUndoDropsTheRedoBranch) {
 TEST_F(ParameterHistory, AnEditOfTheUndoneFieldStartsANewEntryInsteadOfMerging) {
     // Merging into the undone entry would leave it as a redo that writes
     // back the older value over this edit.
+    history.recordInt(first(), row("m_scale.max"), 20);
     history.recordInt(first(), row("m_kill.span"), 70);
     history.undo(tree);
     history.recordInt(first(), row("m_kill.span"), 90);
-    EXPECT_EQ(labels(history), (std::vector<std::string>{"スタート", "ノード1-寿命"}));
-    EXPECT_EQ(history.current(), 1);
+    EXPECT_EQ(labels(history), (std::vector<std::string>{"スタート", "ノード1-サイズ", "ノード1-寿命"}));
+    EXPECT_EQ(history.current(), 2);
     EXPECT_FALSE(history.redo(tree));
     EXPECT_EQ(first().m_kill.span, 90);
     history.undo(tree);
