@@ -4,6 +4,7 @@
 // title, check marks and recent-files menu follow the Editor's signals.
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QUrl>
 #include <array>
 #include <memory>
@@ -17,7 +18,10 @@ namespace fg {
 
 class DialogPrompts;
 class Editor;
+class HistoryWindow;
 class HoverHelp;
+class MaterialPanel;
+class NodePanel;
 class RecentFilesMenu;
 class ShellLayout;
 class StatusPanel;
@@ -40,6 +44,12 @@ public:
     StatusPanel* statusPanel() const;
     TabPanel* tabPanel() const;
     ViewPanel* viewPanel() const;
+    NodePanel* nodePanel() const;
+    MaterialPanel* materialPanel() const;
+    // The open "履歴リスト" window, or null.
+    HistoryWindow* historyWindow() const;
+    // Opens the history list (at most one) or brings it to the front.
+    void showHistoryList();
 
     // The client area (everything below the menu bar) gets this size.
     void setClientSize(const QSize& size);
@@ -67,6 +77,7 @@ private:
     ToolbarStrip* m_toolbar = nullptr;
     ShellLayout* m_shell = nullptr;
     HoverHelp* m_hoverHelp = nullptr;
+    QPointer<HistoryWindow> m_historyWindow;
     QUrl m_helpUrl;
     QString m_version;
 };
