@@ -50,6 +50,9 @@ NodePanel::NodePanel(Editor& editor, QWidget* parent)
     }
     connect(&m_editor, &Editor::treeChanged, this, &NodePanel::rebuildRows);
     connect(&m_editor, &Editor::selectionChanged, this, [this] {
+        // A box left open over another node (an undo from the menu) goes.
+        const Node* now = m_editor.state().tree.selected();
+        if (m_renameBox != nullptr && (now == nullptr || now->m_ID != m_renameId)) closeRenameBox();
         rebuildRows();
         const Node* selected = m_editor.state().tree.selected();
         if (selected != nullptr && rowOf(selected->m_ID) >= 0) scrollToRow(rowOf(selected->m_ID));
@@ -184,13 +187,16 @@ void NodePanel::startRename() {
     box->show();
     box->setFocus(Qt::OtherFocusReason);
     m_renameBox = box;
+    m_renameId = selected->m_ID;
 }
 
 void NodePanel::finishRename() {
     if (m_renameBox == nullptr) return;
     const std::string name = m_renameBox->text().toStdString();
     closeRenameBox();
-    m_editor.renameSelected(name);
+    // The name belongs to the node the box was opened on.
+    const Node* selected = m_editor.state().tree.selected();
+    if (selected != nullptr && selected->m_ID == m_renameId) m_editor.renameSelected(name);
 }
 
 void NodePanel::closeRenameBox() {
@@ -216,8 +222,9 @@ bool NodePanel::eventFilter(QObject* watched, QEvent* event) {
                 return true;
             }
         } else if (event->type() == QEvent::FocusOut) {
-            // Clicking elsewhere commits, as Enter does.
-            QMetaObject::invokeMethod(this, &NodePanel::finishRename, Qt::QueuedConnection);
+            // Clicking elsewhere commits, as Enter does, before that click
+            // can change the tree or the selection.
+            finishRename();
         }
     }
     return ListPanel::eventFilter(watched, event);

@@ -4,13 +4,12 @@
 // eight tree commands. Every change goes through the Editor; the panel
 // only shows the tree it reads from there.
 
+#include <QLineEdit>
 #include <QPointer>
 #include <cstdint>
 #include <vector>
 
 #include "ui/ListPanel.h"
-
-#include <QLineEdit>
 
 namespace fg {
 
@@ -57,6 +56,7 @@ private:
     Editor& m_editor;
     std::vector<Row> m_rows;
     QPointer<QLineEdit> m_renameBox;
+    std::int32_t m_renameId = -1;  // the node the open box renames
 };
 
 }  // namespace fg

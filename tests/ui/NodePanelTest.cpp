@@ -148,6 +148,29 @@ TEST_F(NodePanelTest, ClickingAnotherRowCommitsTheNameAndSelectsThatRow) {
     EXPECT_EQ(panel->renameBox(), nullptr);
 }
 
+TEST_F(NodePanelTest, LosingTheFocusCommitsTheName) {
+    QLineEdit other;
+    other.show();
+    QTest::keyClick(panel.get(), Qt::Key_F2);
+    ASSERT_NE(panel->renameBox(), nullptr);
+    panel->renameBox()->setText(QStringLiteral("emitter"));
+    QFocusEvent out(QEvent::FocusOut, Qt::MouseFocusReason);
+    QApplication::sendEvent(panel->renameBox(), &out);
+    EXPECT_EQ(nameOfNode(1), "emitter");
+    EXPECT_EQ(panel->renameBox(), nullptr);
+}
+
+TEST_F(NodePanelTest, ABoxLeftOpenOverANodeThatIsNoLongerSelectedRenamesNothing) {
+    press(0);  // ノード2, selected
+    QTest::keyClick(panel.get(), Qt::Key_F2);
+    ASSERT_NE(panel->renameBox(), nullptr);
+    panel->renameBox()->setText(QStringLiteral("lost"));
+    editor->undo();  // ノード2 goes; ノード1 is selected
+    EXPECT_EQ(panel->renameBox(), nullptr);
+    EXPECT_EQ(nameOfNode(1), "ノード1");
+    EXPECT_EQ(editor->history().count(), 2);
+}
+
 TEST_F(NodePanelTest, ArrowsMoveTheSelectionAndDeleteDeletes) {
     press(1);
     press(1);
