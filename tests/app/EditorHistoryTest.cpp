@@ -167,6 +167,10 @@ TEST_F(EditorHistory, SelectionAndVisibilityAreNotEntries) {
     EXPECT_EQ(g().tree.findById(2)->m_isDraw, 0);
     EXPECT_EQ(selectedId(), 1);
     EXPECT_EQ(editor->history().count(), 2);
+    // The flag is saved with the project: closing now must ask.
+    ASSERT_TRUE(editor->saveTo(home.file("v.nbx")));
+    editor->toggleVisible(2);
+    EXPECT_TRUE(editor->isModified());
 }
 
 TEST_F(EditorHistory, OpeningAProjectInPlaceStartsAFreshHistory) {

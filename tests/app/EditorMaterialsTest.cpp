@@ -11,6 +11,7 @@
 #include <fstream>
 
 #include "EditorTestSupport.h"
+#include "model/NodeFields.h"
 
 namespace fg {
 namespace {
@@ -160,6 +161,34 @@ TEST_F(EditorMaterials, SaveCopiesTheWorkspaceFile) {
     std::ifstream in(target, std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), kTriangle);
     EXPECT_FALSE(editor->saveMaterial(1, target));
+}
+
+TEST_F(EditorMaterials, AThreeLevelEffectWithATextureComesBackAsLeft) {
+    ASSERT_TRUE(editor->renameSelected("炎"));
+    ASSERT_TRUE(editor->addChild().done());
+    ASSERT_TRUE(editor->renameSelected("火花"));
+    ASSERT_TRUE(editor->addChild().done());
+    ASSERT_TRUE(editor->renameSelected("煙"));
+    editor->importMaterials({image("glow.png", 8, 4, Qt::white)});
+    editor->editInt(*findNodeField("m_texture.ID"), 0);
+    // Every step can be undone and redone before saving.
+    const int steps = editor->history().current();
+    editor->jumpTo(0);
+    EXPECT_EQ(editor->state().pRoot()->childAt(0)->m_name, "ノード1");
+    editor->jumpTo(steps);
+    ASSERT_TRUE(editor->saveTo(home.file("three.nbx")));
+
+    auto reopened = test::makeEditor(&prompts);
+    ASSERT_TRUE(reopened->openInPlace(home.file("three.nbx")));
+    const Node& top = *reopened->state().pRoot()->childAt(0);
+    ASSERT_EQ(top.childCount(), 1);
+    ASSERT_EQ(top.childAt(0)->childCount(), 1);
+    const Node& leaf = *top.childAt(0)->childAt(0);
+    EXPECT_EQ(top.m_name, "炎");
+    EXPECT_EQ(top.childAt(0)->m_name, "火花");
+    EXPECT_EQ(leaf.m_name, "煙");
+    EXPECT_EQ(leaf.m_texture.ID, 0);
+    EXPECT_EQ(names(reopened->materials()), (std::vector<std::string>{"glow.png"}));
 }
 
 }  // namespace
