@@ -55,6 +55,19 @@ TEST_F(TreeHistory, UndoingADeleteBringsTheSubtreeBackInPlaceAndSelectsIt) {
     EXPECT_EQ(history.entry(1).saved->m_ID, 2);
 }
 
+TEST_F(TreeHistory, RedoingADeleteWhileAChildOfItIsSelectedMovesTheSelectionOut) {
+    select(2);
+    HistoryEntry entry = EditHistory::deleteEntry(*tree.selected());
+    ASSERT_TRUE(tree.deleteSelected().done());
+    history.append(std::move(entry));
+    history.undo(tree);
+    select(3);  // inside the subtree that redo takes out again
+    history.redo(tree);
+    ASSERT_NE(tree.selected(), nullptr);
+    EXPECT_EQ(tree.selected()->m_ID, 4);
+    EXPECT_EQ(tree.findById(tree.selected()->m_ID), tree.selected());
+}
+
 TEST_F(TreeHistory, UndoingAnAddTakesTheNodeOutAndRedoPutsItBackSelected) {
     select(4);
     ASSERT_TRUE(tree.addChildToSelected().done());
