@@ -79,6 +79,8 @@ bool Editor::openInPlace(const std::string& path) {
         hooks.stopSimulation = [this] { m_simulation->clearParticles(); };
         loaded = loadProject(m_g, m_workspace, absolute, hooks);
     });
+    // The entries refer to the nodes that were just replaced.
+    resetHistory();
     emit treeChanged();
     emit selectionChanged();
     emit materialsChanged();

@@ -13,8 +13,10 @@
 #include "app/DisplayFlags.h"
 #include "app/EditorPrompts.h"
 #include "app/ProjectSettingsRules.h"
+#include "history/EditHistory.h"
 #include "model/EditorState.h"
 #include "model/NodeFields.h"
+#include "persistence/MaterialFiles.h"
 #include "persistence/RecentFiles.h"
 #include "persistence/Workspace.h"
 #include "simulation/Simulation.h"
@@ -109,6 +111,46 @@ public:
     void setGraphPoints(int graphNumber, const GraphPoints& points);
 
     // ---- Node panel, material panel and history ----
+    const EditHistory& history() const { return m_history; }
+    // One entry back or forward, or on to `row` of the history list: the
+    // worker stops, the effect changes, the preview restarts and the panels
+    // and the shown page follow. Nothing happens where there is no step.
+    void undo();
+    void redo();
+    void jumpTo(int row);
+    // The base entry "スタート" alone (a project opened in place).
+    void resetHistory();
+
+    // The node panel's commands on the selected node. A command that does
+    // not apply (move up on a first child …) neither stops the preview nor
+    // records anything; a refusal is shown through the prompts.
+    TreeEditResult addBelow();
+    TreeEditResult addChild();
+    TreeEditResult duplicateNode();
+    TreeEditResult deleteNode();
+    TreeEditResult moveDown();
+    TreeEditResult moveUp();
+    TreeEditResult makeChild();
+    TreeEditResult makeParent();
+    // Renames the selected node (cut to the name limit). False, with
+    // nothing recorded, when the name stays the same.
+    bool renameSelected(const std::string& name);
+    void selectNode(std::int32_t id);
+    // Shows or hides a node's particles in the preview (no history entry).
+    void toggleVisible(std::int32_t id);
+
+    // The material list: images first, then models.
+    std::vector<MaterialFile> materials() const;
+    // Imports the files in order with one reload; nodes keep their
+    // materials. Files that cannot be read are named in one message and
+    // the others still come in. Returns how many were imported.
+    int importMaterials(const std::vector<std::string>& paths);
+    // Deletes material `index`; nodes that used it lose it.
+    bool deleteMaterial(int index);
+    // Copies material `index` to `destination`.
+    bool saveMaterial(int index, const std::string& destination);
+    // Mirrors image material `index` left to right (models: a message).
+    bool mirrorMaterial(int index);
 
     // ---- Settings dialogs and view list ----
     // These settings are not edit-history entries: the history records only
@@ -153,6 +195,7 @@ signals:
     // The camera dialogs or the view list placed the camera (g.camera).
     void cameraPlaced();
     void viewListChanged();
+    void historyChanged();
 
 private:
     // Asks about unsaved changes; true when the operation may go on.
@@ -170,6 +213,14 @@ private:
     RecentFiles m_recent;
     DisplayFlags m_display;
     bool m_leaving = false;  // a relaunch was requested: no more questions
+
+    // Node panel, material panel and history.
+    TreeEditResult treeCommand(TreeEditResult (EffectTree::*command)(), EntryKind kind);
+    void changeMaterials(const std::function<void()>& change);
+    // An entry was recorded: the project is modified, the list follows.
+    void noteHistoryEntry();
+    void afterHistoryStep();
+    EditHistory m_history;
 };
 
 }  // namespace fg

@@ -6,26 +6,23 @@ namespace fg {
 
 void Editor::editInt(const NodeField& field, std::int32_t value) {
     Node* node = m_g.pSelNode();
-    if (node == nullptr || field.type != FieldType::Int) return;
-    std::int32_t& stored = intField(*node, field);
-    if (stored == value) return;
-    stored = value;
+    if (node == nullptr || !m_history.recordInt(*node, field, value)) return;
     publishParameters();
-    if (!m_g.isModified) setModified(true);
+    noteHistoryEntry();
 }
 
 void Editor::editFloat(const NodeField& field, float value) {
     Node* node = m_g.pSelNode();
-    if (node == nullptr || field.type != FieldType::Float) return;
-    float& stored = floatField(*node, field);
-    if (stored == value) return;
-    stored = value;
+    if (node == nullptr || !m_history.recordFloat(*node, field, value)) return;
     publishParameters();
-    if (!m_g.isModified) setModified(true);
+    noteHistoryEntry();
 }
 
 void Editor::beginGraphEdit(int graphNumber) {
-    (void)graphNumber;
+    Node* node = m_g.pSelNode();
+    if (node == nullptr || graphNumber < 0 || graphNumber >= kCurveCount) return;
+    m_history.recordGraph(*node, graphNumber);
+    noteHistoryEntry();
 }
 
 void Editor::setGraphPoints(int graphNumber, const GraphPoints& points) {

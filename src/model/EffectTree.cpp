@@ -91,18 +91,23 @@ TreeEditResult EffectTree::deleteSelected() {
     return TreeEditResult::ok();
 }
 
-void EffectTree::removeNode(Node& node) {
+void EffectTree::removeNode(Node& node) { take(node); }
+
+std::unique_ptr<Node> EffectTree::take(Node& node) {
+    if (node.m_pParent == nullptr) return nullptr;
     Node& parent = *node.m_pParent;
     const int i = parent.positionOf(&node);
-    if (i < 0) return;
-    if (&node == m_selected) {
+    if (i < 0) return nullptr;
+    bool selectedInside = false;
+    for (const Node* n = m_selected; n != nullptr; n = n->m_pParent) selectedInside = selectedInside || n == &node;
+    if (selectedInside) {
         if (parent.childCount() == 1) m_selected = &parent;
         else if (i > 0) m_selected = parent.childAt(i - 1);
         else m_selected = parent.childAt(1);
     }
-    node.deleteAllChildren();
-    parent.removeChild(i);
+    std::unique_ptr<Node> taken = parent.detachChild(i);
     parent.renumber();
+    return taken;
 }
 
 TreeEditResult EffectTree::duplicateSelected() {

@@ -84,6 +84,11 @@ public:
     TreeEditResult makeChild();
     TreeEditResult makeParent();
 
+    // Takes `node` (never the root) out of the tree with its subtree. A
+    // selection inside it moves as delete moves it (the parent, else the
+    // previous sibling, else the next one). Null for a node not in the tree.
+    std::unique_ptr<Node> take(Node& node);
+
     Node* findById(std::int32_t id) { return m_root->findById(id); }
     std::int32_t highestId() const { return m_root->highestId(0); }
 

@@ -15,7 +15,10 @@
 #include "ui/dialogs/CameraDialog.h"
 #include "ui/dialogs/ProjectSettingsDialog.h"
 #include "ui/dialogs/ViewListWindow.h"
+#include "ui/HistoryWindow.h"
 #include "ui/HoverHelp.h"
+#include "ui/MaterialPanel.h"
+#include "ui/NodePanel.h"
 #include "ui/PageSelector.h"
 #include "ui/RecentFilesMenu.h"
 #include "ui/ShellLayout.h"
@@ -37,6 +40,8 @@ MainWindow::MainWindow(Editor& editor, const PanelColours& colours, QWidget* par
     m_shell = new ShellLayout(m_toolbar);
     setCentralWidget(m_shell);
     applyPanelColours(m_shell, colours);
+    m_shell->setMaterialPanel(new MaterialPanel(m_editor));
+    m_shell->setNodePanel(new NodePanel(m_editor));
 
     m_hoverHelp = new HoverHelp(this, statusPanel(), this);
     connect(m_hoverHelp, &HoverHelp::helpChanged, statusPanel(), &StatusPanel::setHelpText);
@@ -64,6 +69,22 @@ StatusPanel* MainWindow::statusPanel() const { return m_shell->statusPanel(); }
 TabPanel* MainWindow::tabPanel() const { return m_shell->tabPanel(); }
 
 ViewPanel* MainWindow::viewPanel() const { return m_shell->viewPanel(); }
+
+NodePanel* MainWindow::nodePanel() const { return qobject_cast<NodePanel*>(m_shell->nodePanel()); }
+
+MaterialPanel* MainWindow::materialPanel() const { return qobject_cast<MaterialPanel*>(m_shell->materialPanel()); }
+
+HistoryWindow* MainWindow::historyWindow() const { return m_historyWindow.data(); }
+
+void MainWindow::showHistoryList() {
+    if (m_historyWindow == nullptr) {
+        m_historyWindow = new HistoryWindow(m_editor, this);
+        m_historyWindow->setPalette(m_shell->palette());
+    }
+    m_historyWindow->show();
+    m_historyWindow->raise();
+    m_historyWindow->activateWindow();
+}
 
 void MainWindow::setClientSize(const QSize& size) {
     resize(size.width(), size.height() + menuBar()->sizeHint().height());
@@ -110,6 +131,9 @@ void MainWindow::connectCommands() {
     connect(action(Command::Save), &QAction::triggered, this, [this] { m_editor.save(); });
     connect(action(Command::SaveAs), &QAction::triggered, this, [this] { m_editor.saveAs(); });
     connect(action(Command::Exit), &QAction::triggered, this, &QWidget::close);
+    connect(action(Command::Undo), &QAction::triggered, this, [this] { m_editor.undo(); });
+    connect(action(Command::Redo), &QAction::triggered, this, [this] { m_editor.redo(); });
+    connect(action(Command::HistoryList), &QAction::triggered, this, &MainWindow::showHistoryList);
     connect(action(Command::Remake), &QAction::triggered, this, [this] { m_editor.remake(); });
     connect(action(Command::ShowFrame), &QAction::triggered, this, [this] { m_editor.toggleFrameDisplay(); });
     connect(action(Command::ShowParticles), &QAction::triggered, this, [this] { m_editor.toggleParticleDisplay(); });

@@ -19,7 +19,10 @@ namespace fg {
 
 class DialogPrompts;
 class Editor;
+class HistoryWindow;
 class HoverHelp;
+class MaterialPanel;
+class NodePanel;
 class RecentFilesMenu;
 class ShellLayout;
 class StatusPanel;
@@ -43,6 +46,12 @@ public:
     StatusPanel* statusPanel() const;
     TabPanel* tabPanel() const;
     ViewPanel* viewPanel() const;
+    NodePanel* nodePanel() const;
+    MaterialPanel* materialPanel() const;
+    // The open "履歴リスト" window, or null.
+    HistoryWindow* historyWindow() const;
+    // Opens the history list (at most one) or brings it to the front.
+    void showHistoryList();
 
     // The client area (everything below the menu bar) gets this size.
     void setClientSize(const QSize& size);
@@ -72,6 +81,7 @@ private:
     ToolbarStrip* m_toolbar = nullptr;
     ShellLayout* m_shell = nullptr;
     HoverHelp* m_hoverHelp = nullptr;
+    QPointer<HistoryWindow> m_historyWindow;
     QUrl m_helpUrl;
     QString m_version;
     PanelColours m_colours;

@@ -1,0 +1,102 @@
+// The material panel's commands: import, delete, save and mirror, with the
+// nodes' material references kept across every change of the list.
+
+#include <QStringList>
+#include <filesystem>
+
+#include "app/Editor.h"
+#include "model/MaterialNames.h"
+#include "render/MaterialImport.h"
+
+namespace fg {
+namespace {
+
+MaterialNameList materialNames(const std::vector<MaterialFile>& materials) {
+    MaterialNameList list;
+    for (const MaterialFile& material : materials) {
+        list.names.push_back(material.name);
+        if (!material.isModel) ++list.imageCount;
+    }
+    return list;
+}
+
+}  // namespace
+
+std::vector<MaterialFile> Editor::materials() const { return listMaterialFiles(m_g.workDir); }
+
+void Editor::changeMaterials(const std::function<void()>& change) {
+    changeDocument([&] {
+        // Nodes refer to materials by list position: names carry the
+        // references over the change.
+        const MaterialNameList before = materialNames(materials());
+        rememberTextureNames(m_g.tree.root(), before);
+        rememberModelNames(m_g.tree.root(), before);
+        change();
+        const MaterialNameList after = materialNames(materials());
+        relinkTextures(m_g.tree.root(), after);
+        relinkModels(m_g.tree.root(), after);
+    });
+    // The materials travel with the project file.
+    if (!m_g.isModified) setModified(true);
+    emit materialsChanged();
+    emit pageReload();
+}
+
+int Editor::importMaterials(const std::vector<std::string>& paths) {
+    if (paths.empty()) return 0;
+    int imported = 0;
+    QStringList unreadable;
+    changeMaterials([&] {
+        for (const std::string& path : paths) {
+            switch (importMaterialFile(m_g.workDir, path)) {
+            case ImportOutcome::Imported: ++imported; break;
+            case ImportOutcome::Ignored: break;
+            case ImportOutcome::Unreadable:
+                unreadable.append(tr("「%1」は読み込めませんでした。").arg(QString::fromStdString(path)));
+                break;
+            }
+        }
+    });
+    if (!unreadable.isEmpty()) showError(unreadable.join(QLatin1Char('\n')).toStdString(), "Fulgrane3D");
+    return imported;
+}
+
+bool Editor::deleteMaterial(int index) {
+    const std::vector<MaterialFile> list = materials();
+    if (index < 0 || static_cast<std::size_t>(index) >= list.size()) return false;
+    bool removed = false;
+    changeMaterials([&] {
+        std::error_code ec;
+        removed = std::filesystem::remove(std::filesystem::path(m_g.workDir) / list[static_cast<std::size_t>(index)].fileName, ec);
+    });
+    return removed;
+}
+
+bool Editor::saveMaterial(int index, const std::string& destination) {
+    const std::vector<MaterialFile> list = materials();
+    if (index < 0 || static_cast<std::size_t>(index) >= list.size()) return false;
+    std::error_code ec;
+    const std::filesystem::path source = std::filesystem::path(m_g.workDir) / list[static_cast<std::size_t>(index)].fileName;
+    if (std::filesystem::equivalent(source, destination, ec)) return true;
+    std::filesystem::copy_file(source, destination, std::filesystem::copy_options::overwrite_existing, ec);
+    return !ec;
+}
+
+bool Editor::mirrorMaterial(int index) {
+    const std::vector<MaterialFile> list = materials();
+    if (index < 0 || static_cast<std::size_t>(index) >= list.size()) return false;
+    const MaterialFile& material = list[static_cast<std::size_t>(index)];
+    if (material.isModel) {
+        showError(tr("この機能は３Ｄモデルに対して使うことはできません。").toStdString(), "Fulgrane3D");
+        return false;
+    }
+    bool mirrored = false;
+    // The name and the position stay: no reference needs converting.
+    changeDocument([&] { mirrored = mirrorImageFile(std::filesystem::path(m_g.workDir) / material.fileName); });
+    if (!mirrored) return false;
+    if (!m_g.isModified) setModified(true);
+    emit materialsChanged();
+    return true;
+}
+
+}  // namespace fg

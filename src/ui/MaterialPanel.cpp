@@ -1,0 +1,180 @@
+#include "ui/MaterialPanel.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QPainter>
+#include <QUrl>
+#include <filesystem>
+
+#include "app/Editor.h"
+#include "ui/PanelFont.h"
+
+namespace fg {
+
+QPixmap modelIcon() {
+    QPixmap icon(33, 33);
+    icon.fill(Qt::transparent);
+    QPainter p(&icon);
+    p.setRenderHint(QPainter::Antialiasing);
+    // A small wire cube.
+    const QPointF a(8, 12), b(21, 12), c(21, 25), d(8, 25);
+    const QPointF shift(5, -5);
+    p.setPen(QPen(QColor(255, 255, 0), 1.4));
+    p.setBrush(QColor(255, 255, 0, 40));
+    p.drawPolygon(QPolygonF({a, b, c, d}));
+    p.drawPolygon(QPolygonF({a, a + shift, b + shift, b}));
+    p.drawPolygon(QPolygonF({b, b + shift, c + shift, c}));
+    return icon;
+}
+
+MaterialPanel::MaterialPanel(Editor& editor, QWidget* parent)
+    : ListPanel(QStringLiteral("materialPanel"), tr("マテリアルパネル"), kRowHeight, parent), m_editor(editor),
+      m_modelIcon(modelIcon()) {
+    setFocusPolicy(Qt::ClickFocus);
+    setAcceptDrops(true);
+    connect(addButton(ButtonPicture::Plus, tr("素材を追加する。")), &QAbstractButton::clicked, this,
+            &MaterialPanel::addFromDialog);
+    connect(addButton(ButtonPicture::Cross, tr("素材を削除する。")), &QAbstractButton::clicked, this,
+            &MaterialPanel::deleteSelected);
+    connect(addButton(ButtonPicture::Disk, tr("素材をファイルに保存する。")), &QAbstractButton::clicked, this,
+            &MaterialPanel::saveSelected);
+    connect(addButton(ButtonPicture::Mirror, tr("左右反転する。")), &QAbstractButton::clicked, this,
+            &MaterialPanel::mirrorSelected);
+    for (int i = 4; i < 8; ++i) addButton(ButtonPicture::Empty, QString());
+    connect(&m_editor, &Editor::materialsChanged, this, &MaterialPanel::reload);
+    reload();
+}
+
+void MaterialPanel::reload() {
+    m_materials = m_editor.materials();
+    m_thumbnails.clear();
+    const std::filesystem::path workDir = m_editor.state().workDir;
+    for (const MaterialFile& material : m_materials) {
+        if (material.isModel) {
+            m_thumbnails.push_back(m_modelIcon);
+            continue;
+        }
+        const QPixmap picture(QString::fromStdString((workDir / material.fileName).string()));
+        m_thumbnails.push_back(picture.isNull() ? QPixmap()
+                                                : picture.scaled(33, 33, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    }
+    if (m_selected >= static_cast<int>(m_materials.size())) m_selected = -1;
+    setRowCount(static_cast<int>(m_materials.size()));
+}
+
+void MaterialPanel::setSelectedIndex(int index) {
+    m_selected = index;
+    update();
+}
+
+bool MaterialPanel::validSelection() const {
+    return m_selected >= 0 && m_selected < static_cast<int>(m_materials.size());
+}
+
+void MaterialPanel::paintRows(QPainter& p, const QRect& visible) {
+    p.setFont(panelFont(10));
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    for (std::size_t i = 0; i < m_materials.size(); ++i) {
+        const int top = static_cast<int>(i) * kRowHeight;
+        if (top > visible.bottom() || top + kRowHeight < visible.top()) continue;
+        if (static_cast<int>(i) == m_selected) {
+            p.fillRect(QRect(0, top, width(), kRowHeight), palette().color(QPalette::Highlight));
+        }
+        if (!m_thumbnails[i].isNull()) p.drawPixmap(QRect(0, top, 33, 33), m_thumbnails[i]);
+        p.setPen(m_materials[i].isModel ? QColor(255, 255, 0) : QColor(Qt::white));
+        p.drawText(QRect(35, top + 3, kScrollbarX - 35, 24), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                   QString::fromStdString(m_materials[i].name));
+    }
+}
+
+void MaterialPanel::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    const int row = rowAt(event->position().toPoint().y());
+    if (row < 0) return;
+    // A click past the list selects nothing the commands act on.
+    setSelectedIndex(row < static_cast<int>(m_materials.size()) ? row : -1);
+}
+
+void MaterialPanel::keyPressEvent(QKeyEvent* event) {
+    const int count = static_cast<int>(m_materials.size());
+    switch (event->key()) {
+    case Qt::Key_Up:
+        if (count > 0) setSelectedIndex(std::max(0, m_selected - 1));
+        break;
+    case Qt::Key_Down:
+        if (count > 0) setSelectedIndex(std::min(count - 1, m_selected + 1));
+        break;
+    case Qt::Key_Delete: deleteSelected(); break;
+    default: ListPanel::keyPressEvent(event); return;
+    }
+    if (validSelection()) scrollToRow(m_selected);
+    event->accept();
+}
+
+void MaterialPanel::addFromDialog() {
+    QFileDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("materialOpenDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    dialog.setNameFilter(tr("すべてのファイル(*.*)"));
+    if (dialog.exec() != QDialog::Accepted) return;
+    std::vector<std::string> paths;
+    for (const QString& file : dialog.selectedFiles()) paths.push_back(file.toStdString());
+    m_editor.importMaterials(paths);
+}
+
+void MaterialPanel::deleteSelected() {
+    if (!validSelection()) return;
+    m_editor.deleteMaterial(m_selected);
+    m_selected = -1;
+    update();
+}
+
+void MaterialPanel::saveSelected() {
+    if (!validSelection()) return;
+    const MaterialFile material = m_materials[static_cast<std::size_t>(m_selected)];
+    // "fire.jpg" is offered as fire.png, the model "ship" as ship.obj.
+    const QString name = QFileInfo(QString::fromStdString(material.name)).completeBaseName();
+    QFileDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("materialSaveDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (material.isModel) {
+        dialog.setNameFilter(tr("3Dモデル(*.obj)"));
+        dialog.setDefaultSuffix(QStringLiteral("obj"));
+        dialog.selectFile(name + QStringLiteral(".obj"));
+    } else {
+        dialog.setNameFilter(tr("PNGファイル(*.png)"));
+        dialog.setDefaultSuffix(QStringLiteral("png"));
+        dialog.selectFile(name + QStringLiteral(".png"));
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    m_editor.saveMaterial(m_selected, dialog.selectedFiles().front().toStdString());
+}
+
+void MaterialPanel::mirrorSelected() {
+    if (!validSelection()) return;
+    const int index = m_selected;
+    m_editor.mirrorMaterial(index);
+    setSelectedIndex(index);
+}
+
+void MaterialPanel::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void MaterialPanel::dropEvent(QDropEvent* event) {
+    std::vector<std::string> paths;
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile()) paths.push_back(url.toLocalFile().toStdString());
+    }
+    if (paths.empty()) return;
+    event->acceptProposedAction();
+    m_editor.importMaterials(paths);
+}
+
+}  // namespace fg

@@ -1,0 +1,58 @@
+#pragma once
+// The material panel: the project's images and models with thumbnails
+// (images first, model names in yellow), and the commands to add files (by
+// dialog or by dropping them), delete, save and mirror the selected
+// material. The files and the nodes' references are the Editor's business.
+
+#include <QPixmap>
+#include <vector>
+
+#include "persistence/MaterialFiles.h"
+#include "ui/ListPanel.h"
+
+class QFileDialog;
+
+namespace fg {
+
+class Editor;
+
+class MaterialPanel : public ListPanel {
+    Q_OBJECT
+
+public:
+    static constexpr int kRowHeight = 33;
+
+    explicit MaterialPanel(Editor& editor, QWidget* parent = nullptr);
+
+    const std::vector<MaterialFile>& materials() const { return m_materials; }
+    int selectedIndex() const { return m_selected; }
+    void setSelectedIndex(int index);
+
+    // The button commands.
+    void addFromDialog();
+    void deleteSelected();
+    void saveSelected();
+    void mirrorSelected();
+
+protected:
+    void paintRows(QPainter& painter, const QRect& visible) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void reload();
+    bool validSelection() const;
+
+    Editor& m_editor;
+    std::vector<MaterialFile> m_materials;
+    std::vector<QPixmap> m_thumbnails;
+    QPixmap m_modelIcon;
+    int m_selected = -1;
+};
+
+// The 33 × 33 picture a model shows in the list.
+QPixmap modelIcon();
+
+}  // namespace fg

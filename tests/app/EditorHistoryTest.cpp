@@ -1,0 +1,184 @@
+// The editor's recording: tree commands, renames and parameter edits become
+// history entries; undo, redo and jumps restart the preview and reload the
+// panels; commands that do not apply leave the preview and the list alone.
+
+#include <gtest/gtest.h>
+
+#include <QSignalSpy>
+
+#include "EditorTestSupport.h"
+#include "model/NodeFields.h"
+
+namespace fg {
+namespace {
+
+using test::ScratchHome;
+using test::ScriptedPrompts;
+
+std::vector<std::string> labels(const EditHistory& history) {
+    std::vector<std::string> texts;
+    for (int i = 0; i < history.count(); ++i) texts.push_back(history.entry(i).label);
+    return texts;
+}
+
+class EditorHistory : public ::testing::Test {
+protected:
+    EditorState& g() { return editor->state(); }
+    std::int32_t selectedId() { return g().pSelNode()->m_ID; }
+
+    ScratchHome home;
+    ScriptedPrompts prompts;
+    std::unique_ptr<Editor> editor = test::makeEditor(&prompts);
+};
+
+TEST_F(EditorHistory, TreeCommandsRecordTheirEntriesAndRestartThePreview) {
+    QSignalSpy restarts(editor.get(), &Editor::previewRestarted);
+    QSignalSpy listChanges(editor.get(), &Editor::historyChanged);
+    QSignalSpy reloads(editor.get(), &Editor::pageReload);
+    EXPECT_TRUE(editor->addChild().done());
+    EXPECT_TRUE(editor->addBelow().done());
+    EXPECT_TRUE(editor->duplicateNode().done());
+    EXPECT_TRUE(editor->moveDown().done());
+    EXPECT_TRUE(editor->makeChild().done());
+    EXPECT_TRUE(editor->makeParent().done());
+    EXPECT_TRUE(editor->deleteNode().done());
+    EXPECT_EQ(labels(editor->history()),
+              (std::vector<std::string>{"スタート", "＜ノード2＞を追加", "＜ノード3＞を追加", "＜ノード3のｺﾋﾟｰ＞を追加",
+                                        "ノード3のｺﾋﾟｰ-ノードの移動", "ノード3のｺﾋﾟｰ-ノードの移動",
+                                        "ノード3のｺﾋﾟｰ-ノードの移動", "＜ノード3のｺﾋﾟｰ＞を削除"}));
+    EXPECT_EQ(restarts.count(), 7);
+    EXPECT_EQ(listChanges.count(), 7);
+    EXPECT_EQ(reloads.count(), 7);
+    EXPECT_TRUE(editor->isModified());
+    EXPECT_EQ(editor->titleText(), QString("無題.nbx* - Fulgrane3D"));
+}
+
+TEST_F(EditorHistory, CommandsThatDoNotApplyNeitherStopThePreviewNorRecord) {
+    editor->startWorker();
+    QSignalSpy restarts(editor.get(), &Editor::previewRestarted);
+    // The only node: first and last child of the root.
+    EXPECT_EQ(editor->moveUp().outcome, TreeEditResult::Outcome::Nothing);
+    EXPECT_EQ(editor->moveDown().outcome, TreeEditResult::Outcome::Nothing);
+    EXPECT_EQ(editor->makeChild().outcome, TreeEditResult::Outcome::Nothing);
+    EXPECT_EQ(editor->makeParent().outcome, TreeEditResult::Outcome::Nothing);
+    EXPECT_EQ(editor->deleteNode().outcome, TreeEditResult::Outcome::Refused);
+    EXPECT_EQ(prompts.asked, (std::vector<std::string>{"error このノードは削除できません"}));
+    EXPECT_EQ(prompts.lastErrorCaption, "確認");
+    EXPECT_EQ(restarts.count(), 0);
+    EXPECT_TRUE(editor->workerRunning());
+    EXPECT_EQ(editor->history().count(), 1);
+    EXPECT_FALSE(editor->isModified());
+}
+
+TEST_F(EditorHistory, ATenthChildIsRefusedWithItsMessageAndNothingRecorded) {
+    for (int i = 0; i < 9; ++i) {
+        editor->selectNode(1);
+        ASSERT_TRUE(editor->addChild().done());
+    }
+    editor->selectNode(1);
+    QSignalSpy restarts(editor.get(), &Editor::previewRestarted);
+    EXPECT_EQ(editor->addChild().outcome, TreeEditResult::Outcome::Refused);
+    EXPECT_EQ(prompts.asked.back(),
+              "error これ以上ノードを追加できません。\n一つのノードに置ける子ノードは9個までです。");
+    EXPECT_EQ(restarts.count(), 0);
+    EXPECT_EQ(editor->history().count(), 10);
+}
+
+TEST_F(EditorHistory, RenameRecordsOnlyAChange) {
+    QSignalSpy restarts(editor.get(), &Editor::previewRestarted);
+    EXPECT_FALSE(editor->renameSelected("ノード1"));
+    EXPECT_EQ(editor->history().count(), 1);
+    EXPECT_EQ(restarts.count(), 0);
+    EXPECT_TRUE(editor->renameSelected("炎の芯"));
+    EXPECT_EQ(labels(editor->history()), (std::vector<std::string>{"スタート", "ノード名＜炎の芯＞に変更"}));
+    // A long name is kept whole up to the node's limit.
+    const std::string longName(200, 'x');
+    EXPECT_TRUE(editor->renameSelected(longName));
+    EXPECT_EQ(g().pSelNode()->m_name, longName);
+    editor->undo();
+    editor->undo();
+    EXPECT_EQ(g().pSelNode()->m_name, "ノード1");
+}
+
+TEST_F(EditorHistory, ParameterEditsMergeAndUndoReloadsThePage) {
+    const NodeField& span = *findNodeField("m_kill.span");
+    for (int v = 61; v < 90; ++v) editor->editInt(span, v);
+    EXPECT_EQ(labels(editor->history()), (std::vector<std::string>{"スタート", "ノード1-寿命"}));
+    QSignalSpy reloads(editor.get(), &Editor::pageReload);
+    QSignalSpy restarts(editor.get(), &Editor::previewRestarted);
+    editor->undo();
+    EXPECT_EQ(g().pSelNode()->m_kill.span, 60);
+    EXPECT_EQ(editor->simulation().effect()[1].params.m_kill.span, 60);
+    EXPECT_EQ(reloads.count(), 1);
+    EXPECT_EQ(restarts.count(), 1);
+    editor->redo();
+    EXPECT_EQ(g().pSelNode()->m_kill.span, 89);
+    // Nothing to redo: no restart.
+    editor->redo();
+    EXPECT_EQ(restarts.count(), 2);
+}
+
+TEST_F(EditorHistory, AnEditAfterSavingMarksTheProjectModifiedEvenWhenItMerges) {
+    const NodeField& span = *findNodeField("m_kill.span");
+    editor->editInt(span, 70);
+    ASSERT_TRUE(editor->saveTo(home.file("a.nbx")));
+    editor->editInt(span, 71);
+    EXPECT_TRUE(editor->isModified());
+    ASSERT_TRUE(editor->saveTo(home.file("a.nbx")));
+    editor->undo();
+    EXPECT_TRUE(editor->isModified());
+}
+
+TEST_F(EditorHistory, GraphGesturesRecordTheCurveBeforeTheirFirstChange) {
+    const GraphPoints before = g().pSelNode()->curve(kCurveRed).points();
+    editor->beginGraphEdit(kCurveRed);
+    editor->setGraphPoints(kCurveRed, {{0, 10}, {100, 20}});
+    editor->setGraphPoints(kCurveRed, {{0, 30}, {100, 40}});
+    ASSERT_EQ(editor->history().count(), 2);
+    editor->undo();
+    EXPECT_EQ(g().pSelNode()->curve(kCurveRed).points(), before);
+    editor->redo();
+    EXPECT_EQ(g().pSelNode()->curve(kCurveRed).points(), (GraphPoints{{0, 30}, {100, 40}}));
+}
+
+TEST_F(EditorHistory, JumpingToTheStartUndoesEverythingAndSelectsAsBefore) {
+    ASSERT_TRUE(editor->addChild().done());
+    ASSERT_TRUE(editor->addChild().done());
+    ASSERT_TRUE(editor->renameSelected("孫"));
+    editor->editInt(*findNodeField("m_timing.num"), 4);
+    QSignalSpy trees(editor.get(), &Editor::treeChanged);
+    editor->jumpTo(0);
+    EXPECT_EQ(editor->history().current(), 0);
+    EXPECT_EQ(g().pRoot()->childCount(), 1);
+    EXPECT_EQ(g().pRoot()->childAt(0)->childCount(), 0);
+    EXPECT_EQ(selectedId(), 1);
+    EXPECT_EQ(trees.count(), 1);
+    editor->jumpTo(4);
+    EXPECT_EQ(g().pSelNode()->m_name, "孫");
+    EXPECT_EQ(g().pSelNode()->m_timing.num, 4);
+    EXPECT_EQ(g().pSelNode()->depth(), 3);
+}
+
+TEST_F(EditorHistory, SelectionAndVisibilityAreNotEntries) {
+    ASSERT_TRUE(editor->addBelow().done());
+    editor->selectNode(1);
+    EXPECT_EQ(selectedId(), 1);
+    editor->toggleVisible(2);
+    EXPECT_EQ(g().tree.findById(2)->m_isDraw, 0);
+    EXPECT_EQ(selectedId(), 1);
+    EXPECT_EQ(editor->history().count(), 2);
+    // The flag is saved with the project: closing now must ask.
+    ASSERT_TRUE(editor->saveTo(home.file("v.nbx")));
+    editor->toggleVisible(2);
+    EXPECT_TRUE(editor->isModified());
+}
+
+TEST_F(EditorHistory, OpeningAProjectInPlaceStartsAFreshHistory) {
+    ASSERT_TRUE(editor->addChild().done());
+    ASSERT_TRUE(editor->saveTo(home.file("b.nbx")));
+    ASSERT_TRUE(editor->openInPlace(home.file("b.nbx")));
+    EXPECT_EQ(labels(editor->history()), (std::vector<std::string>{"スタート"}));
+}
+
+}  // namespace
+}  // namespace fg

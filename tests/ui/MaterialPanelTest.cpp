@@ -1,0 +1,166 @@
+// The material panel on real widgets: the list with its thumbnails, import
+// by dialog and by drop, selection and the delete, save and mirror buttons.
+
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QMimeData>
+#include <QUrl>
+#include <filesystem>
+#include <fstream>
+
+#include "UiTestSupport.h"
+#include "ui/HoverHelp.h"
+#include "ui/MaterialPanel.h"
+
+namespace fg {
+namespace {
+
+using test::ScratchHome;
+using test::ScriptedPrompts;
+
+constexpr const char* kTriangle = "v 0 0 0\nv 1 0 0\nv 1 1 0\nvt 0.5 0.5\nf 1/1 2/1 3/1\n";
+
+class MaterialPanelTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        panel = std::make_unique<MaterialPanel>(*editor);
+        panel->resize(210, 300);
+        panel->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(panel.get()));
+    }
+    void TearDown() override { test::cancelModalAnswers(); }
+    std::string image(const std::string& name, int w, int h, QColor colour) {
+        QImage picture(w, h, QImage::Format_ARGB32);
+        picture.fill(colour);
+        const std::string path = home.file(name);
+        EXPECT_TRUE(picture.save(QString::fromStdString(path)));
+        return path;
+    }
+    std::string text(const std::string& name, const std::string& content) {
+        const std::string path = home.file(name);
+        std::ofstream(path, std::ios::binary) << content;
+        return path;
+    }
+    void drop(const std::vector<std::string>& paths) {
+        QMimeData data;
+        QList<QUrl> urls;
+        for (const std::string& path : paths) urls << QUrl::fromLocalFile(QString::fromStdString(path));
+        data.setUrls(urls);
+        // As the window system delivers a drop: the drag enters, then drops.
+        QDragEnterEvent enter(QPoint(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(panel.get(), &enter);
+        ASSERT_TRUE(enter.isAccepted());
+        QDropEvent event(QPointF(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(panel.get(), &event);
+    }
+    QStringList names() const {
+        QStringList list;
+        for (const MaterialFile& material : panel->materials()) list << QString::fromStdString(material.name);
+        return list;
+    }
+    void clickRow(int row) {
+        QTest::mouseClick(panel.get(), Qt::LeftButton, {},
+                          QPoint(100, MaterialPanel::kListTop + row * MaterialPanel::kRowHeight + 15));
+    }
+
+    ScratchHome home;
+    ScriptedPrompts prompts;
+    std::unique_ptr<Editor> editor = test::makeEditor(&prompts);
+    std::unique_ptr<MaterialPanel> panel;
+};
+
+TEST_F(MaterialPanelTest, TheButtonsHaveTheirHelpTexts) {
+    QStringList texts;
+    for (int i = 0; i < 8; ++i) texts << HoverHelp::helpText(panel->button(i));
+    EXPECT_EQ(texts, (QStringList{"素材を追加する。", "素材を削除する。", "素材をファイルに保存する。", "左右反転する。",
+                                  "", "", "", ""}));
+}
+
+TEST_F(MaterialPanelTest, ADropOfThreeWithOneBrokenImportsTwoAndNamesTheThird) {
+    const std::string broken = text("broken.jpg", "garbage");
+    drop({image("a.png", 8, 8, Qt::red), broken, text("ship.obj", kTriangle)});
+    EXPECT_EQ(names(), (QStringList{"a.png", "ship"}));
+    EXPECT_EQ(prompts.asked, (std::vector<std::string>{"error 「" + broken + "」は読み込めませんでした。"}));
+    EXPECT_TRUE(panel->materials()[1].isModel);
+    // Images first with their own picture, the model's name in yellow.
+    const QImage shot = panel->grab().toImage();
+    EXPECT_EQ(shot.pixelColor(16, MaterialPanel::kListTop + 16), QColor(255, 0, 0));
+    bool yellow = false;
+    for (int x = 35; x < 120 && !yellow; ++x) {
+        for (int y = 0; y < MaterialPanel::kRowHeight && !yellow; ++y) {
+            const QColor c = shot.pixelColor(x, MaterialPanel::kListTop + MaterialPanel::kRowHeight + y);
+            yellow = c.red() > 200 && c.green() > 200 && c.blue() < 90;
+        }
+    }
+    EXPECT_TRUE(yellow);
+}
+
+TEST_F(MaterialPanelTest, TheAddButtonImportsTheChosenFile) {
+    const QString path = QString::fromStdString(image("wide.png", 100, 50, Qt::blue));
+    test::answerNextModal([path](QWidget* modal) { test::chooseFile(qobject_cast<QFileDialog*>(modal), path); });
+    QTest::mouseClick(panel->button(0), Qt::LeftButton);
+    EXPECT_EQ(names(), (QStringList{"wide.png"}));
+    const QImage stored(QString::fromStdString(editor->state().workDir + "/wide.png.png"));
+    EXPECT_EQ(stored.size(), QSize(100, 100));
+    EXPECT_EQ(qAlpha(stored.pixel(50, 10)), 0);
+}
+
+TEST_F(MaterialPanelTest, DeletingTheFirstOfTwoImagesKeepsTheOtherNodesTexture) {
+    drop({image("a.png", 4, 4, Qt::red), image("b.png", 4, 4, Qt::green)});
+    ASSERT_TRUE(editor->addBelow().done());
+    editor->state().tree.findById(1)->m_texture.ID = 0;
+    editor->state().tree.findById(2)->m_texture.ID = 1;
+    clickRow(0);
+    EXPECT_EQ(panel->selectedIndex(), 0);
+    QTest::mouseClick(panel->button(1), Qt::LeftButton);
+    EXPECT_EQ(names(), (QStringList{"b.png"}));
+    EXPECT_EQ(editor->state().tree.findById(1)->m_texture.ID, -1);
+    EXPECT_EQ(editor->state().tree.findById(2)->m_texture.ID, 0);
+    EXPECT_EQ(panel->selectedIndex(), -1);
+    // Nothing selected: the commands do nothing.
+    QTest::mouseClick(panel->button(1), Qt::LeftButton);
+    EXPECT_EQ(names(), (QStringList{"b.png"}));
+}
+
+TEST_F(MaterialPanelTest, AClickPastTheListSelectsNothing) {
+    drop({image("a.png", 4, 4, Qt::red)});
+    clickRow(0);
+    clickRow(3);
+    EXPECT_EQ(panel->selectedIndex(), -1);
+    QTest::mouseClick(panel->button(3), Qt::LeftButton);
+    EXPECT_TRUE(prompts.asked.empty());
+}
+
+TEST_F(MaterialPanelTest, MirrorTwiceRestoresThePixelsAndKeepsTheSelection) {
+    QImage picture(4, 4, QImage::Format_ARGB32);
+    for (int i = 0; i < 16; ++i) picture.setPixel(i % 4, i / 4, qRgba(i * 15, 255 - i * 10, 3, 255));
+    const std::string path = home.file("p.png");
+    ASSERT_TRUE(picture.save(QString::fromStdString(path)));
+    drop({path});
+    const QString stored = QString::fromStdString(editor->state().workDir + "/p.png.png");
+    const QImage before = QImage(stored).convertToFormat(QImage::Format_ARGB32);
+    clickRow(0);
+    QTest::mouseClick(panel->button(3), Qt::LeftButton);
+    EXPECT_EQ(panel->selectedIndex(), 0);
+    EXPECT_EQ(QImage(stored).pixel(0, 2), before.pixel(3, 2));
+    QTest::mouseClick(panel->button(3), Qt::LeftButton);
+    EXPECT_EQ(QImage(stored).convertToFormat(QImage::Format_ARGB32), before);
+}
+
+TEST_F(MaterialPanelTest, SaveOffersTheNameWithTheRightExtension) {
+    drop({image("fire.jpg", 4, 4, Qt::red)});
+    clickRow(0);
+    const QString target = QString::fromStdString(home.file("saved.png"));
+    QString offered;
+    test::answerNextModal([&offered, target](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        offered = dialog->selectedFiles().value(0);
+        test::chooseFile(dialog, target);
+    });
+    QTest::mouseClick(panel->button(2), Qt::LeftButton);
+    EXPECT_TRUE(offered.endsWith(QStringLiteral("/fire.png"))) << offered.toStdString();
+    EXPECT_EQ(QImage(target).size(), QSize(4, 4));
+}
+
+}  // namespace
+}  // namespace fg
