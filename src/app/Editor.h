@@ -106,6 +106,13 @@ public:
     // setGraphPoints for every change.
     void beginGraphEdit(int graphNumber);
     void setGraphPoints(int graphNumber, const GraphPoints& points);
+    // The page buttons' and the curve window's "コピー" and "貼り付け":
+    // curve `graphNumber` of the selected node to and from the point
+    // clipboard. A paste replaces the points as one curve edit and does
+    // nothing (false) while the clipboard holds fewer than two points.
+    void copyCurvePoints(int graphNumber);
+    bool canPastePoints() const;
+    bool pasteCurvePoints(int graphNumber);
 
     // ---- Node panel, material panel and history ----
 

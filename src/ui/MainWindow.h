@@ -18,6 +18,7 @@ namespace fg {
 class DialogPrompts;
 class Editor;
 class HoverHelp;
+class PageHost;
 class RecentFilesMenu;
 class ShellLayout;
 class StatusPanel;
@@ -40,6 +41,7 @@ public:
     StatusPanel* statusPanel() const;
     TabPanel* tabPanel() const;
     ViewPanel* viewPanel() const;
+    PageHost* pageHost() const { return m_pages; }
 
     // The client area (everything below the menu bar) gets this size.
     void setClientSize(const QSize& size);
@@ -67,6 +69,7 @@ private:
     ToolbarStrip* m_toolbar = nullptr;
     ShellLayout* m_shell = nullptr;
     HoverHelp* m_hoverHelp = nullptr;
+    PageHost* m_pages = nullptr;
     QUrl m_helpUrl;
     QString m_version;
 };
