@@ -14,11 +14,13 @@ class CurveThumbnail : public QAbstractButton {
 
 public:
     static constexpr int kWidth = 100;
-    static constexpr int kHeight = 44;
+    static constexpr int kCurveHeight = 44;
+    static constexpr int kCaptionHeight = 16;  // the caption's strip above the curve
 
     CurveThumbnail(Editor& editor, int curveIndex, const QString& caption, QWidget* parent);
     int curveIndex() const { return m_index; }
-    QSize sizeHint() const override { return {kWidth, kHeight}; }
+    // The caption (" 赤", "底半径"; may be empty) stands above the curve.
+    void setCaption(const QString& caption);
 
 signals:
     // The curve was replaced by a paste on this button.

@@ -92,6 +92,7 @@ private:
         if (m_picker == nullptr) {
             m_picker = new DirectionPicker(editor(), this);
             m_picker->setWindowFlag(Qt::Tool);
+            m_picker->setPalette(paletteForWindow(this));
             connect(m_picker, &DirectionPicker::directionChanged, m_box, qOverload<>(&QWidget::update));
         }
         m_picker->show();

@@ -70,7 +70,7 @@ void PageHost::openCurve(int index) {
     }
     QWidget* window = m_panel.window();
     m_curve = new CurveWindow(m_editor, index, window);
-    m_curve->setPalette(window->palette());
+    m_curve->setPalette(paletteForWindow(&m_panel));
     connect(m_curve, &CurveWindow::pointsChanged, this, &PageHost::curveChanged);
     const QPoint corner = m_panel.mapToGlobal(QPoint(0, 0));
     m_curve->move(corner.x() - m_curve->width() - 20, corner.y() + 40);

@@ -31,6 +31,20 @@ int wholeOf(float value) {
 
 }  // namespace
 
+QPalette paletteForWindow(const QWidget* from) {
+    const QPalette source = from->palette();
+    QPalette copy;
+    for (int group = 0; group < QPalette::NColorGroups; ++group) {
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            const auto g = static_cast<QPalette::ColorGroup>(group);
+            const auto r = static_cast<QPalette::ColorRole>(role);
+            if (r == QPalette::NoRole) continue;
+            copy.setColor(g, r, source.color(g, r));
+        }
+    }
+    return copy;
+}
+
 const NodeField& fieldRow(std::string_view key) {
     const NodeField* row = findNodeField(key);
     if (row == nullptr) qFatal("no node field %.*s", static_cast<int>(key.size()), key.data());
@@ -78,6 +92,10 @@ QSpinBox* ParameterPage::number(std::string_view key, int minimum, int maximum, 
     field->setRange(minimum, maximum);
     field->setAlignment(Qt::AlignRight);
     field->setAccelerated(true);
+    // Room for the longest value the field takes, and the arrows.
+    const int digits = static_cast<int>(
+        std::max(QString::number(minimum).size(), QString::number(maximum).size()));
+    field->setFixedWidth(field->fontMetrics().horizontalAdvance(QString(digits, QLatin1Char('0'))) + 30);
     // The help belongs to the field and to the text part inside it, which
     // is what the mouse enters last.
     HoverHelp::setHelpText(field, help);

@@ -4,6 +4,7 @@
 // node's values and never edits; every change a user makes goes to the
 // Editor's edit commands, after which the page applies its enabling rules.
 
+#include <QPalette>
 #include <QStringList>
 #include <QWidget>
 #include <functional>
@@ -24,6 +25,10 @@ class CurveThumbnail;
 class Editor;
 struct Node;
 struct NodeField;
+
+// The colours of `from` set explicitly on a palette, so that a separate
+// window (the curve window, the direction picker) takes all of them.
+QPalette paletteForWindow(const QWidget* from);
 
 // The row of the node-field table with this key (a key every page uses;
 // a missing one is a programming error and stops the program).

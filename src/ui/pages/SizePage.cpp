@@ -56,7 +56,7 @@ protected:
         const std::array<QString, 3> cylinderHelp{tr("円柱の底の半径の変化。"), tr("円柱の上面の半径の変化。"),
                                                   tr("円柱の長さの変化。")};
         for (std::size_t i = 0; i < m_axes.size(); ++i) {
-            m_axes[i]->setText(cylinder ? cylinderTexts[i] : plain[i]);
+            m_axes[i]->setCaption(cylinder ? cylinderTexts[i] : plain[i]);
             HoverHelp::setHelpText(m_axes[i], cylinder ? cylinderHelp[i] : QString());
         }
     }
