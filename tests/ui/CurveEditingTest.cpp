@@ -7,7 +7,13 @@
 #include "ui/pages/DirectionAngles.h"
 #include "ui/pages/ParameterPage.h"
 
+#include <limits>
+#include <ostream>
+
 namespace fg {
+
+inline void PrintTo(const GraphPoint& point, std::ostream* out) { *out << "(" << point.x << ", " << point.y << ")"; }
+
 namespace {
 
 TEST(CurveMapping, InvertsTheDrawingOfAMarkerCentre) {
@@ -35,6 +41,8 @@ TEST(CurvePress, PicksNearPointsAndSortsNewOnesIn) {
     // Beyond the ends: the end points, whatever the height.
     EXPECT_EQ(pressCurve(start, 130, 0).selected, 2);
     EXPECT_EQ(pressCurve(start, -30, 99).selected, 0);
+    EXPECT_FALSE(pressCurve(start, -30, 99).added);
+    EXPECT_FALSE(pressCurve(start, 130, 0).added);
     EXPECT_EQ(pressCurve(start, 0, 99).selected, 0);
     // Above or below the grid a new point stays on it.
     CurvePress below = pressCurve(start, 25, 140);

@@ -14,6 +14,13 @@
 #include "ui/pages/PageHost.h"
 #include "ui/pages/ParameterPage.h"
 
+namespace fg {
+
+// Curve points in failure messages as (x, y).
+inline void PrintTo(const GraphPoint& point, std::ostream* out) { *out << "(" << point.x << ", " << point.y << ")"; }
+
+}  // namespace fg
+
 namespace fg::test {
 
 class PageTest : public WindowTest {
