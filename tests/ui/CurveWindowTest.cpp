@@ -73,6 +73,11 @@ TEST_F(CurveWindowTest, OneWindowAtATimeNamedAfterItsCurveWithinItsSizeLimits) {
     EXPECT_EQ(second->maximumSize(), QSize(999, 999));
     second->resize(400, 300);
     EXPECT_EQ(second->canvasRect(), QRect(15, 15, 370, 270));
+    // Escape closes it.
+    QPointer<CurveWindow> watched = second;
+    QTest::keyClick(second, Qt::Key_Escape);
+    QApplication::processEvents();
+    EXPECT_TRUE(watched.isNull() || !watched->isVisible());
 }
 
 TEST_F(CurveWindowTest, APressAtEitherEndPicksThatEndsPoint) {

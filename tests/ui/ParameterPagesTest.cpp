@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QWheelEvent>
+#include <cstdlib>
+#include <functional>
 
 #include "PageTestSupport.h"
 #include "ui/HoverHelp.h"
@@ -42,6 +44,35 @@ TEST_F(PageTest, TheSpawnPageShowsAtStartAndEveryTabMakesItsPage) {
     emit editor->pageReload();
     emit editor->selectionChanged();
     emit editor->materialsChanged();
+    EXPECT_FALSE(editor->isModified());
+}
+
+// Every node of a real project on every page: the pages show its values and
+// nothing is edited by showing them.
+TEST_F(PageTest, FillingEveryPageForEveryNodeOfAProjectEditsNothing) {
+    const char* source = std::getenv("FULGRANE3D_SOURCE_DIR");
+    ASSERT_NE(source, nullptr);
+    ASSERT_TRUE(editor->openInPlace(std::string(source) + "/resources/samples/fire.nbx"));
+    ASSERT_FALSE(editor->isModified());
+    std::vector<Node*> nodes;
+    std::function<void(Node&)> collect = [&](Node& parent) {
+        for (const auto& child : parent.m_children) {
+            nodes.push_back(child.get());
+            collect(*child);
+        }
+    };
+    collect(editor->state().tree.root());
+    ASSERT_GE(nodes.size(), 2u);
+    for (Node* shown : nodes) {
+        editor->state().tree.select(shown);
+        emit editor->selectionChanged();
+        for (int i = 0; i < kPageCount; ++i) choose(static_cast<Page>(i));
+        choose(Page::Kill);
+        EXPECT_EQ(control<QSpinBox>("m_kill.span")->value(), shown->m_kill.span);
+        choose(Page::Source);
+        EXPECT_EQ(control<QSpinBox>("m_emitter.size.x")->value(), ParameterPage::tenthsOf(shown->m_emitter.size.x));
+        EXPECT_EQ(control<QComboBox>("m_emitter.type")->currentIndex(), shown->m_emitter.type);
+    }
     EXPECT_FALSE(editor->isModified());
 }
 
@@ -257,6 +288,16 @@ TEST_F(PageTest, APageFollowsTheSelectedNodeAndReloadsWithoutEditing) {
     second.m_kill.span = 90;
     emit editor->pageReload();
     EXPECT_EQ(control<QSpinBox>("m_kill.span")->value(), 90);
+
+    // Values a field cannot show exactly are shown, not rewritten.
+    second.m_emitter.pos.x = 0.55f;
+    second.m_move.speed = 1500;
+    choose(Page::Source);
+    EXPECT_EQ(control<QSpinBox>("m_emitter.pos.x")->value(), 5);
+    choose(Page::Move);
+    EXPECT_EQ(control<QSpinBox>("m_move.speed")->value(), 999);
+    EXPECT_FLOAT_EQ(second.m_emitter.pos.x, 0.55f);
+    EXPECT_EQ(second.m_move.speed, 1500);
     EXPECT_FALSE(editor->isModified());
 }
 

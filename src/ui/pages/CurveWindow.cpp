@@ -1,5 +1,6 @@
 #include "ui/pages/CurveWindow.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -125,6 +126,14 @@ void CurveWindow::mouseMoveEvent(QMouseEvent* event) {
     dragCurvePoint(points, m_dragBase, m_selected, at.x(), at.y(), event->modifiers() & Qt::ShiftModifier);
     if (points != shown->points()) store(points);
     update();
+}
+
+void CurveWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && m_selected < 0) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void CurveWindow::mouseReleaseEvent(QMouseEvent* event) {

@@ -9,10 +9,10 @@
 
 #include "app/Editor.h"
 #include "model/Node.h"
-#include "model/NodeFields.h"
 #include "ui/HoverHelp.h"
 #include "ui/PanelFont.h"
 #include "ui/pages/DirectionAngles.h"
+#include "ui/pages/ParameterPage.h"
 
 namespace fg {
 namespace {
@@ -22,8 +22,6 @@ QString tr(const char* text) { return QCoreApplication::translate("fg::Direction
 QString degreesText(float angle) {
     return QString::asprintf(tr("%d°").toUtf8().constData(), static_cast<int>(angle));
 }
-
-const NodeField& row(const char* key) { return *findNodeField(key); }
 
 }  // namespace
 
@@ -130,7 +128,7 @@ void DirectionPicker::apply(bool side, float angle, bool snap) {
     // Normalised (and snapped) before it is stored: one value per move.
     float value = side ? sideViewAngle(angle) : topViewAngle(angle);
     if (snap) value = snappedTo45(value);
-    m_editor.editFloat(row(side ? "m_move.dirX" : "m_move.dirY"), value);
+    m_editor.editFloat(fieldRow(side ? "m_move.dirX" : "m_move.dirY"), value);
     fill();
     emit directionChanged();
 }
