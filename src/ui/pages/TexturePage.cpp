@@ -47,8 +47,7 @@ public:
         grid->addWidget(check("m_texture.isAnim", tr("ｱﾆﾒｰｼｮﾝさせる"),
                               tr("テクスチャをアニメーションさせる場合はチェック。")),
                         0, 0, 1, 4);
-        m_layout = label(tr("コマの並び"));
-        grid->addWidget(m_layout, 1, 0, 1, 4);
+        grid->addWidget(label(tr("コマの並び")), 1, 0, 1, 4);
         m_w = number("m_texture.w", 1, 64, tr("テクスチャに横に何コマ画像がならんでいるか。"));
         m_h = number("m_texture.h", 1, 64, tr("テクスチャに縦に何コマ画像がならんでいるか。"));
         m_speed = number("m_texture.speed", 1, 64, tr("テクスチャアニメーションの速度。"));
@@ -76,7 +75,6 @@ protected:
     }
 
 private:
-    QLabel* m_layout = nullptr;
     QSpinBox* m_w = nullptr;
     QSpinBox* m_h = nullptr;
     QSpinBox* m_speed = nullptr;
