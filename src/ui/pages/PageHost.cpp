@@ -79,11 +79,8 @@ void PageHost::openCurve(int index) {
 }
 
 void PageHost::curveChanged() {
-    if (m_page != nullptr) m_page->update();
-    for (CurveThumbnail* thumbnail : m_page != nullptr ? m_page->findChildren<CurveThumbnail*>()
-                                                       : QList<CurveThumbnail*>{}) {
-        thumbnail->update();
-    }
+    if (m_page == nullptr) return;
+    for (CurveThumbnail* thumbnail : m_page->findChildren<CurveThumbnail*>()) thumbnail->update();
 }
 
 void PageHost::placePage() {

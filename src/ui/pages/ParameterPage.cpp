@@ -29,6 +29,12 @@ int wholeOf(float value) {
     return static_cast<int>(std::trunc(std::clamp(value, -1.0e6f, 1.0e6f)));
 }
 
+QStringList itemsOf(const QComboBox* box) {
+    QStringList items;
+    for (int i = 0; i < box->count(); ++i) items.append(box->itemText(i));
+    return items;
+}
+
 }  // namespace
 
 QPalette paletteForWindow(const QWidget* from) {
@@ -146,14 +152,9 @@ QComboBox* ParameterPage::list(std::string_view key, std::function<QStringList()
     box->setObjectName(QString::fromUtf8(row.key));
     HoverHelp::setHelpText(box, help);
     m_loaders.push_back([box, &row, entries = std::move(entries), firstValue](Node& n) {
+        // The entries may have changed with the materials.
         const QStringList items = entries();
-        if (box->count() != items.size() ||
-            [&] {
-                for (int i = 0; i < box->count(); ++i) {
-                    if (box->itemText(i) != items[i]) return true;
-                }
-                return false;
-            }()) {
+        if (itemsOf(box) != items) {
             box->clear();
             box->addItems(items);
         }
