@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QImage>
+#include <QPainter>
+
+#include "ui/pages/CurveDrawing.h"
 #include "ui/pages/CurveEditing.h"
 #include "ui/pages/DirectionAngles.h"
 #include "ui/pages/ParameterPage.h"
@@ -113,6 +117,45 @@ TEST(Tenths, ShownTruncatedAndStoredAsTyped) {
     EXPECT_FLOAT_EQ(ParameterPage::fromTenths(12), 1.2f);
     EXPECT_EQ(ParameterPage::tenthsOf(ParameterPage::fromTenths(-999)), -999);
     EXPECT_EQ(ParameterPage::tenthsOf(std::numeric_limits<float>::quiet_NaN()), 0);
+}
+
+}  // namespace
+}  // namespace fg
+
+namespace fg {
+namespace {
+
+TEST(CurvePictures, ThumbnailAndWindowDrawTheSamplesWhereTheMappingSays) {
+    Graph flat("flat", false);  // every sample 0: a line along the top
+    QImage thumbnail(108, 58, QImage::Format_ARGB32);
+    {
+        QPainter painter(&thumbnail);
+        drawCurveThumbnail(painter, flat, thumbnail.size(), QColor(40, 40, 40));
+    }
+    EXPECT_EQ(thumbnail.pixelColor(50, 4), QColor(Qt::white));
+    EXPECT_EQ(thumbnail.pixelColor(50, 30), QColor(40, 40, 40));
+
+    GraphSpeed speed("speed");
+    speed.setPoints({{0, 100}, {100, 100}});  // -1 all along: a line along the bottom
+    speed.rebuild();
+    QImage window(208, 108, QImage::Format_ARGB32);
+    {
+        QPainter painter(&window);
+        drawCurve(painter, speed, window.size(), -1);
+    }
+    EXPECT_EQ(window.pixelColor(50, 104), QColor(Qt::white));   // the curve at y 100
+    EXPECT_EQ(window.pixelColor(50, 54), QColor(80, 80, 80));   // the zero line
+    EXPECT_EQ(window.pixelColor(50, 30), QColor(50, 50, 50));   // the canvas
+    // The dragged point's guide lines.
+    {
+        QPainter painter(&window);
+        drawCurve(painter, speed, window.size(), 0);
+    }
+    EXPECT_EQ(window.pixelColor(4, 30), QColor(180, 180, 180));
+
+    EXPECT_EQ(curveValueLabel(flat, 25.7f), 75);
+    EXPECT_EQ(curveValueLabel(speed, 25.7f), 50);
+    EXPECT_EQ(curveValueLabel(speed, 100.0f), -100);
 }
 
 }  // namespace

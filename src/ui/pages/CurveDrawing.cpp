@@ -49,9 +49,10 @@ void drawGuides(QPainter& painter, const Graph& curve, QSize size, const GraphPo
     const int h = size.height();
     const int px = static_cast<int>(mapping.markerLeft(point.x) + kHalfMarker);
     const int py = static_cast<int>(mapping.markerTop(point.y) + kHalfMarker);
+    // Hairlines through pixel centres, so that they stay one pixel wide.
     painter.setPen(QPen(kGuide, 1.0));
-    painter.drawLine(px, 0, px, h);
-    painter.drawLine(0, py, w, py);
+    painter.drawLine(QPointF(px + 0.5, 0), QPointF(px + 0.5, h));
+    painter.drawLine(QPointF(0, py + 0.5), QPointF(w, py + 0.5));
 
     const bool upper = point.y < 50.0f;
     const bool left = point.x < 50.0f;
@@ -76,7 +77,8 @@ void drawCurve(QPainter& painter, const Graph& curve, QSize size, int selected) 
     painter.fillRect(QRect(QPoint(0, 0), size), kCanvas);
     if (curve.isSpeed()) {
         painter.setPen(QPen(kZeroLine, 1.0));
-        painter.drawLine(QPointF(0, size.height() / 2), QPointF(size.width(), size.height() / 2));
+        const double zero = size.height() / 2 + 0.5;
+        painter.drawLine(QPointF(0, zero), QPointF(size.width(), zero));
     }
     const GraphPoints& points = curve.points();
     if (selected >= 0 && selected < curve.pointCount()) {
