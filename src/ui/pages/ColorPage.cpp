@@ -1,6 +1,7 @@
 // "色": the colour curves and the random spread of brightness and
 // transparency (m_color, curves 5 to 8).
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -17,6 +18,8 @@ namespace fg {
 namespace {
 
 class ColorPage : public ParameterPage {
+    Q_DECLARE_TR_FUNCTIONS(fg::ColorPage)
+
 public:
     ColorPage(Editor& editor, CurveOpener openCurve, QWidget* parent)
         : ParameterPage(editor, std::move(openCurve), parent) {

@@ -17,10 +17,9 @@
 namespace fg {
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("fg::DirectionPicker", text); }
-
 QString degreesText(float angle) {
-    return QString::asprintf(tr("%d°").toUtf8().constData(), static_cast<int>(angle));
+    const QString format = QCoreApplication::translate("fg::DirectionPicker", "%d°");
+    return QString::asprintf(format.toUtf8().constData(), static_cast<int>(angle));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // "発生源": where a node's particles appear (m_emitter).
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -17,6 +18,8 @@ namespace fg {
 namespace {
 
 class EmitterPage : public ParameterPage {
+    Q_DECLARE_TR_FUNCTIONS(fg::EmitterPage)
+
 public:
     EmitterPage(Editor& editor, CurveOpener openCurve, QWidget* parent)
         : ParameterPage(editor, std::move(openCurve), parent) {

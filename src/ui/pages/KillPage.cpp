@@ -1,5 +1,6 @@
 // "消滅": when a node's particles die (m_kill).
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -15,6 +16,8 @@ namespace fg {
 namespace {
 
 class KillPage : public ParameterPage {
+    Q_DECLARE_TR_FUNCTIONS(fg::KillPage)
+
 public:
     KillPage(Editor& editor, CurveOpener openCurve, QWidget* parent)
         : ParameterPage(editor, std::move(openCurve), parent) {

@@ -1,5 +1,6 @@
 // "移動": direction, speed, attraction and gravity (m_move, curve 9).
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -19,6 +20,8 @@ namespace fg {
 namespace {
 
 class MovePage : public ParameterPage {
+    Q_DECLARE_TR_FUNCTIONS(fg::MovePage)
+
 public:
     MovePage(Editor& editor, CurveOpener openCurve, QWidget* parent)
         : ParameterPage(editor, std::move(openCurve), parent) {

@@ -1,5 +1,6 @@
 // "回転": self-rotation and revolution (m_rotate, curves 3 and 4).
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -20,6 +21,8 @@ namespace {
 constexpr int kMaxAngle = 99999;
 
 class RotatePage : public ParameterPage {
+    Q_DECLARE_TR_FUNCTIONS(fg::RotatePage)
+
 public:
     RotatePage(Editor& editor, CurveOpener openCurve, QWidget* parent)
         : ParameterPage(editor, std::move(openCurve), parent) {

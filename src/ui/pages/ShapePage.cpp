@@ -1,5 +1,6 @@
 // "形状": the particle's mesh and orientation (m_shape).
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -15,6 +16,8 @@ namespace fg {
 namespace {
 
 class ShapePage : public ParameterPage {
+    Q_DECLARE_TR_FUNCTIONS(fg::ShapePage)
+
 public:
     ShapePage(Editor& editor, CurveOpener openCurve, QWidget* parent)
         : ParameterPage(editor, std::move(openCurve), parent) {

@@ -1,6 +1,7 @@
 // "サイズ": the particle's size and its curves (m_scale, curves 0 to 2 and
 // 10), or for the trail shape its thickness and length.
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -19,6 +20,8 @@ namespace fg {
 namespace {
 
 class SizePage : public ParameterPage {
+    Q_DECLARE_TR_FUNCTIONS(fg::SizePage)
+
 public:
     SizePage(Editor& editor, CurveOpener openCurve, QWidget* parent)
         : ParameterPage(editor, std::move(openCurve), parent) {
@@ -66,6 +69,8 @@ private:
 };
 
 class TrailSizePage : public ParameterPage {
+    Q_DECLARE_TR_FUNCTIONS(fg::TrailSizePage)
+
 public:
     TrailSizePage(Editor& editor, CurveOpener openCurve, QWidget* parent)
         : ParameterPage(editor, std::move(openCurve), parent) {

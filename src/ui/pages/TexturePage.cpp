@@ -1,5 +1,6 @@
 // "画像": the particle's texture, blending and cell animation (m_texture).
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -18,6 +19,8 @@ namespace fg {
 namespace {
 
 class TexturePage : public ParameterPage {
+    Q_DECLARE_TR_FUNCTIONS(fg::TexturePage)
+
 public:
     TexturePage(Editor& editor, CurveOpener openCurve, QWidget* parent)
         : ParameterPage(editor, std::move(openCurve), parent) {

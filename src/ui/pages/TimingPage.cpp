@@ -1,5 +1,6 @@
 // "発生": when and how many particles a node spawns (m_timing).
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -15,6 +16,8 @@ namespace fg {
 namespace {
 
 class TimingPage : public ParameterPage {
+    Q_DECLARE_TR_FUNCTIONS(fg::TimingPage)
+
 public:
     TimingPage(Editor& editor, CurveOpener openCurve, QWidget* parent)
         : ParameterPage(editor, std::move(openCurve), parent) {
