@@ -1,6 +1,7 @@
 #include "ui/pages/PageHost.h"
 
 #include <QEvent>
+#include <algorithm>
 
 #include "app/Editor.h"
 #include "model/Node.h"

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <algorithm>
 #include <cmath>
 
 #include "app/Editor.h"
