@@ -8,6 +8,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/DisplayFlags.h"
@@ -106,9 +107,17 @@ public:
     void editFloat(const NodeField& field, float value);
     // Curve `graphNumber` of the selected node. One gesture (a press and its
     // drag, a paste) calls beginGraphEdit once, before its first change, and
-    // setGraphPoints for every change.
+    // setGraphPoints for every change. The gesture becomes one history entry
+    // at its first change; one that changes nothing records nothing.
     void beginGraphEdit(int graphNumber);
     void setGraphPoints(int graphNumber, const GraphPoints& points);
+    // The page buttons' and the curve window's "コピー" and "貼り付け":
+    // curve `graphNumber` of the selected node to and from the point
+    // clipboard. A paste replaces the points as one curve edit and does
+    // nothing (false) while the clipboard holds fewer than two points.
+    void copyCurvePoints(int graphNumber);
+    bool canPastePoints() const;
+    bool pasteCurvePoints(int graphNumber);
 
     // ---- Node panel, material panel and history ----
     const EditHistory& history() const { return m_history; }
@@ -221,6 +230,11 @@ private:
     void noteHistoryEntry();
     void afterHistoryStep();
     EditHistory m_history;
+    struct PendingGraphEdit {
+        std::int32_t nodeId = 0;
+        int graphNumber = 0;
+    };
+    std::optional<PendingGraphEdit> m_pendingGraphEdit;  // a gesture begun, not yet recorded
 };
 
 }  // namespace fg

@@ -21,14 +21,22 @@ void Editor::editFloat(const NodeField& field, float value) {
 void Editor::beginGraphEdit(int graphNumber) {
     Node* node = m_g.pSelNode();
     if (node == nullptr || graphNumber < 0 || graphNumber >= kCurveCount) return;
-    m_history.recordGraph(*node, graphNumber);
-    noteHistoryEntry();
+    // Recorded at the gesture's first real change: a press that only
+    // picks a point leaves the history and the modified mark alone.
+    m_pendingGraphEdit = PendingGraphEdit{node->m_ID, graphNumber};
 }
 
 void Editor::setGraphPoints(int graphNumber, const GraphPoints& points) {
     Node* node = m_g.pSelNode();
     if (node == nullptr || graphNumber < 0 || graphNumber >= kCurveCount) return;
     Graph& graph = node->curve(graphNumber);
+    if (graph.points() == points) return;
+    if (m_pendingGraphEdit && m_pendingGraphEdit->nodeId == node->m_ID &&
+        m_pendingGraphEdit->graphNumber == graphNumber) {
+        m_history.recordGraph(*node, graphNumber);
+        noteHistoryEntry();
+    }
+    m_pendingGraphEdit.reset();
     graph.setPoints(points);
     graph.rebuild();
     publishParameters();

@@ -28,6 +28,7 @@
 #include "ui/VersionBox.h"
 #include "ui/ViewPanel.h"
 #include "ui/ViewWidget.h"
+#include "ui/pages/PageHost.h"
 
 namespace fg {
 
@@ -55,6 +56,8 @@ MainWindow::MainWindow(Editor& editor, const PanelColours& colours, QWidget* par
     m_editor.setPrompts(m_prompts.get());
 
     installViewWidget(m_editor, *viewPanel());
+    m_pages = new PageHost(m_editor, *tabPanel(), this);
+    m_pages->showPage(tabPanel()->selector()->currentPage());
     connectCommands();
     followEditor();
     setClientSize({1200, 720});

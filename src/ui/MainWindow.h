@@ -23,6 +23,7 @@ class HistoryWindow;
 class HoverHelp;
 class MaterialPanel;
 class NodePanel;
+class PageHost;
 class RecentFilesMenu;
 class ShellLayout;
 class StatusPanel;
@@ -52,6 +53,7 @@ public:
     HistoryWindow* historyWindow() const;
     // Opens the history list (at most one) or brings it to the front.
     void showHistoryList();
+    PageHost* pageHost() const { return m_pages; }
 
     // The client area (everything below the menu bar) gets this size.
     void setClientSize(const QSize& size);
@@ -82,6 +84,7 @@ private:
     ShellLayout* m_shell = nullptr;
     HoverHelp* m_hoverHelp = nullptr;
     QPointer<HistoryWindow> m_historyWindow;
+    PageHost* m_pages = nullptr;
     QUrl m_helpUrl;
     QString m_version;
     PanelColours m_colours;

@@ -1,0 +1,63 @@
+// "色": the colour curves and the random spread of brightness and
+// transparency (m_color, curves 5 to 8).
+
+#include <QCoreApplication>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "model/Node.h"
+#include "ui/pages/CurveThumbnail.h"
+#include "ui/pages/Pages.h"
+#include "ui/pages/ParameterPage.h"
+
+namespace fg {
+namespace {
+
+class ColorPage : public ParameterPage {
+    Q_DECLARE_TR_FUNCTIONS(fg::ColorPage)
+
+public:
+    ColorPage(Editor& editor, CurveOpener openCurve, QWidget* parent)
+        : ParameterPage(editor, std::move(openCurve), parent) {
+        setObjectName(QStringLiteral("colorPage"));
+        auto* page = new QVBoxLayout(this);
+        page->setContentsMargins(6, 8, 6, 6);
+
+        auto* curves = new QGridLayout;
+        curves->addWidget(curve(kCurveRed, tr(" 赤"), tr("画像内の赤をどれくらい反映させるか。")), 0, 0);
+        curves->addWidget(curve(kCurveGreen, tr(" 緑"), tr("画像内の緑をどれくらい反映させるか。")), 0, 1);
+        curves->addWidget(curve(kCurveBlue, tr(" 青"), tr("画像内の青をどれくらい反映させるか。")), 1, 0);
+        curves->addWidget(curve(kCurveOpacity, tr(" 不透明度"), tr("パーティクルの透明具合を設定。")), 1, 1);
+        page->addLayout(curves);
+
+        page->addWidget(check("m_color.isAlphaParent", tr("親の影響を受ける"),
+                              tr("親パーティクルが透明になると自分も透明になる。")));
+
+        QGridLayout* grid = nullptr;
+        QGroupBox* spread = group(tr(" 誤差"), grid);
+        grid->addWidget(label(tr("明るさ")), 0, 0);
+        grid->addWidget(number("m_color.brigRnd", 0, 100,
+                               tr("値を大きくすると、色相は変わらずに明るさがばらつくようになります。")),
+                        0, 1);
+        grid->addWidget(label(tr("％")), 0, 2);
+        grid->addWidget(label(tr("透明度")), 1, 0);
+        grid->addWidget(number("m_color.alphaRnd", 0, 100, tr("値を大きくすると、透明度がばらつくようになります。")), 1,
+                        1);
+        grid->addWidget(label(tr("％")), 1, 2);
+        grid->setColumnStretch(3, 1);
+        page->addWidget(spread);
+        page->addStretch(1);
+    }
+};
+
+}  // namespace
+
+ParameterPage* makeColorPage(Editor& editor, CurveOpener openCurve, QWidget* parent) {
+    return new ColorPage(editor, std::move(openCurve), parent);
+}
+
+}  // namespace fg

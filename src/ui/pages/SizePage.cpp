@@ -1,0 +1,119 @@
+// "サイズ": the particle's size and its curves (m_scale, curves 0 to 2 and
+// 10), or for the trail shape its thickness and length.
+
+#include <QCoreApplication>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+#include <array>
+
+#include "model/Node.h"
+#include "ui/HoverHelp.h"
+#include "ui/pages/CurveThumbnail.h"
+#include "ui/pages/Pages.h"
+#include "ui/pages/ParameterPage.h"
+
+namespace fg {
+namespace {
+
+class SizePage : public ParameterPage {
+    Q_DECLARE_TR_FUNCTIONS(fg::SizePage)
+
+public:
+    SizePage(Editor& editor, CurveOpener openCurve, QWidget* parent)
+        : ParameterPage(editor, std::move(openCurve), parent) {
+        setObjectName(QStringLiteral("sizePage"));
+        auto* page = new QVBoxLayout(this);
+        page->setContentsMargins(6, 8, 6, 6);
+
+        QGridLayout* grid = nullptr;
+        QGroupBox* size = group(QString(), grid);
+        grid->addWidget(label(tr("最大値")), 0, 0);
+        grid->addWidget(number("m_scale.max", 0, 999, tr("パーティクルのサイズ。")), 0, 1);
+        grid->addWidget(label(tr("(誤差")), 1, 0);
+        grid->addWidget(number("m_scale.max_err", 0, 100, tr("パーティクルのサイズのばらつき。")), 1, 1);
+        grid->addWidget(label(tr("％)")), 1, 2);
+        grid->setColumnStretch(3, 1);
+        page->addWidget(size);
+
+        auto* curves = new QGridLayout;
+        curves->addWidget(curve(kCurveSize, QString(), tr("パーティクルのサイズの変化。")), 0, 0, Qt::AlignBottom);
+        for (int axis = 0; axis < 3; ++axis) {
+            CurveThumbnail* thumbnail = curve(kCurveWidth + axis, QString(), QString());
+            m_axes[static_cast<std::size_t>(axis)] = thumbnail;
+            curves->addWidget(thumbnail, (axis + 1) / 2, (axis + 1) % 2);
+        }
+        page->addLayout(curves);
+        page->addStretch(1);
+    }
+
+protected:
+    void refresh(const Node& node) override {
+        // A cylinder's three sizes are its two radii and its length.
+        const bool cylinder = node.m_shape.type == kShapeCylinder;
+        const std::array<QString, 3> plain{tr(" 幅"), tr(" 高さ"), tr(" 奥行き")};
+        const std::array<QString, 3> cylinderTexts{tr("底半径"), tr("先半径"), tr("長さ")};
+        const std::array<QString, 3> cylinderHelp{tr("円柱の底の半径の変化。"), tr("円柱の上面の半径の変化。"),
+                                                  tr("円柱の長さの変化。")};
+        for (std::size_t i = 0; i < m_axes.size(); ++i) {
+            m_axes[i]->setCaption(cylinder ? cylinderTexts[i] : plain[i]);
+            HoverHelp::setHelpText(m_axes[i], cylinder ? cylinderHelp[i] : QString());
+        }
+    }
+
+private:
+    std::array<CurveThumbnail*, 3> m_axes{};
+};
+
+class TrailSizePage : public ParameterPage {
+    Q_DECLARE_TR_FUNCTIONS(fg::TrailSizePage)
+
+public:
+    TrailSizePage(Editor& editor, CurveOpener openCurve, QWidget* parent)
+        : ParameterPage(editor, std::move(openCurve), parent) {
+        setObjectName(QStringLiteral("trailSizePage"));
+        auto* page = new QVBoxLayout(this);
+        page->setContentsMargins(6, 8, 6, 6);
+
+        QGridLayout* grid = nullptr;
+        QGroupBox* thickness = group(QString(), grid);
+        grid->addWidget(label(tr("太さ")), 0, 0);
+        grid->addWidget(number("m_scale.max", 0, 999, tr("パーティクルのサイズ。")), 0, 1);
+        grid->addWidget(label(tr("(誤差")), 1, 0);
+        grid->addWidget(number("m_scale.max_err", 0, 100, tr("パーティクルのサイズのばらつき。")), 1, 1);
+        grid->addWidget(label(tr("％)")), 1, 2);
+        grid->addWidget(curve(kCurveSize, QString(), tr("パーティクルのサイズの変化。")), 2, 0, 1, 4);
+        grid->setColumnStretch(3, 1);
+        page->addWidget(thickness);
+
+        QGroupBox* kind = group(tr("太さタイプ"), grid);
+        const std::vector<QRadioButton*> kinds =
+            radios("m_scale.trailThickChange", {tr("固定"), tr("変化")},
+                   {tr("先頭から末尾までの太さを同じにする。"), tr("先頭の太さのみグラフで変化させる。")});
+        grid->addWidget(kinds[0], 0, 0);
+        grid->addWidget(kinds[1], 0, 1);
+        page->addWidget(kind);
+
+        QGroupBox* length = group(tr("軌跡の長さ"), grid);
+        grid->addWidget(number("m_scale.trailLength", 1, 999, tr("軌跡の長さ。")), 0, 0);
+        grid->addWidget(label(tr("フレーム")), 0, 1);
+        grid->setColumnStretch(2, 1);
+        page->addWidget(length);
+        page->addStretch(1);
+    }
+};
+
+}  // namespace
+
+ParameterPage* makeSizePage(Editor& editor, CurveOpener openCurve, QWidget* parent) {
+    return new SizePage(editor, std::move(openCurve), parent);
+}
+
+ParameterPage* makeTrailSizePage(Editor& editor, CurveOpener openCurve, QWidget* parent) {
+    return new TrailSizePage(editor, std::move(openCurve), parent);
+}
+
+}  // namespace fg

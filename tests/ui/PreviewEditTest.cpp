@@ -1,0 +1,81 @@
+// An edit on a page reaches the running preview at its next step, without a
+// restart, while the worker thread runs (run this program under
+// ThreadSanitizer to check that nothing races).
+
+#include <QCheckBox>
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+#include "PageTestSupport.h"
+#include "app/Editor.h"
+#include "simulation/Worker.h"
+#include "ui/pages/CurveWindow.h"
+#include "ui/pages/CurveThumbnail.h"
+
+namespace fg {
+namespace {
+
+// Steps the preview without drawing anything.
+class CountingView : public WorkerView {
+public:
+    void drawPreview() override { ++passes; }
+    void runExport() override {}
+    std::atomic<int> passes{0};
+};
+
+class PreviewEdit : public test::PageTest {
+protected:
+    void SetUp() override {
+        PageTest::SetUp();
+        editor->attachView(&view);
+        editor->startWorker();
+    }
+    void TearDown() override {
+        editor->stopWorker();
+        editor->attachView(nullptr);
+        PageTest::TearDown();
+    }
+    // Lets the worker run a few steps.
+    void runFrames() {
+        const int start = view.passes.load();
+        for (int i = 0; i < 200 && view.passes.load() < start + 5; ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+    }
+    const EffectNode& simulated() {
+        const EffectTable& table = editor->simulation().effect();
+        const NodeIndex index = table.find(node().m_ID, 0);
+        EXPECT_NE(index, kNoNode);
+        return table[index];
+    }
+
+    CountingView view;
+};
+
+TEST_F(PreviewEdit, FieldsAndCurvesReachTheRunningSimulation) {
+    ASSERT_TRUE(editor->workerRunning());
+    choose(Page::Source);
+    typeInto(control<QSpinBox>("m_emitter.pos.y"), "25");
+    choose(Page::Spawn);
+    typeInto(control<QSpinBox>("m_timing.num"), "7");
+    choose(Page::Color);
+    QTest::mouseClick(control<CurveThumbnail>("curve8"), Qt::LeftButton);
+    CurveWindow* curve = host().curveWindow();
+    ASSERT_NE(curve, nullptr);
+    curve->resize(230, 230);
+    const QPoint middle(15 + 4 + 96, 15 + 4 + 96);
+    QTest::mousePress(curve, Qt::LeftButton, {}, middle);
+    QTest::mouseRelease(curve, Qt::LeftButton, {}, middle);
+    runFrames();
+    ASSERT_TRUE(editor->workerRunning());
+    editor->stopWorker();  // the table is the worker's while it runs
+
+    EXPECT_FLOAT_EQ(simulated().params.m_emitter.pos.y, 2.5f);
+    EXPECT_EQ(simulated().params.m_timing.num, 7);
+    EXPECT_EQ(simulated().curves[kCurveOpacity].samples, node().curve(kCurveOpacity).samples());
+    EXPECT_EQ(node().curve(kCurveOpacity).pointCount(), 3);
+}
+
+}  // namespace
+}  // namespace fg
