@@ -14,6 +14,7 @@
 
 #include "model/EditorState.h"
 #include "render/EglContext.h"
+#include "render/RenderTarget.h"
 #include "render/Renderer.h"
 #include "render/export/ExportFrames.h"
 
@@ -93,6 +94,58 @@ void exportFramesWith(benchmark::State& state, ExportMethod method) {
 
 void BM_ExportWritten(benchmark::State& state) { exportFramesWith(state, ExportMethod::CopyAfterEverySubMesh); }
 void BM_ExportFast(benchmark::State& state) { exportFramesWith(state, ExportMethod::Fast); }
+
+// One image of the same effect drawn again and again: the export's draw
+// alone (fast method) against the preview's batched draw of that frame at
+// the export's render size, without stepping, writing or reading back.
+struct OneFrame {
+    EditorState g;
+    std::unique_ptr<Simulation> simulation;
+    Camera camera;
+    int size = 256;  // 128 × smoothing 2
+
+    explicit OneFrame(int count) : g(effectWith(count)) {
+        simulation = std::make_unique<Simulation>(g);
+        simulation->step();
+        simulation->step();
+        ProjectSettings renderSize = g.project;
+        renderSize.width = size;
+        renderSize.height = size;
+        camera.updateMatricesForExport(renderSize);
+    }
+};
+
+void BM_ExportImageFast(benchmark::State& state) {
+    Gl& gl = Gl::get();
+    OneFrame frame(static_cast<int>(state.range(0)));
+    RenderTarget target(frame.size, frame.size);
+    RenderTarget copy(frame.size, frame.size);
+    for (auto _ : state) {
+        gl.renderer->renderExportImage(*frame.simulation, frame.camera, target, copy);
+        glFinish();
+    }
+    state.counters["live"] = static_cast<double>(frame.simulation->particles().size() - 1);
+}
+
+void BM_PreviewImage(benchmark::State& state) {
+    Gl& gl = Gl::get();
+    OneFrame frame(static_cast<int>(state.range(0)));
+    RenderTarget target(frame.size, frame.size);
+    PreviewFrame preview;
+    preview.viewWidth = frame.size;
+    preview.viewHeight = frame.size;
+    preview.project = &frame.g.project;
+    preview.overlay = false;
+    for (auto _ : state) {
+        target.bind();
+        gl.renderer->renderFrame(*frame.simulation, frame.camera, preview);
+        glFinish();
+    }
+    state.counters["live"] = static_cast<double>(frame.simulation->particles().size() - 1);
+}
+
+BENCHMARK(BM_ExportImageFast)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_PreviewImage)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 BENCHMARK(BM_ExportWritten)
     ->Arg(100)->Arg(1000)->Arg(10000)->Arg(100000)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
