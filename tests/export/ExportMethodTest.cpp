@@ -248,6 +248,24 @@ TEST_F(ExportMethodTest, SeparateParticlesAndTheCopiesSaved) {
     EXPECT_LE(fast.copies, 2 * 2);
 }
 
+// Ten thousand overlapping translucent billboards, one exported image.
+TEST_F(ExportMethodTest, TenThousandParticlesGiveTheWrittenBytes) {
+    EditorState g;
+    g.tree = EffectTree();
+    Node& node = g.tree.addChild(g.tree.root());
+    node.m_emitter.size = {4.0f, 4.0f, 4.0f};
+    node.m_timing.num = 10000;
+    node.m_kill.span = 1000;
+    node.m_scale.max = 3;
+    node.curve(kCurveOpacity).setPoints({{0, 50}, {100, 50}});
+    node.curve(kCurveOpacity).rebuild();
+    g.project.width = 128;
+    g.project.height = 128;
+    Run fast;
+    EXPECT_TRUE(sameBytes(g, 2, 1, 1, 2, {0.0f, 3.0f, -10.0f}, {0.0f, 0.0f, 0.0f}, &fast));
+    EXPECT_GT(coveredPixels(fast.images[0]), 5000);
+}
+
 const char* sampleFiles[] = {"fire.nbx", "sparkle.nbx", "magic_circle.nbx"};
 
 TEST_F(ExportMethodTest, TheBundledSamplesGiveTheWrittenBytes) {
