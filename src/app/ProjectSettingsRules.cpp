@@ -23,27 +23,6 @@ void applyProjectSettings(EditorState& g, const ProjectSettingsChoice& choice) {
     g.write.width = static_cast<std::int32_t>(std::sqrt(static_cast<double>(g.project.frame)));
 }
 
-namespace {
-
-int truncatedToInt(double value) {
-    if (std::isnan(value)) return 0;
-    if (value <= INT_MIN) return INT_MIN;
-    if (value >= INT_MAX) return INT_MAX;
-    return static_cast<int>(std::trunc(value));
-}
-
-}  // namespace
-
-int tenthsOf(float value) {
-    // A coordinate typed as k tenths is stored as the float nearest k / 10,
-    // which may lie a hair below it (0.7 → 0.69999…): that float shows as k
-    // again, as the settings file stores it, instead of creeping down a step.
-    const double scaled = static_cast<double>(value) * 10.0;
-    const double whole = std::round(scaled);
-    if (static_cast<float>(whole / 10.0) == value) return truncatedToInt(whole);
-    return truncatedToInt(scaled);
-}
-
 std::string viewLabel(Vec3f position, Vec3f target) {
     char label[128];
     std::snprintf(label, sizeof label, "(%d,%d,%d)－(%d,%d,%d)", tenthsOf(position.x), tenthsOf(position.y),

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "model/EditorState.h"
+#include "model/Tenths.h"
 
 namespace fg {
 
@@ -38,11 +39,6 @@ ProjectSettingsChoice projectSettingsChoice(const ProjectSettings& project);
 // Stores the choice, each number clamped to its range, and makes the export
 // range the whole effect with ⌊√frames⌋ frames per row.
 void applyProjectSettings(EditorState& g, const ProjectSettingsChoice& choice);
-
-// A coordinate in tenths, truncated toward zero (12.34 → 123), except that
-// the float nearest k / 10 gives k; values beyond
-// what an int holds, and not-a-number, give the nearest int or 0.
-int tenthsOf(float value);
 
 // The label of a view added from the camera: "(%d,%d,%d)－(%d,%d,%d)" with the
 // position's and the target's coordinates in tenths.

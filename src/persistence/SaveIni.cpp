@@ -9,8 +9,9 @@
 #include <vector>
 
 #include "model/Cp932.h"
-#include "model/NodeIds.h"
 #include "model/NodeFields.h"
+#include "model/NodeIds.h"
+#include "model/Tenths.h"
 #include "persistence/Messages.h"
 #include "persistence/SettingsFields.h"
 #include "persistence/TextNumbers.h"
@@ -34,18 +35,6 @@ std::int64_t truncated(double value) {
     return static_cast<std::int64_t>(std::trunc(std::clamp(value, kMin, kMax)));
 }
 
-// A view coordinate times ten, truncated. A stored -7 reads back as the
-// float nearest -0.7, a hair above it; times ten that truncates to -6, and
-// every save would move the view a step. When the float is exactly the one
-// that reading k / 10 gives, k is stored; anything else truncates, so 1.25
-// still stores 12 and 1234.599 stores 12345.
-std::int64_t timesTenTruncated(float value) {
-    const double scaled = static_cast<double>(value) * 10.0;
-    const double whole = std::round(scaled);
-    if (static_cast<float>(whole / 10.0) == value) return truncated(whole);
-    return truncated(scaled);
-}
-
 std::int32_t readInt(const IniDocument& ini, std::string_view section, std::string_view key) {
     const auto value = ini.find(section, key);
     return value ? parseIntLeading(*value) : 0;
@@ -67,12 +56,12 @@ void writeSettings(EditorState& g, IniDocument& ini) {
         const ViewEntry& view = g.viewList[i];
         const std::string section = viewSection(i);
         ini.setString(section, "Title", view.title);
-        ini.setInt(section, "PosX", timesTenTruncated(view.pos.x));
-        ini.setInt(section, "PosY", timesTenTruncated(view.pos.y));
-        ini.setInt(section, "PosZ", timesTenTruncated(view.pos.z));
-        ini.setInt(section, "TargetX", timesTenTruncated(view.target.x));
-        ini.setInt(section, "TargetY", timesTenTruncated(view.target.y));
-        ini.setInt(section, "TargetZ", timesTenTruncated(view.target.z));
+        ini.setInt(section, "PosX", tenthsOf(view.pos.x));
+        ini.setInt(section, "PosY", tenthsOf(view.pos.y));
+        ini.setInt(section, "PosZ", tenthsOf(view.pos.z));
+        ini.setInt(section, "TargetX", tenthsOf(view.target.x));
+        ini.setInt(section, "TargetY", tenthsOf(view.target.y));
+        ini.setInt(section, "TargetZ", tenthsOf(view.target.z));
         ini.setInt(section, "Angle", truncated(view.angle));
     }
 }
