@@ -132,6 +132,44 @@ TEST_F(ViewWidgetTest, WheelZoomsRightButtonOrbitsMiddleButtonPans) {
     EXPECT_TRUE(sameVec(editor->state().camera.target, view->camera().target));
 }
 
+// After a resize the picture fills the new size and the letterbox shading
+// of the square exported frame sits where the new aspect puts it: nothing
+// stretched, no black frame.
+TEST_F(ViewWidgetTest, AResizedViewKeepsThePictureAndTheLetterboxInPlace) {
+    EditorState& g = editor->state();
+    g.project.backColor = {200, 200, 200};
+    for (int i = 0; i < g.tree.root().childCount(); ++i) g.tree.root().childAt(i)->m_isDraw = 0;
+    editor->remake();
+    const auto pictureAt = [&](int width, int height) {
+        view->resize(width, height);
+        const int drawn = view->framesDrawn();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return view->framesDrawn() > drawn + 3; }, 20000));
+        return view->grabFramebuffer();
+    };
+    const auto grey = [](const QImage& image, int x, int y) { return qGray(image.pixel(x, y)); };
+
+    // Wide: shaded bands of (800 - 300) / 2 = 250 pixels left and right.
+    const QImage wide = pictureAt(800, 300);
+    ASSERT_EQ(wide.size(), QSize(800, 300) * view->devicePixelRatio());
+    if (view->devicePixelRatio() == 1.0) {
+        const int y = 75;  // above the horizon and below the counters
+        EXPECT_EQ(grey(wide, 400, y), 200);
+        EXPECT_EQ(grey(wide, 253, y), 200);
+        EXPECT_LT(grey(wide, 246, y), 200);
+        EXPECT_LT(grey(wide, 5, y), 200);
+        EXPECT_EQ(grey(wide, 5, y), grey(wide, 794, y));
+        EXPECT_GT(grey(wide, 5, y), 0);  // shaded, not black
+    }
+    // Tall: bands of (500 - 300) / 2 = 100 pixels above and below.
+    const QImage tall = pictureAt(300, 500);
+    ASSERT_EQ(tall.size(), QSize(300, 500) * view->devicePixelRatio());
+    if (view->devicePixelRatio() == 1.0) {
+        EXPECT_EQ(grey(tall, 150, 104), 200);
+        EXPECT_LT(grey(tall, 150, 96), 200);
+        EXPECT_GT(grey(tall, 150, 96), 0);
+    }
+}
+
 TEST_F(ViewWidgetTest, ARestartPlacesTheProjectCamera) {
     editor->state().camera = CameraPlacement{{3, 4, -12}, {1, 0, 0}};
     editor->remake();
