@@ -212,8 +212,8 @@ void Renderer::drawExportParticlePass(Simulation& simulation, const Camera& came
             fetchingBatch.flush();
             if (copyState == CopyState::Stale) bringCopyUpToDate();
             bindCopy();
-            // Meshes that copy after each sub-mesh leave the copy current;
-            // a trail draws without, so the next reader copies first.
+            // Meshes drawn in sub-meshes leave the copy current; an OBJ model
+            // draws in one call without, so the next reader copies first.
             copyState = CopyState::Stale;
             readingBatch.add(*draw);
             readingBatch.flush();
