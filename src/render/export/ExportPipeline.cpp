@@ -47,6 +47,7 @@ ExportOutcome runExportPipeline(Renderer& renderer, const EditorState& g, const 
     compose.lastIndex = frames.lastIndex;
     compose.plan = request.plan;
     compose.backColor = g.project.backColor;
+    compose.fps = g.project.fps;
     compose.destination = request.destination;
     compose.sources = request.sources;
     ComposeResult composed = composeExport(compose);
