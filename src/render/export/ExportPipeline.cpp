@@ -7,13 +7,16 @@
 #include "render/export/ExportDestinations.h"
 #include "render/export/ExportFrames.h"
 #include "render/export/SheetComposer.h"
+#include "render/export/SheetMetadata.h"
 #include "simulation/Simulation.h"
 
 namespace fg {
 
 std::optional<std::string> exportOverwriteError(const ExportRequest& request) {
-    const std::vector<std::string> outputs =
-        exportOutputPaths(request.destination, request.plan.separateFiles, request.plan.imageCount - 1);
+    const EngineExportOptions& engine = request.plan.engine;
+    std::vector<std::string> outputs = exportOutputPaths(
+        request.destination, request.plan.separateFiles && !engine.animated, request.plan.imageCount - 1);
+    if (engine.metaJson && !engine.animated) outputs.push_back(metadataPath(request.destination));
     if (const auto hit = outputOverSource(outputs, request.sources)) return overwritesProjectMessage(*hit);
     return std::nullopt;
 }
