@@ -1,5 +1,6 @@
 #include "app/ProgramSettings.h"
 
+#include <algorithm>
 #include <functional>
 
 namespace fg::app {
@@ -9,6 +10,7 @@ constexpr std::string_view kWindow = "WINDOW";
 constexpr std::string_view kDisp = "DISP";
 constexpr std::string_view kUpdate = "UPDATE";
 constexpr std::string_view kHelp = "HELP";
+constexpr std::string_view kExport = "EXPORT";
 
 // The leading bytes of a UTF-8 text, never ending inside a character.
 std::string firstBytes(std::string_view text, std::size_t maxBytes) {
@@ -56,7 +58,30 @@ ProgramSettings ProgramSettings::read(const IniDocument& file) {
     settings.web.versionFile = file.getString(kUpdate, "URL", web.versionFile);
     settings.web.downloadPage = file.getString(kUpdate, "DOWNLOAD", web.downloadPage);
     settings.web.helpPage = file.getString(kHelp, "URL", web.helpPage);
+    settings.exportChoices = readExportChoices(file);
     return settings;
+}
+
+EngineExportOptions readExportChoices(const IniDocument& file) {
+    EngineExportOptions choices;
+    choices.metaJson = file.getInt(kExport, "META", 0) != 0;
+    choices.padding = std::clamp(file.getInt(kExport, "PADDING", 0), 0, kMaxExportPadding);
+    choices.extrude = file.getInt(kExport, "EXTRUDE", 0) != 0;
+    choices.pow2 = file.getInt(kExport, "POW2", 0) != 0;
+    choices.loop = file.getInt(kExport, "LOOP", 0) != 0;
+    choices.animated = file.getInt(kExport, "ANIMATED", 0) != 0;
+    choices.quality = std::clamp(file.getInt(kExport, "QUALITY", -1), -1, 100);
+    return choices;
+}
+
+void storeExportChoices(IniDocument& file, const EngineExportOptions& choices) {
+    file.setInt(kExport, "META", choices.metaJson ? 1 : 0);
+    file.setInt(kExport, "PADDING", std::clamp(choices.padding, 0, kMaxExportPadding));
+    file.setInt(kExport, "EXTRUDE", choices.extrude ? 1 : 0);
+    file.setInt(kExport, "POW2", choices.pow2 ? 1 : 0);
+    file.setInt(kExport, "LOOP", choices.loop ? 1 : 0);
+    file.setInt(kExport, "ANIMATED", choices.animated ? 1 : 0);
+    file.setInt(kExport, "QUALITY", std::clamp(choices.quality, -1, 100));
 }
 
 void storeWindow(IniDocument& file, const WindowGeometry& window) {
@@ -93,6 +118,10 @@ bool saveClosingSettings(const std::filesystem::path& dataPrm, const WindowGeome
 
 bool saveIgnoredVersion(const std::filesystem::path& dataPrm, std::string_view version) {
     return updateFile(dataPrm, [&](IniDocument& file) { storeIgnoredVersion(file, version); });
+}
+
+bool saveExportChoices(const std::filesystem::path& dataPrm, const EngineExportOptions& choices) {
+    return updateFile(dataPrm, [&](IniDocument& file) { storeExportChoices(file, choices); });
 }
 
 }  // namespace fg::app

@@ -10,6 +10,8 @@
 //   [RECENT]  list0 … list9 ("-" marks an empty slot)
 //   [UPDATE]  VERSION (at most 15 bytes are read), URL, DOWNLOAD
 //   [HELP]    URL
+//   [EXPORT]  META PADDING EXTRUDE POW2 LOOP ANIMATED QUALITY: the export
+//             dialog's advanced choices, per user (a project never holds them)
 //
 // URL, DOWNLOAD and HELP URL are read, never written: a user or an
 // administrator sets them to point the program at another server, or to an
@@ -23,6 +25,7 @@
 #include "app/WindowPlacement.h"
 #include "persistence/Ini.h"
 #include "persistence/RecentFiles.h"
+#include "render/export/EngineExportOptions.h"
 
 namespace fg::app {
 
@@ -49,6 +52,7 @@ struct ProgramSettings {
     RecentFiles recent = RecentFiles::load(IniDocument{});
     std::string ignoredVersion;  // UPDATE VERSION: not to be announced again
     WebAddresses web;
+    EngineExportOptions exportChoices;  // EXPORT: nothing chosen unless stored
 
     // Missing keys take the defaults above.
     static ProgramSettings read(const IniDocument& file);
@@ -57,6 +61,9 @@ struct ProgramSettings {
 void storeWindow(IniDocument& file, const WindowGeometry& window);
 void storeDisplay(IniDocument& file, const DisplayFlags& display);
 void storeIgnoredVersion(IniDocument& file, std::string_view version);
+// Values out of range are stored clamped, as they are read.
+void storeExportChoices(IniDocument& file, const EngineExportOptions& choices);
+EngineExportOptions readExportChoices(const IniDocument& file);
 
 // data.prm on disk. A missing or unreadable file gives the defaults.
 ProgramSettings loadProgramSettings(const std::filesystem::path& dataPrm);
@@ -69,5 +76,8 @@ bool saveClosingSettings(const std::filesystem::path& dataPrm, const WindowGeome
 
 // "このバージョンでは通知しない": UPDATE VERSION = version.
 bool saveIgnoredVersion(const std::filesystem::path& dataPrm, std::string_view version);
+
+// The export dialog's advanced choices, written when an export is accepted.
+bool saveExportChoices(const std::filesystem::path& dataPrm, const EngineExportOptions& choices);
 
 }  // namespace fg::app

@@ -21,6 +21,8 @@
 #include "cli/ToolSession.h"
 #include "persistence/MaterialFiles.h"
 #include "persistence/SaveIni.h"
+#include "render/export/AnimatedWriter.h"
+#include "render/export/ExportFormat.h"
 #include "render/export/ExportPipeline.h"
 #include "render/export/ExportSettings.h"
 
@@ -29,7 +31,9 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: fulgrane3d-cli export PROJECT -o PATH [--start S --end E --step K --columns C --separate\n"
-    "                             --smooth N --alpha|--no-alpha --width W --height H --particle-limit L]\n";
+    "                             --smooth N --alpha|--no-alpha --width W --height H --particle-limit L]\n"
+    "                             [--meta json --padding P --extrude --pow2 --loop]\n"
+    "                             [--animated [--quality Q]] [--quiet]\n";
 
 // Settings given on the command line; the rest comes from the project.
 struct ExportOptions {
@@ -38,7 +42,23 @@ struct ExportOptions {
     std::optional<int> start, end, step, columns, smooth, width, height;
     std::optional<bool> separate, alpha;
     std::uint32_t particleLimit = Simulation::kDefaultParticleLimit;
+    EngineExportOptions engine;
+    bool quiet = false;
 };
+
+// Choices that contradict each other or the output path; empty when fine.
+std::string engineOptionsProblem(const ExportOptions& options) {
+    if (!options.engine.animated) {
+        if (options.engine.quality >= 0) return "--quality applies to --animated .webp files";
+        return {};
+    }
+    AnimatedFormat format = AnimatedFormat::Gif;
+    if (!animatedFormatFor(fileExtension(options.output), format)) return "--animated needs a .gif or .webp output path";
+    if (options.engine.metaJson) return "--meta json describes sheets and separate files, not animations";
+    if (options.separate.value_or(false)) return "--animated writes one file; leave out --separate";
+    if (options.engine.quality >= 0 && format != AnimatedFormat::Webp) return "--quality applies to .webp files";
+    return {};
+}
 
 std::optional<ExportOptions> parseOptions(const Args& args) {
     ExportOptions options;
@@ -66,6 +86,25 @@ std::optional<ExportOptions> parseOptions(const Args& args) {
             if (ok) options.output = args[++i];
         } else if (arg == "--particle-limit") {
             ok = hasValue && parseInt(args[++i], options.particleLimit) && options.particleLimit > 0;
+        } else if (arg == "--meta") {
+            ok = hasValue && args[++i] == "json";
+            options.engine.metaJson = ok;
+        } else if (arg == "--padding") {
+            ok = hasValue && parseInt(args[++i], options.engine.padding) && options.engine.padding >= 0 &&
+                 options.engine.padding <= kMaxExportPadding;
+        } else if (arg == "--quality") {
+            ok = hasValue && parseInt(args[++i], options.engine.quality) && options.engine.quality >= 0 &&
+                 options.engine.quality <= 100;
+        } else if (arg == "--extrude") {
+            options.engine.extrude = true;
+        } else if (arg == "--pow2") {
+            options.engine.pow2 = true;
+        } else if (arg == "--loop") {
+            options.engine.loop = true;
+        } else if (arg == "--animated") {
+            options.engine.animated = true;
+        } else if (arg == "--quiet") {
+            options.quiet = true;
         } else if (arg == "--separate") {
             options.separate = true;
         } else if (arg == "--alpha" || arg == "--no-alpha") {
@@ -82,6 +121,10 @@ std::optional<ExportOptions> parseOptions(const Args& args) {
     }
     if (options.project.empty() || options.output.empty()) {
         std::fputs(kUsage, stderr);
+        return std::nullopt;
+    }
+    if (const std::string problem = engineOptionsProblem(options); !problem.empty()) {
+        std::fprintf(stderr, "fulgrane3d-cli export: %s\n%s", problem.c_str(), kUsage);
         return std::nullopt;
     }
     return options;
@@ -166,6 +209,7 @@ int runExport(const Args& args) {
         std::fprintf(stderr, "%s: %s\n", error->caption.c_str(), error->message.c_str());
         return 1;
     }
+    request.plan.engine = options->engine;
     request.destination = options->output;
     request.sources = projectSources(options->project);
     // Refused before a GL context is made; the pipeline checks again.
@@ -180,8 +224,9 @@ int runExport(const Args& args) {
     ExportOutcome outcome;
     {
         ProgressBar bar;
-        outcome = runExportPipeline(*headless->renderer, g, request,
-                                    [&](int done, int total) { return bar.update(done, total); });
+        outcome = runExportPipeline(*headless->renderer, g, request, [&](int done, int total) {
+            return options->quiet || bar.update(done, total);
+        });
     }
     reportParticleLimit("export", outcome.particleLimit, outcome.skippedSpawns, "--particle-limit changes it");
     if (!outcome.ok()) {

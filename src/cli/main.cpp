@@ -27,9 +27,17 @@ constexpr std::array kCommands{
             &fg::cli::runRender},
     Command{"export", "export PROJECT -o PATH [--start S --end E --step K --columns C --separate\n"
                       "                         --smooth N --alpha|--no-alpha --width W --height H\n"
-                      "                         --particle-limit L]\n"
+                      "                         --particle-limit L] [--quiet]\n"
+                      "                         [--meta json] [--padding P [--extrude]] [--pow2] [--loop]\n"
+                      "                         [--animated [--quality Q]]\n"
                       "                         write the frames as one sheet or numbered files;\n"
-                      "                         the extension picks the format (.png .bmp .jpg .tif .gif)",
+                      "                         the extension picks the format (.png .bmp .jpg .tif .gif);\n"
+                      "                         --meta json: PATH.json for sprite-sheet loaders;\n"
+                      "                         --padding: P clear pixels around each cell, --extrude\n"
+                      "                         repeats the cell's edges there; --pow2: sheet sides\n"
+                      "                         rounded up to powers of two; --loop: the pass as it looks\n"
+                      "                         repeated forever; --animated: one looping .gif or .webp\n"
+                      "                         (lossless, or lossy at --quality 0-100)",
             &fg::cli::runExport},
 };
 
@@ -40,7 +48,9 @@ void printHelp(std::FILE* out) {
                "commands:\n",
                out);
     for (const Command& command : kCommands) std::fprintf(out, "  %s\n", command.synopsis);
-    std::fputs("\n  --help                   show this text\n", out);
+    std::fputs("\n  --help                   show this text (COMMAND --help: that command's)\n"
+               "  --version                print the version\n",
+               out);
 }
 
 }  // namespace
@@ -55,8 +65,18 @@ int main(int argc, char** argv) {
         printHelp(stdout);
         return 0;
     }
+    if (name == "--version") {
+        std::printf("fulgrane3d-cli %s\n", FG_CLI_VERSION);
+        return 0;
+    }
     for (const Command& command : kCommands) {
         if (name != command.name) continue;
+        for (int i = 2; i < argc; ++i) {
+            if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+                std::printf("usage: fulgrane3d-cli %s\n", command.synopsis);
+                return 0;
+            }
+        }
         // A run that was killed cannot clean up after itself; every start
         // clears what such runs left.
         fg::clearAbandonedWorkspaces();

@@ -64,6 +64,7 @@ struct Particle {
     std::uint32_t emitCount = 0;      // scratch while emitting: particles in this emission
     std::uint32_t emitIndex = 0;      // scratch while emitting: the one being built
     float cameraDistance = 0.0f;      // written by the draw order's Z sort
+    std::uint32_t cycle = 0;          // loop mode: the pass of the effect its lineage was born in
 };
 
 }  // namespace fg

@@ -1,5 +1,6 @@
 #include "simulation/Simulation.h"
 
+#include <algorithm>
 #include <chrono>
 
 #include "simulation/Emission.h"
@@ -23,6 +24,10 @@ void Simulation::restart() {
     m_effect.load(m_g.tree.root(), m_project.frame);
     m_parameters.discard();
     m_skippedSpawns = 0;
+    m_cycle = 0;
+    m_activeCycle = 0;
+    m_frameOffset = 0;
+    m_cycleRandoms.clear();
     restartEffect();
 }
 
@@ -38,12 +43,67 @@ void Simulation::restartEffect() {
 
 void Simulation::clearParticles() { m_particles.clear(); }
 
+bool Simulation::firstCycleAlive() const {
+    for (ParticleIndex i = 0; i < m_particles.slotCount(); ++i) {
+        const Particle& p = m_particles[i];
+        // The root particle does not carry over; it is replaced at the wrap.
+        if (!p.alive || p.cycle != 0 || p.node == EffectTable::kRoot) continue;
+        // One at the end of its life that leaves nothing behind is gone
+        // before the next picture.
+        const bool leavesNothing = p.age >= p.life && m_effect[p.node].children.empty();
+        if (!leavesNothing) return true;
+    }
+    return false;
+}
+
+void Simulation::wrapLoop() {
+    // The finished pass keeps its random sequence for its carried particles;
+    // sequences of passes with no particle left are dropped.
+    m_cycleRandoms.push_back({m_cycle, m_random});
+    std::erase_if(m_cycleRandoms, [&](const CycleRandom& kept) {
+        for (ParticleIndex i = 0; i < m_particles.slotCount(); ++i) {
+            if (m_particles[i].alive && m_particles[i].cycle == kept.cycle) return false;
+        }
+        return true;
+    });
+    // The effect's own root particle is replaced, not carried: it lives
+    // exactly one pass. Its particles lose their parent as when it dies.
+    for (ParticleIndex i = 0; i < m_particles.slotCount(); ++i) {
+        if (m_particles[i].alive && m_particles[i].node == EffectTable::kRoot) m_particles.remove(i);
+    }
+    ++m_cycle;
+    m_activeCycle = m_cycle;
+    m_frameOffset = 0;
+    m_frame = 1;
+    m_limitReachedThisLoop = false;
+    const ParticleIndex root = m_particles.append(
+        spawnParticle(m_effect, m_random, EffectTable::kRoot, nullptr, m_presets.forDir(kDirFront)));
+    m_particles[root].cycle = m_cycle;
+}
+
+void Simulation::switchCycle(std::uint32_t cycle) {
+    if (cycle == m_activeCycle) return;
+    auto find = [&](std::uint32_t wanted) {
+        return std::find_if(m_cycleRandoms.begin(), m_cycleRandoms.end(),
+                            [&](const CycleRandom& kept) { return kept.cycle == wanted; });
+    };
+    // The sequence put away is found again by its pass.
+    if (auto stored = find(m_activeCycle); stored != m_cycleRandoms.end()) stored->random = m_random;
+    else m_cycleRandoms.push_back({m_activeCycle, m_random});
+    auto wanted = find(cycle);
+    if (wanted != m_cycleRandoms.end()) m_random = wanted->random;
+    m_activeCycle = cycle;
+    const auto length = static_cast<std::uint32_t>(m_project.frame);
+    m_frameOffset = (m_cycle - cycle) * length;
+}
+
 bool Simulation::step(const std::atomic<bool>* stepHold) {
     m_parameters.takeNewest(m_effect);
 
     bool restarted = false;
     if (m_frame > static_cast<std::uint32_t>(m_project.frame)) {
-        restartEffect();
+        if (m_loop) wrapLoop();
+        else restartEffect();
         restarted = true;
     }
     if (m_frame == 1) m_random.seed(static_cast<std::uint32_t>(m_project.randomSeed));
@@ -53,8 +113,18 @@ bool Simulation::step(const std::atomic<bool>* stepHold) {
     for (ParticleIndex i = 0; i < m_particles.slotCount(); ++i) {
         if (stepHold != nullptr && stepHold->load(std::memory_order_relaxed)) break;
         if (!m_particles[i].alive) continue;
+        if (!m_loop) {
+            if (updateParticle(*this, i)) retire(i);
+            continue;
+        }
+        // What a particle emits belongs to its own pass.
+        const std::uint32_t cycle = m_particles[i].cycle;
+        switchCycle(cycle);
+        const ParticleIndex before = m_particles.slotCount();
         if (updateParticle(*this, i)) retire(i);
+        for (ParticleIndex k = before; k < m_particles.slotCount(); ++k) m_particles[k].cycle = cycle;
     }
+    if (m_loop) switchCycle(m_cycle);
     m_particles.compact();
 
     ++m_frame;

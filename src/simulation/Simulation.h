@@ -5,6 +5,7 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 #include "model/EditorState.h"
 #include "model/ProjectSettings.h"
@@ -42,8 +43,23 @@ public:
 
     void clearParticles();
 
-    // The frame the next step simulates, counted from 1.
-    std::uint32_t frame() const { return m_frame; }
+    // Loop mode: at the wrap the particles still alive are carried into the
+    // next pass instead of cleared. Every pass starts from the same seed and
+    // the carried particles keep the random sequence and the frame count of
+    // the pass they were born in, so each pass shows the first pass's
+    // particles plus what is left of the passes before it: the picture of
+    // the effect repeated forever. Off by default; restart() keeps it.
+    void setLoop(bool loop) { m_loop = loop; }
+    bool loop() const { return m_loop; }
+    // Passes completed since the last restart() in loop mode (0 in the first).
+    std::uint32_t cycle() const { return m_cycle; }
+    // Whether a particle of the first pass since restart() is still alive
+    // (the root particle aside, which the wrap replaces).
+    bool firstCycleAlive() const;
+
+    // The frame the next step simulates, counted from 1. While a carried
+    // particle is being updated, the frame of the pass it was born in.
+    std::uint32_t frame() const { return m_frame + m_frameOffset; }
     // Steps completed in the last whole second.
     int stepRate() const { return m_stepRate; }
 
@@ -80,6 +96,8 @@ public:
 
 private:
     void restartEffect();
+    void wrapLoop();
+    void switchCycle(std::uint32_t cycle);
     void retire(ParticleIndex index);
     void measureStepRate();
 
@@ -95,6 +113,16 @@ private:
     std::uint32_t m_particleLimit = kDefaultParticleLimit;
     bool m_limitReachedThisLoop = false;
     std::uint64_t m_skippedSpawns = 0;
+
+    bool m_loop = false;
+    std::uint32_t m_cycle = 0;        // the pass being simulated
+    std::uint32_t m_activeCycle = 0;  // whose random sequence m_random holds
+    std::uint32_t m_frameOffset = 0;  // frames between the active pass and the current one
+    struct CycleRandom {
+        std::uint32_t cycle;
+        Random random;
+    };
+    std::vector<CycleRandom> m_cycleRandoms;  // the sequences of the passes not active
 
     bool m_rateStarted = false;
     std::uint32_t m_rateStart = 0;

@@ -10,6 +10,7 @@
 
 #include "app/Editor.h"
 #include "render/export/ExportSettings.h"
+#include "app/ProgramSettings.h"
 #include "ui/dialogs/ExportDialog.h"
 
 namespace fg {
@@ -42,10 +43,18 @@ ExportRunner::ExportRunner(QWidget* window, Editor& editor)
     askDestination = [this] { return showSaveDialog(); };
 }
 
+void ExportRunner::setChoices(const EngineExportOptions& choices, std::filesystem::path dataPrm) {
+    m_choices = choices;
+    m_dataPrm = std::move(dataPrm);
+}
+
 bool ExportRunner::run() {
-    // The dialog keeps what is typed in the project as it is typed.
-    ExportDialog dialog(m_editor, m_window);
+    // The dialog keeps what is typed in the project as it is typed; the
+    // advanced choices are the user's own and go to data.prm.
+    ExportDialog dialog(m_editor, m_window, m_choices);
     if (dialog.exec() != QDialog::Accepted) return false;
+    m_choices = dialog.choices();
+    if (!m_dataPrm.empty()) app::saveExportChoices(m_dataPrm, m_choices);
     const std::optional<std::string> destination = askDestination();
     if (!destination) return false;
     return exportTo(*destination).ok();
@@ -62,6 +71,7 @@ ExportOutcome ExportRunner::exportTo(const std::string& destination) {
         outcome.error = error->message;
         return outcome;
     }
+    request.plan.engine = m_choices;
     // The layout as accepted (frames per row clamped to the image count, the
     // rows it needs) belongs to the project like the rest of the settings.
     WriteSettings& kept = m_editor.state().write;
@@ -99,8 +109,14 @@ std::optional<std::string> ExportRunner::showSaveDialog() {
     QFileDialog dialog(m_window, tr("書き出し"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilters({tr("PNG(*.png)"), tr("BMP(*.bmp)"), tr("JPEG(*.jpg)"), tr("TIFF(*.tif)"), tr("GIF(*.gif)")});
-    dialog.setDefaultSuffix(QStringLiteral("png"));
+    if (m_choices.animated) {
+        dialog.setNameFilters({tr("GIF(*.gif)"), tr("WebP(*.webp)")});
+        dialog.setDefaultSuffix(QStringLiteral("gif"));
+    } else {
+        dialog.setNameFilters(
+            {tr("PNG(*.png)"), tr("BMP(*.bmp)"), tr("JPEG(*.jpg)"), tr("TIFF(*.tif)"), tr("GIF(*.gif)")});
+        dialog.setDefaultSuffix(QStringLiteral("png"));
+    }
     // Beside the project, as the project's own save dialog starts.
     const EditorState& g = m_editor.state();
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);

@@ -7,6 +7,7 @@
 #include <QObject>
 
 #include <atomic>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -62,11 +63,18 @@ public:
     // The save dialog; replaceable for tests. Nothing when cancelled.
     std::function<std::optional<std::string>()> askDestination;
 
+    // The advanced choices the dialog starts with and the data.prm they are
+    // kept in when an export is accepted (none: not kept).
+    void setChoices(const EngineExportOptions& choices, std::filesystem::path dataPrm);
+    const EngineExportOptions& choices() const { return m_choices; }
+
 private:
     std::optional<std::string> showSaveDialog();
 
     QWidget* m_window;
     Editor& m_editor;
+    EngineExportOptions m_choices;
+    std::filesystem::path m_dataPrm;
 };
 
 }  // namespace fg

@@ -10,6 +10,7 @@
 #include "persistence/Messages.h"
 #include "persistence/Workspace.h"
 #include "ui/MainWindow.h"
+#include "ui/ExportRunner.h"
 #include "ui/StartUp.h"
 #include "ui/UpdateDialog.h"
 
@@ -35,6 +36,7 @@ int main(int argc, char* argv[]) {
     // Asked only without a project to open; the answer is shown when it
     // comes, so a slow or missing network never delays the window.
     const fg::ShellCommands commands = fg::connectShellCommands(window, editor, fg::updateSettingsOf(files));
+    commands.exporter->setChoices(files.settings.exportChoices, files.folders.dataPrm());
     if (!project) commands.updates->checkAtStartUp();
 
     bool settingsSaved = false;

@@ -41,6 +41,29 @@ TEST(ProgramSettings, ReadsEveryKeyItsSectionsHold) {
                                           "http://intranet/fg/help.html"}));
 }
 
+TEST(ProgramSettings, TheExportChoicesAreKeptUnderExport) {
+    fg::test::TempDir dir;
+    const auto path = dir / "data.prm";
+    EXPECT_FALSE(loadProgramSettings(path).exportChoices.any());
+    EngineExportOptions choices;
+    choices.metaJson = true;
+    choices.padding = 3;
+    choices.extrude = true;
+    choices.pow2 = true;
+    choices.loop = true;
+    choices.animated = true;
+    choices.quality = 70;
+    ASSERT_TRUE(saveExportChoices(path, choices));
+    const EngineExportOptions read = loadProgramSettings(path).exportChoices;
+    EXPECT_TRUE(read.metaJson && read.extrude && read.pow2 && read.loop && read.animated);
+    EXPECT_EQ(read.padding, 3);
+    EXPECT_EQ(read.quality, 70);
+    // Hand-edited values out of range are clamped.
+    const auto edited = IniDocument::parse("[EXPORT]\nPADDING=500\nQUALITY=-7\n");
+    EXPECT_EQ(readExportChoices(edited).padding, kMaxExportPadding);
+    EXPECT_EQ(readExportChoices(edited).quality, -1);
+}
+
 TEST(ProgramSettings, AtMostFifteenBytesOfTheIgnoredVersionAreRead) {
     EXPECT_EQ(ProgramSettings::read(IniDocument::parse("[UPDATE]\nVERSION=0123456789abcdefgh\n")).ignoredVersion,
               "0123456789abcde");

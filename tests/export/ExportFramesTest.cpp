@@ -277,3 +277,46 @@ TEST_F(ExportFramesTest, AnIntermediateThatCannotBeWrittenNamesTheFile) {
 
 }  // namespace
 }  // namespace fg
+
+namespace fg {
+namespace {
+
+// Sparks thrown out during the first 8 of 20 frames that live 30 frames:
+// 1.5 passes, so a repeated effect always shows the last pass's sparks too.
+void addLongLivedSparks(EditorState& g) {
+    g.project.frame = 20;
+    g.project.randomSeed = 5;
+    Node& node = addFlatParticle(g, 1, 0.5f, 0.2f, 1);
+    node.m_scale.max = 6;
+    node.m_kill.span = 30;
+    node.m_timing.end = 8;
+    node.m_timing.num = 2;
+    node.m_emitter.type = kEmitterSphere;
+    node.m_emitter.size = {4.0f, 4.0f, 4.0f};
+    node.m_move.speed = 2;
+    node.m_move.speed_err = 50;
+}
+
+bool sameImage(const QImage& a, const QImage& b) { return !a.isNull() && a == b; }
+
+TEST_F(ExportFramesTest, LoopExportsAPassThatRepeatsAndCarriesTheLastPassOver) {
+    addLongLivedSparks(m_g);
+    ExportPlan looped = plan(1, 20, 1);
+    looped.engine.loop = true;
+    ASSERT_TRUE(run(looped).ok());
+    std::vector<QImage> second;
+    for (int i = 0; i < 20; ++i) second.push_back(image(i));
+
+    ExportPlan later = looped;
+    later.engine.extraLoopCycles = 1;
+    ASSERT_TRUE(run(later).ok());
+    for (int i = 0; i < 20; ++i) EXPECT_TRUE(sameImage(image(i), second[static_cast<std::size_t>(i)])) << i;
+
+    // Without the loop the first frame starts from nothing; with it the
+    // previous pass's sparks are still there.
+    ASSERT_TRUE(run(plan(1, 20, 1)).ok());
+    EXPECT_FALSE(sameImage(image(0), second[0]));
+}
+
+}  // namespace
+}  // namespace fg

@@ -24,6 +24,11 @@
 #include "render/export/IntermediateFrames.h"
 #include "ui/ExportRunner.h"
 #include "ui/dialogs/ExportPreview.h"
+#include "ui/dialogs/ExportAdvancedGroup.h"
+#include "app/ProgramSettings.h"
+#include <QToolButton>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 namespace fg {
 namespace {
@@ -99,11 +104,47 @@ TEST(ExportDialogTest, TabGoesFromTopToBottomAndEscapeCancels) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         visited << QApplication::focusWidget()->objectName();
     }
+    // The folded advanced choices are one stop, their heading.
     EXPECT_EQ(visited, (QStringList{"end", "step", "layout", "columns", "frameWidth", "frameHeight", "alpha", "smooth",
-                                    "ok", "cancel"}));
+                                    "advancedToggle", "ok"}));
     QTest::keyClick(&dialog, Qt::Key_Escape);
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
     EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST(ExportDialogTest, AdvancedChoicesStartFoldedAndDefaultToThePlainExport) {
+    test::ScratchHome home;
+    const auto editor = test::makeEditor(nullptr);
+    ExportDialog dialog(*editor);
+    dialog.show();
+    ExportAdvancedGroup* advanced = dialog.advanced();
+    EXPECT_FALSE(advanced->expanded());
+    EXPECT_FALSE(advanced->metaBox()->isVisible());
+    EXPECT_FALSE(dialog.choices().any());
+    EXPECT_EQ(dialog.choices().quality, -1);
+    EXPECT_EQ(advanced->qualityBox()->text(), QString("ロスレス"));
+
+    advanced->toggle()->click();
+    EXPECT_TRUE(advanced->metaBox()->isVisible());
+    EXPECT_FALSE(advanced->extrudeBox()->isEnabled());  // nothing to extrude into without padding
+    advanced->paddingBox()->setValue(2);
+    EXPECT_TRUE(advanced->extrudeBox()->isEnabled());
+    advanced->extrudeBox()->click();
+    advanced->metaBox()->click();
+    advanced->pow2Box()->click();
+    advanced->loopBox()->click();
+    const EngineExportOptions sheet = dialog.choices();
+    EXPECT_TRUE(sheet.metaJson && sheet.extrude && sheet.pow2 && sheet.loop && !sheet.animated);
+    EXPECT_EQ(sheet.padding, 2);
+    // An animation has no sheet to describe or pad; only its quality applies.
+    EXPECT_FALSE(advanced->qualityBox()->isEnabled());
+    advanced->animatedBox()->click();
+    EXPECT_FALSE(advanced->metaBox()->isEnabled());
+    EXPECT_FALSE(advanced->paddingBox()->isEnabled());
+    EXPECT_TRUE(advanced->qualityBox()->isEnabled());
+    advanced->qualityBox()->setValue(80);
+    EXPECT_EQ(dialog.choices().quality, 80);
+    EXPECT_TRUE(dialog.choices().animated);
 }
 
 TEST(ExportDialogTest, SeparateFilesDisableTheColumnsAndCountImages) {
@@ -337,6 +378,52 @@ TEST_F(ExportCommandTest, ThePipelineKeepsTheParticleLimitAndSaysWhatItSkipped) 
     const ExportOutcome unlimited = runHeadlessExport(g, request);
     ASSERT_TRUE(unlimited.ok()) << unlimited.error;
     EXPECT_EQ(unlimited.skippedSpawns, 0u);
+}
+
+}  // namespace
+}  // namespace fg
+
+namespace fg {
+namespace {
+
+TEST_F(ExportCommandTest, AdvancedChoicesShapeTheSheetAndAreKeptInDataPrm) {
+    ExportRunner runner(&window, *editor);
+    const std::filesystem::path dataPrm = home.file("data.prm");
+    runner.setChoices(EngineExportOptions{}, dataPrm);
+    const std::string destination = home.file("engine.png");
+    runner.askDestination = [&] { return std::optional<std::string>(destination); };
+    test::answerNextModal([](QWidget* modal) {
+        auto* dialog = static_cast<ExportDialog*>(modal);
+        ExportAdvancedGroup* advanced = dialog->advanced();
+        advanced->toggle()->click();
+        advanced->metaBox()->click();
+        advanced->paddingBox()->setValue(2);
+        advanced->pow2Box()->click();
+        okButton(dialog)->click();
+    });
+    EXPECT_TRUE(runner.run());
+    // 3 × (32 + 4) = 108 → 128; 24 + 4 = 28 → 32.
+    EXPECT_EQ(QImage(QString::fromStdString(destination)).size(), QSize(128, 32));
+    QFile json(QString::fromStdString(home.file("engine.json")));
+    ASSERT_TRUE(json.open(QIODevice::ReadOnly));
+    const QJsonObject frames = QJsonDocument::fromJson(json.readAll())["frames"].toObject();
+    EXPECT_EQ(frames.size(), 3);
+
+    // Kept per user, and shown again by the next export's dialog.
+    const EngineExportOptions kept = app::loadProgramSettings(dataPrm).exportChoices;
+    EXPECT_TRUE(kept.metaJson && kept.pow2);
+    EXPECT_EQ(kept.padding, 2);
+    ExportRunner next(&window, *editor);
+    next.setChoices(kept, dataPrm);
+    next.askDestination = [] { return std::optional<std::string>(); };
+    bool shown = false;
+    test::answerNextModal([&](QWidget* modal) {
+        auto* dialog = static_cast<ExportDialog*>(modal);
+        shown = dialog->choices().metaJson && dialog->choices().padding == 2 && !dialog->advanced()->expanded();
+        dialog->reject();
+    });
+    EXPECT_FALSE(next.run());
+    EXPECT_TRUE(shown);
 }
 
 }  // namespace

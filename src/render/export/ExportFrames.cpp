@@ -7,6 +7,7 @@
 
 #include "render/RenderTarget.h"
 #include "render/export/IntermediateFrames.h"
+#include "simulation/LoopWarmUp.h"
 
 namespace fg {
 
@@ -88,6 +89,11 @@ ExportFramesResult exportFrames(Renderer& renderer, Simulation& simulation, Came
     std::filesystem::create_directories(folder, ignored);
 
     simulation.restart();
+    if (plan.engine.loop) {
+        // The pass shown is one that repeats; its first step is the wrap.
+        warmUpLoop(simulation, plan.engine.extraLoopCycles);
+        simulation.step();
+    }
     const int total = 2 * plan.imageCount;
     int done = 0;
     // The first image shows the frame the preview counter calls `start`.

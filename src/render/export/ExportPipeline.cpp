@@ -7,13 +7,16 @@
 #include "render/export/ExportDestinations.h"
 #include "render/export/ExportFrames.h"
 #include "render/export/SheetComposer.h"
+#include "render/export/SheetMetadata.h"
 #include "simulation/Simulation.h"
 
 namespace fg {
 
 std::optional<std::string> exportOverwriteError(const ExportRequest& request) {
-    const std::vector<std::string> outputs =
-        exportOutputPaths(request.destination, request.plan.separateFiles, request.plan.imageCount - 1);
+    const EngineExportOptions& engine = request.plan.engine;
+    std::vector<std::string> outputs = exportOutputPaths(
+        request.destination, request.plan.separateFiles && !engine.animated, request.plan.imageCount - 1);
+    if (engine.metaJson && !engine.animated) outputs.push_back(metadataPath(request.destination));
     if (const auto hit = outputOverSource(outputs, request.sources)) return overwritesProjectMessage(*hit);
     return std::nullopt;
 }
@@ -47,6 +50,7 @@ ExportOutcome runExportPipeline(Renderer& renderer, const EditorState& g, const 
     compose.lastIndex = frames.lastIndex;
     compose.plan = request.plan;
     compose.backColor = g.project.backColor;
+    compose.fps = g.project.fps;
     compose.destination = request.destination;
     compose.sources = request.sources;
     ComposeResult composed = composeExport(compose);

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "model/ProjectSettings.h"
+#include "render/export/EngineExportOptions.h"
 
 namespace fg {
 
@@ -66,6 +67,7 @@ struct ExportPlan {
     int smooth = 1;
     int frameWidth = 128;   // one frame as written
     int frameHeight = 128;
+    EngineExportOptions engine;  // nothing chosen: the plain sequence
     int renderWidth() const { return frameWidth * smooth; }   // supersampled target
     int renderHeight() const { return frameHeight * smooth; }
 };

@@ -1,7 +1,6 @@
 #include "render/export/ImageFileWriter.h"
 
 #include <fcntl.h>
-#include <gif_lib.h>
 #include <unistd.h>
 
 #include <QBuffer>
@@ -13,8 +12,9 @@
 #include <memory>
 #include <string_view>
 #include <system_error>
-#include <unordered_map>
 #include <vector>
+
+#include "render/export/GifSupport.h"
 
 namespace fg {
 namespace {
@@ -41,9 +41,9 @@ void removePartialFile(const std::string& path) {
     }
 }
 
-// Creates or truncates the file and writes all bytes; empty on success,
-// otherwise the first failure of open, write or close.
-std::string writeBytes(const std::string& path, std::string_view bytes) {
+}  // namespace
+
+std::string writeFileBytes(const std::string& path, std::string_view bytes) {
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd < 0) return errnoText(errno);
     std::string error;
@@ -59,6 +59,8 @@ std::string writeBytes(const std::string& path, std::string_view bytes) {
     return error;
 }
 
+namespace {
+
 // The picture in the pixel format the encoder should see: opaque for formats
 // without alpha, straight (not premultiplied) alpha for the others.
 QImage encoderInput(const QImage& image, ImageFormat format) {
@@ -68,44 +70,6 @@ QImage encoderInput(const QImage& image, ImageFormat format) {
         return image;
     }
     return image.convertToFormat(QImage::Format_ARGB32);
-}
-
-struct GifCloser {
-    void operator()(GifFileType* gif) const {
-        int error = 0;
-        EGifCloseFile(gif, &error);
-    }
-};
-
-// Pictures with at most 255 visible colours keep them exactly; larger ones
-// go through giflib's colour reduction.
-bool exactPalette(const std::vector<GifByteType>& red, const std::vector<GifByteType>& green,
-                  const std::vector<GifByteType>& blue, const std::vector<bool>& clear, GifColorType* palette,
-                  std::vector<GifByteType>& indices) {
-    std::unordered_map<std::uint32_t, GifByteType> entries;
-    for (std::size_t i = 0; i < red.size(); ++i) {
-        if (clear[i]) continue;
-        const std::uint32_t key = (std::uint32_t{red[i]} << 16) | (std::uint32_t{green[i]} << 8) | blue[i];
-        auto [it, added] = entries.try_emplace(key, static_cast<GifByteType>(entries.size()));
-        if (added) {
-            if (entries.size() > 255) return false;
-            palette[it->second] = GifColorType{red[i], green[i], blue[i]};
-        }
-        indices[i] = it->second;
-    }
-    return true;
-}
-
-// giflib's output callback: collects the file in memory.
-int appendGifBytes(GifFileType* gif, const GifByteType* bytes, int length) {
-    static_cast<std::string*>(gif->UserData)->append(reinterpret_cast<const char*>(bytes),
-                                                     static_cast<std::size_t>(length));
-    return length;
-}
-
-std::string gifError(int code) {
-    const char* text = GifErrorString(code);
-    return text ? text : "GIF error";
 }
 
 }  // namespace
@@ -121,44 +85,18 @@ std::string writeImageFile(const QImage& image, const std::string& path, ImageFo
         QImageWriter writer(&buffer, qtFormatName(format));
         if (!writer.write(encoderInput(image, format))) return writer.errorString().toStdString();
     }
-    return writeBytes(path, std::string_view(encoded.constData(), static_cast<std::size_t>(encoded.size())));
+    return writeFileBytes(path, std::string_view(encoded.constData(), static_cast<std::size_t>(encoded.size())));
 }
 
 std::string writeGifFile(const QImage& image, const std::string& path) {
-    const QImage source = image.convertToFormat(QImage::Format_ARGB32);
-    const int width = source.width();
-    const int height = source.height();
-    const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
-    std::vector<GifByteType> red(count), green(count), blue(count), indices(count);
-    std::vector<bool> clear(count);
-    bool anyClear = false;
-    for (int y = 0; y < height; ++y) {
-        const auto* row = reinterpret_cast<const QRgb*>(source.constScanLine(y));
-        for (int x = 0; x < width; ++x) {
-            const std::size_t i = static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x);
-            red[i] = static_cast<GifByteType>(qRed(row[x]));
-            green[i] = static_cast<GifByteType>(qGreen(row[x]));
-            blue[i] = static_cast<GifByteType>(qBlue(row[x]));
-            clear[i] = qAlpha(row[x]) < 128;
-            anyClear |= clear[i];
-        }
-    }
-
-    // Entry 255 stays free for the transparent pixels.
-    GifColorType palette[256] = {};
-    if (!exactPalette(red, green, blue, clear, palette, indices)) {
-        int paletteSize = 255;
-        if (GifQuantizeBuffer(static_cast<unsigned>(width), static_cast<unsigned>(height), &paletteSize, red.data(),
-                              green.data(), blue.data(), indices.data(), palette) == GIF_ERROR) {
-            return "GIF colour reduction failed";
-        }
-    }
-    constexpr int kTransparentIndex = 255;
-    if (anyClear) {
-        for (std::size_t i = 0; i < count; ++i) {
-            if (clear[i]) indices[i] = kTransparentIndex;
-        }
-    }
+    IndexedPicture picture;
+    if (std::string problem = indexPicture(image, picture); !problem.empty()) return problem;
+    const int width = picture.width;
+    const int height = picture.height;
+    const bool anyClear = picture.anyClear;
+    GifColorType* palette = picture.palette;
+    constexpr int kTransparentIndex = kGifTransparentIndex;
+    std::vector<GifByteType>& indices = picture.indices;
 
     int error = 0;
     std::string encoded;
@@ -188,7 +126,7 @@ std::string writeGifFile(const QImage& image, const std::string& path) {
     }
     GifFileType* closing = gif.release();
     if (EGifCloseFile(closing, &error) == GIF_ERROR) return gifError(error);
-    return writeBytes(path, encoded);
+    return writeFileBytes(path, encoded);
 }
 
 }  // namespace fg

@@ -13,7 +13,11 @@
 #include "render/BackgroundColor.h"
 #include "render/export/ExportDestinations.h"
 #include "render/export/ExportFormat.h"
+#include "render/export/AnimatedWriter.h"
+#include "render/export/CellExtrude.h"
 #include "render/export/ImageFileWriter.h"
+#include "render/export/SheetLayout.h"
+#include "render/export/SheetMetadata.h"
 
 namespace fg {
 namespace {
@@ -64,6 +68,59 @@ std::string failure(const std::string& path, const std::string& reason) {
     return std::string(export_text::kSaveFailed) + "\n" + path + "\n" + reason;
 }
 
+// Draws image `index` into its cell and repeats its edges into the padding when asked.
+bool drawCell(QImage& canvas, const ComposeRequest& request, const SheetLayout& layout, int cell, int index,
+              std::string* error) {
+    const CellRect rect = layout.frame(cell);
+    {
+        QPainter painter(&canvas);
+        if (!drawFrame(painter, request, index, rect.x, rect.y, error)) return false;
+    }
+    if (request.plan.engine.extrude) extrudeCell(canvas, rect, layout.padding);
+    return true;
+}
+
+// Writes the metadata beside the pictures; false with result.error set.
+bool writeMetadata(const ComposeRequest& request, const SheetMetadata& metadata, ComposeResult& result) {
+    const std::string path = metadataPath(request.destination);
+    if (std::string error = writeFileBytes(path, metadataJson(metadata)); !error.empty()) {
+        result.error = failure(path, error);
+        return false;
+    }
+    result.written.push_back(path);
+    return true;
+}
+
+ComposeResult composeAnimation(const ComposeRequest& request, AnimatedFormat format, bool fill) {
+    ComposeResult result;
+    const ExportPlan& plan = request.plan;
+    std::vector<QImage> frames;
+    for (int i = 0; i <= request.lastIndex; ++i) {
+        QImage canvas = blankCanvas(plan.frameWidth, plan.frameHeight, fill, request.backColor);
+        if (canvas.isNull()) {
+            result.error = failure(request.destination, noMemoryFor(plan.frameWidth, plan.frameHeight));
+            return result;
+        }
+        {
+            QPainter painter(&canvas);
+            if (!drawFrame(painter, request, i, 0, 0, &result.error)) return result;
+        }
+        frames.push_back(std::move(canvas));
+    }
+    AnimationSettings settings;
+    settings.frameDelayMs = frameDurationMs(plan.step, request.fps);
+    settings.quality = plan.engine.quality;
+    const std::string error = format == AnimatedFormat::Gif
+                                  ? writeAnimatedGif(frames, settings, request.destination)
+                                  : writeAnimatedWebp(frames, settings, request.destination);
+    if (!error.empty()) {
+        result.error = failure(request.destination, error);
+        return result;
+    }
+    result.written.push_back(request.destination);
+    return result;
+}
+
 }  // namespace
 
 ComposeResult composeExport(const ComposeRequest& request) {
@@ -72,40 +129,44 @@ ComposeResult composeExport(const ComposeRequest& request) {
     const std::string extension = fileExtension(request.destination);
     const ImageFormat format = formatForExtension(extension);
     const bool fill = !keepsTransparentBackground(plan.transparent, extension);
-    const std::vector<std::string> outputs =
-        exportOutputPaths(request.destination, plan.separateFiles, request.lastIndex);
+    const EngineExportOptions& engine = plan.engine;
+    AnimatedFormat animatedFormat = AnimatedFormat::Gif;
+    const bool animated = engine.animated && animatedFormatFor(extension, animatedFormat);
+    std::vector<std::string> outputs =
+        exportOutputPaths(request.destination, plan.separateFiles && !animated, request.lastIndex);
+    if (engine.metaJson && !animated) outputs.push_back(metadataPath(request.destination));
     if (const auto hit = outputOverSource(outputs, request.sources)) {
         result.error = overwritesProjectMessage(*hit);
         return result;
     }
+    if (animated) return composeAnimation(request, animatedFormat, fill);
+    const int durationMs = frameDurationMs(plan.step, request.fps);
 
     if (plan.separateFiles) {
+        const SheetLayout layout = sheetLayout(1, 1, plan.frameWidth, plan.frameHeight, engine);
+        const int width = static_cast<int>(std::min<std::int64_t>(layout.width, INT_MAX));
+        const int height = static_cast<int>(std::min<std::int64_t>(layout.height, INT_MAX));
         for (int i = 0; i <= request.lastIndex; ++i) {
-            QImage canvas = blankCanvas(plan.frameWidth, plan.frameHeight, fill, request.backColor);
+            QImage canvas = blankCanvas(width, height, fill, request.backColor);
             const std::string& path = outputs[static_cast<std::size_t>(i)];
             if (canvas.isNull()) {
-                result.error = failure(path, noMemoryFor(plan.frameWidth, plan.frameHeight));
+                result.error = failure(path, noMemoryFor(width, height));
                 return result;
             }
-            bool drawn = false;
-            {
-                QPainter painter(&canvas);
-                drawn = drawFrame(painter, request, i, 0, 0, &result.error);
-            }
-            if (!drawn) return result;
+            if (!drawCell(canvas, request, layout, 0, i, &result.error)) return result;
             if (std::string error = writeImageFile(canvas, path, format); !error.empty()) {
                 result.error = failure(path, error);
                 return result;
             }
             result.written.push_back(path);
         }
+        if (engine.metaJson) writeMetadata(request, separateFilesMetadata(result.written, layout, durationMs), result);
         return result;
     }
 
-    const int columns = std::max(plan.columns, 1);
-    const int rows = std::max(plan.rows, 1);
-    const std::int64_t sheetWidth = std::int64_t{columns} * plan.frameWidth;
-    const std::int64_t sheetHeight = std::int64_t{rows} * plan.frameHeight;
+    const SheetLayout layout = sheetLayout(plan.columns, plan.rows, plan.frameWidth, plan.frameHeight, engine);
+    const std::int64_t sheetWidth = layout.width;
+    const std::int64_t sheetHeight = layout.height;
     QImage sheet;
     if (sheetWidth <= INT_MAX && sheetHeight <= INT_MAX) {
         sheet = blankCanvas(static_cast<int>(sheetWidth), static_cast<int>(sheetHeight), fill, request.backColor);
@@ -114,13 +175,16 @@ ComposeResult composeExport(const ComposeRequest& request) {
         result.error = failure(request.destination, noMemoryFor(sheetWidth, sheetHeight));
         return result;
     }
-    {
+    if (engine.extrude && engine.padding > 0) {
+        // Each cell is extruded right after it is drawn, before its neighbours.
+        for (int i = 0; i <= request.lastIndex; ++i) {
+            if (!drawCell(sheet, request, layout, i, i, &result.error)) return result;
+        }
+    } else {
         QPainter painter(&sheet);
         for (int i = 0; i <= request.lastIndex; ++i) {
-            if (!drawFrame(painter, request, i, (i % columns) * plan.frameWidth, (i / columns) * plan.frameHeight,
-                           &result.error)) {
-                return result;
-            }
+            const CellRect cell = layout.frame(i);
+            if (!drawFrame(painter, request, i, cell.x, cell.y, &result.error)) return result;
         }
     }
     if (std::string error = writeImageFile(sheet, request.destination, format); !error.empty()) {
@@ -128,6 +192,9 @@ ComposeResult composeExport(const ComposeRequest& request) {
         return result;
     }
     result.written.push_back(request.destination);
+    if (engine.metaJson) {
+        writeMetadata(request, sheetMetadata(request.destination, layout, request.lastIndex + 1, durationMs), result);
+    }
     return result;
 }
 

@@ -18,6 +18,7 @@ struct ComposeRequest {
     ExportPlan plan;
     Vec3f backColor;                  // 0..255
     std::string destination;          // the path the user chose
+    int fps = 60;                     // the project's, for the frame durations of the metadata
     // Files no output may replace: the project the export was made from.
     std::vector<std::filesystem::path> sources;
 };
@@ -32,7 +33,9 @@ namespace export_text {
 inline constexpr const char* kSaveFailed = "画像ファイルを保存できませんでした。";
 }
 
-// Nothing is written when an output would replace a source file. Every
+// The options of plan.engine change the layout (padding, extruded edges,
+// power-of-two sides), add the metadata file beside the pictures, or write
+// one animated file instead. Nothing is written when an output would replace a source file. Every
 // intermediate frame 0 … lastIndex must be there at the render size: one that
 // is missing or unreadable fails the export, naming the file.
 ComposeResult composeExport(const ComposeRequest& request);

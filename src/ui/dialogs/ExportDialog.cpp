@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QSpinBox>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -16,11 +17,13 @@
 #include "app/Editor.h"
 #include "render/export/ExportSettings.h"
 #include "ui/dialogs/DialogParts.h"
+#include "ui/dialogs/ExportAdvancedGroup.h"
 #include "ui/dialogs/ExportPreview.h"
 
 namespace fg {
 
-ExportDialog::ExportDialog(Editor& editor, QWidget* parent) : QDialog(parent), m_editor(editor) {
+ExportDialog::ExportDialog(Editor& editor, QWidget* parent, const EngineExportOptions& choices)
+    : QDialog(parent), m_editor(editor) {
     setObjectName(QStringLiteral("exportDialog"));
     setWindowTitle(tr("書き出し"));
     const EditorState& g = editor.state();
@@ -43,6 +46,7 @@ ExportDialog::ExportDialog(Editor& editor, QWidget* parent) : QDialog(parent), m
     m_alpha->setObjectName(QStringLiteral("alpha"));
     m_alpha->setChecked(m_write.isAlpha != 0);
     m_smooth = numberBox("smooth", {kMinSmooth, kMaxSmooth}, m_write.smooth);
+    m_advanced = new ExportAdvancedGroup(choices);
     m_preview = new ExportPreview;
     m_info = new QLabel;
     m_info->setObjectName(QStringLiteral("info"));
@@ -91,6 +95,7 @@ ExportDialog::ExportDialog(Editor& editor, QWidget* parent) : QDialog(parent), m
     left->addWidget(placement);
     left->addWidget(resolution);
     left->addWidget(options);
+    left->addWidget(m_advanced);
     left->addStretch(1);
     auto* columns = new QHBoxLayout;
     columns->addLayout(left);
@@ -100,6 +105,8 @@ ExportDialog::ExportDialog(Editor& editor, QWidget* parent) : QDialog(parent), m
     layout->addWidget(buttons);
 
     chainTabOrder({m_start, m_end, m_step, m_layout, m_columns, m_width, m_height, m_alpha, m_smooth,
+                   m_advanced->toggle(), m_advanced->metaBox(), m_advanced->paddingBox(), m_advanced->extrudeBox(),
+                   m_advanced->pow2Box(), m_advanced->loopBox(), m_advanced->animatedBox(), m_advanced->qualityBox(),
                    buttons->findChild<QWidget*>(QStringLiteral("ok")),
                    buttons->findChild<QWidget*>(QStringLiteral("cancel"))});
 
@@ -115,6 +122,8 @@ ExportDialog::ExportDialog(Editor& editor, QWidget* parent) : QDialog(parent), m
     refresh();
     m_start->setFocus();
 }
+
+EngineExportOptions ExportDialog::choices() const { return m_advanced->choices(); }
 
 WriteSettings ExportDialog::settings() const {
     WriteSettings write = m_write;

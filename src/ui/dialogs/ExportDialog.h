@@ -9,6 +9,7 @@
 #include <array>
 
 #include "model/ProjectSettings.h"
+#include "render/export/EngineExportOptions.h"
 
 class QCheckBox;
 class QComboBox;
@@ -18,15 +19,20 @@ class QSpinBox;
 namespace fg {
 
 class Editor;
+class ExportAdvancedGroup;
 class ExportPreview;
 
 class ExportDialog : public QDialog {
     Q_OBJECT
 public:
-    ExportDialog(Editor& editor, QWidget* parent = nullptr);
+    // `choices`: the advanced choices to show (the user's own, from data.prm).
+    ExportDialog(Editor& editor, QWidget* parent = nullptr, const EngineExportOptions& choices = {});
 
     // The export settings as the controls show them.
     WriteSettings settings() const;
+    // The advanced choices as the controls show them.
+    EngineExportOptions choices() const;
+    ExportAdvancedGroup* advanced() const { return m_advanced; }
 
     QSpinBox* startBox() const { return m_start; }
     QSpinBox* endBox() const { return m_end; }
@@ -64,6 +70,7 @@ private:
     QCheckBox* m_alpha = nullptr;
     QSpinBox* m_smooth = nullptr;
     ExportPreview* m_preview = nullptr;
+    ExportAdvancedGroup* m_advanced = nullptr;
     QLabel* m_info = nullptr;
     // The range the frames per row were last proposed for: Enter in a spin
     // box re-announces an unchanged value, which must not undo the user's
