@@ -10,12 +10,14 @@
 //   [RECENT]  list0 … list9 ("-" marks an empty slot)
 //   [UPDATE]  VERSION (at most 15 bytes are read), URL, DOWNLOAD
 //   [HELP]    URL
+//   [UI]      LANG (ja or en; the interface language from the next start)
 //
 // URL, DOWNLOAD and HELP URL are read, never written: a user or an
 // administrator sets them to point the program at another server, or to an
 // empty value to turn the update check off.
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,6 +25,7 @@
 #include "app/WindowPlacement.h"
 #include "persistence/Ini.h"
 #include "persistence/RecentFiles.h"
+#include "text/Language.h"
 
 namespace fg::app {
 
@@ -49,6 +52,7 @@ struct ProgramSettings {
     RecentFiles recent = RecentFiles::load(IniDocument{});
     std::string ignoredVersion;  // UPDATE VERSION: not to be announced again
     WebAddresses web;
+    std::optional<text::Language> language;  // UI LANG; nothing when unset or unknown
 
     // Missing keys take the defaults above.
     static ProgramSettings read(const IniDocument& file);
@@ -66,6 +70,9 @@ ProgramSettings loadProgramSettings(const std::filesystem::path& dataPrm);
 // unreadable file is not replaced.
 bool saveClosingSettings(const std::filesystem::path& dataPrm, const WindowGeometry& window,
                          const DisplayFlags& display, const RecentFiles& recent);
+
+// The "言語 / Language" menu: UI LANG = ja or en.
+bool saveLanguage(const std::filesystem::path& dataPrm, text::Language language);
 
 // "このバージョンでは通知しない": UPDATE VERSION = version.
 bool saveIgnoredVersion(const std::filesystem::path& dataPrm, std::string_view version);

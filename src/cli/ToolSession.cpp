@@ -6,6 +6,7 @@
 #include "persistence/OpenProject.h"
 #include "render/WorkspaceMaterials.h"
 #include "render/camera/CameraControl.h"
+#include "text/CoreText.h"
 
 namespace fg::cli {
 namespace {
@@ -29,7 +30,7 @@ std::unique_ptr<OpenedProject> openToolProject(const std::string& path, std::opt
     opened->g.workDir = opened->workspace.path().string();
     const OpenProjectResult result = openProjectForTool(opened->g, path, fileVersionOverride);
     if (!result.ok) {
-        std::fprintf(stderr, "%s\n", result.message.c_str());
+        std::fprintf(stderr, "%s\n", text::coreTextUtf8(result.message).c_str());
         return nullptr;
     }
     return opened;
