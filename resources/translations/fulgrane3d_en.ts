@@ -1812,6 +1812,10 @@ Do you want to save it?</translation>
         <source>×</source>
         <translation>×</translation>
     </message>
+    <message>
+        <source>＜追加＞</source>
+        <translation>&lt;Add&gt;</translation>
+    </message>
 </context>
 <context>
     <name>fg::ViewListWindow</name>

@@ -27,6 +27,7 @@
 #include "ui/PageSelector.h"
 #include "ui/UpdateDialog.h"
 #include "ui/VersionBox.h"
+#include "ui/dialogs/CameraDialog.h"
 #include "ui/dialogs/ExportDialog.h"
 #include "ui/dialogs/ViewListWindow.h"
 #include "ui/pages/CurveWindow.h"
@@ -157,7 +158,10 @@ TEST_F(EnglishWindowTest, NoJapaneseInAnyWindowPageOrDialog) {
 
     // The dialogs of the menus.
     sweepModal(QStringLiteral("project settings"), [&] { window->action(Command::ProjectSettings)->trigger(); });
-    sweepModal(QStringLiteral("camera settings"), [&] { window->action(Command::CameraSettings)->trigger(); });
+    window->action(Command::CameraSettings)->trigger();
+    const QList<CameraDialog*> cameras = window->findChildren<CameraDialog*>();
+    ASSERT_FALSE(cameras.isEmpty());
+    sweep.addWidget(cameras.front(), QStringLiteral("camera settings"));
     sweepModal(QStringLiteral("background colour"), [&] { window->action(Command::BackgroundColor)->trigger(); });
     sweepModal(QStringLiteral("version"), [&] { window->action(Command::Version)->trigger(); });
     {
