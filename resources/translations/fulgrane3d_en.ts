@@ -2025,6 +2025,29 @@ Remove it from the Recent Files list?</translation>
     </message>
 </context>
 <context>
+    <name>fg::render_text</name>
+    <message>
+        <source>バーテックスシェーダー作成失敗</source>
+        <translation>Could not create the vertex shader.</translation>
+    </message>
+    <message>
+        <source>頂点シェーダー作成失敗</source>
+        <translation>Could not create the vertex shader.</translation>
+    </message>
+    <message>
+        <source>ピクセルシェーダー作成失敗</source>
+        <translation>Could not create the pixel shader.</translation>
+    </message>
+    <message>
+        <source>テクスチャー読み込み失敗</source>
+        <translation>Could not load the texture.</translation>
+    </message>
+    <message>
+        <source>スプライト</source>
+        <translation>Sprite</translation>
+    </message>
+</context>
+<context>
     <name>fg::tree_text</name>
     <message>
         <source>確認</source>

@@ -47,8 +47,9 @@ std::optional<HeadlessRenderer> createHeadlessRenderer(const char* command, cons
     RenderError failure;
     headless.renderer = Renderer::create(&failure);
     if (!headless.renderer) {
-        if (failure.caption.empty()) std::fprintf(stderr, "%s\n", failure.message.c_str());
-        else std::fprintf(stderr, "%s: %s\n", failure.caption.c_str(), failure.message.c_str());
+        const std::string message = text::coreTextUtf8(failure.message);
+        if (failure.caption.empty()) std::fprintf(stderr, "%s\n", message.c_str());
+        else std::fprintf(stderr, "%s: %s\n", text::coreTextUtf8(failure.caption).c_str(), message.c_str());
         return std::nullopt;
     }
     loadMaterials(command, g, headless.renderer->assets());

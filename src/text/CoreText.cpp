@@ -9,6 +9,7 @@
 #include "history/EditHistory.h"
 #include "model/EditorState.h"
 #include "persistence/Messages.h"
+#include "render/RenderError.h"
 #include "render/export/ExportDestinations.h"
 #include "render/export/ExportFrames.h"
 #include "render/export/ExportSettings.h"
@@ -60,6 +61,11 @@ std::vector<CoreMessage> coreMessages() {
         {"fg::export_text", export_text::kSaveFailed},
         {"fg::export_text", export_text::kIntermediateFailed},
         {"fg::export_text", export_text::kOverwritesProject},
+        {"fg::render_text", render_text::kVertexShaderFailed},
+        {"fg::render_text", render_text::kSpriteVertexShaderFailed},
+        {"fg::render_text", render_text::kPixelShaderFailed},
+        {"fg::render_text", render_text::kTextureFailed},
+        {"fg::render_text", render_text::kSpriteCaption},
         {"fg::history_text", history_text::kStart},
         {"fg::history_text", history_text::kRename},
         {"fg::history_text", history_text::kAdd},

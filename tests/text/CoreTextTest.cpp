@@ -9,6 +9,7 @@
 #include "history/EditHistory.h"
 #include "model/EffectTree.h"
 #include "persistence/Messages.h"
+#include "render/RenderError.h"
 #include "render/export/ExportDestinations.h"
 #include "render/export/ExportFrames.h"
 #include "render/export/ExportSettings.h"
@@ -71,6 +72,9 @@ TEST_F(EnglishCoreText, OtherTextsAndTheUntitledName) {
     EXPECT_EQ(coreTextUtf8("ノード1"), "ノード1");
     EXPECT_EQ(coreTextUtf8("plain text - with a dash"), "plain text - with a dash");
     EXPECT_EQ(untitledFileName(), QStringLiteral("Untitled.nbx"));
+    // A renderer failure: its text translated, a shader entry's caption kept.
+    EXPECT_EQ(coreTextUtf8(render_text::kPixelShaderFailed), "Could not create the pixel shader.");
+    EXPECT_EQ(coreTextUtf8("Line.hlsl 【PS】"), "Line.hlsl 【PS】");
 }
 
 TEST(JapaneseCoreText, EveryTextStaysAsBuilt) {
