@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "persistence/ProjectDocument.h"
+#include "text/CoreText.h"
 
 namespace fg {
 namespace {
@@ -163,7 +164,14 @@ void Editor::setModified(bool modified) {
     emit titleChanged(titleText());
 }
 
-QString Editor::titleText() const { return QString::fromStdString(fg::titleText(m_g)); }
+QString Editor::titleText() const {
+    QString title = QString::fromStdString(fg::titleText(m_g));
+    // A project never saved is named in the interface language.
+    if (!m_g.hasFileName && title.startsWith(QString::fromUtf8(kUntitledFileName))) {
+        title.replace(0, QString::fromUtf8(kUntitledFileName).size(), text::untitledFileName());
+    }
+    return title;
+}
 
 void Editor::setRecentFiles(RecentFiles recent) {
     m_recent = std::move(recent);

@@ -11,6 +11,7 @@ constexpr std::string_view kDisp = "DISP";
 constexpr std::string_view kUpdate = "UPDATE";
 constexpr std::string_view kHelp = "HELP";
 constexpr std::string_view kExport = "EXPORT";
+constexpr std::string_view kUi = "UI";
 
 // The leading bytes of a UTF-8 text, never ending inside a character.
 std::string firstBytes(std::string_view text, std::size_t maxBytes) {
@@ -59,6 +60,7 @@ ProgramSettings ProgramSettings::read(const IniDocument& file) {
     settings.web.downloadPage = file.getString(kUpdate, "DOWNLOAD", web.downloadPage);
     settings.web.helpPage = file.getString(kHelp, "URL", web.helpPage);
     settings.exportChoices = readExportChoices(file);
+    settings.language = text::languageFromCode(file.getString(kUi, "LANG", ""));
     return settings;
 }
 
@@ -114,6 +116,10 @@ bool saveClosingSettings(const std::filesystem::path& dataPrm, const WindowGeome
         storeDisplay(file, display);
         recent.store(file);
     });
+}
+
+bool saveLanguage(const std::filesystem::path& dataPrm, text::Language language) {
+    return updateFile(dataPrm, [&](IniDocument& file) { file.setString(kUi, "LANG", text::languageCode(language)); });
 }
 
 bool saveIgnoredVersion(const std::filesystem::path& dataPrm, std::string_view version) {

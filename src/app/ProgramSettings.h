@@ -12,12 +12,14 @@
 //   [HELP]    URL
 //   [EXPORT]  META PADDING EXTRUDE POW2 LOOP ANIMATED QUALITY: the export
 //             dialog's advanced choices, per user (a project never holds them)
+//   [UI]      LANG (ja or en; the interface language from the next start)
 //
 // URL, DOWNLOAD and HELP URL are read, never written: a user or an
 // administrator sets them to point the program at another server, or to an
 // empty value to turn the update check off.
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -26,6 +28,7 @@
 #include "persistence/Ini.h"
 #include "persistence/RecentFiles.h"
 #include "render/export/EngineExportOptions.h"
+#include "text/Language.h"
 
 namespace fg::app {
 
@@ -53,6 +56,7 @@ struct ProgramSettings {
     std::string ignoredVersion;  // UPDATE VERSION: not to be announced again
     WebAddresses web;
     EngineExportOptions exportChoices;  // EXPORT: nothing chosen unless stored
+    std::optional<text::Language> language;  // UI LANG; nothing when unset or unknown
 
     // Missing keys take the defaults above.
     static ProgramSettings read(const IniDocument& file);
@@ -73,6 +77,9 @@ ProgramSettings loadProgramSettings(const std::filesystem::path& dataPrm);
 // unreadable file is not replaced.
 bool saveClosingSettings(const std::filesystem::path& dataPrm, const WindowGeometry& window,
                          const DisplayFlags& display, const RecentFiles& recent);
+
+// The "言語 / Language" menu: UI LANG = ja or en.
+bool saveLanguage(const std::filesystem::path& dataPrm, text::Language language);
 
 // "このバージョンでは通知しない": UPDATE VERSION = version.
 bool saveIgnoredVersion(const std::filesystem::path& dataPrm, std::string_view version);

@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QProcess>
 
+#include "text/Language.h"
+
 namespace fg::app {
 
 std::optional<QString> projectArgument(const QStringList& arguments) {
@@ -27,7 +29,12 @@ bool startDetached(const LaunchCommand& command) {
 }
 
 bool relaunch(const std::optional<QString>& projectPath) {
-    return startDetached(relaunchCommand(QCoreApplication::applicationFilePath(), projectPath));
+    LaunchCommand command = relaunchCommand(QCoreApplication::applicationFilePath(), projectPath);
+    // A language chosen with --lang holds for the instances this run starts.
+    if (const auto language = text::languageArgument(QCoreApplication::arguments())) {
+        command.arguments << QStringLiteral("--lang") << QString::fromLatin1(text::languageCode(*language));
+    }
+    return startDetached(command);
 }
 
 }  // namespace fg::app

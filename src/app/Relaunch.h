@@ -1,7 +1,8 @@
 #pragma once
 // New, Open, a dropped file and a project that fails to open at start-up do
 // not clear the editor: they start a fresh instance of the program, with the
-// project path as its only argument or with none, and close this one.
+// project path as its only argument or with none (and the --lang option
+// this run was given), and close this one.
 
 #include <QString>
 #include <QStringList>

@@ -6,8 +6,6 @@
 namespace fg::app {
 namespace {
 
-constexpr const char* kContext = "UpdateCheck";
-
 QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -30,18 +28,18 @@ UpdateDecision tell(QString message) {
 }  // namespace
 
 namespace updateTexts {
-QString caption() { return QCoreApplication::translate(kContext, "Fulgrane3D"); }
-QString dialogTitle() { return QCoreApplication::translate(kContext, "Fulgrane3D　アップデート確認"); }
+QString caption() { return QCoreApplication::translate("UpdateCheck", "Fulgrane3D"); }
+QString dialogTitle() { return QCoreApplication::translate("UpdateCheck", "Fulgrane3D　アップデート確認"); }
 QString question() {
-    return QCoreApplication::translate(kContext, "新しいバージョンが公開されています。アップデートしますか？");
+    return QCoreApplication::translate("UpdateCheck", "新しいバージョンが公開されています。アップデートしますか？");
 }
-QString doNotTellAgain() { return QCoreApplication::translate(kContext, "このバージョンでは通知しない"); }
-QString accept() { return QCoreApplication::translate(kContext, "OK"); }
-QString decline() { return QCoreApplication::translate(kContext, "いいえ"); }
-QString noNetwork() { return QCoreApplication::translate(kContext, "ネットワークに接続できません。\n"); }
-QString upToDate() { return QCoreApplication::translate(kContext, "お使いのバージョンは最新版です。"); }
+QString doNotTellAgain() { return QCoreApplication::translate("UpdateCheck", "このバージョンでは通知しない"); }
+QString accept() { return QCoreApplication::translate("UpdateCheck", "OK"); }
+QString decline() { return QCoreApplication::translate("UpdateCheck", "いいえ"); }
+QString noNetwork() { return QCoreApplication::translate("UpdateCheck", "ネットワークに接続できません。\n"); }
+QString upToDate() { return QCoreApplication::translate("UpdateCheck", "お使いのバージョンは最新版です。"); }
 QString versionLine(std::string_view current, std::string_view newVersion) {
-    return QCoreApplication::translate(kContext, "【現在】%1 ⇒ 【新】%2").arg(fromUtf8(current), fromUtf8(newVersion));
+    return QCoreApplication::translate("UpdateCheck", "【現在】%1 ⇒ 【新】%2").arg(fromUtf8(current), fromUtf8(newVersion));
 }
 }  // namespace updateTexts
 

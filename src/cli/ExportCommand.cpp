@@ -4,6 +4,8 @@
 
 #include <unistd.h>
 
+#include <QCoreApplication>
+
 #include <cctype>
 #include <chrono>
 #include <cstdint>
@@ -25,6 +27,7 @@
 #include "render/export/ExportFormat.h"
 #include "render/export/ExportPipeline.h"
 #include "render/export/ExportSettings.h"
+#include "text/CoreText.h"
 
 namespace fg::cli {
 namespace {
@@ -176,12 +179,12 @@ public:
             const auto now = std::chrono::steady_clock::now();
             if (done < total && now - m_lastLine < std::chrono::seconds(1)) return true;
             m_lastLine = now;
-            std::fprintf(stderr, "書き出し中 %d/%d\n", done, total);
+            std::fprintf(stderr, "%s %d/%d\n", m_label.c_str(), done, total);
             return true;
         }
         constexpr int kWidth = 40;
         const int filled = static_cast<int>(std::int64_t{done} * kWidth / total);
-        std::fprintf(stderr, "\r書き出し中 [%.*s%*s] %d/%d", filled, "########################################",
+        std::fprintf(stderr, "\r%s [%.*s%*s] %d/%d", m_label.c_str(), filled, "########################################",
                      kWidth - filled, "", done, total);
         std::fflush(stderr);
         m_drawn = true;
@@ -190,6 +193,7 @@ public:
 
 private:
     bool m_terminal;
+    std::string m_label = QCoreApplication::translate("fg::cli", "書き出し中").toStdString();
     bool m_drawn = false;
     std::chrono::steady_clock::time_point m_lastLine{};
 };
@@ -206,7 +210,7 @@ int runExport(const Args& args) {
 
     ExportRequest request;
     if (auto error = acceptExportSettings(g.write, g.project, request.plan)) {
-        std::fprintf(stderr, "%s: %s\n", error->caption.c_str(), error->message.c_str());
+        std::fprintf(stderr, "%s: %s\n", text::coreTextUtf8(error->caption).c_str(), text::coreTextUtf8(error->message).c_str());
         return 1;
     }
     request.plan.engine = options->engine;
@@ -230,7 +234,7 @@ int runExport(const Args& args) {
     }
     reportParticleLimit("export", outcome.particleLimit, outcome.skippedSpawns, "--particle-limit changes it");
     if (!outcome.ok()) {
-        std::fprintf(stderr, "%s\n", outcome.error.c_str());
+        std::fprintf(stderr, "%s\n", text::coreTextUtf8(outcome.error).c_str());
         return 1;
     }
     for (const std::string& file : outcome.written) std::printf("%s\n", file.c_str());

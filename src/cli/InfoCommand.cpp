@@ -2,6 +2,8 @@
 // export settings, saved views, the node tree and the materials — as text or
 // as one JSON object. Without PROJECT it describes a new, untitled effect.
 
+#include <QCoreApplication>
+
 #include <array>
 #include <cmath>
 #include <cstdarg>
@@ -20,13 +22,22 @@
 #include "persistence/OpenProject.h"
 #include "persistence/SettingsFields.h"
 #include "persistence/Workspace.h"
+#include "text/CoreText.h"
 
 namespace fg::cli {
 namespace {
 
-constexpr std::array<const char*, 5> kShapeNames{"２Ｄ", "平面", "半球", "円柱", "軌跡"};
-constexpr std::array<const char*, 6> kEmitterNames{"円（垂直）", "円（水平）", "球", "半球", "円柱", "直方体"};
-constexpr const char* kNoTexture = "なし";
+// Shown in the language of the run (--lang).
+constexpr std::array<const char*, 5> kShapeNames{
+    QT_TRANSLATE_NOOP("fg::cli", "２Ｄ"), QT_TRANSLATE_NOOP("fg::cli", "平面"), QT_TRANSLATE_NOOP("fg::cli", "半球"),
+    QT_TRANSLATE_NOOP("fg::cli", "円柱"), QT_TRANSLATE_NOOP("fg::cli", "軌跡")};
+constexpr std::array<const char*, 6> kEmitterNames{
+    QT_TRANSLATE_NOOP("fg::cli", "円（垂直）"), QT_TRANSLATE_NOOP("fg::cli", "円（水平）"),
+    QT_TRANSLATE_NOOP("fg::cli", "球"),         QT_TRANSLATE_NOOP("fg::cli", "半球"),
+    QT_TRANSLATE_NOOP("fg::cli", "円柱"),       QT_TRANSLATE_NOOP("fg::cli", "直方体")};
+constexpr const char* kNoTexture = QT_TRANSLATE_NOOP("fg::cli", "なし");
+
+std::string translated(const char* text) { return QCoreApplication::translate("fg::cli", text).toStdString(); }
 
 // The material list split as nodes index it: images by m_texture.ID, models by m_shape.type - 5.
 struct Materials {
@@ -42,7 +53,7 @@ struct Materials {
 
 std::string shapeName(const Node& node, const Materials& materials) {
     const std::int32_t type = node.m_shape.type;
-    if (type >= 0 && type < kShapeFirstModel) return kShapeNames[static_cast<std::size_t>(type)];
+    if (type >= 0 && type < kShapeFirstModel) return translated(kShapeNames[static_cast<std::size_t>(type)]);
     const std::int64_t model = std::int64_t{type} - kShapeFirstModel;
     if (model >= 0 && model < static_cast<std::int64_t>(materials.models.size())) {
         return "model " + materials.models[static_cast<std::size_t>(model)]->name;
@@ -52,7 +63,7 @@ std::string shapeName(const Node& node, const Materials& materials) {
 
 std::string textureName(const Node& node, const Materials& materials) {
     const std::int32_t id = node.m_texture.ID;
-    if (id == -1) return kNoTexture;
+    if (id == -1) return translated(kNoTexture);
     if (id >= 0 && id < static_cast<std::int32_t>(materials.images.size())) {
         return materials.images[static_cast<std::size_t>(id)]->name;
     }
@@ -62,7 +73,7 @@ std::string textureName(const Node& node, const Materials& materials) {
 std::string emitterName(const Node& node) {
     const std::int32_t type = node.m_emitter.type;
     if (type >= 0 && type < static_cast<std::int32_t>(kEmitterNames.size())) {
-        return kEmitterNames[static_cast<std::size_t>(type)];
+        return translated(kEmitterNames[static_cast<std::size_t>(type)]);
     }
     return "#" + std::to_string(type);
 }
@@ -219,7 +230,7 @@ int runInfo(const Args& args) {
         g.workDir = workspace->path().string();
         const OpenProjectResult opened = openProjectForTool(g, *project);
         if (!opened.ok) {
-            std::fprintf(stderr, "%s\n", opened.message.c_str());
+            std::fprintf(stderr, "%s\n", text::coreTextUtf8(opened.message).c_str());
             return 1;
         }
     }

@@ -6,6 +6,7 @@
 #include "persistence/OpenProject.h"
 #include "render/WorkspaceMaterials.h"
 #include "render/camera/CameraControl.h"
+#include "text/CoreText.h"
 
 namespace fg::cli {
 namespace {
@@ -29,7 +30,7 @@ std::unique_ptr<OpenedProject> openToolProject(const std::string& path, std::opt
     opened->g.workDir = opened->workspace.path().string();
     const OpenProjectResult result = openProjectForTool(opened->g, path, fileVersionOverride);
     if (!result.ok) {
-        std::fprintf(stderr, "%s\n", result.message.c_str());
+        std::fprintf(stderr, "%s\n", text::coreTextUtf8(result.message).c_str());
         return nullptr;
     }
     return opened;
@@ -46,8 +47,9 @@ std::optional<HeadlessRenderer> createHeadlessRenderer(const char* command, cons
     RenderError failure;
     headless.renderer = Renderer::create(&failure);
     if (!headless.renderer) {
-        if (failure.caption.empty()) std::fprintf(stderr, "%s\n", failure.message.c_str());
-        else std::fprintf(stderr, "%s: %s\n", failure.caption.c_str(), failure.message.c_str());
+        const std::string message = text::coreTextUtf8(failure.message);
+        if (failure.caption.empty()) std::fprintf(stderr, "%s\n", message.c_str());
+        else std::fprintf(stderr, "%s: %s\n", text::coreTextUtf8(failure.caption).c_str(), message.c_str());
         return std::nullopt;
     }
     loadMaterials(command, g, headless.renderer->assets());

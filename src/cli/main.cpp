@@ -1,13 +1,21 @@
 // fulgrane3d-cli: the editor's engine without its window, for scripts,
 // build pipelines and tests.
 
+#include <QCoreApplication>
+#include <QTranslator>
+
 #include <array>
+#include <clocale>
 #include <cstdio>
 #include <cstring>
+#include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "cli/Commands.h"
 #include "persistence/Workspace.h"
+#include "text/Language.h"
 
 namespace {
 
@@ -48,14 +56,62 @@ void printHelp(std::FILE* out) {
                "commands:\n",
                out);
     for (const Command& command : kCommands) std::fprintf(out, "  %s\n", command.synopsis);
-    std::fputs("\n  --help                   show this text (COMMAND --help: that command's)\n"
+    std::fputs("\n  --lang ja|en             the language of the messages (Japanese by default)\n"
+               "  --help                   show this text (COMMAND --help: that command's)\n"
                "  --version                print the version\n",
                out);
 }
 
+// The English texts for a run with --lang en. Qt's translators need an
+// application object; the locale it sets is put back, so numbers keep their
+// decimal points whatever the system locale. The application sees only the
+// program name; it keeps a reference to it.
+class EnglishMessages {
+public:
+    explicit EnglishMessages(char* program) : m_argv{program, nullptr} {
+        const std::string locale = std::setlocale(LC_ALL, nullptr);
+        m_application = std::make_unique<QCoreApplication>(m_argc, m_argv.data());
+        std::setlocale(LC_ALL, locale.c_str());
+        m_translator = fg::text::installLanguage(fg::text::Language::English);
+    }
+
+private:
+    int m_argc = 1;
+    std::array<char*, 2> m_argv;
+    std::unique_ptr<QCoreApplication> m_application;
+    std::unique_ptr<QTranslator> m_translator;
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    // --lang CODE (or --lang=CODE) anywhere chooses the language for this run.
+    std::vector<char*> kept;
+    QStringList languageOptions;
+    for (int i = 0; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--lang" && i + 1 < argc) {
+            languageOptions << QString::fromLocal8Bit(arg) << QString::fromLocal8Bit(argv[++i]);
+        } else if (arg.rfind("--lang=", 0) == 0) {
+            languageOptions << QString::fromLocal8Bit(arg);
+        } else if (arg == "--lang") {
+            std::fprintf(stderr, "fulgrane3d-cli: --lang needs ja or en\n");
+            return 2;
+        } else {
+            kept.push_back(argv[i]);
+        }
+    }
+    const std::optional<fg::text::Language> language = fg::text::languageArgument(languageOptions);
+    if (!languageOptions.isEmpty() && !language) {
+        std::fprintf(stderr, "fulgrane3d-cli: unknown language \"%s\" (ja or en)\n",
+                     languageOptions.constLast().toLocal8Bit().constData());
+        return 2;
+    }
+    std::optional<EnglishMessages> english;
+    if (language == fg::text::Language::English) english.emplace(argv[0]);
+    argc = static_cast<int>(kept.size());
+    argv = kept.data();
+
     if (argc < 2) {
         printHelp(stderr);
         return 2;

@@ -87,7 +87,7 @@ bool EditHistory::recordValue(Node& node, const NodeField& field, std::uint32_t 
         entry.nodeId = node.m_ID;
         entry.before.bits = stored;
         const std::string path = std::string(kSelectedNodePathPrefix) + field.key;
-        entry.label = node.m_name + "-" + std::string(historyLabel(path));
+        entry.label = fillTemplate(history_text::kParameter, {node.m_name, historyLabel(path)});
         append(std::move(entry));
     }
     writeBits(node, field, bits);
@@ -101,7 +101,7 @@ void EditHistory::recordGraph(const Node& node, int graphNumber) {
     entry.nodeId = node.m_ID;
     entry.graphNumber = graphNumber;
     entry.before.points = node.curve(graphNumber).points();
-    entry.label = node.m_name + "-" + node.curve(graphNumber).name() + history_text::kGraphSuffix;
+    entry.label = fillTemplate(history_text::kGraph, {node.m_name, node.curve(graphNumber).name()});
     append(std::move(entry));
 }
 
@@ -110,7 +110,7 @@ void EditHistory::recordRename(const Node& node, const std::string& oldName) {
     entry.kind = EntryKind::Rename;
     entry.nodeId = node.m_ID;
     entry.before.text = oldName;
-    entry.label = std::string(history_text::kRenamePrefix) + node.m_name + history_text::kRenameSuffix;
+    entry.label = fillTemplate(history_text::kRename, {node.m_name});
     append(std::move(entry));
 }
 
@@ -119,7 +119,7 @@ void EditHistory::recordAdd(const Node& added) {
     entry.kind = EntryKind::AddNode;
     entry.nodeId = added.m_ID;
     entry.before.place = placeOf(added);
-    entry.label = std::string(history_text::kAddPrefix) + added.m_name + history_text::kAddSuffix;
+    entry.label = fillTemplate(history_text::kAdd, {added.m_name});
     append(std::move(entry));
 }
 
@@ -129,7 +129,7 @@ HistoryEntry EditHistory::deleteEntry(const Node& node) {
     entry.nodeId = node.m_ID;
     entry.before.place = placeOf(node);
     entry.saved = cloneSubtree(node);
-    entry.label = std::string(history_text::kAddPrefix) + node.m_name + history_text::kDeleteSuffix;
+    entry.label = fillTemplate(history_text::kDelete, {node.m_name});
     return entry;
 }
 
@@ -138,7 +138,7 @@ HistoryEntry EditHistory::moveEntry(const Node& node) {
     entry.kind = EntryKind::MoveNode;
     entry.nodeId = node.m_ID;
     entry.before.place = placeOf(node);
-    entry.label = node.m_name + "-" + history_text::kMoved;
+    entry.label = fillTemplate(history_text::kMoved, {node.m_name});
     return entry;
 }
 

@@ -14,6 +14,7 @@
 
 #include "model/EffectTree.h"
 #include "model/Graph.h"
+#include "model/TextTemplate.h"
 #include "model/NodeFields.h"
 
 namespace fg {
@@ -49,14 +50,15 @@ struct HistoryEntry {
 };
 
 namespace history_text {
-inline constexpr const char* kStart = "スタート";
-inline constexpr const char* kRenamePrefix = "ノード名＜";
-inline constexpr const char* kRenameSuffix = "＞に変更";
-inline constexpr const char* kGraphSuffix = "グラフ";
-inline constexpr const char* kAddPrefix = "＜";
-inline constexpr const char* kAddSuffix = "＞を追加";
-inline constexpr const char* kDeleteSuffix = "＞を削除";
-inline constexpr const char* kMoved = "ノードの移動";
+// %1 is the node's name; in kParameter and kGraph %2 is the parameter's
+// label (HistoryLabels) or the curve's name.
+inline constexpr const char* kStart = FG_TRANSLATE_NOOP("fg::history_text", "スタート");
+inline constexpr const char* kParameter = "%1-%2";
+inline constexpr const char* kGraph = FG_TRANSLATE_NOOP("fg::history_text", "%1-%2グラフ");
+inline constexpr const char* kRename = FG_TRANSLATE_NOOP("fg::history_text", "ノード名＜%1＞に変更");
+inline constexpr const char* kAdd = FG_TRANSLATE_NOOP("fg::history_text", "＜%1＞を追加");
+inline constexpr const char* kDelete = FG_TRANSLATE_NOOP("fg::history_text", "＜%1＞を削除");
+inline constexpr const char* kMoved = FG_TRANSLATE_NOOP("fg::history_text", "%1-ノードの移動");
 }  // namespace history_text
 
 class EditHistory {

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "model/Node.h"
+#include "model/TextTemplate.h"
 
 namespace fg {
 
@@ -34,12 +35,14 @@ struct TreeEditResult {
 namespace tree_text {
 inline constexpr const char* kRootName = "ルートノード";
 inline constexpr const char* kCopySuffix = "のｺﾋﾟｰ";
-inline constexpr const char* kConfirmCaption = "確認";
-inline constexpr const char* kCannotDelete = "このノードは削除できません";
-inline constexpr const char* kTooManyChildren =
-    "これ以上ノードを追加できません。\n一つのノードに置ける子ノードは9個までです。";
+// The root's name and the copy suffix go into node names, which are stored:
+// they are never translated.
+inline constexpr const char* kConfirmCaption = FG_TRANSLATE_NOOP("fg::tree_text", "確認");
+inline constexpr const char* kCannotDelete = FG_TRANSLATE_NOOP("fg::tree_text", "このノードは削除できません");
+inline constexpr const char* kTooManyChildren = FG_TRANSLATE_NOOP(
+    "fg::tree_text", "これ以上ノードを追加できません。\n一つのノードに置ける子ノードは9個までです。");
 inline constexpr const char* kTooDeep =
-    "これ以上深い階層にはできません。\nノードの階層は9段までです。";
+    FG_TRANSLATE_NOOP("fg::tree_text", "これ以上深い階層にはできません。\nノードの階層は9段までです。");
 }  // namespace tree_text
 
 class EffectTree {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "model/Cp932.h"
+#include "model/TextTemplate.h"
 
 namespace fg {
 
@@ -15,19 +16,20 @@ struct CurveDefinition {
     bool speed;
 };
 
-// Name, initial shape and kind of each curve, by index.
+// Name, initial shape and kind of each curve, by index. The names are
+// shown, never stored: the window translates them.
 constexpr CurveDefinition kCurveDefinitions[kCurveCount] = {
-    {"サイズ【幅】", false, false},
-    {"サイズ【高さ】", false, false},
-    {"サイズ【奥行き】", false, false},
-    {"自転角度", true, false},
-    {"公転角度", true, false},
-    {"カラー【赤】", false, false},
-    {"カラー【緑】", false, false},
-    {"カラー【青】", false, false},
-    {"カラー【不透明度】", false, false},
-    {"速度", false, true},
-    {"サイズ【全体】", false, false},
+    {FG_TRANSLATE_NOOP("fg::Graph", "サイズ【幅】"), false, false},
+    {FG_TRANSLATE_NOOP("fg::Graph", "サイズ【高さ】"), false, false},
+    {FG_TRANSLATE_NOOP("fg::Graph", "サイズ【奥行き】"), false, false},
+    {FG_TRANSLATE_NOOP("fg::Graph", "自転角度"), true, false},
+    {FG_TRANSLATE_NOOP("fg::Graph", "公転角度"), true, false},
+    {FG_TRANSLATE_NOOP("fg::Graph", "カラー【赤】"), false, false},
+    {FG_TRANSLATE_NOOP("fg::Graph", "カラー【緑】"), false, false},
+    {FG_TRANSLATE_NOOP("fg::Graph", "カラー【青】"), false, false},
+    {FG_TRANSLATE_NOOP("fg::Graph", "カラー【不透明度】"), false, false},
+    {FG_TRANSLATE_NOOP("fg::Graph", "速度"), false, true},
+    {FG_TRANSLATE_NOOP("fg::Graph", "サイズ【全体】"), false, false},
 };
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "model/TextTemplate.h"
 #include "model/Vec3.h"
 
 namespace fg {
@@ -56,7 +57,8 @@ struct ViewEntry {
     std::string title;
 };
 
-inline constexpr const char* kViewListPlaceholder = "＜追加＞";
+// Stored as it is; the view list window shows it translated.
+inline constexpr const char* kViewListPlaceholder = FG_TRANSLATE_NOOP("fg::ViewListRows", "＜追加＞");
 
 // The view list after a reset: three presets and the "＜追加＞" row.
 std::vector<ViewEntry> defaultViewList();

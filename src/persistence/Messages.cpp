@@ -2,19 +2,14 @@
 
 namespace fg::persistence_text {
 
-std::string cannotRead(std::string_view path) {
-    return "「" + std::string(path) + "」は存在しないか、他のアプリケーションで開いているため読み込めません。";
-}
+std::string cannotRead(std::string_view path) { return fillTemplate(kCannotRead, {path}); }
 
-std::string cannotWrite(std::string_view path) { return "「" + std::string(path) + "」に保存できませんでした。"; }
+std::string cannotWrite(std::string_view path) { return fillTemplate(kCannotWrite, {path}); }
 
 std::string materialNameNotStorable(std::string_view fileName) {
-    return "マテリアル「" + std::string(fileName) +
-           "」の名前はプロジェクトファイルに保存できません。\n名前を変えて読み込み直してください。";
+    return fillTemplate(kMaterialNameNotStorable, {fileName});
 }
 
-std::string materialUnreadable(std::string_view fileName) {
-    return "マテリアル「" + std::string(fileName) + "」を読み込めないため、保存できません。";
-}
+std::string materialUnreadable(std::string_view fileName) { return fillTemplate(kMaterialUnreadable, {fileName}); }
 
 }  // namespace fg::persistence_text

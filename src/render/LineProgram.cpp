@@ -6,8 +6,8 @@ namespace fg {
 
 namespace {
 
-constexpr ShaderEntry kVS{"VS", ShaderStage::Vertex, "Line.hlsl 【VS】", "バーテックスシェーダー作成失敗"};
-constexpr ShaderEntry kPS{"PS", ShaderStage::Pixel, "Line.hlsl 【PS】", "ピクセルシェーダー作成失敗"};
+constexpr ShaderEntry kVS{"VS", ShaderStage::Vertex, "Line.hlsl 【VS】", render_text::kVertexShaderFailed};
+constexpr ShaderEntry kPS{"PS", ShaderStage::Pixel, "Line.hlsl 【PS】", render_text::kPixelShaderFailed};
 
 }  // namespace
 

@@ -9,8 +9,8 @@ namespace fg {
 
 namespace {
 
-constexpr const char* kVertexFailure = "バーテックスシェーダー作成失敗";
-constexpr const char* kPixelFailure = "ピクセルシェーダー作成失敗";
+constexpr const char* kVertexFailure = render_text::kVertexShaderFailed;
+constexpr const char* kPixelFailure = render_text::kPixelShaderFailed;
 
 // In the order of PolyVertexEntry.
 constexpr std::array<ShaderEntry, 3> kVertexEntries{{

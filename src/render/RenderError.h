@@ -4,11 +4,22 @@
 
 #include <string>
 
+#include "model/TextTemplate.h"
+
 namespace fg {
 
 struct RenderError {
     std::string message;
     std::string caption;
 };
+
+// The failure texts; the captions name shader entries and stay as they are.
+namespace render_text {
+inline constexpr const char* kVertexShaderFailed = FG_TRANSLATE_NOOP("fg::render_text", "バーテックスシェーダー作成失敗");
+inline constexpr const char* kSpriteVertexShaderFailed = FG_TRANSLATE_NOOP("fg::render_text", "頂点シェーダー作成失敗");
+inline constexpr const char* kPixelShaderFailed = FG_TRANSLATE_NOOP("fg::render_text", "ピクセルシェーダー作成失敗");
+inline constexpr const char* kTextureFailed = FG_TRANSLATE_NOOP("fg::render_text", "テクスチャー読み込み失敗");
+inline constexpr const char* kSpriteCaption = FG_TRANSLATE_NOOP("fg::render_text", "スプライト");
+}  // namespace render_text
 
 }  // namespace fg

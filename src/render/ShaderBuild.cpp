@@ -73,7 +73,7 @@ GlProgram linkProgram(GLuint vertexShader, GLuint pixelShader, const char* capti
     glGetProgramiv(program.id(), GL_LINK_STATUS, &ok);
     if (ok != GL_TRUE) {
         std::string log = infoLog(program.id(), true);
-        *error = {log.empty() ? std::string("ピクセルシェーダー作成失敗") : log, caption};
+        *error = {log.empty() ? std::string(render_text::kPixelShaderFailed) : log, caption};
         return {};
     }
     glDetachShader(program.id(), vertexShader);

@@ -31,7 +31,7 @@ Sprite::Sprite(SpriteProgram& program)
 bool Sprite::load(const QString& path, RenderError* error) {
     m_texture = Texture::fromFile(path);
     if (!m_texture) {
-        if (error) *error = {"テクスチャー読み込み失敗", "スプライト"};
+        if (error) *error = {render_text::kTextureFailed, render_text::kSpriteCaption};
         return false;
     }
     return true;

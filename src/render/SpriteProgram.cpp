@@ -6,8 +6,8 @@ namespace fg {
 
 namespace {
 
-constexpr ShaderEntry kVS{"VS", ShaderStage::Vertex, "Sprite.hlsl 【VS】", "頂点シェーダー作成失敗"};
-constexpr ShaderEntry kPS{"PS", ShaderStage::Pixel, "Sprite.hlsl 【PS】", "ピクセルシェーダー作成失敗"};
+constexpr ShaderEntry kVS{"VS", ShaderStage::Vertex, "Sprite.hlsl 【VS】", render_text::kSpriteVertexShaderFailed};
+constexpr ShaderEntry kPS{"PS", ShaderStage::Pixel, "Sprite.hlsl 【PS】", render_text::kPixelShaderFailed};
 
 }  // namespace
 

@@ -6,6 +6,7 @@
 
 #include "model/EditorState.h"
 #include "persistence/Messages.h"
+#include "text/CoreText.h"
 
 namespace fg {
 namespace {
@@ -38,7 +39,7 @@ std::unique_ptr<QFileDialog> DialogPrompts::makeSaveDialog() const {
     dialog->setNameFilter(tr("Fulgrane3Dデータ(*.nbx)"));
     dialog->setDefaultSuffix(QStringLiteral("nbx"));
     dialog->setDirectory(m_saveFolder ? m_saveFolder() : QDir::homePath());
-    dialog->selectFile(QString::fromUtf8(kUntitledFileName));
+    dialog->selectFile(text::untitledFileName());
     return dialog;
 }
 
@@ -55,12 +56,12 @@ std::optional<std::string> DialogPrompts::askSavePath() { return chosenPath(*mak
 std::optional<std::string> DialogPrompts::askOpenPath() { return chosenPath(*makeOpenDialog()); }
 
 bool DialogPrompts::askRemoveMissingRecent(const std::string&) {
-    return QMessageBox::question(m_parent, programName(), tr(persistence_text::kRecentNotFound),
+    return QMessageBox::question(m_parent, programName(), text::coreText(persistence_text::kRecentNotFound),
                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 void DialogPrompts::showError(const std::string& message, const std::string& caption) {
-    QMessageBox::warning(m_parent, tr(caption.c_str()), tr(message.c_str()));
+    QMessageBox::warning(m_parent, text::coreText(caption), text::coreText(message));
 }
 
 }  // namespace fg

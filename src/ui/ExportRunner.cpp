@@ -12,6 +12,7 @@
 #include "render/export/ExportSettings.h"
 #include "app/ProgramSettings.h"
 #include "ui/dialogs/ExportDialog.h"
+#include "text/CoreText.h"
 
 namespace fg {
 
@@ -67,7 +68,7 @@ ExportOutcome ExportRunner::exportTo(const std::string& destination) {
     if (document.hasFileName) request.sources.emplace_back(document.fileName);
     ExportOutcome outcome;
     if (const auto error = acceptExportSettings(document.write, document.project, request.plan)) {
-        QMessageBox::warning(m_window, tr(error->caption.c_str()), tr(error->message.c_str()));
+        QMessageBox::warning(m_window, text::coreText(error->caption), text::coreText(error->message));
         outcome.error = error->message;
         return outcome;
     }
@@ -100,7 +101,7 @@ ExportOutcome ExportRunner::exportTo(const std::string& destination) {
     outcome = job.wait();
     progress.close();
     if (!outcome.cancelled && !outcome.error.empty()) {
-        QMessageBox::warning(m_window, QString(), QString::fromStdString(outcome.error));
+        QMessageBox::warning(m_window, QString(), text::coreText(outcome.error));
     }
     return outcome;
 }

@@ -7,6 +7,7 @@
 
 #include "app/Editor.h"
 #include "ui/PanelFont.h"
+#include "text/CoreText.h"
 
 namespace fg {
 
@@ -72,7 +73,7 @@ void HistoryWindow::paintEvent(QPaintEvent*) {
         if (i == current) p.fillRect(QRect(0, y - 5, textWidth, kRowHeight), palette().color(QPalette::Highlight));
         p.setPen(i <= current ? QColor(255, 255, 255) : QColor(182, 182, 182));
         p.drawText(QRect(2, y, 999, 20), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                   QString::fromStdString(history.entry(i).label));
+                   text::coreText(history.entry(i).label));
         p.setRenderHint(QPainter::Antialiasing);
         p.setPen(palette().color(QPalette::Window));
         p.drawLine(QPointF(0, y + 20.5), QPointF(textWidth, y + 20.5));

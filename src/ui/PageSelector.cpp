@@ -1,5 +1,7 @@
 #include "ui/PageSelector.h"
 
+#include <algorithm>
+
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
@@ -27,8 +29,29 @@ QColor tabFace(bool current, bool pressed) {
     return pressed ? QColor(150, 150, 150) : QColor(200, 200, 200);
 }
 
+// Latin script cannot be stacked: it is turned to read from top to bottom
+// and made smaller until it fits the tab.
+void drawTurnedText(QPainter& painter, const QString& text, const QRect& box) {
+    QFont font = painter.font();
+    while (font.pointSizeF() > 6.0 && QFontMetrics(font).horizontalAdvance(text) > box.height() - 6) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    }
+    painter.setFont(font);
+    painter.save();
+    painter.translate(box.center());
+    painter.rotate(90);
+    const QRect turned(-box.height() / 2, -box.width() / 2, box.height(), box.width());
+    painter.drawText(turned, Qt::AlignCenter, text);
+    painter.restore();
+}
+
 // Japanese vertical writing: one character under the other, centred.
 void drawVerticalText(QPainter& painter, const QString& text, const QRect& box) {
+    const bool latin = std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x2000 && c.isLetter(); });
+    if (latin) {
+        drawTurnedText(painter, text, box);
+        return;
+    }
     const QFontMetrics metrics(painter.font());
     const int lineHeight = metrics.height() - 2;
     const int count = static_cast<int>(text.size());

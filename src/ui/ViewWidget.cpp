@@ -12,6 +12,7 @@
 
 #include "app/Editor.h"
 #include "ui/ViewPanel.h"
+#include "text/CoreText.h"
 
 namespace fg {
 namespace {
@@ -100,8 +101,8 @@ void ViewWidget::initializeGL() {
     std::string message;
     m_renderer = PreviewRenderer::create(&caption, &message);
     if (!m_renderer) {
-        const QString c = QString::fromStdString(caption);
-        const QString m = QString::fromStdString(message);
+        const QString c = text::coreText(caption);
+        const QString m = text::coreText(message);
         emit rendererFailed(c, m);
         // Not from inside the GL callback: the box runs its own event loop.
         QTimer::singleShot(0, this, [this, c, m] { QMessageBox::critical(this, c, m); });

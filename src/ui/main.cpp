@@ -4,11 +4,15 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QTranslator>
 
 #include "app/Editor.h"
 #include "app/Relaunch.h"
 #include "persistence/Messages.h"
 #include "persistence/Workspace.h"
+#include "text/CoreText.h"
+#include "text/Language.h"
+#include "ui/LanguageMenu.h"
 #include "ui/MainWindow.h"
 #include "ui/ExportRunner.h"
 #include "ui/StartUp.h"
@@ -18,13 +22,18 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
 
     const fg::StartUpFiles files = fg::readStartUpFiles(fg::app::userFolders());
-    const std::optional<QString> project = fg::app::projectArgument(QCoreApplication::arguments());
+    // --lang for this run, else data.prm's choice, else Japanese; never the system locale.
+    const QStringList arguments = QCoreApplication::arguments();
+    const fg::text::Language language =
+        fg::text::chooseLanguage(fg::text::languageArgument(arguments), files.settings.language);
+    const std::unique_ptr<QTranslator> translator = fg::text::installLanguage(language);
+    const std::optional<QString> project = fg::app::projectArgument(fg::text::withoutLanguageArgument(arguments));
 
     std::string error;
     std::optional<fg::ScopedWorkspace> workspace = fg::ScopedWorkspace::create(files.folders.workspaceRoot, &error);
     if (!workspace) {
         QMessageBox::critical(nullptr, QString::fromUtf8(fg::persistence_text::kProgramName),
-                              QCoreApplication::translate("fg::main", fg::persistence_text::kWorkspaceError));
+                              fg::text::coreText(fg::persistence_text::kWorkspaceError));
         return 1;
     }
 
@@ -37,6 +46,7 @@ int main(int argc, char* argv[]) {
     // comes, so a slow or missing network never delays the window.
     const fg::ShellCommands commands = fg::connectShellCommands(window, editor, fg::updateSettingsOf(files));
     commands.exporter->setChoices(files.settings.exportChoices, files.folders.dataPrm());
+    fg::addLanguageMenu(window, files.folders.dataPrm(), language);
     if (!project) commands.updates->checkAtStartUp();
 
     bool settingsSaved = false;

@@ -25,7 +25,7 @@ std::optional<std::string> outputOverSource(const std::vector<std::string>& outp
 }
 
 std::string overwritesProjectMessage(const std::string& output) {
-    return std::string(export_text::kOverwritesProject) + "\n" + output;
+    return fillTemplate(export_text::kOverwritesProject, {output});
 }
 
 }  // namespace fg

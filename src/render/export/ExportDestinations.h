@@ -8,11 +8,14 @@
 #include <string>
 #include <vector>
 
+#include "model/TextTemplate.h"
+
 namespace fg {
 
 namespace export_text {
-inline constexpr const char* kOverwritesProject =
-    "書き出し先のファイルは開いているプロジェクトのファイルです。別のファイル名を指定してください。";
+// The output path on the second line.
+inline constexpr const char* kOverwritesProject = FG_TRANSLATE_NOOP(
+    "fg::export_text", "書き出し先のファイルは開いているプロジェクトのファイルです。別のファイル名を指定してください。\n%1");
 }
 
 // The chosen path for a sheet; the numbered names 0 … lastIndex for separate files.
@@ -24,7 +27,7 @@ std::vector<std::string> exportOutputPaths(const std::string& destination, bool 
 std::optional<std::string> outputOverSource(const std::vector<std::string>& outputs,
                                             const std::vector<std::filesystem::path>& sources);
 
-// kOverwritesProject and the path, one per line.
+// kOverwritesProject filled with the path.
 std::string overwritesProjectMessage(const std::string& output);
 
 }  // namespace fg

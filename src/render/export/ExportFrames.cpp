@@ -14,11 +14,8 @@ namespace fg {
 std::filesystem::path exportRenderFolder(const std::filesystem::path& workDir) { return workDir / "render"; }
 
 std::string targetTooLargeReason(int width, int height, int maxWidth, int maxHeight) {
-    char reason[256];
-    std::snprintf(reason, sizeof reason,
-                  "１フレームの解像度×滑らかさ（%d×%dピクセル）が、この環境で描画できる大きさ（%d×%dピクセル）を超えています。",
-                  width, height, maxWidth, maxHeight);
-    return reason;
+    return fillTemplate(export_text::kTooLarge, {std::to_string(width), std::to_string(height), std::to_string(maxWidth),
+                                                 std::to_string(maxHeight)});
 }
 
 namespace {
@@ -42,18 +39,18 @@ ExportTargets makeTargets(int width, int height) {
     ExportTargets made;
     const TargetLimits limits = currentTargetLimits();
     if (width > limits.maxWidth || height > limits.maxHeight) {
-        made.error = std::string(export_text::kTargetFailed) + "\n" +
-                     targetTooLargeReason(width, height, limits.maxWidth, limits.maxHeight);
+        made.error = fillTemplate(export_text::kTargetFailed,
+                                  {targetTooLargeReason(width, height, limits.maxWidth, limits.maxHeight)});
         return made;
     }
     std::string problem;
     made.target = RenderTarget::create(width, height, &problem);
     if (!made.target) {
-        made.error = std::string(export_text::kTargetFailed) + "\n" + problem;
+        made.error = fillTemplate(export_text::kTargetFailed, {problem});
         return made;
     }
     made.copy = RenderTarget::create(width, height, &problem);
-    if (!made.copy) made.error = std::string(export_text::kCopyTargetFailed) + "\n" + problem;
+    if (!made.copy) made.error = fillTemplate(export_text::kCopyTargetFailed, {problem});
     return made;
 }
 
@@ -64,7 +61,7 @@ QImage finishedFrame(const RenderTarget& target, std::string* error) {
     std::string problem = takeGlErrors();
     if (problem.empty() && frame.isNull()) problem = "no memory for the picture";
     if (problem.empty()) return frame;
-    *error = std::string(export_text::kDrawFailed) + "\n" + problem;
+    *error = fillTemplate(export_text::kDrawFailed, {problem});
     return {};
 }
 

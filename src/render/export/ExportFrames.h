@@ -28,9 +28,14 @@ struct ExportFramesResult {
 };
 
 namespace export_text {
-inline constexpr const char* kTargetFailed = "書き出し用レンダーターゲット作成失敗";
-inline constexpr const char* kCopyTargetFailed = "書き出し用レンダーターゲット（コピー用）作成失敗";
-inline constexpr const char* kDrawFailed = "書き出し用の画像を描画できませんでした。";
+// Each with the reason on its second line.
+inline constexpr const char* kTargetFailed = FG_TRANSLATE_NOOP("fg::export_text", "書き出し用レンダーターゲット作成失敗\n%1");
+inline constexpr const char* kCopyTargetFailed =
+    FG_TRANSLATE_NOOP("fg::export_text", "書き出し用レンダーターゲット（コピー用）作成失敗\n%1");
+inline constexpr const char* kDrawFailed = FG_TRANSLATE_NOOP("fg::export_text", "書き出し用の画像を描画できませんでした。\n%1");
+inline constexpr const char* kTooLarge = FG_TRANSLATE_NOOP(
+    "fg::export_text",
+    "１フレームの解像度×滑らかさ（%1×%2ピクセル）が、この環境で描画できる大きさ（%3×%4ピクセル）を超えています。");
 }
 
 // Why frames of w × h pixels cannot be rendered here, in the dialog's words.

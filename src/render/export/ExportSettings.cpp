@@ -40,17 +40,11 @@ int sheetRows(int imageCount, int columns, int start, int end) {
 
 std::string exportInfoLine(const WriteSettings& write, const ProjectSettings& project) {
     const int n = exportImageCount(write.start, write.end, write.step);
-    char line[128];
-    if (write.type == 1) {
-        std::snprintf(line, sizeof line, "%d枚", n);
-        return line;
-    }
+    if (write.type == 1) return fillTemplate(export_text::kInfoFiles, {std::to_string(n)});
     const int columns = std::max(write.width, 1);
     const int rows = sheetRows(n, columns, write.start, write.end);
-    std::snprintf(line, sizeof line, "%dコマ　%lld×%lldピクセル", n,
-                  static_cast<long long>(std::int64_t{columns} * project.width),
-                  static_cast<long long>(std::int64_t{rows} * project.height));
-    return line;
+    return fillTemplate(export_text::kInfoSheet, {std::to_string(n), std::to_string(std::int64_t{columns} * project.width),
+                                                  std::to_string(std::int64_t{rows} * project.height)});
 }
 
 void normaliseExportSettings(WriteSettings& write) {

@@ -8,14 +8,19 @@
 
 #include "model/ProjectSettings.h"
 #include "render/export/EngineExportOptions.h"
+#include "model/TextTemplate.h"
 
 namespace fg {
 
 namespace export_text {
-inline constexpr const char* kFixCaption = "設定を修正してください。";
-inline constexpr const char* kStartAfterEnd = "開始フレームが終了フレームより大きくなっています";
-inline constexpr const char* kBadStart = "開始フレームが正しくありません";
-inline constexpr const char* kBadEnd = "終了フレームが正しくありません";
+inline constexpr const char* kFixCaption = FG_TRANSLATE_NOOP("fg::export_text", "設定を修正してください。");
+inline constexpr const char* kStartAfterEnd =
+    FG_TRANSLATE_NOOP("fg::export_text", "開始フレームが終了フレームより大きくなっています");
+inline constexpr const char* kBadStart = FG_TRANSLATE_NOOP("fg::export_text", "開始フレームが正しくありません");
+inline constexpr const char* kBadEnd = FG_TRANSLATE_NOOP("fg::export_text", "終了フレームが正しくありません");
+// The information line: the image count; for a sheet also its size.
+inline constexpr const char* kInfoFiles = FG_TRANSLATE_NOOP("fg::export_text", "%1枚");
+inline constexpr const char* kInfoSheet = FG_TRANSLATE_NOOP("fg::export_text", "%1コマ　%2×%3ピクセル");
 }  // namespace export_text
 
 // Spin ranges of the dialog.
@@ -38,8 +43,8 @@ int proposedColumns(int start, int end, int step);
 // Rows of a sheet: ⌈n / columns⌉, at least 1, and 0 when end < start.
 int sheetRows(int imageCount, int columns, int start, int end);
 
-// The dialog's information line: "%d枚" for separate files, otherwise
-// "%dコマ　%d×%dピクセル" with the sheet's size.
+// The dialog's information line: kInfoFiles for separate files, otherwise
+// kInfoSheet with the sheet's size.
 std::string exportInfoLine(const WriteSettings& write, const ProjectSettings& project);
 
 // Values the dialog repairs as it opens and after every command.

@@ -31,7 +31,7 @@ std::filesystem::path intermediateFramePath(const std::filesystem::path& renderD
 }
 
 std::string intermediateFailure(const std::filesystem::path& file, const std::string& reason) {
-    return std::string(export_text::kIntermediateFailed) + "\n" + file.string() + "\n" + reason;
+    return fillTemplate(export_text::kIntermediateFailed, {file.string(), reason});
 }
 
 std::string writeIntermediateFrame(const QImage& frame, const std::filesystem::path& file) {

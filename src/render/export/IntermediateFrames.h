@@ -8,10 +8,14 @@
 #include <filesystem>
 #include <string>
 
+#include "model/TextTemplate.h"
+
 namespace fg {
 
 namespace export_text {
-inline constexpr const char* kIntermediateFailed = "書き出し用の中間ファイルを保存できませんでした。";
+// The file on the second line, the reason on the third.
+inline constexpr const char* kIntermediateFailed =
+    FG_TRANSLATE_NOOP("fg::export_text", "書き出し用の中間ファイルを保存できませんでした。\n%1\n%2");
 }
 
 // Name of intermediate image `index` inside the render folder.

@@ -65,7 +65,7 @@ bool drawFrame(QPainter& painter, const ComposeRequest& request, int index, int 
 }
 
 std::string failure(const std::string& path, const std::string& reason) {
-    return std::string(export_text::kSaveFailed) + "\n" + path + "\n" + reason;
+    return fillTemplate(export_text::kSaveFailed, {path, reason});
 }
 
 // Draws image `index` into its cell and repeats its edges into the padding when asked.

@@ -30,7 +30,8 @@ struct ComposeResult {
 };
 
 namespace export_text {
-inline constexpr const char* kSaveFailed = "画像ファイルを保存できませんでした。";
+// The file on the second line, the reason on the third.
+inline constexpr const char* kSaveFailed = FG_TRANSLATE_NOOP("fg::export_text", "画像ファイルを保存できませんでした。\n%1\n%2");
 }
 
 // The options of plan.engine change the layout (padding, extruded edges,

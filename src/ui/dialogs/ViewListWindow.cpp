@@ -72,8 +72,11 @@ void ViewListRows::paintEvent(QPaintEvent*) {
         if (row.bottom() < 0 || row.top() > height()) continue;
         painter.setPen(Qt::white);
         const QRect label = i + 1 < count ? row.adjusted(4, 0, -kDeleteWidth, 0) : row.adjusted(4, 0, 0, 0);
+        const std::string& title = views[static_cast<std::size_t>(i)].title;
+        // The add row is the program's own text; the others are the user's labels.
+        const bool addRow = i + 1 == count && title == kViewListPlaceholder;
         painter.drawText(label, Qt::AlignLeft | Qt::AlignVCenter,
-                         QString::fromStdString(views[static_cast<std::size_t>(i)].title));
+                         addRow ? tr(kViewListPlaceholder) : QString::fromStdString(title));
         if (i + 1 < count) {
             painter.setPen(QColor(180, 180, 180));
             painter.drawText(deleteRect(i), Qt::AlignCenter, tr("×"));

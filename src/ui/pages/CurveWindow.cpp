@@ -1,5 +1,6 @@
 #include "ui/pages/CurveWindow.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -20,7 +21,7 @@ CurveWindow::CurveWindow(Editor& editor, int graphNumber, QWidget* parent)
     setMinimumSize(kMinimumSide, kMinimumSide);
     setMaximumSize(kMaximumSide, kMaximumSide);
     resize(330, 260);
-    if (const Graph* shown = curve()) setWindowTitle(QString::fromStdString(shown->name()));
+    if (const Graph* shown = curve()) setWindowTitle(QCoreApplication::translate("fg::Graph", shown->name().c_str()));
     setMouseTracking(true);
 }
 
@@ -44,7 +45,7 @@ void CurveWindow::reload() {
         m_selected = -1;
         m_dragBase.clear();
     }
-    if (shown != nullptr) setWindowTitle(QString::fromStdString(shown->name()));
+    if (shown != nullptr) setWindowTitle(QCoreApplication::translate("fg::Graph", shown->name().c_str()));
     update();
 }
 
