@@ -540,6 +540,10 @@ Do you want to save it?</translation>
         <source>WebP(*.webp)</source>
         <translation>WebP (*.webp)</translation>
     </message>
+    <message>
+        <source>アニメーションはGIF（.gif）かWebP（.webp）で保存してください。</source>
+        <translation>Save an animation as GIF (.gif) or WebP (.webp).</translation>
+    </message>
 </context>
 <context>
     <name>fg::Graph</name>

@@ -7,8 +7,10 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QProgressDialog>
+#include <filesystem>
 
 #include "app/Editor.h"
+#include "render/export/AnimatedWriter.h"
 #include "render/export/ExportSettings.h"
 #include "app/ProgramSettings.h"
 #include "ui/dialogs/ExportDialog.h"
@@ -73,6 +75,16 @@ ExportOutcome ExportRunner::exportTo(const std::string& destination) {
         return outcome;
     }
     request.plan.engine = m_choices;
+    // Only GIF and WebP hold an animation; any other name would quietly
+    // give still pictures instead of the animation that was asked for.
+    AnimatedFormat format = AnimatedFormat::Gif;
+    const std::string extension = std::filesystem::path(destination).extension().string();
+    if (m_choices.animated && !animatedFormatFor(extension, format)) {
+        const QString message = tr("アニメーションはGIF（.gif）かWebP（.webp）で保存してください。");
+        QMessageBox::warning(m_window, tr("書き出し"), message);
+        outcome.error = message.toStdString();
+        return outcome;
+    }
     // The layout as accepted (frames per row clamped to the image count, the
     // rows it needs) belongs to the project like the rest of the settings.
     WriteSettings& kept = m_editor.state().write;

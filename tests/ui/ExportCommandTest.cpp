@@ -386,6 +386,29 @@ TEST_F(ExportCommandTest, ThePipelineKeepsTheParticleLimitAndSaysWhatItSkipped) 
 namespace fg {
 namespace {
 
+// An animation asked for with a still picture's name is refused with a
+// message, and nothing is written.
+TEST_F(ExportCommandTest, AnAnimationNeedsAGifOrWebpName) {
+    ExportRunner runner(&window, *editor);
+    EngineExportOptions animated;
+    animated.animated = true;
+    runner.setChoices(animated, {});
+    const std::string destination = home.file("moving.png");
+    QString said;
+    test::answerNextModal([&](QWidget* modal) {
+        said = static_cast<QMessageBox*>(modal)->text();
+        static_cast<QMessageBox*>(modal)->accept();
+    });
+    const ExportOutcome outcome = runner.exportTo(destination);
+    EXPECT_FALSE(outcome.ok());
+    EXPECT_EQ(said, QString("アニメーションはGIF（.gif）かWebP（.webp）で保存してください。"));
+    EXPECT_FALSE(std::filesystem::exists(destination));
+
+    const std::string gif = home.file("moving.gif");
+    EXPECT_TRUE(runner.exportTo(gif).ok());
+    EXPECT_TRUE(std::filesystem::exists(gif));
+}
+
 TEST_F(ExportCommandTest, AdvancedChoicesShapeTheSheetAndAreKeptInDataPrm) {
     ExportRunner runner(&window, *editor);
     const std::filesystem::path dataPrm = home.file("data.prm");
