@@ -1794,22 +1794,6 @@ Do you want to save it?</translation>
         <translation>Width</translation>
     </message>
     <message>
-        <source>パーティクルのサイズ。</source>
-        <translation>The size of the particles.</translation>
-    </message>
-    <message>
-        <source>(誤差</source>
-        <translation>(±</translation>
-    </message>
-    <message>
-        <source>パーティクルのサイズのばらつき。</source>
-        <translation>Random variation of the size.</translation>
-    </message>
-    <message>
-        <source>％)</source>
-        <translation>%)</translation>
-    </message>
-    <message>
         <source>パーティクルのサイズの変化。</source>
         <translation>How the size changes over the lifetime.</translation>
     </message>

@@ -7,9 +7,8 @@ namespace fg {
 
 PageMaterials pageMaterials(const Editor& editor) {
     PageMaterials names;
-    const std::string& workDir = editor.state().workDir;
-    if (workDir.empty()) return names;
-    for (const MaterialFile& file : listMaterialFiles(workDir)) {
+    if (editor.state().workDir.empty()) return names;
+    for (const MaterialFile& file : editor.materials()) {
         (file.isModel ? names.models : names.images).append(QString::fromStdString(file.name));
     }
     return names;

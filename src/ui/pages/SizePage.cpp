@@ -19,23 +19,36 @@
 namespace fg {
 namespace {
 
-class SizePage : public ParameterPage {
+// What both size pages show first: the size and its variation, in rows 0
+// and 1 of a grid, under the page's own caption.
+class SizeRowsPage : public ParameterPage {
+    Q_DECLARE_TR_FUNCTIONS(fg::SizePage)
+
+protected:
+    using ParameterPage::ParameterPage;
+
+    void addSizeRows(QGridLayout& grid, const QString& caption) {
+        grid.addWidget(label(caption), 0, 0);
+        grid.addWidget(number("m_scale.max", 0, 999, tr("パーティクルのサイズ。")), 0, 1);
+        grid.addWidget(label(tr("(誤差")), 1, 0);
+        grid.addWidget(number("m_scale.max_err", 0, 100, tr("パーティクルのサイズのばらつき。")), 1, 1);
+        grid.addWidget(label(tr("％)")), 1, 2);
+    }
+};
+
+class SizePage : public SizeRowsPage {
     Q_DECLARE_TR_FUNCTIONS(fg::SizePage)
 
 public:
     SizePage(Editor& editor, CurveOpener openCurve, QWidget* parent)
-        : ParameterPage(editor, std::move(openCurve), parent) {
+        : SizeRowsPage(editor, std::move(openCurve), parent) {
         setObjectName(QStringLiteral("sizePage"));
         auto* page = new QVBoxLayout(this);
         page->setContentsMargins(6, 8, 6, 6);
 
         QGridLayout* grid = nullptr;
         QGroupBox* size = group(QString(), grid);
-        grid->addWidget(label(tr("最大値")), 0, 0);
-        grid->addWidget(number("m_scale.max", 0, 999, tr("パーティクルのサイズ。")), 0, 1);
-        grid->addWidget(label(tr("(誤差")), 1, 0);
-        grid->addWidget(number("m_scale.max_err", 0, 100, tr("パーティクルのサイズのばらつき。")), 1, 1);
-        grid->addWidget(label(tr("％)")), 1, 2);
+        addSizeRows(*grid, tr("最大値"));
         grid->setColumnStretch(3, 1);
         page->addWidget(size);
 
@@ -68,23 +81,19 @@ private:
     std::array<CurveThumbnail*, 3> m_axes{};
 };
 
-class TrailSizePage : public ParameterPage {
+class TrailSizePage : public SizeRowsPage {
     Q_DECLARE_TR_FUNCTIONS(fg::TrailSizePage)
 
 public:
     TrailSizePage(Editor& editor, CurveOpener openCurve, QWidget* parent)
-        : ParameterPage(editor, std::move(openCurve), parent) {
+        : SizeRowsPage(editor, std::move(openCurve), parent) {
         setObjectName(QStringLiteral("trailSizePage"));
         auto* page = new QVBoxLayout(this);
         page->setContentsMargins(6, 8, 6, 6);
 
         QGridLayout* grid = nullptr;
         QGroupBox* thickness = group(QString(), grid);
-        grid->addWidget(label(tr("太さ")), 0, 0);
-        grid->addWidget(number("m_scale.max", 0, 999, tr("パーティクルのサイズ。")), 0, 1);
-        grid->addWidget(label(tr("(誤差")), 1, 0);
-        grid->addWidget(number("m_scale.max_err", 0, 100, tr("パーティクルのサイズのばらつき。")), 1, 1);
-        grid->addWidget(label(tr("％)")), 1, 2);
+        addSizeRows(*grid, tr("太さ"));
         grid->addWidget(curve(kCurveSize, QString(), tr("パーティクルのサイズの変化。")), 2, 0, 1, 4);
         grid->setColumnStretch(3, 1);
         page->addWidget(thickness);
