@@ -123,25 +123,96 @@ TEST_F(PageTest, TextThatIsNoNumberNeverReachesTheNode) {
     typeInto(often, "7");
     ASSERT_EQ(node().m_timing.often, 7);
 
-    typeInto(often, "x-");  // rejected keystrokes
+    typeInto(often, "x-");  // a refused letter and a sign that is no number yet
     EXPECT_EQ(node().m_timing.often, 7);
     QTest::keyClick(often, Qt::Key_Return);
     EXPECT_EQ(often->text(), QString("7"));
 
-    // Below the range ("0" in a 1 … 999 field) and an empty field are put
-    // back to the stored value when the field is left.
-    typeInto(often, "0");
-    EXPECT_EQ(node().m_timing.often, 7);
-    control<QSpinBox>("m_timing.num")->setFocus();
+    // A sign alone and an empty field are put back to the stored value.
+    typeInto(often, "-");
+    QTest::keyClick(often, Qt::Key_Return);
     EXPECT_EQ(often->text(), QString("7"));
     typeInto(often, "");
     QTest::keyClick(often, Qt::Key_Backspace);
     QTest::keyClick(often, Qt::Key_Return);
     EXPECT_EQ(often->text(), QString("7"));
     EXPECT_EQ(node().m_timing.often, 7);
-    // Four digits do not fit a field of at most 999.
-    typeInto(often, "1234");
-    EXPECT_EQ(node().m_timing.often, 123);
+}
+
+// What is typed is taken whole, stored within the range at once and shown
+// within it when the field is committed (Enter or leaving it).
+TEST_F(PageTest, TypedNumbersOutsideTheRangeAreClampedOnCommit) {
+    choose(Page::Spawn);
+    auto* end = control<QSpinBox>("m_timing.end");  // 1 … 999
+    typeInto(end, "1000");
+    EXPECT_EQ(end->text(), QString("1000"));  // no keystroke refused
+    EXPECT_EQ(node().m_timing.end, 999);
+    QTest::keyClick(end, Qt::Key_Return);
+    EXPECT_EQ(end->text(), QString("999"));
+    EXPECT_EQ(node().m_timing.end, 999);
+
+    auto* num = control<QSpinBox>("m_timing.num");  // 0 … 100
+    typeInto(num, "150");
+    EXPECT_EQ(node().m_timing.num, 100);
+    QTest::keyClick(num, Qt::Key_Return);
+    EXPECT_EQ(num->text(), QString("100"));
+    typeInto(num, "-5");
+    EXPECT_EQ(node().m_timing.num, 0);
+    control<QSpinBox>("m_timing.often")->setFocus();  // leaving commits too
+    EXPECT_EQ(num->text(), QString("0"));
+
+    auto* often = control<QSpinBox>("m_timing.often");  // 1 … 999
+    typeInto(often, "0");
+    QTest::keyClick(often, Qt::Key_Return);
+    EXPECT_EQ(node().m_timing.often, 1);
+    EXPECT_EQ(often->text(), QString("1"));
+
+    // A signed range takes the sign; its ends hold too.
+    choose(Page::Source);
+    auto* x = control<QSpinBox>("m_emitter.pos.x");  // -999 … 999 tenths
+    typeInto(x, "-35");
+    QTest::keyClick(x, Qt::Key_Return);
+    EXPECT_FLOAT_EQ(node().m_emitter.pos.x, -3.5f);
+    typeInto(x, "-12345");
+    QTest::keyClick(x, Qt::Key_Return);
+    EXPECT_FLOAT_EQ(node().m_emitter.pos.x, -99.9f);
+    EXPECT_EQ(x->text(), QString("-999"));
+}
+
+// A stored value outside a field's range (a file may hold one) is shown as
+// it is and stays until the user changes that field.
+TEST_F(PageTest, AStoredValueOutsideTheRangeIsShownAndKept) {
+    node().m_timing.num = 300;
+    node().m_move.speed = 1500;
+    node().m_emitter.size.x = -2.0f;
+    choose(Page::Spawn);
+    auto* num = control<QSpinBox>("m_timing.num");
+    EXPECT_EQ(num->text(), QString("300"));
+    // Entering and leaving the field, Enter, another field's edit: no change.
+    num->setFocus();
+    QTest::keyClick(num, Qt::Key_Return);
+    typeInto(control<QSpinBox>("m_timing.num_err"), "20");
+    control<QSpinBox>("m_timing.often")->setFocus();
+    EXPECT_EQ(node().m_timing.num, 300);
+    EXPECT_EQ(num->text(), QString("300"));
+    choose(Page::Move);
+    EXPECT_EQ(control<QSpinBox>("m_move.speed")->text(), QString("1500"));
+    choose(Page::Source);
+    EXPECT_EQ(control<QSpinBox>("m_emitter.size.x")->text(), QString("-20"));
+    EXPECT_EQ(node().m_move.speed, 1500);
+    EXPECT_FLOAT_EQ(node().m_emitter.size.x, -2.0f);
+
+    // The arrows step into the range: down from 300 is its top end, and up
+    // goes no further.
+    choose(Page::Spawn);
+    num = control<QSpinBox>("m_timing.num");
+    num->stepUp();
+    EXPECT_EQ(node().m_timing.num, 300);
+    num->stepDown();
+    EXPECT_EQ(node().m_timing.num, 100);
+    EXPECT_EQ(num->text(), QString("100"));
+    num->stepUp();
+    EXPECT_EQ(node().m_timing.num, 100);
 }
 
 TEST_F(PageTest, TheWheelOverAFieldStepsIt) {
@@ -306,7 +377,7 @@ TEST_F(PageTest, APageFollowsTheSelectedNodeAndReloadsWithoutEditing) {
     choose(Page::Source);
     EXPECT_EQ(control<QSpinBox>("m_emitter.pos.x")->value(), 5);
     choose(Page::Move);
-    EXPECT_EQ(control<QSpinBox>("m_move.speed")->value(), 999);
+    EXPECT_EQ(control<QSpinBox>("m_move.speed")->value(), 1500);
     EXPECT_FLOAT_EQ(second.m_emitter.pos.x, 0.55f);
     EXPECT_EQ(second.m_move.speed, 1500);
     EXPECT_FALSE(editor->isModified());

@@ -18,6 +18,7 @@
 #include "ui/HoverHelp.h"
 #include "ui/PanelFont.h"
 #include "ui/pages/CurveThumbnail.h"
+#include "ui/pages/NumberField.h"
 
 namespace fg {
 namespace {
@@ -67,6 +68,9 @@ ParameterPage::ParameterPage(Editor& editor, std::function<void(int)> openCurve,
     }
     setPalette(colours);
     setAutoFillBackground(true);
+    // A click on the page's empty space takes the focus from a field, which
+    // commits it and gives the window's shortcuts back.
+    setFocusPolicy(Qt::ClickFocus);
     resize(kWidth, kHeight);
 }
 
@@ -92,11 +96,11 @@ void ParameterPage::changed() {
     if (Node* selected = node()) refresh(*selected);
 }
 
-QSpinBox* ParameterPage::number(std::string_view key, int minimum, int maximum, const QString& help, bool tenths) {
+NumberField* ParameterPage::number(std::string_view key, int minimum, int maximum, const QString& help,
+                                   bool tenths) {
     const NodeField& row = fieldRow(key);
-    auto* field = new QSpinBox(this);
+    auto* field = new NumberField(minimum, maximum, this);
     field->setObjectName(QString::fromUtf8(row.key));
-    field->setRange(minimum, maximum);
     field->setAlignment(Qt::AlignRight);
     field->setAccelerated(true);
     // Room for the longest value the field takes, and the arrows.
@@ -111,16 +115,16 @@ QSpinBox* ParameterPage::number(std::string_view key, int minimum, int maximum, 
     const bool isFloat = row.type == FieldType::Float;
     m_loaders.push_back([field, &row, isFloat, tenths](Node& n) {
         if (!isFloat) {
-            field->setValue(intField(n, row));
+            field->showValue(intField(n, row));
         } else {
             const float value = floatField(n, row);
-            field->setValue(tenths ? tenthsOf(value) : wholeOf(value));
+            field->showValue(tenths ? tenthsOf(value) : wholeOf(value));
         }
     });
-    // Every whole value typed or stepped to is applied at once; text that
-    // is not a number never gets here (the field puts its value back when
-    // it loses focus or Enter is pressed).
-    connect(field, &QSpinBox::valueChanged, this, [this, &row, isFloat, tenths](int value) {
+    // Every whole value typed or stepped to is applied at once, within the
+    // range; text that is not a number never gets here (the field puts its
+    // value back when it loses focus or Enter is pressed).
+    connect(field, &NumberField::edited, this, [this, &row, isFloat, tenths](int value) {
         if (m_filling) return;
         if (isFloat) {
             m_editor.editFloat(row, tenths ? fromTenths(value) : static_cast<float>(value));

@@ -11,13 +11,14 @@
 #include <string_view>
 #include <vector>
 
+#include "ui/pages/NumberField.h"
+
 class QCheckBox;
 class QComboBox;
 class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QRadioButton;
-class QSpinBox;
 
 namespace fg {
 
@@ -57,9 +58,10 @@ protected:
     // The selected node, or null.
     Node* node() const;
 
-    // A numeric field with up-down arrows; a float field shows and takes
-    // tenths when `tenths` is set, whole units otherwise.
-    QSpinBox* number(std::string_view key, int minimum, int maximum, const QString& help, bool tenths = false);
+    // A numeric field with up-down arrows over `minimum` … `maximum`; a
+    // float field shows and takes tenths when `tenths` is set, whole units
+    // otherwise.
+    NumberField* number(std::string_view key, int minimum, int maximum, const QString& help, bool tenths = false);
     QCheckBox* check(std::string_view key, const QString& label, const QString& help);
     // Entry i stores firstValue + i; `entries` is asked again at every fill.
     QComboBox* list(std::string_view key, std::function<QStringList()> entries, const QString& help,
