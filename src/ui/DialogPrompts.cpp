@@ -20,10 +20,31 @@ std::optional<std::string> chosenPath(QFileDialog& dialog) {
 
 }  // namespace
 
+// Marks the prompts busy for the life of one question.
+class DialogPrompts::Asking {
+public:
+    explicit Asking(DialogPrompts& prompts) : m_prompts(prompts), m_first(!prompts.m_asking) {
+        m_prompts.m_asking = true;
+    }
+    ~Asking() {
+        if (m_first) m_prompts.m_asking = false;
+    }
+    Asking(const Asking&) = delete;
+    Asking& operator=(const Asking&) = delete;
+    // False when another question was open already.
+    bool first() const { return m_first; }
+
+private:
+    DialogPrompts& m_prompts;
+    bool m_first;
+};
+
 DialogPrompts::DialogPrompts(QWidget* parent, std::function<QString()> saveFolder)
     : m_parent(parent), m_saveFolder(std::move(saveFolder)) {}
 
 SaveAnswer DialogPrompts::askSaveChanges() {
+    const Asking asking(*this);
+    if (!asking.first()) return SaveAnswer::Cancel;
     const auto answer = QMessageBox::question(m_parent, programName(), tr("データが変更されています。\n保存しますか？"),
                                               QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
                                               QMessageBox::Yes);
@@ -51,16 +72,28 @@ std::unique_ptr<QFileDialog> DialogPrompts::makeOpenDialog() const {
     return dialog;
 }
 
-std::optional<std::string> DialogPrompts::askSavePath() { return chosenPath(*makeSaveDialog()); }
+std::optional<std::string> DialogPrompts::askSavePath() {
+    const Asking asking(*this);
+    if (!asking.first()) return std::nullopt;
+    return chosenPath(*makeSaveDialog());
+}
 
-std::optional<std::string> DialogPrompts::askOpenPath() { return chosenPath(*makeOpenDialog()); }
+std::optional<std::string> DialogPrompts::askOpenPath() {
+    const Asking asking(*this);
+    if (!asking.first()) return std::nullopt;
+    return chosenPath(*makeOpenDialog());
+}
 
 bool DialogPrompts::askRemoveMissingRecent(const std::string&) {
+    const Asking asking(*this);
+    if (!asking.first()) return false;
     return QMessageBox::question(m_parent, programName(), text::coreText(persistence_text::kRecentNotFound),
                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 void DialogPrompts::showError(const std::string& message, const std::string& caption) {
+    // A failure is told even over another question: it asks nothing.
+    const Asking asking(*this);
     QMessageBox::warning(m_parent, text::coreText(caption), text::coreText(message));
 }
 

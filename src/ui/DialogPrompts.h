@@ -1,6 +1,9 @@
 #pragma once
 // The editor's questions as message boxes and file dialogs over the main
-// window.
+// window, one at a time: while one is open (its own event loop runs, and a
+// window manager, a second window or a timer may still start a command), a
+// second question is not asked but answered as cancelled, so the command
+// that wanted it stops.
 
 #include <QCoreApplication>
 #include <QString>
@@ -27,13 +30,19 @@ public:
     bool askRemoveMissingRecent(const std::string& path) override;
     void showError(const std::string& message, const std::string& caption) override;
 
+    // Whether a question or file dialog is open now.
+    bool isAsking() const { return m_asking; }
+
     // The dialogs as they are shown, for a look at their settings.
     std::unique_ptr<QFileDialog> makeSaveDialog() const;
     std::unique_ptr<QFileDialog> makeOpenDialog() const;
 
 private:
+    class Asking;
+
     QWidget* m_parent;
     std::function<QString()> m_saveFolder;
+    bool m_asking = false;
 };
 
 }  // namespace fg

@@ -11,6 +11,7 @@
 
 #include "app/Editor.h"
 #include "ui/DialogPrompts.h"
+#include "ui/FieldKeys.h"
 #include "ui/dialogs/BackgroundColorDialog.h"
 #include "ui/dialogs/CameraDialog.h"
 #include "ui/dialogs/ProjectSettingsDialog.h"
@@ -59,6 +60,8 @@ MainWindow::MainWindow(Editor& editor, const PanelColours& colours, QWidget* par
     m_pages = new PageHost(m_editor, *tabPanel(), this);
     m_pages->showPage(tabPanel()->selector()->currentPage());
     connectCommands();
+    new FieldKeys(this, {action(Command::Undo), action(Command::Redo), action(Command::CameraSettings),
+                         action(Command::ViewList)});
     followEditor();
     setClientSize({1200, 720});
 }
@@ -129,11 +132,18 @@ void MainWindow::createMenus() {
 }
 
 void MainWindow::connectCommands() {
-    connect(action(Command::New), &QAction::triggered, this, [this] { m_editor.newProject(); });
-    connect(action(Command::Open), &QAction::triggered, this, [this] { m_editor.openProject(); });
-    connect(action(Command::Save), &QAction::triggered, this, [this] { m_editor.save(); });
-    connect(action(Command::SaveAs), &QAction::triggered, this, [this] { m_editor.saveAs(); });
-    connect(action(Command::Exit), &QAction::triggered, this, &QWidget::close);
+    // The commands that may ask something, or leave this instance, wait
+    // for an open question's answer: started meanwhile they do nothing.
+    const auto unlessAsking = [this](auto command) {
+        return [this, command] {
+            if (!m_prompts->isAsking()) command();
+        };
+    };
+    connect(action(Command::New), &QAction::triggered, this, unlessAsking([this] { m_editor.newProject(); }));
+    connect(action(Command::Open), &QAction::triggered, this, unlessAsking([this] { m_editor.openProject(); }));
+    connect(action(Command::Save), &QAction::triggered, this, unlessAsking([this] { m_editor.save(); }));
+    connect(action(Command::SaveAs), &QAction::triggered, this, unlessAsking([this] { m_editor.saveAs(); }));
+    connect(action(Command::Exit), &QAction::triggered, this, [this] { close(); });
     connect(action(Command::Undo), &QAction::triggered, this, [this] { m_editor.undo(); });
     connect(action(Command::Redo), &QAction::triggered, this, [this] { m_editor.redo(); });
     connect(action(Command::HistoryList), &QAction::triggered, this, &MainWindow::showHistoryList);
@@ -151,9 +161,11 @@ void MainWindow::connectCommands() {
             [this] { chooseBackgroundColor(m_editor, this); });
     connect(action(Command::CameraSettings), &QAction::triggered, this, &MainWindow::openCameraDialog);
     connect(action(Command::ViewList), &QAction::triggered, this, &MainWindow::openViewList);
-    connect(m_recent, &RecentFilesMenu::entryChosen, this, [this](int index) { m_editor.openRecent(index); });
+    connect(m_recent, &RecentFilesMenu::entryChosen, this, [this](int index) {
+        if (!m_prompts->isAsking()) m_editor.openRecent(index);
+    });
     connect(viewPanel(), &ViewPanel::filesDropped, this, [this](const QStringList& paths) {
-        m_editor.openDropped(paths);
+        if (!m_prompts->isAsking()) m_editor.openDropped(paths);
     });
 }
 
@@ -178,6 +190,11 @@ void MainWindow::followEditor() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    // Not while a question is open: its answer decides what happens next.
+    if (m_prompts->isAsking()) {
+        event->ignore();
+        return;
+    }
     if (m_editor.confirmClose()) {
         event->accept();
     } else {
@@ -198,10 +215,14 @@ bool MainWindow::event(QEvent* event) {
 void MainWindow::showVersion() { showVersionBox(this, m_version); }
 
 void MainWindow::openCameraDialog() {
-    // Modeless; every use of the command opens one more.
-    auto* dialog = new CameraDialog(m_editor, this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->show();
+    // Modeless and one at a time: the command brings an open one forward.
+    if (m_camera == nullptr) {
+        m_camera = new CameraDialog(m_editor, this);
+        m_camera->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_camera->show();
+    m_camera->raise();
+    m_camera->activateWindow();
 }
 
 void MainWindow::openViewList() {
@@ -213,6 +234,7 @@ void MainWindow::openViewList() {
     m_viewList = new ViewListWindow(m_editor, m_colours, this);
     m_viewList->setAttribute(Qt::WA_DeleteOnClose);
     m_viewList->show();
+    m_viewList->activateWindow();
 }
 
 void MainWindow::openHelpPage() {

@@ -11,6 +11,7 @@
 
 #include "ui/Commands.h"
 #include "ui/PanelColours.h"
+#include "ui/dialogs/CameraDialog.h"
 #include "ui/dialogs/ViewListWindow.h"
 
 class QMenu;
@@ -42,6 +43,8 @@ public:
     QMenu* menu(MenuId menu) const { return m_menus[static_cast<std::size_t>(menu)]; }
     RecentFilesMenu* recentMenu() const { return m_recent; }
     ViewListWindow* viewListWindow() const { return m_viewList; }
+    // The open "カメラの設定" dialog, or null.
+    CameraDialog* cameraDialog() const { return m_camera; }
     ToolbarStrip* toolbar() const { return m_toolbar; }
     ShellLayout* shell() const { return m_shell; }
     StatusPanel* statusPanel() const;
@@ -89,6 +92,7 @@ private:
     QString m_version;
     PanelColours m_colours;
     QPointer<ViewListWindow> m_viewList;  // at most one
+    QPointer<CameraDialog> m_camera;      // at most one
 };
 
 }  // namespace fg

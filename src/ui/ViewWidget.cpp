@@ -40,6 +40,7 @@ ViewWidget::ViewWidget(Editor& editor, QWidget* parent) : QOpenGLWidget(parent),
     setObjectName(QStringLiteral("viewWidget"));
     setFormat(viewFormat());
     setMouseTracking(true);  // the icons light up under the cursor
+    setFocusPolicy(Qt::ClickFocus);  // a click leaves any text field: the shortcuts are the window's
     m_grabPath = qEnvironmentVariable("FULGRANE3D_TEST_GRAB");
     placeProjectCamera();
     if (Node* selected = m_editor.state().tree.selected()) m_channel.setSelectedNode(selected->m_ID);

@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QUrl>
 
@@ -106,6 +107,55 @@ TEST_F(WindowTest, ClosingAsksAndCancelKeepsTheWindowOpen) {
     EXPECT_TRUE(window->close());
     EXPECT_FALSE(window->isVisible());
     EXPECT_FALSE(editor->workerRunning());
+    EXPECT_EQ(question.text, QString("データが変更されています。\n保存しますか？"));
+}
+
+// While the unsaved-changes question is open (its own event loop runs),
+// a command that would ask again, leave or close does nothing: one question
+// at a time, and its answer decides.
+TEST_F(WindowTest, WhileAQuestionIsOpenNoSecondOneOpens) {
+    showActive();
+    window->showHistoryList();
+    editor->setModified(true);
+    QSignalSpy relaunches(editor.get(), &Editor::relaunchRequested);
+    QPointer<QWidget> first;
+    int seconds = 0;
+    // Any further question or file dialog is counted and cancelled.
+    QTimer sweeper;
+    sweeper.setInterval(10);
+    QObject::connect(&sweeper, &QTimer::timeout, [&] {
+        for (QWidget* shown : QApplication::topLevelWidgets()) {
+            if (shown == first.data() || !shown->isVisible()) continue;
+            if (qobject_cast<QMessageBox*>(shown) == nullptr && qobject_cast<QFileDialog*>(shown) == nullptr) continue;
+            ++seconds;
+            static_cast<QDialog*>(shown)->reject();
+        }
+    });
+    bool stillOpen = false;
+    test::answerNextModal([&](QWidget* modal) {
+        first = modal;
+        sweeper.start();
+        window->action(Command::Exit)->trigger();
+        window->close();
+        window->action(Command::New)->trigger();
+        window->action(Command::Open)->trigger();
+        window->action(Command::SaveAs)->trigger();
+        QTest::qWait(50);
+        stillOpen = modal->isVisible();
+        qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Cancel)->click();
+    });
+    window->action(Command::Exit)->trigger();
+    sweeper.stop();
+    EXPECT_TRUE(stillOpen);
+    EXPECT_EQ(seconds, 0);
+    EXPECT_EQ(relaunches.count(), 0);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(editor->isModified());
+
+    // Answered, the commands ask again.
+    SaveQuestion question;
+    question.answerWith(QMessageBox::Cancel);
+    window->action(Command::New)->trigger();
     EXPECT_EQ(question.text, QString("データが変更されています。\n保存しますか？"));
 }
 

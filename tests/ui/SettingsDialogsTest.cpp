@@ -140,12 +140,11 @@ TEST_F(WindowTest, BackgroundColourStartsFromTheProjectAndKeepsTheChoice) {
     EXPECT_EQ(editor->state().project.backColor, (Vec3f{1.0f, 2.0f, 3.0f}));
 }
 
-TEST_F(WindowTest, CameraDialogsShowTenthsAndStepByATenth) {
+TEST_F(WindowTest, TheCameraDialogShowsTenthsAndStepsByATenth) {
     editor->state().camera.eye = Vec3f{12.34f, 5.0f, -0.7f};
     window->action(Command::CameraSettings)->trigger();
-    window->action(Command::CameraSettings)->trigger();
     const QList<CameraDialog*> dialogs = window->findChildren<CameraDialog*>();
-    ASSERT_EQ(dialogs.size(), 2);  // every use opens one more
+    ASSERT_EQ(dialogs.size(), 1);
     CameraDialog* dialog = dialogs.front();
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_FALSE(dialog->isModal());
@@ -160,18 +159,59 @@ TEST_F(WindowTest, CameraDialogsShowTenthsAndStepByATenth) {
     EXPECT_EQ(editor->state().camera.eye, (Vec3f{12.4f, 5.0f, -0.7f}));
     EXPECT_EQ(placed.count(), 1);
     EXPECT_EQ(window->windowTitle(), kModifiedTitle);
-    // The other dialog follows.
-    EXPECT_EQ(dialogs.back()->coordinateBox(0)->value(), 124);
 
     // Each keystroke reaches the camera.
     retype(dialog->coordinateBox(4), "-25");
     EXPECT_EQ(editor->state().camera.target, (Vec3f{0.0f, -2.5f, 0.0f}));
     EXPECT_EQ(placed.count(), 3);  // the step, "-2" and "-25": "-" alone is no number yet
 
+    // The camera placed elsewhere (the view list, the mouse): the numbers follow.
+    editor->setCameraPlacement(Vec3f{1.0f, 2.0f, 3.0f}, Vec3f{});
+    EXPECT_EQ(dialog->coordinateBox(0)->value(), 10);
+    EXPECT_EQ(dialog->coordinateBox(2)->value(), 30);
+
     // Enter is OK, which closes the dialog.
-    QPointer<CameraDialog> closing = dialogs.back();
+    QPointer<CameraDialog> closing = dialog;
     QTest::keyClick(closing->coordinateBox(1), Qt::Key_Return);
     QTRY_VERIFY(closing.isNull());
+    EXPECT_EQ(window->cameraDialog(), nullptr);
+}
+
+// The camera settings and the view list are one window each: their command
+// (menu, Ctrl+C / Ctrl+V, toolbar) brings the open one to the front.
+TEST_F(WindowTest, TheCameraDialogAndTheViewListOpenOnceAndComeForward) {
+    showActive();
+    QTest::keyClick(window.get(), Qt::Key_C, Qt::ControlModifier);
+    CameraDialog* camera = window->cameraDialog();
+    ASSERT_NE(camera, nullptr);
+    QTRY_VERIFY(camera->isActiveWindow());
+    const QPoint where = camera->pos();
+    // Another window in front of it, then the shortcut again.
+    window->activateWindow();
+    QTRY_VERIFY(window->isActiveWindow());
+    QTest::keyClick(window.get(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(window->findChildren<CameraDialog*>().size(), 1);
+    EXPECT_EQ(window->cameraDialog(), camera);
+    QTRY_VERIFY(camera->isActiveWindow());
+    EXPECT_EQ(camera->pos(), where);
+
+    window->activateWindow();
+    QTRY_VERIFY(window->isActiveWindow());
+    QTest::keyClick(window.get(), Qt::Key_V, Qt::ControlModifier);
+    ViewListWindow* list = window->viewListWindow();
+    ASSERT_NE(list, nullptr);
+    window->activateWindow();
+    QTRY_VERIFY(window->isActiveWindow());
+    QTest::keyClick(window.get(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(window->findChildren<ViewListWindow*>().size(), 1);
+    QTRY_VERIFY(list->isActiveWindow());
+
+    // Closed, the next use opens a new one.
+    camera->close();
+    QTRY_VERIFY(window->cameraDialog() == nullptr);
+    window->action(Command::CameraSettings)->trigger();
+    EXPECT_NE(window->cameraDialog(), nullptr);
+    EXPECT_EQ(window->findChildren<CameraDialog*>().size(), 1);
 }
 
 class ViewListTest : public WindowTest {

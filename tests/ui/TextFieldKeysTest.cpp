@@ -1,5 +1,7 @@
 // Text fields keep their editing keys: Ctrl+C/V/X/Z/A edit the text while a
-// field has focus, even though Ctrl+C, Ctrl+V and Ctrl+Z are menu shortcuts.
+// field has typed text of its own or a selection, even though Ctrl+C, Ctrl+V,
+// Ctrl+Y and Ctrl+Z are menu shortcuts (the parameter pages' fields, where
+// the menu's keys come back once a value is committed: WindowKeysTest).
 
 #include <QAction>
 #include <QClipboard>

@@ -73,8 +73,8 @@ void CameraDialog::showCamera() {
 }
 
 void CameraDialog::coordinateChanged(int index, int tenths) {
-    // Only the edited coordinate: the others stay where the mouse or another
-    // camera dialog has put them meanwhile.
+    // Only the edited coordinate: the others stay where the mouse or the
+    // view list has put them meanwhile.
     CameraPlacement camera = m_editor.state().camera;
     coordinate(camera, index) = static_cast<float>(tenths) / 10.0f;
     m_editor.setCameraPlacement(camera.eye, camera.target);

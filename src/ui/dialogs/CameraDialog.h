@@ -1,6 +1,6 @@
 #pragma once
 // "カメラの設定": the camera's position and target in tenths of a unit. Every
-// change goes to the view at once. Modeless; several may be open.
+// change goes to the view at once. Modeless; the window keeps one at a time.
 
 #include <QDialog>
 #include <array>
@@ -21,7 +21,7 @@ public:
 
 private:
     void coordinateChanged(int index, int tenths);
-    // The camera placed from elsewhere (another camera dialog, the view
+    // The camera placed from elsewhere (the mouse in the view, the view
     // list): the numbers follow, except the one being typed.
     void showCamera();
 
