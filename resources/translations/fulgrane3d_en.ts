@@ -1609,6 +1609,10 @@ Do you want to save it?</translation>
         <source>円柱の長さの変化。</source>
         <translation>How the cylinder&apos;s length changes.</translation>
     </message>
+    <message>
+        <source> 全体</source>
+        <translation> Overall</translation>
+    </message>
 </context>
 <context>
     <name>fg::TexturePage</name>

@@ -1,6 +1,7 @@
 #include "ui/pages/DirectionPicker.h"
 
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QLabel>
 #include <QMouseEvent>
@@ -17,6 +18,10 @@
 
 namespace fg {
 namespace {
+
+// The labels' distance from the view's edge and from the dial.
+constexpr int kLabelInset = 2;
+constexpr int kLabelGap = 4;
 
 QString degreesText(float angle) {
     const QString format = QCoreApplication::translate("fg::DirectionPicker", "%d°");
@@ -47,7 +52,16 @@ void drawDirectionArrow(QPainter& painter, const QRectF& box, float angle, const
 
 DirectionView::DirectionView(bool side, QWidget* parent) : QWidget(parent), m_side(side) {
     setObjectName(side ? QStringLiteral("sideView") : QStringLiteral("topView"));
-    setFixedSize(kSide, kSide);
+    setFont(panelFont(9));
+    // The labels beside the dial get the room their text takes in the
+    // interface language ("Left" is wider than "左"); both views keep the
+    // same size, so the two dials stand level.
+    const QFontMetrics metrics(font());
+    const int besides = std::max(metrics.horizontalAdvance(tr("左")), metrics.horizontalAdvance(tr("右")));
+    const int horizontal = std::max(kMinimumMargin, besides + kLabelInset + kLabelGap);
+    const int vertical = std::max(kMinimumMargin, metrics.height() + kLabelGap);
+    m_margins = QMargins(horizontal, vertical, horizontal, vertical);
+    setFixedSize(kDial + 2 * horizontal, kDial + 2 * vertical);
     setCursor(Qt::CrossCursor);
 }
 
@@ -57,10 +71,36 @@ void DirectionView::setAngle(float angle) {
     update();
 }
 
+QRectF DirectionView::dialRect() const { return QRectF(rect().marginsRemoved(m_margins)); }
+
+QString DirectionView::labelText(Qt::Alignment edge) const {
+    if (edge == Qt::AlignTop) return m_side ? tr("上") : tr("奥");
+    if (edge == Qt::AlignBottom) return m_side ? tr("下") : tr("手前");
+    if (m_side) return QString();
+    if (edge == Qt::AlignLeft) return tr("左");
+    if (edge == Qt::AlignRight) return tr("右");
+    return QString();
+}
+
+QRect DirectionView::labelRect(Qt::Alignment edge) const {
+    const QString text = labelText(edge);
+    if (text.isEmpty()) return QRect();
+    const QFontMetrics metrics(font());
+    const QSize size(metrics.horizontalAdvance(text), metrics.height());
+    const QRect inner = rect().adjusted(kLabelInset, 1, -kLabelInset, -1);
+    const QPoint centre = rect().center();
+    QRect box(QPoint(), size);
+    if (edge == Qt::AlignTop) box.moveTopLeft({centre.x() - size.width() / 2, inner.top()});
+    if (edge == Qt::AlignBottom) box.moveBottomLeft({centre.x() - size.width() / 2, inner.bottom()});
+    if (edge == Qt::AlignLeft) box.moveTopLeft({inner.left(), centre.y() - size.height() / 2});
+    if (edge == Qt::AlignRight) box.moveTopRight({inner.right(), centre.y() - size.height() / 2});
+    return box;
+}
+
 void DirectionView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Base));
-    const QRectF inner = QRectF(rect()).adjusted(18, 18, -18, -18);
+    const QRectF inner = dialRect();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(QColor(110, 110, 110), 1.0));
     painter.drawEllipse(inner);
@@ -69,13 +109,9 @@ void DirectionView::paintEvent(QPaintEvent*) {
     drawDirectionArrow(painter, inner, m_angle, Qt::white);
 
     painter.setPen(Qt::white);
-    painter.setFont(panelFont(9));
-    const QRect edge = rect().adjusted(2, 1, -2, -1);
-    painter.drawText(edge, Qt::AlignHCenter | Qt::AlignTop, m_side ? tr("上") : tr("奥"));
-    painter.drawText(edge, Qt::AlignHCenter | Qt::AlignBottom, m_side ? tr("下") : tr("手前"));
-    if (!m_side) {
-        painter.drawText(edge, Qt::AlignLeft | Qt::AlignVCenter, tr("左"));
-        painter.drawText(edge, Qt::AlignRight | Qt::AlignVCenter, tr("右"));
+    for (const Qt::Alignment edge : {Qt::AlignTop, Qt::AlignBottom, Qt::AlignLeft, Qt::AlignRight}) {
+        const QRect box = labelRect(edge);
+        if (!box.isEmpty()) painter.drawText(box, Qt::AlignCenter, labelText(edge));
     }
 }
 

@@ -22,14 +22,22 @@ class DirectionView : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr int kSide = 150;
+    // The dial's diameter; around it, room for the edge labels.
+    static constexpr int kDial = 114;
+    static constexpr int kMinimumMargin = 18;
 
     // `side`: the view from the side ("上" / "下"), else from above.
     DirectionView(bool side, QWidget* parent);
     bool isSide() const { return m_side; }
     void setAngle(float angle);
     float angle() const { return m_angle; }
-    QSize sizeHint() const override { return {kSide, kSide}; }
+    QSize sizeHint() const override { return size(); }
+
+    // The dial, and where each edge label is drawn (Qt::AlignTop, Bottom,
+    // Left or Right; an empty rectangle for a label the view does not have).
+    QRectF dialRect() const;
+    QRect labelRect(Qt::Alignment edge) const;
+    QString labelText(Qt::Alignment edge) const;
 
 signals:
     // The cursor points at `angle` (atan2 + 90, not yet normalised).
@@ -45,6 +53,7 @@ private:
 
     bool m_side;
     float m_angle = 0.0f;
+    QMargins m_margins;
 };
 
 class DirectionPicker : public QDialog {

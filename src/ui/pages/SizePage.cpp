@@ -53,7 +53,7 @@ public:
         page->addWidget(size);
 
         auto* curves = new QGridLayout;
-        curves->addWidget(curve(kCurveSize, QString(), tr("パーティクルのサイズの変化。")), 0, 0, Qt::AlignBottom);
+        curves->addWidget(curve(kCurveSize, tr(" 全体"), tr("パーティクルのサイズの変化。")), 0, 0);
         for (int axis = 0; axis < 3; ++axis) {
             CurveThumbnail* thumbnail = curve(kCurveWidth + axis, QString(), QString());
             m_axes[static_cast<std::size_t>(axis)] = thumbnail;
