@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QStandardPaths>
 #include <QStatusTipEvent>
+#include <QWindow>
 
 #include "app/Editor.h"
 #include "ui/DialogPrompts.h"
@@ -200,6 +201,23 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     } else {
         event->ignore();
     }
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    // The window system's close request reaches the window before the
+    // widget: a second one while the first close is still asking would
+    // otherwise close the window without a question (Qt treats a close
+    // during a close as accepted).
+    if (QWindow* handle = windowHandle()) handle->installEventFilter(this);
+    QMainWindow::showEvent(event);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Close && watched == windowHandle() && m_prompts->isAsking()) {
+        event->ignore();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 bool MainWindow::event(QEvent* event) {

@@ -2,6 +2,7 @@
 // window's real message boxes and dialogs answered as a user would.
 
 #include <QAbstractButton>
+#include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -157,6 +158,28 @@ TEST_F(WindowTest, WhileAQuestionIsOpenNoSecondOneOpens) {
     question.answerWith(QMessageBox::Cancel);
     window->action(Command::New)->trigger();
     EXPECT_EQ(question.text, QString("データが変更されています。\n保存しますか？"));
+}
+
+// The window manager's close button pressed again while the question of a
+// close is open: the question stays and decides; the window stays.
+TEST_F(WindowTest, ASecondCloseFromTheWindowSystemWaitsForTheQuestion) {
+    showActive();
+    editor->setModified(true);
+    bool stillShown = false;
+    bool accepted = true;
+    test::answerNextModal([&](QWidget* modal) {
+        QCloseEvent request;  // as the window system delivers it
+        QApplication::sendEvent(window->windowHandle(), &request);
+        accepted = request.isAccepted();
+        QTest::qWait(50);
+        stillShown = window->isVisible() && modal->isVisible();
+        qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Cancel)->click();
+    });
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(stillShown);
+    EXPECT_FALSE(accepted);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(editor->isModified());
 }
 
 TEST_F(WindowTest, ClosingWithoutChangesAsksNothing) {
