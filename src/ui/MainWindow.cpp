@@ -2,7 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QDesktopServices>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMenuBar>
@@ -58,6 +58,7 @@ MainWindow::MainWindow(Editor& editor, const PanelColours& colours, QWidget* par
     installViewWidget(m_editor, *viewPanel());
     m_pages = new PageHost(m_editor, *tabPanel(), this);
     m_pages->showPage(tabPanel()->selector()->currentPage());
+    setHelpPage(helpPagePath(text::Language::Japanese, QCoreApplication::applicationDirPath()));
     connectCommands();
     followEditor();
     setClientSize({1200, 720});
@@ -216,7 +217,7 @@ void MainWindow::openViewList() {
 }
 
 void MainWindow::openHelpPage() {
-    if (m_helpUrl.isValid()) QDesktopServices::openUrl(m_helpUrl);
+    showHelpPage(this, m_helpUrl.isValid() ? m_helpUrl : QUrl::fromLocalFile(m_helpPage), m_openUrl);
 }
 
 }  // namespace fg
