@@ -18,3 +18,7 @@ install(FILES ${fg_resources}/desktop/fulgrane3d.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES ${fg_resources}/desktop/fulgrane3d-mime.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME fulgrane3d.xml)
+
+# The help pages the editor opens with F1 (found from bin/ as ../share/fulgrane3d/help).
+install(FILES ${fg_resources}/help/index_ja.html ${fg_resources}/help/index_en.html
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/fulgrane3d/help)

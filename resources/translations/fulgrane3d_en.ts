@@ -593,6 +593,25 @@ Do you want to save it?</translation>
     </message>
 </context>
 <context>
+    <name>fg::HelpPage</name>
+    <message>
+        <source>ヘルプ</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>ヘルプページが見つかりません。
+%1</source>
+        <translation>The help page is missing.
+%1</translation>
+    </message>
+    <message>
+        <source>ヘルプページを開けませんでした。ブラウザで次の場所を開いてください。
+%1</source>
+        <translation>The help page could not be opened. Open this location in a web browser:
+%1</translation>
+    </message>
+</context>
+<context>
     <name>fg::HistoryLabels</name>
     <message>
         <source>発生源の形状</source>

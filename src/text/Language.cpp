@@ -1,6 +1,7 @@
 #include "text/Language.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QTranslator>
 
 namespace fg::text {
@@ -53,6 +54,17 @@ std::unique_ptr<QTranslator> installLanguage(Language language) {
     if (language != Language::English) return nullptr;
     auto translator = std::make_unique<QTranslator>();
     if (!translator->load(QStringLiteral(":/i18n/fulgrane3d_en.qm"))) return nullptr;
+    if (!QCoreApplication::installTranslator(translator.get())) return nullptr;
+    return translator;
+}
+
+std::unique_ptr<QTranslator> installQtTexts(Language language) {
+    if (language != Language::Japanese) return nullptr;
+    auto translator = std::make_unique<QTranslator>();
+    // qtbase_ja holds the texts of the widgets module's dialogs as well.
+    if (!translator->load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        return nullptr;
+    }
     if (!QCoreApplication::installTranslator(translator.get())) return nullptr;
     return translator;
 }

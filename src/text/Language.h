@@ -35,4 +35,10 @@ Language chooseLanguage(const std::optional<Language>& argument, const std::opti
 // returned object; null for Japanese or when the texts cannot be loaded.
 std::unique_ptr<QTranslator> installLanguage(Language language);
 
+// Installs Qt's own texts (standard buttons, the file and colour dialogs) in
+// the language, from the translations installed with Qt. English needs
+// nothing, Qt's sources are English. Null for English or when Qt's Japanese
+// texts are not installed (the standard dialogs then stay English).
+std::unique_ptr<QTranslator> installQtTexts(Language language);
+
 }  // namespace fg::text

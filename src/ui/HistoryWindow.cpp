@@ -7,12 +7,13 @@
 
 #include "app/Editor.h"
 #include "ui/PanelFont.h"
+#include "ui/PanelScrollBar.h"
 #include "text/CoreText.h"
 
 namespace fg {
 
 HistoryWindow::HistoryWindow(Editor& editor, QWidget* parent)
-    : QWidget(parent, Qt::Tool), m_editor(editor), m_scrollBar(new QScrollBar(Qt::Vertical, this)) {
+    : QWidget(parent, Qt::Tool), m_editor(editor), m_scrollBar(new PanelScrollBar(this)) {
     setObjectName(QStringLiteral("historyWindow"));
     setWindowTitle(tr("履歴リスト"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -21,7 +22,6 @@ HistoryWindow::HistoryWindow(Editor& editor, QWidget* parent)
     setMaximumSize(999, 999);
     resize(260, 400);
     m_scrollBar->setSingleStep(kRowHeight);
-    m_scrollBar->setFocusPolicy(Qt::NoFocus);
     connect(m_scrollBar, &QScrollBar::valueChanged, this, [this] { update(); });
     connect(&m_editor, &Editor::historyChanged, this, &HistoryWindow::follow);
     updateRange();
@@ -87,7 +87,7 @@ void HistoryWindow::mousePressEvent(QMouseEvent* event) {
 }
 
 void HistoryWindow::wheelEvent(QWheelEvent* event) {
-    m_scrollBar->setValue(m_scrollBar->value() - event->angleDelta().y() / 120 * kRowHeight);
+    m_scrollBar->setValue(m_scrollBar->value() - m_wheel.steps(event->angleDelta().y()) * kRowHeight);
     event->accept();
 }
 

@@ -6,6 +6,8 @@
 
 #include <QWidget>
 
+#include "ui/WheelAccumulator.h"
+
 class QScrollBar;
 
 namespace fg {
@@ -39,6 +41,7 @@ private:
 
     Editor& m_editor;
     QScrollBar* m_scrollBar;
+    WheelAccumulator m_wheel;
 };
 
 }  // namespace fg

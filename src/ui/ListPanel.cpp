@@ -5,16 +5,16 @@
 #include <QWheelEvent>
 
 #include "ui/PanelFont.h"
+#include "ui/PanelScrollBar.h"
 
 namespace fg {
 
 ListPanel::ListPanel(const QString& name, const QString& title, int rowHeight, QWidget* parent)
-    : QWidget(parent), m_title(title), m_rowHeight(rowHeight), m_scrollBar(new QScrollBar(Qt::Vertical, this)) {
+    : QWidget(parent), m_title(title), m_rowHeight(rowHeight), m_scrollBar(new PanelScrollBar(this)) {
     setObjectName(name);
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_scrollBar->setObjectName(name + QStringLiteral("Scroll"));
     m_scrollBar->setSingleStep(rowHeight);
-    m_scrollBar->setFocusPolicy(Qt::NoFocus);
     connect(m_scrollBar, &QScrollBar::valueChanged, this, [this] { update(); });
     updateRange();
 }
@@ -61,7 +61,7 @@ void ListPanel::resizeEvent(QResizeEvent* event) {
 }
 
 void ListPanel::wheelEvent(QWheelEvent* event) {
-    m_scrollBar->setValue(m_scrollBar->value() - event->angleDelta().y() / 120 * m_rowHeight);
+    m_scrollBar->setValue(m_scrollBar->value() - m_wheel.steps(event->angleDelta().y()) * m_rowHeight);
     event->accept();
 }
 

@@ -1,12 +1,14 @@
 #pragma once
 // The common frame of the node and material panels: a title strip, a row of
 // eight picture buttons and below them a list of fixed-height rows with a
-// vertical scrollbar at the right. Subclasses paint the rows.
+// vertical scrollbar at the right, shown only while the rows do not fit.
+// Subclasses paint the rows.
 
 #include <QWidget>
 #include <vector>
 
 #include "ui/PanelButtons.h"
+#include "ui/WheelAccumulator.h"
 
 class QScrollBar;
 
@@ -52,6 +54,7 @@ private:
     int m_rows = 0;
     QScrollBar* m_scrollBar;
     std::vector<PanelButton*> m_buttons;
+    WheelAccumulator m_wheel;
 };
 
 }  // namespace fg

@@ -2,7 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QDesktopServices>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMenuBar>
@@ -60,6 +60,7 @@ MainWindow::MainWindow(Editor& editor, const PanelColours& colours, QWidget* par
     installViewWidget(m_editor, *viewPanel());
     m_pages = new PageHost(m_editor, *tabPanel(), this);
     m_pages->showPage(tabPanel()->selector()->currentPage());
+    setHelpPage(helpPagePath(text::Language::Japanese, QCoreApplication::applicationDirPath()));
     connectCommands();
     new FieldKeys(this, {action(Command::Undo), action(Command::Redo), action(Command::CameraSettings),
                          action(Command::ViewList)});
@@ -256,7 +257,7 @@ void MainWindow::openViewList() {
 }
 
 void MainWindow::openHelpPage() {
-    if (m_helpUrl.isValid()) QDesktopServices::openUrl(m_helpUrl);
+    showHelpPage(this, m_helpUrl.isValid() ? m_helpUrl : QUrl::fromLocalFile(m_helpPage), m_openUrl);
 }
 
 }  // namespace fg

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "ui/Commands.h"
+#include "ui/HelpPage.h"
 #include "ui/PanelColours.h"
 #include "ui/dialogs/CameraDialog.h"
 #include "ui/dialogs/ViewListWindow.h"
@@ -60,8 +61,12 @@ public:
 
     // The client area (everything below the menu bar) gets this size.
     void setClientSize(const QSize& size);
-    // Where "オンライン情報交換" leads, and the text the version box shows.
+    // Where "オンライン情報交換" leads: the local help page, unless data.prm
+    // names an address of its own; and how the page is handed to a browser.
+    void setHelpPage(const QString& path) { m_helpPage = path; }
     void setHelpUrl(const QUrl& url) { m_helpUrl = url; }
+    void setUrlOpener(UrlOpener open) { m_openUrl = std::move(open); }
+    // The text the version box shows.
     void setVersionText(const QString& version) { m_version = version; }
 
 protected:
@@ -91,6 +96,8 @@ private:
     QPointer<HistoryWindow> m_historyWindow;
     PageHost* m_pages = nullptr;
     QUrl m_helpUrl;
+    QString m_helpPage;
+    UrlOpener m_openUrl = desktopUrlOpener();
     QString m_version;
     PanelColours m_colours;
     QPointer<ViewListWindow> m_viewList;  // at most one

@@ -4,6 +4,7 @@
 // shipped ones.
 
 #include <QColor>
+#include <QPalette>
 
 class QWidget;
 
@@ -15,9 +16,16 @@ struct PanelColours {
     QColor cursor{44, 70, 144};   // the highlight of the selected row
 };
 
-// Paints `widget` and everything in it in the scheme through its palette:
-// Window the background, Base the list areas, Highlight the selected row,
-// white text.
+// `base` in the scheme: Window the background, Base the list areas,
+// Highlight the selected row, white text (grey when disabled).
+QPalette panelPalette(const PanelColours& colours, QPalette base = QPalette());
+
+// Paints `widget` and everything in it in the scheme through its palette.
 void applyPanelColours(QWidget* widget, const PanelColours& colours);
+
+// Makes the scheme the whole application's: every window opened from now
+// on, the standard message boxes and the file and colour dialogs included,
+// is drawn in it, by a style that follows the palette on every desktop.
+void applyApplicationColours(const PanelColours& colours);
 
 }  // namespace fg

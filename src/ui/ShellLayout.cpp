@@ -14,6 +14,7 @@ ShellLayout::ShellLayout(QWidget* toolbar, QWidget* parent)
       m_view(new ViewPanel(this)) {
     m_toolbar->setParent(this);
     setAutoFillBackground(true);
+    setMinimumSize(kMinimumWidth, kMinimumHeight);
     place();
 }
 

@@ -17,6 +17,11 @@ class ShellLayout : public QWidget {
 
 public:
     static constexpr int kLeftWidth = 210;
+    // The smallest client area: the whole toolbar, a view beside (not
+    // under) the tab panel, and a few rows in each of the node and material
+    // lists. The tab panel scrolls below its full height.
+    static constexpr int kMinimumWidth = 780;
+    static constexpr int kMinimumHeight = 400;
 
     ShellLayout(QWidget* toolbar, QWidget* parent = nullptr);
 

@@ -81,7 +81,10 @@ app::WindowGeometry applyProgramSettings(Editor& editor, MainWindow& window, con
     const std::vector<app::ScreenRect> screens = screenRects();
     const app::WindowGeometry placed = app::placeOnScreens(settings.window, screens);
     setGeometry(window, placed);
-    window.setHelpUrl(QUrl(QString::fromStdString(settings.web.helpPage)));
+    // The built-in address is a placeholder: the local page stands in for it.
+    if (settings.web.helpPage != app::kDefaultHelpPageUrl) {
+        window.setHelpUrl(QUrl(QString::fromStdString(settings.web.helpPage)));
+    }
     const std::string_view version = app::versionText();
     window.setVersionText(QString::fromUtf8(version.data(), static_cast<qsizetype>(version.size())));
     return placed;

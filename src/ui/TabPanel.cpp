@@ -4,15 +4,15 @@
 #include <algorithm>
 
 #include "ui/PageSelector.h"
+#include "ui/PanelScrollBar.h"
 
 namespace fg {
 
 TabPanel::TabPanel(QWidget* parent)
     : Panel(QStringLiteral("tabPanel"), parent), m_pageArea(new QWidget(this)), m_selector(new PageSelector(this)),
-      m_scrollBar(new QScrollBar(Qt::Vertical, this)) {
+      m_scrollBar(new PanelScrollBar(this)) {
     m_pageArea->setObjectName(QStringLiteral("pageArea"));
     m_scrollBar->setSingleStep(20);
-    m_scrollBar->hide();
     connect(m_scrollBar, &QScrollBar::valueChanged, this, [this] { placeContent(); });
 }
 
@@ -26,10 +26,9 @@ void TabPanel::resizeEvent(QResizeEvent* event) {
         m_scrollBar->setRange(0, kContentHeight - visible);
         m_scrollBar->setPageStep(visible);
         m_scrollBar->setGeometry(client.left() + kScrollbarLeft, client.top(), kScrollbarWidth, client.height());
-        m_scrollBar->show();
     } else {
-        m_scrollBar->setValue(0);
-        m_scrollBar->hide();
+        // The bar hides itself with an empty range.
+        m_scrollBar->setRange(0, 0);
     }
     placeContent();
 }

@@ -12,8 +12,10 @@
 #include "persistence/Workspace.h"
 #include "text/CoreText.h"
 #include "text/Language.h"
+#include "ui/HelpPage.h"
 #include "ui/LanguageMenu.h"
 #include "ui/MainWindow.h"
+#include "ui/PanelColours.h"
 #include "ui/ExportRunner.h"
 #include "ui/StartUp.h"
 #include "ui/UpdateDialog.h"
@@ -22,11 +24,14 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
 
     const fg::StartUpFiles files = fg::readStartUpFiles(fg::app::userFolders());
+    // Dialogs and message boxes in the main window's colours.
+    fg::applyApplicationColours(files.colours);
     // --lang for this run, else data.prm's choice, else Japanese; never the system locale.
     const QStringList arguments = QCoreApplication::arguments();
     const fg::text::Language language =
         fg::text::chooseLanguage(fg::text::languageArgument(arguments), files.settings.language);
     const std::unique_ptr<QTranslator> translator = fg::text::installLanguage(language);
+    const std::unique_ptr<QTranslator> qtTexts = fg::text::installQtTexts(language);
     const std::optional<QString> project = fg::app::projectArgument(fg::text::withoutLanguageArgument(arguments));
 
     std::string error;
@@ -39,6 +44,7 @@ int main(int argc, char* argv[]) {
 
     fg::Editor editor(std::move(*workspace));
     fg::MainWindow window(editor, files.colours);
+    window.setHelpPage(fg::helpPagePath(language, QCoreApplication::applicationDirPath()));
     const fg::app::WindowGeometry placed = fg::applyProgramSettings(editor, window, files.settings);
     fg::NormalGeometry normal(window, placed);
 

@@ -18,6 +18,8 @@ for file in \
     share/fulgrane3d/samples/fire.nbx \
     share/fulgrane3d/samples/magic_circle.nbx \
     share/fulgrane3d/samples/sparkle.nbx \
+    share/fulgrane3d/help/index_ja.html \
+    share/fulgrane3d/help/index_en.html \
     share/applications/fulgrane3d.desktop \
     share/icons/hicolor/scalable/apps/fulgrane3d.svg \
     share/mime/packages/fulgrane3d.xml; do

@@ -77,5 +77,21 @@ TEST(Language, EnglishLoadsTheEmbeddedTextsJapaneseNeedsNone) {
     EXPECT_EQ(QCoreApplication::translate("fg::PageSelector", "発生源"), QStringLiteral("Emitter"));
 }
 
+TEST(Language, QtsOwnTextsFollowTheChosenLanguage) {
+    const QString yes = QStringLiteral("&Yes");
+    {
+        // The standard buttons and dialogs speak Japanese in the Japanese editor…
+        const std::unique_ptr<QTranslator> japanese = installQtTexts(Language::Japanese);
+        ASSERT_NE(japanese, nullptr) << "Qt's Japanese translations are not installed";
+        EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("はい(&Y)"));
+        EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("キャンセル"));
+        EXPECT_NE(QCoreApplication::translate("QFileDialog", "Look in:"), QStringLiteral("Look in:"));
+        EXPECT_NE(QCoreApplication::translate("QColorDialog", "Select Color"), QStringLiteral("Select Color"));
+    }
+    // …and nothing is loaded for English, whose sources are Qt's own.
+    EXPECT_EQ(installQtTexts(Language::English), nullptr);
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), yes);
+}
+
 }  // namespace
 }  // namespace fg::text

@@ -59,12 +59,12 @@ TEST_F(StartUpTest, FirstStartCopiesTheColourSchemeAndOpensAtTheDefaults) {
 }
 
 TEST_F(StartUpTest, SettingsAndColoursReachTheEditorAndTheWindow) {
-    writeDataPrm("[WINDOW]\r\nX=100\r\nY=80\r\nWIDTH=640\r\nHEIGHT=400\r\nZOOMED=0\r\n"
+    writeDataPrm("[WINDOW]\r\nX=100\r\nY=80\r\nWIDTH=780\r\nHEIGHT=420\r\nZOOMED=0\r\n"
                  "[DISP]\r\nFLAME=0\r\nPARTICLE=1\r\nFPS=1\r\n"
                  "[RECENT]\r\nlist0=/tmp/a.nbx\r\nlist1=/tmp/b.nbx\r\nlist2=-\r\n");
     ASSERT_TRUE(writeFileBytes(app::userFolders().colorIni(), "[WINDOW_COLOR]\r\nr=10\r\ng=20\r\nb=30\r\n"));
     start();
-    EXPECT_EQ(currentGeometry(*window), (WindowGeometry{100, 80, 640, 400, false}));
+    EXPECT_EQ(currentGeometry(*window), (WindowGeometry{100, 80, 780, 420, false}));
     EXPECT_EQ(editor->displayFlags(), (DisplayFlags{false, true, true}));
     EXPECT_EQ(editor->recentMenuEntries(), (QStringList{"/tmp/a.nbx", "/tmp/b.nbx"}));
     EXPECT_TRUE(window->action(Command::ShowFps)->isChecked());
@@ -74,39 +74,39 @@ TEST_F(StartUpTest, SettingsAndColoursReachTheEditorAndTheWindow) {
 }
 
 TEST_F(StartUpTest, APositionOffEveryScreenOpensOnThePrimaryScreen) {
-    writeDataPrm("[WINDOW]\r\nX=5000\r\nY=-3000\r\nWIDTH=640\r\nHEIGHT=400\r\n");
+    writeDataPrm("[WINDOW]\r\nX=5000\r\nY=-3000\r\nWIDTH=780\r\nHEIGHT=420\r\n");
     start();
-    EXPECT_EQ(currentGeometry(*window), (WindowGeometry{0, 0, 640, 400, false}));
+    EXPECT_EQ(currentGeometry(*window), (WindowGeometry{0, 0, 780, 420, false}));
 }
 
 TEST_F(StartUpTest, ClosingWritesTheGeometryTheFlagsAndTheRecentFiles) {
-    writeDataPrm("[WINDOW]\r\nX=100\r\nY=80\r\nWIDTH=640\r\nHEIGHT=400\r\n[RECENT]\r\nlist0=/tmp/a.nbx\r\n");
+    writeDataPrm("[WINDOW]\r\nX=100\r\nY=80\r\nWIDTH=780\r\nHEIGHT=420\r\n[RECENT]\r\nlist0=/tmp/a.nbx\r\n");
     start();
     window->move(150, 60);
-    window->setClientSize({600, 380});
+    window->setClientSize({790, 410});
     QTRY_COMPARE(window->pos(), QPoint(150, 60));
     editor->toggleParticleDisplay();
     shutDown();
 
     const app::ProgramSettings settings = app::loadProgramSettings(app::userFolders().dataPrm());
-    EXPECT_EQ(settings.window, (WindowGeometry{150, 60, 600, 380, false}));
+    EXPECT_EQ(settings.window, (WindowGeometry{150, 60, 790, 410, false}));
     EXPECT_EQ(settings.display, (DisplayFlags{true, true, false}));
     EXPECT_EQ(settings.recent.menuEntries(), (std::vector<std::string>{"/tmp/a.nbx"}));
 }
 
 TEST_F(StartUpTest, ClosingMaximisedKeepsTheNormalGeometryAndReopensMaximised) {
-    writeDataPrm("[WINDOW]\r\nX=100\r\nY=80\r\nWIDTH=640\r\nHEIGHT=400\r\nZOOMED=0\r\n");
+    writeDataPrm("[WINDOW]\r\nX=100\r\nY=80\r\nWIDTH=780\r\nHEIGHT=420\r\nZOOMED=0\r\n");
     start();
     window->showMaximized();
     QTRY_VERIFY(window->isMaximized());
-    QTRY_VERIFY(window->width() != 640);  // the screen's size now
+    QTRY_VERIFY(window->width() != 780);  // the screen's size now
     shutDown();
-    EXPECT_EQ(stored(), (WindowGeometry{100, 80, 640, 400, true}));
+    EXPECT_EQ(stored(), (WindowGeometry{100, 80, 780, 420, true}));
 
     start();
     EXPECT_TRUE(window->isMaximized());
     shutDown();
-    EXPECT_EQ(stored(), (WindowGeometry{100, 80, 640, 400, true}));
+    EXPECT_EQ(stored(), (WindowGeometry{100, 80, 780, 420, true}));
 }
 
 }  // namespace

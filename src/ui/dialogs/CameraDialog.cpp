@@ -52,6 +52,7 @@ CameraDialog::CameraDialog(Editor& editor, QWidget* parent) : QDialog(parent), m
     QDialogButtonBox* buttons = dialogButtons(this, false);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    fitTitle(this);
 
     for (int index = 0; index < 6; ++index) {
         connect(m_boxes[static_cast<std::size_t>(index)], &QSpinBox::valueChanged, this,

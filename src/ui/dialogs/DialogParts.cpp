@@ -2,9 +2,13 @@
 
 #include <QCoreApplication>
 #include <QDialog>
+#include <QBoxLayout>
 #include <QDialogButtonBox>
+#include <QFontMetrics>
 #include <QPushButton>
 #include <QSpinBox>
+
+#include <algorithm>
 
 namespace fg {
 
@@ -32,6 +36,33 @@ QDialogButtonBox* dialogButtons(QDialog* dialog, bool withCancel) {
     QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
     return buttons;
+}
+
+namespace {
+
+// The window icon and the minimise, maximise and close buttons with their
+// gaps, as wide as the common window managers draw them.
+constexpr int kTitleBarAllowance = 140;
+
+}  // namespace
+
+int titleBarWidth(const QString& title, const QFont& font) {
+    QFont bold = font;
+    bold.setBold(true);
+    return QFontMetrics(bold).horizontalAdvance(title) + kTitleBarAllowance;
+}
+
+void fitTitle(QWidget* window) {
+    const int needed = titleBarWidth(window->windowTitle(), window->font());
+    if (auto* box = qobject_cast<QBoxLayout*>(window->layout());
+        box != nullptr && (box->direction() == QBoxLayout::TopToBottom || box->direction() == QBoxLayout::BottomToTop)) {
+        // A strut widens the layout's own size hint, which a fixed-size
+        // layout would otherwise force on the window.
+        const QMargins margins = box->contentsMargins();
+        box->addStrut(needed - margins.left() - margins.right());
+        return;
+    }
+    window->setMinimumWidth(std::max(window->minimumWidth(), needed));
 }
 
 void chainTabOrder(std::initializer_list<QWidget*> widgets) {

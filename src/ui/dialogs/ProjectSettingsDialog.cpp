@@ -65,6 +65,7 @@ ProjectSettingsDialog::ProjectSettingsDialog(Editor& editor, QWidget* parent) : 
     layout->addWidget(options);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    fitTitle(this);
 
     chainTabOrder({m_frame, m_fps, m_width, m_height, m_sort, m_reverse, buttons->findChild<QWidget*>(QStringLiteral("ok")),
                    buttons->findChild<QWidget*>(QStringLiteral("cancel"))});

@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "app/Editor.h"
+#include "ui/PanelScrollBar.h"
 
 namespace fg {
 
@@ -108,7 +109,7 @@ ViewListWindow::ViewListWindow(Editor& editor, const PanelColours& colours, QWid
     setWindowTitle(tr("視点リスト"));
     setMinimumSize(200, 200);
     setMaximumSize(999, 999);
-    auto* scrollBar = new QScrollBar(Qt::Vertical);
+    auto* scrollBar = new PanelScrollBar;
     scrollBar->setObjectName(QStringLiteral("viewListScroll"));
     m_rows = new ViewListRows(editor, colours, scrollBar);
     auto* layout = new QHBoxLayout(this);
