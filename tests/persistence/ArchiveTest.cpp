@@ -9,6 +9,7 @@
 #include "persistence/Archive.h"
 #include "persistence/FileBytes.h"
 #include "persistence/Messages.h"
+#include "persistence/ProjectDocument.h"
 #include "persistence/SaveIni.h"
 #include "persistence/Workspace.h"
 
@@ -161,6 +162,36 @@ TEST(ArchiveFiles, PackThenUnpackRestoresEveryFileByteForByte) {
     EXPECT_EQ(readFileBytes(other / "炎.png"), png);
     EXPECT_EQ(readFileBytes(other / "rock.obj"), "v 1 2 3\n");
     EXPECT_EQ(readFileBytes(other / "save.ini"), kIni);
+}
+
+TEST(ArchiveFiles, AProjectWithNamesInTheOtherCp932CodesSavesBackByteForByte) {
+    TempDir root;
+    const std::string original = (root / "made.nbx").string();
+    {
+        EditorState g;
+        ScopedWorkspace workspace = *ScopedWorkspace::create(root / "ws");
+        g.workDir = workspace.path().string();
+        g.tree.root().childAt(0)->setName("髙");
+        ASSERT_TRUE(saveProjectTo(g, original).ok);
+    }
+    // As a Windows tool may have stored the name: NEC's codes ee e0, not fb fc
+    // (the same length, so the record length stays right).
+    auto bytes = readFileBytes(original);
+    ASSERT_TRUE(bytes);
+    const std::size_t at = bytes->find("m_name=\xFB\xFC\r\n");
+    ASSERT_NE(at, std::string::npos);
+    bytes->replace(at + 7, 2, "\xEE\xE0");
+    const std::string stored = (root / "stored.nbx").string();
+    ASSERT_TRUE(writeFileBytes(stored, *bytes));
+
+    EditorState g;
+    ScopedWorkspace workspace = *ScopedWorkspace::create(root / "ws");
+    g.workDir = workspace.path().string();
+    ASSERT_TRUE(loadProject(g, workspace, stored, DocumentHooks{[] {}, [] {}}).ok);
+    ASSERT_EQ(g.tree.selected()->m_name, "髙");
+    const std::string again = (root / "again.nbx").string();
+    ASSERT_TRUE(saveProjectTo(g, again).ok);
+    EXPECT_EQ(readFileBytes(again), bytes);
 }
 
 TEST(ArchiveFiles, PackingTwiceGivesIdenticalBytes) {
