@@ -45,22 +45,6 @@ std::string oneLine(std::string_view value) {
 }
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
-constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD, what undecodable bytes became
-
-bool isAscii(std::string_view text) {
-    for (const char c : text) {
-        if (static_cast<unsigned char>(c) >= 0x80) return false;
-    }
-    return true;
-}
-
-// Bytes worth keeping for a value: valid cp932 that decodes to the value
-// but is not what the encoder writes for it. Undecodable bytes are not kept.
-bool keepsStoredBytes(std::string_view stored, std::string_view value) {
-    if (stored.empty() || isAscii(stored) || value.find(kReplacement) != std::string_view::npos) return false;
-    return cp932ToUtf8(stored) == value && utf8ToCp932(value) != stored;
-}
-
 // The value's bytes in a cp932 line. The decoder keeps every byte below 0x40
 // as it is and never joins one to a neighbour, so blanks, "=" and line ends
 // sit where they sit in the decoded text: the line is cut the same way.
@@ -106,7 +90,7 @@ IniDocument IniDocument::parseLines(std::string_view text, const std::vector<std
             entry.value = std::string(trim(line.substr(equals + 1)));
             if (storedLines != nullptr && number < storedLines->size()) {
                 const std::string_view stored = storedValueOf((*storedLines)[number]);
-                if (keepsStoredBytes(stored, entry.value)) entry.stored = std::string(stored);
+                if (isOtherCp932Spelling(stored, entry.value)) entry.stored = std::string(stored);
             }
         }
         entry.raw = std::string(raw);
@@ -218,7 +202,7 @@ void IniDocument::setStoredString(std::string_view section, std::string_view key
     setString(section, key, value);
     Section& target = sectionForWrite(section);
     Line& line = target.lines[target.keyIndex.at(fold(trim(key)))];
-    if (keepsStoredBytes(stored, line.value)) line.stored = std::string(stored);
+    if (isOtherCp932Spelling(stored, line.value)) line.stored = std::string(stored);
 }
 
 void IniDocument::setInt(std::string_view section, std::string_view key, std::int64_t value) {
