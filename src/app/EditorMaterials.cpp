@@ -25,9 +25,8 @@ MaterialNameList Editor::materialNames() const {
 void Editor::changeMaterials(const std::function<void()>& change) {
     changeDocument([&] {
         // Nodes refer to materials by list position: names carry the
-        // references over the change.
-        // The nodes that add and delete entries hold out of the tree come
-        // back by undo or redo and must find their materials too.
+        // references over the change. The nodes that add and delete entries
+        // hold out of the tree come back by undo or redo, so theirs too.
         const MaterialNameList before = materialNames();
         rememberTextureNames(m_g.tree.root(), before);
         rememberModelNames(m_g.tree.root(), before);

@@ -45,6 +45,7 @@ std::string oneLine(std::string_view value) {
 }
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
 // The value's bytes in a cp932 line. The decoder keeps every byte below 0x40
 // as it is and never joins one to a neighbour, so blanks, "=" and line ends
 // sit where they sit in the decoded text: the line is cut the same way.
