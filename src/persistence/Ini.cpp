@@ -46,6 +46,13 @@ std::string oneLine(std::string_view value) {
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
+bool isAscii(std::string_view text) {
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    }
+    return true;
+}
+
 // The value's bytes in a cp932 line. The decoder keeps every byte below 0x40
 // as it is and never joins one to a neighbour, so blanks, "=" and line ends
 // sit where they sit in the decoded text: the line is cut the same way.
@@ -89,7 +96,8 @@ IniDocument IniDocument::parseLines(std::string_view text, const std::vector<std
         if (equals != std::string_view::npos && !trim(line.substr(0, equals)).empty()) {
             entry.key = std::string(trim(line.substr(0, equals)));
             entry.value = std::string(trim(line.substr(equals + 1)));
-            if (storedLines != nullptr && number < storedLines->size()) {
+            // Plain ASCII values (numbers, mostly) have one spelling only.
+            if (storedLines != nullptr && number < storedLines->size() && !isAscii(entry.value)) {
                 const std::string_view stored = storedValueOf((*storedLines)[number]);
                 if (isOtherCp932Spelling(stored, entry.value)) entry.stored = std::string(stored);
             }
