@@ -1116,6 +1116,22 @@ Do you want to save it?</translation>
         <source>PNGファイル(*.png)</source>
         <translation>PNG files (*.png)</translation>
     </message>
+    <message>
+        <source>「%1」は1個のノードで使われています。
+削除しますか？</source>
+        <translation>&quot;%1&quot; is used by 1 node.
+Delete it?</translation>
+    </message>
+    <message>
+        <source>「%1」は%2個のノードで使われています。
+削除しますか？</source>
+        <translation>&quot;%1&quot; is used by %2 nodes.
+Delete it?</translation>
+    </message>
+    <message>
+        <source>確認</source>
+        <translation>Confirm</translation>
+    </message>
 </context>
 <context>
     <name>fg::MovePage</name>

@@ -156,6 +156,8 @@ public:
     int importMaterials(const std::vector<std::string>& paths);
     // Deletes material `index`; nodes that used it lose it.
     bool deleteMaterial(int index);
+    // How many nodes of the effect use material `index` (as texture or model).
+    int nodesUsingMaterial(int index) const;
     // Copies material `index` to `destination`.
     bool saveMaterial(int index, const std::string& destination);
     // Mirrors image material `index` left to right (models: a message).
@@ -226,6 +228,8 @@ private:
     // Node panel, material panel and history.
     TreeEditResult treeCommand(TreeEditResult (EffectTree::*command)(), EntryKind kind);
     void changeMaterials(const std::function<void()>& change);
+    // Today's material list as names, for references kept by name.
+    MaterialNameList materialNames() const;
     // An entry was recorded: the project is modified, the list follows.
     void noteHistoryEntry();
     void afterHistoryStep();

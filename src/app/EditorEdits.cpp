@@ -6,7 +6,10 @@ namespace fg {
 
 void Editor::editInt(const NodeField& field, std::int32_t value) {
     Node* node = m_g.pSelNode();
-    if (node == nullptr || !m_history.recordInt(*node, field, value)) return;
+    if (node == nullptr) return;
+    // A texture or model choice is recorded with its material's name.
+    const MaterialNameList materials = EditHistory::selectsMaterial(field) ? materialNames() : MaterialNameList{};
+    if (!m_history.recordInt(*node, field, value, materials)) return;
     publishParameters();
     noteHistoryEntry();
 }

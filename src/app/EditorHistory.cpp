@@ -6,19 +6,19 @@ namespace fg {
 
 void Editor::undo() {
     if (!m_history.canUndo()) return;
-    changeDocument([this] { m_history.undo(m_g.tree); });
+    changeDocument([this] { m_history.undo(m_g.tree, materialNames()); });
     afterHistoryStep();
 }
 
 void Editor::redo() {
     if (!m_history.canRedo()) return;
-    changeDocument([this] { m_history.redo(m_g.tree); });
+    changeDocument([this] { m_history.redo(m_g.tree, materialNames()); });
     afterHistoryStep();
 }
 
 void Editor::jumpTo(int row) {
     if (row < 0 || row >= m_history.count() || row == m_history.current()) return;
-    changeDocument([this, row] { m_history.jumpTo(m_g.tree, row); });
+    changeDocument([this, row] { m_history.jumpTo(m_g.tree, row, materialNames()); });
     afterHistoryStep();
 }
 

@@ -2,6 +2,7 @@
 // nodes' material references kept across every change of the list.
 
 #include <QStringList>
+#include <algorithm>
 #include <filesystem>
 
 #include "app/Editor.h"
@@ -9,32 +10,33 @@
 #include "render/MaterialImport.h"
 
 namespace fg {
-namespace {
 
-MaterialNameList materialNames(const std::vector<MaterialFile>& materials) {
+std::vector<MaterialFile> Editor::materials() const { return listMaterialFiles(m_g.workDir); }
+
+MaterialNameList Editor::materialNames() const {
     MaterialNameList list;
-    for (const MaterialFile& material : materials) {
+    for (const MaterialFile& material : materials()) {
         list.names.push_back(material.name);
         if (!material.isModel) ++list.imageCount;
     }
     return list;
 }
 
-}  // namespace
-
-std::vector<MaterialFile> Editor::materials() const { return listMaterialFiles(m_g.workDir); }
-
 void Editor::changeMaterials(const std::function<void()>& change) {
     changeDocument([&] {
         // Nodes refer to materials by list position: names carry the
-        // references over the change.
-        const MaterialNameList before = materialNames(materials());
+        // references over the change. The nodes that add and delete entries
+        // hold out of the tree come back by undo or redo, so theirs too.
+        const MaterialNameList before = materialNames();
         rememberTextureNames(m_g.tree.root(), before);
         rememberModelNames(m_g.tree.root(), before);
+        const std::vector<Node*> saved = m_history.savedSubtrees();
+        for (Node* subtree : saved) rememberSubtreeMaterials(*subtree, before);
         change();
-        const MaterialNameList after = materialNames(materials());
+        const MaterialNameList after = materialNames();
         relinkTextures(m_g.tree.root(), after);
         relinkModels(m_g.tree.root(), after);
+        for (Node* subtree : saved) relinkSubtreeMaterials(*subtree, after);
     });
     // The materials travel with the project file.
     if (!m_g.isModified) setModified(true);
@@ -70,6 +72,21 @@ bool Editor::deleteMaterial(int index) {
         removed = std::filesystem::remove(std::filesystem::path(m_g.workDir) / list[static_cast<std::size_t>(index)].fileName, ec);
     });
     return removed;
+}
+
+int Editor::nodesUsingMaterial(int index) const {
+    const std::vector<MaterialFile> list = materials();
+    if (index < 0 || static_cast<std::size_t>(index) >= list.size()) return 0;
+    const auto images = std::count_if(list.begin(), list.end(), [](const MaterialFile& m) { return !m.isModel; });
+    const bool model = list[static_cast<std::size_t>(index)].isModel;
+    const auto shapeType = static_cast<std::int32_t>(kShapeFirstModel + index - images);
+    int users = 0;
+    const std::function<void(const Node&)> count = [&](const Node& node) {
+        if (model ? node.m_shape.type == shapeType : node.m_texture.ID == index) ++users;
+        for (const auto& child : node.m_children) count(*child);
+    };
+    for (const auto& child : m_g.tree.root().m_children) count(*child);
+    return users;
 }
 
 bool Editor::saveMaterial(int index, const std::string& destination) {

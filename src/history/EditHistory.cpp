@@ -1,6 +1,7 @@
 #include "history/EditHistory.h"
 
 #include <bit>
+#include <optional>
 
 #include "history/HistoryLabels.h"
 
@@ -17,6 +18,51 @@ void writeBits(Node& node, const NodeField& field, std::uint32_t bits) {
         floatField(node, field) = std::bit_cast<float>(bits);
     } else {
         intField(node, field) = std::bit_cast<std::int32_t>(bits);
+    }
+}
+
+// Parameters that select a material by its list position.
+enum class MaterialLink { None, Texture, Model };
+
+MaterialLink materialLinkOf(const NodeField& field) {
+    const std::string_view key = field.key;
+    if (key == "m_texture.ID") return MaterialLink::Texture;
+    if (key == "m_shape.type") return MaterialLink::Model;
+    return MaterialLink::None;
+}
+
+// The name of the material a stored value selects (empty: none, or not a material field).
+std::string materialNameOf(const NodeField& field, std::uint32_t bits, const MaterialNameList& materials) {
+    const auto value = std::bit_cast<std::int32_t>(bits);
+    switch (materialLinkOf(field)) {
+    case MaterialLink::Texture: return textureNameOf(materials, value);
+    case MaterialLink::Model: return modelNameOf(materials, value);
+    case MaterialLink::None: break;
+    }
+    return {};
+}
+
+void readSlot(Node& node, const NodeField& field, EntrySlot& slot, const MaterialNameList& materials) {
+    slot.bits = readBits(node, field);
+    slot.material = materialNameOf(field, slot.bits, materials);
+}
+
+// Writes a slot's value; a material choice goes to wherever its material
+// sits in the list now. A texture that is gone gives none; a model shape
+// whose model is gone is left as it is, never moved to another model.
+void writeSlot(Node& node, const NodeField& field, const EntrySlot& slot, const MaterialNameList& materials) {
+    switch (materialLinkOf(field)) {
+    case MaterialLink::None: writeBits(node, field, slot.bits); return;
+    case MaterialLink::Texture: intField(node, field) = textureIdOf(materials, slot.material); return;
+    case MaterialLink::Model: {
+        const auto type = std::bit_cast<std::int32_t>(slot.bits);
+        if (type < kShapeFirstModel) {
+            intField(node, field) = type;
+        } else if (const std::optional<std::int32_t> model = modelShapeOf(materials, slot.material)) {
+            intField(node, field) = *model;
+        }
+        return;
+    }
     }
 }
 
@@ -63,17 +109,20 @@ void EditHistory::clear() {
     m_current = 0;
 }
 
-bool EditHistory::recordInt(Node& node, const NodeField& field, std::int32_t value) {
+bool EditHistory::selectsMaterial(const NodeField& field) { return materialLinkOf(field) != MaterialLink::None; }
+
+bool EditHistory::recordInt(Node& node, const NodeField& field, std::int32_t value, const MaterialNameList& materials) {
     if (field.type != FieldType::Int || intField(node, field) == value) return false;
-    return recordValue(node, field, std::bit_cast<std::uint32_t>(value), readBits(node, field));
+    return recordValue(node, field, std::bit_cast<std::uint32_t>(value), readBits(node, field), materials);
 }
 
 bool EditHistory::recordFloat(Node& node, const NodeField& field, float value) {
     if (field.type != FieldType::Float || floatField(node, field) == value) return false;
-    return recordValue(node, field, std::bit_cast<std::uint32_t>(value), readBits(node, field));
+    return recordValue(node, field, std::bit_cast<std::uint32_t>(value), readBits(node, field), {});
 }
 
-bool EditHistory::recordValue(Node& node, const NodeField& field, std::uint32_t bits, std::uint32_t stored) {
+bool EditHistory::recordValue(Node& node, const NodeField& field, std::uint32_t bits, std::uint32_t stored,
+                              const MaterialNameList& materials) {
     // A drag through many values is one edit: the entry keeps the value from
     // before its first step. Only an entry that is current merges; after an
     // undo the edit starts a new branch.
@@ -86,6 +135,7 @@ bool EditHistory::recordValue(Node& node, const NodeField& field, std::uint32_t 
         entry.field = &field;
         entry.nodeId = node.m_ID;
         entry.before.bits = stored;
+        entry.before.material = materialNameOf(field, stored, materials);
         const std::string path = std::string(kSelectedNodePathPrefix) + field.key;
         entry.label = fillTemplate(history_text::kParameter, {node.m_name, historyLabel(path)});
         append(std::move(entry));
@@ -148,36 +198,44 @@ void EditHistory::append(HistoryEntry entry) {
     m_current = count() - 1;
 }
 
-bool EditHistory::undo(EffectTree& tree) {
+bool EditHistory::undo(EffectTree& tree, const MaterialNameList& materials) {
     if (count() < 2 || m_current < 1) return false;
-    apply(tree, m_entries[static_cast<std::size_t>(m_current)], true);
+    apply(tree, m_entries[static_cast<std::size_t>(m_current)], true, materials);
     --m_current;
     return true;
 }
 
-bool EditHistory::redo(EffectTree& tree) {
+bool EditHistory::redo(EffectTree& tree, const MaterialNameList& materials) {
     if (m_current + 1 >= count()) return false;
     ++m_current;
-    apply(tree, m_entries[static_cast<std::size_t>(m_current)], false);
+    apply(tree, m_entries[static_cast<std::size_t>(m_current)], false, materials);
     return true;
 }
 
-bool EditHistory::jumpTo(EffectTree& tree, int row) {
+bool EditHistory::jumpTo(EffectTree& tree, int row, const MaterialNameList& materials) {
     if (row < 0 || row >= count() || row == m_current) return false;
-    while (m_current > row) undo(tree);
-    while (m_current < row) redo(tree);
+    while (m_current > row) undo(tree, materials);
+    while (m_current < row) redo(tree, materials);
     return true;
 }
 
-void EditHistory::apply(EffectTree& tree, HistoryEntry& entry, bool undoing) {
+std::vector<Node*> EditHistory::savedSubtrees() {
+    std::vector<Node*> subtrees;
+    for (HistoryEntry& entry : m_entries) {
+        if (entry.saved) subtrees.push_back(entry.saved.get());
+    }
+    return subtrees;
+}
+
+void EditHistory::apply(EffectTree& tree, HistoryEntry& entry, bool undoing, const MaterialNameList& materials) {
     EntrySlot& from = undoing ? entry.before : entry.after;
     EntrySlot& into = undoing ? entry.after : entry.before;
     Node* node = tree.findById(entry.nodeId);
     switch (entry.kind) {
     case EntryKind::Parameter:
         if (node == nullptr || entry.field == nullptr) return;
-        into.bits = readBits(*node, *entry.field);
-        writeBits(*node, *entry.field, from.bits);
+        readSlot(*node, *entry.field, into, materials);
+        writeSlot(*node, *entry.field, from, materials);
         return;
     case EntryKind::Rename:
         if (node == nullptr) return;

@@ -4,7 +4,9 @@
 // undone, the values that redo restores ("after"). Entries name their node
 // by m_ID and a parameter by its row of the node-field table, so they stay
 // valid while the tree's node objects are rebuilt; an entry whose node is
-// gone is stepped over without effect.
+// gone is stepped over without effect. A texture or model-shape choice
+// also keeps the material's name, since list positions move when materials
+// are imported or deleted: undo and redo find the material again by name.
 
 #include <cstdint>
 #include <memory>
@@ -14,6 +16,7 @@
 
 #include "model/EffectTree.h"
 #include "model/Graph.h"
+#include "model/MaterialNames.h"
 #include "model/TextTemplate.h"
 #include "model/NodeFields.h"
 
@@ -31,6 +34,7 @@ struct TreePlace {
 struct EntrySlot {
     std::uint32_t bits = 0;  // the raw bits of an int or float parameter
     std::string text;        // a node name
+    std::string material;    // texture and model-shape entries: the material's name (empty: none)
     GraphPoints points;      // a curve's control points
     TreePlace place;         // a node's place in the tree
 };
@@ -79,9 +83,12 @@ public:
     // value; otherwise records the old value (or merges into the edit just
     // before, when that one changed the same field of the same node and
     // nothing was undone since) and writes `value`. Returns whether the
-    // value changed.
-    bool recordInt(Node& node, const NodeField& field, std::int32_t value);
+    // value changed. `materials` is the material list the stored value
+    // refers to (only texture and model-shape choices need it).
+    bool recordInt(Node& node, const NodeField& field, std::int32_t value, const MaterialNameList& materials = {});
     bool recordFloat(Node& node, const NodeField& field, float value);
+    // Whether `field` selects a material by list position (the texture, the shape).
+    static bool selectsMaterial(const NodeField& field);
     // Before a change of curve `graphNumber` of `node`.
     void recordGraph(const Node& node, int graphNumber);
     // After `node` was renamed from `oldName` (the caller records nothing
@@ -98,17 +105,24 @@ public:
     void append(HistoryEntry entry);
 
     // Steps back over the current entry (never over the base entry).
-    // Returns whether it stepped.
-    bool undo(EffectTree& tree);
+    // Returns whether it stepped. `materials` is today's material list: a
+    // texture choice whose material is gone becomes none, a model shape
+    // whose model is gone stays as it is (as when a model is deleted).
+    bool undo(EffectTree& tree, const MaterialNameList& materials = {});
     // Steps forward over the next entry. Returns whether it stepped.
-    bool redo(EffectTree& tree);
+    bool redo(EffectTree& tree, const MaterialNameList& materials = {});
     // Undoes or redoes until `row` is current. Returns whether it stepped.
-    bool jumpTo(EffectTree& tree, int row);
+    bool jumpTo(EffectTree& tree, int row, const MaterialNameList& materials = {});
+
+    // The subtrees the add and delete entries hold while they are out of
+    // the tree; their material references follow the list like the tree's.
+    std::vector<Node*> savedSubtrees();
 
 private:
-    bool recordValue(Node& node, const NodeField& field, std::uint32_t bits, std::uint32_t stored);
+    bool recordValue(Node& node, const NodeField& field, std::uint32_t bits, std::uint32_t stored,
+                     const MaterialNameList& materials);
     // Applies `entry` in one direction: undo restores before, redo after.
-    void apply(EffectTree& tree, HistoryEntry& entry, bool undoing);
+    void apply(EffectTree& tree, HistoryEntry& entry, bool undoing, const MaterialNameList& materials);
 
     std::vector<HistoryEntry> m_entries;
     int m_current = 0;

@@ -124,6 +124,14 @@ std::string cp932ToUtf8(std::string_view cp932) {
     return out;
 }
 
+bool isOtherCp932Spelling(std::string_view bytes, std::string_view utf8) {
+    static constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // what undecodable bytes become
+    bool ascii = true;
+    for (const char c : bytes) ascii = ascii && static_cast<std::uint8_t>(c) < 0x80;
+    if (ascii || utf8.find(kReplacement) != std::string_view::npos) return false;
+    return cp932ToUtf8(bytes) == utf8 && utf8ToCp932(utf8) != bytes;
+}
+
 std::size_t cp932Length(std::string_view utf8) {
     std::size_t total = 0;
     forEachCp932Char(utf8, [&](std::string_view, std::string_view encoded) {

@@ -17,6 +17,13 @@ std::string utf8ToCp932(std::string_view utf8);
 // byte whose next byte is no trail byte becomes U+FFFD alone.
 std::string cp932ToUtf8(std::string_view cp932);
 
+// Whether `bytes` are cp932 for the UTF-8 text, but not the bytes
+// utf8ToCp932 writes for it: cp932 has two codes for some characters (NEC's
+// and IBM's rows) and the encoder writes the one Windows prefers. False for
+// bytes that do not decode cleanly to the text. Such bytes are worth keeping
+// where a name must be written back as it was stored.
+bool isOtherCp932Spelling(std::string_view bytes, std::string_view utf8);
+
 // Number of bytes the text takes in cp932 (as utf8ToCp932 would write it).
 std::size_t cp932Length(std::string_view utf8);
 

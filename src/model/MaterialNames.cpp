@@ -32,27 +32,76 @@ int firstPositionOf(const MaterialNameList& materials, const std::string& name) 
 
 }  // namespace
 
+std::string textureNameOf(const MaterialNameList& materials, std::int32_t textureId) {
+    return nameAt(materials, textureId);
+}
+
+std::int32_t textureIdOf(const MaterialNameList& materials, const std::string& name) {
+    return firstPositionOf(materials, name);
+}
+
+std::string modelNameOf(const MaterialNameList& materials, std::int32_t shapeType) {
+    const long long model = static_cast<long long>(shapeType) - kShapeFirstModel;
+    return model < 0 ? std::string() : nameAt(materials, materials.imageCount + model);
+}
+
+std::optional<std::int32_t> modelShapeOf(const MaterialNameList& materials, const std::string& name) {
+    const int position = firstPositionOf(materials, name);
+    if (position < 0) return std::nullopt;
+    const int type = kShapeFirstModel + (position - materials.imageCount);
+    if (type < kShapeFirstModel) return std::nullopt;  // the first of that name is an image
+    return type;
+}
+
+namespace {
+
+void rememberTexture(Node& node, const MaterialNameList& materials) {
+    node.m_texture.name = textureNameOf(materials, node.m_texture.ID);
+}
+
+void rememberModel(Node& node, const MaterialNameList& materials) {
+    node.m_shape.objName = modelNameOf(materials, node.m_shape.type);
+}
+
+void relinkTexture(Node& node, const MaterialNameList& materials) {
+    node.m_texture.ID = textureIdOf(materials, node.m_texture.name);
+}
+
+void relinkModel(Node& node, const MaterialNameList& materials) {
+    if (const std::optional<std::int32_t> type = modelShapeOf(materials, node.m_shape.objName)) {
+        node.m_shape.type = *type;
+    }
+}
+
+}  // namespace
+
 void rememberTextureNames(Node& root, const MaterialNameList& materials) {
-    forEachNodeBelow(root, [&](Node& node) { node.m_texture.name = nameAt(materials, node.m_texture.ID); });
+    forEachNodeBelow(root, [&](Node& node) { rememberTexture(node, materials); });
 }
 
 void rememberModelNames(Node& root, const MaterialNameList& materials) {
-    forEachNode(root, [&](Node& node) {
-        const long long model = static_cast<long long>(node.m_shape.type) - kShapeFirstModel;
-        node.m_shape.objName = model < 0 ? std::string() : nameAt(materials, materials.imageCount + model);
-    });
+    forEachNode(root, [&](Node& node) { rememberModel(node, materials); });
 }
 
 void relinkTextures(Node& root, const MaterialNameList& materials) {
-    forEachNodeBelow(root, [&](Node& node) { node.m_texture.ID = firstPositionOf(materials, node.m_texture.name); });
+    forEachNodeBelow(root, [&](Node& node) { relinkTexture(node, materials); });
 }
 
 void relinkModels(Node& root, const MaterialNameList& materials) {
-    forEachNode(root, [&](Node& node) {
-        const int position = firstPositionOf(materials, node.m_shape.objName);
-        if (position < 0) return;
-        const int type = kShapeFirstModel + (position - materials.imageCount);
-        if (type >= kShapeFirstModel) node.m_shape.type = type;
+    forEachNode(root, [&](Node& node) { relinkModel(node, materials); });
+}
+
+void rememberSubtreeMaterials(Node& top, const MaterialNameList& materials) {
+    forEachNode(top, [&](Node& node) {
+        rememberTexture(node, materials);
+        rememberModel(node, materials);
+    });
+}
+
+void relinkSubtreeMaterials(Node& top, const MaterialNameList& materials) {
+    forEachNode(top, [&](Node& node) {
+        relinkTexture(node, materials);
+        relinkModel(node, materials);
     });
 }
 

@@ -53,6 +53,13 @@ Node::~Node() {
 
 void Node::setName(std::string_view name) { m_name = cutToCp932Bytes(name, kNameBytes); }
 
+std::string_view Node::storedNameBytes() const {
+    // A rename changes the text, so the bytes no longer apply; an undone
+    // rename brings the text, and with it the bytes, back.
+    if (m_storedName.empty() || cp932ToUtf8(m_storedName) != m_name) return {};
+    return m_storedName;
+}
+
 Node* Node::childAt(int position) const {
     if (position < 0 || position >= childCount()) return nullptr;
     return m_children[static_cast<std::size_t>(position)].get();
@@ -136,6 +143,7 @@ int Node::depth() const {
 void copyNodeFields(Node& target, const Node& source) {
     static_cast<NodeParams&>(target) = static_cast<const NodeParams&>(source);
     target.m_name = source.m_name;
+    target.m_storedName = source.m_storedName;
     target.m_ID = source.m_ID;
     target.m_dispDepth = source.m_dispDepth;
     target.m_dispRow = source.m_dispRow;

@@ -50,6 +50,11 @@ struct Node : NodeParams {
     std::vector<std::unique_ptr<Node>> m_children;
     Node* m_pParent = nullptr;
     std::string m_name;  // UTF-8, at most kNameBytes in cp932
+    // The name's bytes as the settings file stored them, kept when they are
+    // not the codes the encoder writes for these characters (cp932 has two
+    // codes for some, and Windows prefers one). Not a parameter, not saved
+    // on its own: it only lets an unedited name be written back unchanged.
+    std::string m_storedName;
     std::int32_t m_ID = 0;
     std::int32_t m_dispDepth = 0;
     std::int32_t m_dispRow = kNotLaidOut;
@@ -61,6 +66,9 @@ struct Node : NodeParams {
 
     // Sets the name, cut to kNameBytes cp932 bytes without splitting a character.
     void setName(std::string_view name);
+    // The stored bytes to write for the name: m_storedName while the name
+    // is still the text they decode to, empty when the name must be encoded.
+    std::string_view storedNameBytes() const;
 
     int childCount() const { return static_cast<int>(m_children.size()); }
     // The child at a position, or null when the position is out of range.

@@ -60,12 +60,41 @@ std::optional<std::uint64_t> parseCount(const FieldReader::Field& field) {
 
 ParsedArchive broken() { return ParsedArchive{ArchiveError::Broken, 0, {}}; }
 
-void appendRecord(std::string& out, std::string_view name, std::string_view bytes) {
-    out += utf8ToCp932(name);
+void appendRecord(std::string& out, std::string_view name, std::string_view bytes, const StoredNames& storedNames) {
+    const auto stored = storedNames.find(name);
+    out += stored != storedNames.end() && isOtherCp932Spelling(stored->second, name) ? stored->second
+                                                                                    : utf8ToCp932(name);
     out += ',';
     out += std::to_string(bytes.size());
     out += ',';
     out += bytes;
+}
+
+// One stored name per line, as cp932 bytes (names hold no line feed).
+StoredNames readStoredNames(const std::filesystem::path& workDir) {
+    StoredNames names;
+    std::error_code ec;
+    if (!std::filesystem::exists(workDir / kStoredNamesFile, ec)) return names;
+    const auto text = readFileBytes(workDir / kStoredNamesFile);
+    if (!text) return names;
+    std::string_view rest = *text;
+    while (!rest.empty()) {
+        const std::size_t end = rest.find('\n');
+        const std::string_view bytes = rest.substr(0, end);
+        if (!bytes.empty()) names.emplace(cp932ToUtf8(bytes), std::string(bytes));
+        rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
+    }
+    return names;
+}
+
+// The names worth remembering, or empty when every name reads back as stored.
+std::string storedNamesText(const std::vector<ArchiveRecord>& records) {
+    std::string text;
+    for (const ArchiveRecord& record : records) {
+        if (record.storedName.find('\n') != std::string_view::npos) continue;
+        if (isOtherCp932Spelling(record.storedName, record.name)) text.append(record.storedName).append(1, '\n');
+    }
+    return text;
 }
 
 }  // namespace
@@ -75,7 +104,7 @@ bool isSafeRecordName(std::string_view name) {
     if (name.size() > kMaxRecordNameBytes) return false;
     if (name.find('/') != std::string_view::npos || name.find('\\') != std::string_view::npos) return false;
     if (name.find('\0') != std::string_view::npos) return false;
-    return name != kDummyTextureName && name != kWorkspaceLockName;
+    return name != kDummyTextureName && name != kWorkspaceLockName && name != kStoredNamesFile;
 }
 
 bool isStorableRecordName(std::string_view name) {
@@ -110,7 +139,7 @@ ParsedArchive parseArchive(std::string_view bytes) {
     for (std::uint64_t i = 0; i <= *count; ++i) {
         const auto name = reader.next();
         if (!name.terminated) return broken();
-        ArchiveRecord record{cp932ToUtf8(name.text), {}};
+        ArchiveRecord record{cp932ToUtf8(name.text), {}, name.text};
         if (!isSafeRecordName(record.name)) return broken();
         const auto [known, added] = storedNames.try_emplace(record.name, name.text);
         if (!added && known->second != name.text) return broken();
@@ -125,12 +154,13 @@ ParsedArchive parseArchive(std::string_view bytes) {
     return archive;
 }
 
-std::string buildArchive(std::span<const PackInput> materials, std::string_view saveIni) {
+std::string buildArchive(std::span<const PackInput> materials, std::string_view saveIni,
+                         const StoredNames& storedNames) {
     std::string out;
     out += kArchiveMagic;
     out += ',' + std::to_string(kArchiveVersion) + ',' + std::to_string(materials.size()) + ',';
-    for (const PackInput& material : materials) appendRecord(out, material.name, material.bytes);
-    appendRecord(out, kSaveIniName, saveIni);
+    for (const PackInput& material : materials) appendRecord(out, material.name, material.bytes, storedNames);
+    appendRecord(out, kSaveIniName, saveIni, {});
     return out;
 }
 
@@ -152,7 +182,7 @@ IoResult packProject(const std::filesystem::path& workDir, std::span<const std::
     const auto cannotWrite =
         IoResult::failure(persistence_text::cannotWrite(target.string()), persistence_text::kWriteErrorCaption);
     if (!saveIni) return cannotWrite;
-    if (!replaceFileBytes(target, buildArchive(materials, *saveIni))) return cannotWrite;
+    if (!replaceFileBytes(target, buildArchive(materials, *saveIni, readStoredNames(workDir)))) return cannotWrite;
     return IoResult::success();
 }
 
@@ -182,6 +212,11 @@ UnpackResult unpackProject(const std::filesystem::path& archivePath, const std::
                     archive.version};
         }
         written.insert(record.name);
+    }
+    // Only a later save reads this; without it names are merely written in
+    // the preferred codes, so a failure here fails nothing.
+    if (const std::string stored = storedNamesText(archive.records); !stored.empty()) {
+        (void)writeFileBytes(workDir / kStoredNamesFile, stored);
     }
     return {IoResult::success(), archive.version};
 }

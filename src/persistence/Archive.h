@@ -6,6 +6,8 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
+#include <map>
 #include <span>
 #include <string>
 #include <string_view>
@@ -21,8 +23,9 @@ inline constexpr std::int32_t kArchiveVersion = 3;  // what we write; 0 … 3 ar
 // --- the format in memory (what the fuzzer exercises) ---
 
 struct ArchiveRecord {
-    std::string name;          // UTF-8
-    std::string_view content;  // points into the parsed buffer
+    std::string name;             // UTF-8
+    std::string_view content;     // points into the parsed buffer
+    std::string_view storedName;  // the name's cp932 bytes, in the parsed buffer
 };
 
 enum class ArchiveError { None, Broken, Newer };
@@ -45,7 +48,7 @@ inline constexpr std::size_t kMaxRecordNameBytes = 255;
 
 // A record name the workspace can take: not empty, no "/" or "\", not "."
 // or "..", at most kMaxRecordNameBytes long, and none of the workspace's own
-// files.
+// files (kStoredNamesFile included).
 bool isSafeRecordName(std::string_view name);
 
 // A material file name that survives the round trip: no ",", line feed or
@@ -56,8 +59,17 @@ struct PackInput {
     std::string name;   // UTF-8 record name
     std::string bytes;  // file content
 };
-// The archive bytes for the given material files and settings text.
-std::string buildArchive(std::span<const PackInput> materials, std::string_view saveIni);
+// Record names stored in cp932 codes other than those the encoder writes
+// (cp932 has two codes for some characters): UTF-8 name -> stored bytes.
+// An unpack remembers them in the workspace file kStoredNamesFile and a
+// pack writes them back, so an unchanged material keeps its name's bytes.
+using StoredNames = std::map<std::string, std::string, std::less<>>;
+inline constexpr std::string_view kStoredNamesFile = "__stored_names__";
+
+// The archive bytes for the given material files and settings text; a
+// material named in `storedNames` gets its stored bytes as record name.
+std::string buildArchive(std::span<const PackInput> materials, std::string_view saveIni,
+                         const StoredNames& storedNames = {});
 
 // --- the format on disk ---
 

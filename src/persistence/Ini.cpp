@@ -46,13 +46,42 @@ std::string oneLine(std::string_view value) {
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
+bool isAscii(std::string_view text) {
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    }
+    return true;
+}
+
+// The value's bytes in a cp932 line. The decoder keeps every byte below 0x40
+// as it is and never joins one to a neighbour, so blanks, "=" and line ends
+// sit where they sit in the decoded text: the line is cut the same way.
+std::string_view storedValueOf(std::string_view storedLine) {
+    const std::string_view line = trim(storedLine);
+    const std::size_t equals = line.find('=');
+    return equals == std::string_view::npos ? std::string_view() : trim(line.substr(equals + 1));
+}
+
 }  // namespace
 
 IniDocument IniDocument::parse(std::string_view text) {
     if (text.substr(0, kUtf8Bom.size()) == kUtf8Bom) text.remove_prefix(kUtf8Bom.size());
+    return parseLines(text, nullptr);
+}
+
+IniDocument IniDocument::parseCp932(std::string_view bytes) {
+    // Decoded as a whole before parsing: cp932 trail bytes include '[' ']' and '\'.
+    const std::string text = cp932ToUtf8(bytes);
+    const std::vector<std::string_view> storedLines = splitLines(bytes);
+    return parseLines(text, &storedLines);
+}
+
+IniDocument IniDocument::parseLines(std::string_view text, const std::vector<std::string_view>* storedLines) {
     IniDocument document;
     Section* current = nullptr;
+    std::size_t lineNumber = 0;
     for (std::string_view raw : splitLines(text)) {
+        const std::size_t number = lineNumber++;
         const std::string_view line = trim(raw);
         if (!line.empty() && line.front() == '[') {
             const std::size_t close = line.find(']');
@@ -67,6 +96,11 @@ IniDocument IniDocument::parse(std::string_view text) {
         if (equals != std::string_view::npos && !trim(line.substr(0, equals)).empty()) {
             entry.key = std::string(trim(line.substr(0, equals)));
             entry.value = std::string(trim(line.substr(equals + 1)));
+            // Plain ASCII values (numbers, mostly) have one spelling only.
+            if (storedLines != nullptr && number < storedLines->size() && !isAscii(entry.value)) {
+                const std::string_view stored = storedValueOf((*storedLines)[number]);
+                if (isOtherCp932Spelling(stored, entry.value)) entry.stored = std::string(stored);
+            }
         }
         entry.raw = std::string(raw);
         if (current) addLine(*current, std::move(entry));
@@ -89,6 +123,27 @@ std::string IniDocument::serialize() const {
     return text;
 }
 
+std::string IniDocument::serializeCp932() const {
+    bool anyStored = false;
+    for (const Section& section : m_sections) {
+        for (const Line& line : section.lines) anyStored = anyStored || !line.stored.empty();
+    }
+    if (!anyStored) return utf8ToCp932(serialize());
+    // The encoder works character by character, so encoding piece by piece
+    // gives the same bytes as encoding the whole text.
+    std::string bytes;
+    for (const std::string& line : m_preamble) bytes += utf8ToCp932(line) + "\r\n";
+    for (const Section& section : m_sections) {
+        bytes += utf8ToCp932("[" + section.name + "]") + "\r\n";
+        for (const Line& line : section.lines) {
+            if (line.key.empty()) bytes += utf8ToCp932(line.raw);
+            else bytes += utf8ToCp932(line.key + "=") + (line.stored.empty() ? utf8ToCp932(line.value) : line.stored);
+            bytes += "\r\n";
+        }
+    }
+    return bytes;
+}
+
 const IniDocument::Section* IniDocument::findSection(std::string_view name) const {
     const auto found = m_sectionIndex.find(fold(name));
     return found == m_sectionIndex.end() ? nullptr : &m_sections[found->second];
@@ -100,12 +155,23 @@ IniDocument::Section* IniDocument::findSection(std::string_view name) {
 
 bool IniDocument::hasSection(std::string_view section) const { return findSection(section) != nullptr; }
 
-std::optional<std::string_view> IniDocument::find(std::string_view section, std::string_view key) const {
+const IniDocument::Line* IniDocument::findLine(std::string_view section, std::string_view key) const {
     const Section* found = findSection(section);
-    if (!found) return std::nullopt;
+    if (!found) return nullptr;
     const auto line = found->keyIndex.find(fold(trim(key)));
-    if (line == found->keyIndex.end()) return std::nullopt;
-    return std::string_view(found->lines[line->second].value);
+    return line == found->keyIndex.end() ? nullptr : &found->lines[line->second];
+}
+
+std::optional<std::string_view> IniDocument::find(std::string_view section, std::string_view key) const {
+    const Line* line = findLine(section, key);
+    if (!line) return std::nullopt;
+    return std::string_view(line->value);
+}
+
+std::optional<std::string_view> IniDocument::storedBytes(std::string_view section, std::string_view key) const {
+    const Line* line = findLine(section, key);
+    if (!line || line->stored.empty()) return std::nullopt;
+    return std::string_view(line->stored);
 }
 
 std::string IniDocument::getString(std::string_view section, std::string_view key, std::string_view fallback) const {
@@ -134,9 +200,18 @@ void IniDocument::setString(std::string_view section, std::string_view key, std:
     const auto line = target.keyIndex.find(fold(trim(key)));
     if (line != target.keyIndex.end()) {
         target.lines[line->second].value = oneLine(value);
+        target.lines[line->second].stored.clear();
         return;
     }
-    addLine(target, Line{oneLine(trim(key)), oneLine(value), {}});
+    addLine(target, Line{oneLine(trim(key)), oneLine(value), {}, {}});
+}
+
+void IniDocument::setStoredString(std::string_view section, std::string_view key, std::string_view value,
+                                  std::string_view stored) {
+    setString(section, key, value);
+    Section& target = sectionForWrite(section);
+    Line& line = target.lines[target.keyIndex.at(fold(trim(key)))];
+    if (isOtherCp932Spelling(stored, line.value)) line.stored = std::string(stored);
 }
 
 void IniDocument::setInt(std::string_view section, std::string_view key, std::int64_t value) {
@@ -152,13 +227,11 @@ std::optional<IniDocument> readIniFile(const std::filesystem::path& path, IniEnc
     if (!std::filesystem::exists(path, error)) return IniDocument{};
     const auto bytes = readFileBytes(path);
     if (!bytes) return std::nullopt;
-    // Decode before parsing: cp932 trail bytes include '[' ']' and '\'.
-    return IniDocument::parse(encoding == IniEncoding::Cp932 ? cp932ToUtf8(*bytes) : *bytes);
+    return encoding == IniEncoding::Cp932 ? IniDocument::parseCp932(*bytes) : IniDocument::parse(*bytes);
 }
 
 bool writeIniFile(const IniDocument& document, const std::filesystem::path& path, IniEncoding encoding) {
-    const std::string text = document.serialize();
-    return writeFileBytes(path, encoding == IniEncoding::Cp932 ? utf8ToCp932(text) : text);
+    return writeFileBytes(path, encoding == IniEncoding::Cp932 ? document.serializeCp932() : document.serialize());
 }
 
 }  // namespace fg

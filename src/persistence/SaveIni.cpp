@@ -20,6 +20,7 @@ namespace fg {
 namespace {
 
 constexpr const char* kSettingsSection = "0";
+constexpr const char* kNameKey = "m_name";
 
 std::string viewSection(std::size_t index) { return "ViewList" + std::to_string(index); }
 std::string pointCountKey(int curve) { return "graphPointNum" + std::to_string(curve); }
@@ -76,6 +77,10 @@ std::optional<IoResult> writeNode(Node& node, std::int64_t number, IniDocument& 
         case FieldType::Int: ini.setInt(section, field.key, intField(node, field)); break;
         case FieldType::Float: ini.setFloat(section, field.key, floatField(node, field)); break;
         }
+    }
+    // An unedited name goes back with the codes it was read with.
+    if (const std::string_view stored = node.storedNameBytes(); !stored.empty()) {
+        ini.setStoredString(section, kNameKey, node.m_name, stored);
     }
     for (int c = 0; c < kCurveCount; ++c) {
         const GraphPoints& points = node.curve(c).points();
@@ -145,7 +150,7 @@ bool readNode(Node& node, std::int64_t number, const IniDocument& ini, std::int3
     const std::string section = formatInt(number);
     // The section exists when its name key does, whatever the name says: a
     // node may well be named "__NO_DATA_".
-    if (!ini.find(section, "m_name")) return false;
+    if (!ini.find(section, kNameKey)) return false;
     for (const NodeField& field : nodeFields()) {
         switch (field.type) {
         case FieldType::Text: setTextField(node, field, ini.getString(section, field.key, "")); break;
@@ -153,6 +158,7 @@ bool readNode(Node& node, std::int64_t number, const IniDocument& ini, std::int3
         case FieldType::Float: floatField(node, field) = readFloat(ini, section, field.key); break;
         }
     }
+    if (const auto stored = ini.storedBytes(section, kNameKey)) node.m_storedName = std::string(*stored);
     if (version <= 1 && node.m_emitter.type == kEmitterHemisphere) node.m_emitter.type = kEmitterBox;
     for (int c = 0; c < kCurveCount; ++c) readCurve(node, c, ini, section, version);
     if (version <= 2 && node.m_shape.type == kShapeTrail) std::swap(node.m_graph[kCurveWidth], node.m_graph[kCurveSize]);

@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPainter>
 #include <QUrl>
@@ -50,6 +51,10 @@ MaterialPanel::MaterialPanel(Editor& editor, QWidget* parent)
 }
 
 void MaterialPanel::reload() {
+    // The selection stays on the same file, wherever the list moved it; a
+    // position would now name a neighbour.
+    const std::string selectedFile = validSelection() ? m_materials[static_cast<std::size_t>(m_selected)].fileName
+                                                      : std::string();
     m_materials = m_editor.materials();
     m_thumbnails.clear();
     const std::filesystem::path workDir = m_editor.state().workDir;
@@ -62,8 +67,12 @@ void MaterialPanel::reload() {
         m_thumbnails.push_back(picture.isNull() ? QPixmap()
                                                 : picture.scaled(33, 33, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     }
-    if (m_selected >= static_cast<int>(m_materials.size())) m_selected = -1;
+    m_selected = -1;
+    for (std::size_t i = 0; i < m_materials.size() && !selectedFile.empty(); ++i) {
+        if (m_materials[i].fileName == selectedFile) m_selected = static_cast<int>(i);
+    }
     setRowCount(static_cast<int>(m_materials.size()));
+    update();
 }
 
 void MaterialPanel::setSelectedIndex(int index) {
@@ -129,9 +138,23 @@ void MaterialPanel::addFromDialog() {
 
 void MaterialPanel::deleteSelected() {
     if (!validSelection()) return;
+    if (!confirmDelete()) return;
     m_editor.deleteMaterial(m_selected);
     m_selected = -1;
     update();
+}
+
+bool MaterialPanel::confirmDelete() {
+    // Nodes lose a deleted material: say how many before it is gone.
+    const int users = m_editor.nodesUsingMaterial(m_selected);
+    if (users == 0) return true;
+    const QString name = QString::fromStdString(m_materials[static_cast<std::size_t>(m_selected)].name);
+    const QString question = users == 1 ? tr("「%1」は1個のノードで使われています。\n削除しますか？").arg(name)
+                                        : tr("「%1」は%2個のノードで使われています。\n削除しますか？").arg(name).arg(users);
+    QMessageBox box(QMessageBox::Question, tr("確認"), question, QMessageBox::Yes | QMessageBox::No, this);
+    box.setObjectName(QStringLiteral("materialDeleteQuestion"));
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }
 
 void MaterialPanel::saveSelected() {

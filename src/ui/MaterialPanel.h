@@ -3,6 +3,7 @@
 // (images first, model names in yellow), and the commands to add files (by
 // dialog or by dropping them), delete, save and mirror the selected
 // material. The files and the nodes' references are the Editor's business.
+// The selection follows its material by file name when the list changes.
 
 #include <QPixmap>
 #include <vector>
@@ -42,8 +43,11 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // The list again from the editor; the selection stays on its file or goes.
     void reload();
     bool validSelection() const;
+    // Yes when the selected material is unused or the user agrees to delete it.
+    bool confirmDelete();
 
     Editor& m_editor;
     std::vector<MaterialFile> m_materials;

@@ -4,7 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QColor>
+#include <QImage>
 #include <QSignalSpy>
+#include <algorithm>
+#include <fstream>
 
 #include "EditorTestSupport.h"
 #include "model/NodeFields.h"
@@ -171,6 +175,105 @@ TEST_F(EditorHistory, SelectionAndVisibilityAreNotEntries) {
     ASSERT_TRUE(editor->saveTo(home.file("v.nbx")));
     editor->toggleVisible(2);
     EXPECT_TRUE(editor->isModified());
+}
+
+// An image of one pixel saved under `name` in the scratch folder.
+std::string pictureFile(const ScratchHome& home, const std::string& name) {
+    QImage picture(1, 1, QImage::Format_ARGB32);
+    picture.fill(QColor(Qt::red));
+    const std::string path = home.file(name);
+    EXPECT_TRUE(picture.save(QString::fromStdString(path)));
+    return path;
+}
+
+std::string textureName(Editor& editor) {
+    const std::int32_t id = editor.state().pSelNode()->m_texture.ID;
+    if (id < 0) return "なし";
+    return editor.materials().at(static_cast<std::size_t>(id)).name;
+}
+
+TEST_F(EditorHistory, UndoAndRedoOfATextureChoiceFollowTheMaterialByName) {
+    editor->importMaterials({pictureFile(home, "spark.png"), pictureFile(home, "smoke.png")});
+    const NodeField& texture = *findNodeField("m_texture.ID");
+    editor->editInt(texture, 1);  // spark.png (smoke.png sorts first)
+    ASSERT_EQ(textureName(*editor), "spark.png");
+    editor->editInt(texture, 0);  // smoke.png, merged into the same entry
+    editor->editInt(*findNodeField("m_kill.span"), 70);
+    editor->editInt(texture, 1);  // back to spark.png, a new entry
+    ASSERT_EQ(editor->history().count(), 4);
+
+    // A file sorting before both moves every position.
+    editor->importMaterials({pictureFile(home, "mixed.png")});
+    ASSERT_EQ(textureName(*editor), "spark.png");
+    editor->undo();
+    EXPECT_EQ(textureName(*editor), "smoke.png");
+    editor->redo();
+    EXPECT_EQ(textureName(*editor), "spark.png");
+    editor->undo();
+    editor->undo();
+    editor->undo();
+    EXPECT_EQ(textureName(*editor), "なし");
+    editor->jumpTo(3);
+    EXPECT_EQ(textureName(*editor), "spark.png");
+    // The simulation draws with the position the node holds.
+    EXPECT_EQ(editor->simulation().effect()[1].params.m_texture.ID, g().pSelNode()->m_texture.ID);
+
+    // Deleted: undo gives none, never the material now at its position.
+    editor->undo();
+    ASSERT_EQ(textureName(*editor), "smoke.png");
+    editor->redo();
+    const std::vector<MaterialFile> list = editor->materials();
+    const auto smoke = std::find_if(list.begin(), list.end(), [](const MaterialFile& m) { return m.name == "smoke.png"; });
+    ASSERT_TRUE(editor->deleteMaterial(static_cast<int>(smoke - list.begin())));
+    editor->undo();
+    EXPECT_EQ(textureName(*editor), "なし");
+    editor->redo();
+    EXPECT_EQ(textureName(*editor), "spark.png");
+}
+
+TEST_F(EditorHistory, AModelShapeFollowsItsModelAndADeletedOneNeverBecomesAnother) {
+    const std::string triangle = "v 0 0 0\nv 1 0 0\nv 1 1 0\nf 1 2 3\n";
+    for (const char* name : {"cube.obj", "ring.obj"}) std::ofstream(home.file(name), std::ios::binary) << triangle;
+    editor->importMaterials({pictureFile(home, "b.png"), home.file("cube.obj"), home.file("ring.obj")});
+    const NodeField& shape = *findNodeField("m_shape.type");
+    editor->editInt(shape, 6);  // ring
+    editor->editInt(*findNodeField("m_kill.span"), 70);
+    editor->editInt(shape, 5);  // cube
+
+    // A model sorting first: cube is the second model, ring the third.
+    std::ofstream(home.file("arc.obj"), std::ios::binary) << triangle;
+    editor->importMaterials({home.file("arc.obj")});
+    ASSERT_EQ(g().pSelNode()->m_shape.type, 6);
+    editor->undo();
+    editor->undo();
+    EXPECT_EQ(g().pSelNode()->m_shape.type, 7);  // ring
+    editor->redo();
+    editor->redo();
+    EXPECT_EQ(g().pSelNode()->m_shape.type, 6);  // cube
+
+    // Away from cube, then cube deleted: ring takes cube's old number.
+    // Undoing to cube leaves the shape as it is, as deleting a model leaves
+    // the shape of the nodes that used it, and never picks ring.
+    editor->editInt(*findNodeField("m_kill.span"), 80);
+    editor->editInt(shape, 1);
+    ASSERT_TRUE(editor->deleteMaterial(2));  // b.png, arc, cube, ring
+    ASSERT_EQ(editor->materials().at(2).name, "ring");
+    editor->undo();
+    EXPECT_EQ(g().pSelNode()->m_shape.type, 1);
+    editor->undo();
+    editor->undo();
+    EXPECT_EQ(g().pSelNode()->m_shape.type, 6);  // ring, by name, the second model now
+}
+
+TEST_F(EditorHistory, ADeletedNodeComesBackWithItsOwnTexture) {
+    editor->importMaterials({pictureFile(home, "b.png"), pictureFile(home, "c.png")});
+    ASSERT_TRUE(editor->addBelow().done());
+    editor->editInt(*findNodeField("m_texture.ID"), 1);  // c.png on node 2
+    ASSERT_TRUE(editor->deleteNode().done());
+    editor->importMaterials({pictureFile(home, "a.png")});
+    editor->undo();
+    ASSERT_EQ(selectedId(), 2);
+    EXPECT_EQ(textureName(*editor), "c.png");
 }
 
 TEST_F(EditorHistory, OpeningAProjectInPlaceStartsAFreshHistory) {

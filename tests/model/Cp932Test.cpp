@@ -42,4 +42,18 @@ TEST(Cp932, CountsAndCutsInCp932Bytes) {
 }
 
 }  // namespace
+TEST(Cp932, TellsTheOtherCodesOfACharacterFromWhatTheEncoderWrites) {
+    // 髙: NEC's row ee e0 and IBM's fb fc decode alike; the encoder writes fb fc.
+    EXPECT_EQ(cp932ToUtf8("\xEE\xE0"), "髙");
+    EXPECT_EQ(utf8ToCp932("髙"), "\xFB\xFC");
+    EXPECT_TRUE(isOtherCp932Spelling("a\xEE\xE0", "a髙"));
+    EXPECT_TRUE(isOtherCp932Spelling("\x87\x9A", "∵"));  // NEC's row 13; the encoder writes 81 e6
+    EXPECT_FALSE(isOtherCp932Spelling("a\xFB\xFC", "a髙"));
+    EXPECT_FALSE(isOtherCp932Spelling("\xEE\xE0", "炎"));
+    EXPECT_FALSE(isOtherCp932Spelling("abc", "abc"));
+    EXPECT_FALSE(isOtherCp932Spelling("", ""));
+    // Undecodable bytes are nothing to keep.
+    EXPECT_FALSE(isOtherCp932Spelling("a\x83", cp932ToUtf8("a\x83")));
+}
+
 }  // namespace fg

@@ -9,6 +9,7 @@
 #include "persistence/Archive.h"
 #include "persistence/FileBytes.h"
 #include "persistence/Messages.h"
+#include "persistence/ProjectDocument.h"
 #include "persistence/SaveIni.h"
 #include "persistence/Workspace.h"
 
@@ -161,6 +162,73 @@ TEST(ArchiveFiles, PackThenUnpackRestoresEveryFileByteForByte) {
     EXPECT_EQ(readFileBytes(other / "炎.png"), png);
     EXPECT_EQ(readFileBytes(other / "rock.obj"), "v 1 2 3\n");
     EXPECT_EQ(readFileBytes(other / "save.ini"), kIni);
+}
+
+TEST(ArchiveFiles, AProjectWithNamesInTheOtherCp932CodesSavesBackByteForByte) {
+    TempDir root;
+    const std::string original = (root / "made.nbx").string();
+    {
+        EditorState g;
+        ScopedWorkspace workspace = *ScopedWorkspace::create(root / "ws");
+        g.workDir = workspace.path().string();
+        g.tree.root().childAt(0)->setName("髙");
+        ASSERT_TRUE(writeFileBytes(workspace.path() / "髙.png", "png bytes"));
+        ASSERT_TRUE(saveProjectTo(g, original).ok);
+    }
+    // As a Windows tool may have stored the node's and the material's name:
+    // NEC's codes ee e0, not fb fc (the same length, so lengths stay right).
+    auto bytes = readFileBytes(original);
+    ASSERT_TRUE(bytes);
+    ASSERT_EQ(bytes->rfind("NebrixData,3,1,\xFB\xFC.png,9,png bytes", 0), 0u);
+    bytes->replace(15, 2, "\xEE\xE0");
+    const std::size_t at = bytes->find("m_name=\xFB\xFC\r\n");
+    ASSERT_NE(at, std::string::npos);
+    bytes->replace(at + 7, 2, "\xEE\xE0");
+    const std::string stored = (root / "stored.nbx").string();
+    ASSERT_TRUE(writeFileBytes(stored, *bytes));
+
+    EditorState g;
+    ScopedWorkspace workspace = *ScopedWorkspace::create(root / "ws");
+    g.workDir = workspace.path().string();
+    ASSERT_TRUE(loadProject(g, workspace, stored, DocumentHooks{[] {}, [] {}}).ok);
+    ASSERT_EQ(g.tree.selected()->m_name, "髙");
+    EXPECT_TRUE(fs::exists(workspace.path() / "髙.png"));
+    const std::string again = (root / "again.nbx").string();
+    ASSERT_TRUE(saveProjectTo(g, again).ok);
+    EXPECT_EQ(readFileBytes(again), bytes);
+}
+
+TEST(ArchiveFormat, RecordNamesInTheOtherCp932CodesAreKeptWhereAsked) {
+    const std::vector<PackInput> materials{{"髙.png", "a"}, {"炎.png", "b"}};
+    EXPECT_EQ(buildArchive(materials, kIni).rfind("NebrixData,3,2,\xFB\xFC.png,1,a\x89\x8A.png,1,bsave.ini,", 0), 0u);
+    // Stored bytes that do not spell the name are not used.
+    const StoredNames stored{{"髙.png", "\xEE\xE0.png"}, {"炎.png", "\xEE\xE0.png"}};
+    const std::string archive = buildArchive(materials, kIni, stored);
+    EXPECT_EQ(archive.rfind("NebrixData,3,2,\xEE\xE0.png,1,a\x89\x8A.png,1,bsave.ini,", 0), 0u);
+    const ParsedArchive parsed = parseArchive(archive);
+    ASSERT_EQ(parsed.error, ArchiveError::None);
+    EXPECT_EQ(parsed.records[0].name, "髙.png");
+    EXPECT_EQ(parsed.records[0].storedName, "\xEE\xE0.png");
+    EXPECT_FALSE(isSafeRecordName(kStoredNamesFile));
+}
+
+TEST(ArchiveFiles, UnpackRemembersRecordNamesInTheOtherCodesForTheNextPack) {
+    TempDir out, work;
+    const std::string archive =
+        archiveOf("NebrixData,3,2,\xEE\xE0.png,1,a\x89\x8A.png,1,b");  // 髙 in NEC's codes, 炎 as encoded
+    ASSERT_TRUE(writeFileBytes(out / "in.nbx", archive));
+    ASSERT_TRUE(unpackProject(out / "in.nbx", work.path(), "in.nbx").result.ok);
+    EXPECT_EQ(readFileBytes(work / "髙.png"), "a");
+    EXPECT_EQ(readFileBytes(work.path() / kStoredNamesFile), "\xEE\xE0.png\n");
+    const std::vector<std::string> materials{"髙.png", "炎.png"};
+    ASSERT_TRUE(packProject(work.path(), materials, out / "again.nbx").ok);
+    EXPECT_EQ(readFileBytes(out / "again.nbx"), archive);
+
+    // A project whose names all read back as stored leaves no such file.
+    TempDir plain;
+    ASSERT_TRUE(writeFileBytes(out / "plain.nbx", archiveOf("NebrixData,3,1,\x89\x8A.png,1,b")));
+    ASSERT_TRUE(unpackProject(out / "plain.nbx", plain.path(), "plain.nbx").result.ok);
+    EXPECT_EQ(filesIn(plain.path()), (std::set<std::string>{"炎.png", "save.ini"}));
 }
 
 TEST(ArchiveFiles, PackingTwiceGivesIdenticalBytes) {

@@ -142,6 +142,51 @@ TEST(IniFile, Cp932TrailBytesThatLookLikeBracketsDoNotBreakLines) {
     EXPECT_EQ(ini->getInt("S", "j", 0), 2);
 }
 
+TEST(IniFile, ValuesStoredWithTheOtherCodesOfACharacterKeepTheirBytesUntilChanged) {
+    // 髙 is ee e0 (NEC's row) or fb fc (IBM's, what the encoder writes); 纊 is
+    // ed 40 or fa 5c, whose trail byte is a backslash.
+    const std::string bytes = "[1]\r\nname=\xEE\xE0\x8B\xB4\r\nother=\xED\x40\r\nplain=\x89\x8A\r\n"
+                              "broken=a\x83\r\n[2]\r\nname=\xFB\xFC\r\n";
+    IniDocument ini = IniDocument::parseCp932(bytes);
+    EXPECT_EQ(ini.getString("1", "name", ""), "髙橋");
+    EXPECT_EQ(ini.getString("1", "other", ""), "纊");
+    EXPECT_EQ(ini.storedBytes("1", "name"), std::string_view("\xEE\xE0\x8B\xB4"));
+    EXPECT_EQ(ini.storedBytes("1", "other"), std::string_view("\xED\x40"));
+    // Bytes the encoder writes anyway, undecodable bytes and plain text keep nothing.
+    EXPECT_FALSE(ini.storedBytes("1", "plain"));
+    EXPECT_FALSE(ini.storedBytes("1", "broken"));
+    EXPECT_FALSE(ini.storedBytes("2", "name"));
+    EXPECT_EQ(ini.serializeCp932(), bytes.substr(0, bytes.find("broken=")) + "broken=a?\r\n[2]\r\nname=\xFB\xFC\r\n");
+
+    // A written value drops its bytes; bytes that do not decode to the value are refused.
+    ini.setString("1", "other", "纊");
+    ini.setStoredString("2", "name", "髙", "\xEE\xE1");
+    EXPECT_FALSE(ini.storedBytes("1", "other"));
+    EXPECT_FALSE(ini.storedBytes("2", "name"));
+    ini.setStoredString("2", "name", "髙", "\xEE\xE0");
+    EXPECT_EQ(ini.storedBytes("2", "name"), std::string_view("\xEE\xE0"));
+    const std::string saved = ini.serializeCp932();
+    EXPECT_NE(saved.find("other=\xFA\x5C\r\n"), std::string::npos);
+    EXPECT_NE(saved.find("[2]\r\nname=\xEE\xE0\r\n"), std::string::npos);
+    EXPECT_NE(saved.find("name=\xEE\xE0\x8B\xB4\r\n"), std::string::npos);
+    // Without kept bytes the two encodings of the document agree.
+    IniDocument plain = IniDocument::parseCp932("[a]\r\nk=\x89\x8A\r\n");
+    EXPECT_EQ(plain.serializeCp932(), utf8ToCp932(plain.serialize()));
+}
+
+TEST(IniFile, ACp932FileKeepsTheCodesOfItsUnchangedValues) {
+    test::TempDir dir;
+    const std::string bytes = "[1]\r\nm_name=\xEE\xE0\r\n";
+    ASSERT_TRUE(writeFileBytes(dir / "a.ini", bytes));
+    const auto ini = readIniFile(dir / "a.ini", IniEncoding::Cp932);
+    ASSERT_TRUE(ini);
+    ASSERT_TRUE(writeIniFile(*ini, dir / "b.ini", IniEncoding::Cp932));
+    EXPECT_EQ(readFileBytes(dir / "b.ini"), bytes);
+    // A UTF-8 file knows no such thing.
+    ASSERT_TRUE(writeIniFile(*ini, dir / "c.ini", IniEncoding::Utf8));
+    EXPECT_EQ(readFileBytes(dir / "c.ini"), "[1]\r\nm_name=髙\r\n");
+}
+
 TEST(IniFile, MissingFileReadsEmptyAndUtf8FilesKeepAnyText) {
     test::TempDir dir;
     const auto missing = readIniFile(dir / "none.ini", IniEncoding::Cp932);

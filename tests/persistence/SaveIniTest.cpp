@@ -356,6 +356,52 @@ TEST(SaveIniNames, ANameCutAfterALeadByteKeepsTheNextKey) {
     EXPECT_EQ(g.tree.root().childAt(1)->m_isDraw, 0);
 }
 
+// `text` with every `from` replaced by `to`.
+std::string replaced(std::string text, const std::string& from, const std::string& to) {
+    for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
+        text.replace(at, from.size(), to);
+    }
+    return text;
+}
+
+TEST(SaveIniNames, ANameStoredWithTheOtherCodesIsSavedBackByteForByteUntilRenamed) {
+    TempDir first, second;
+    EditorState g;
+    g.workDir = first.path().string();
+    g.tree.root().childAt(0)->setName("髙橋");
+    g.tree.addChild(*g.tree.root().childAt(0)).setName("炎");
+    ASSERT_TRUE(writeSaveIniFile(g).ok);
+    // The same file as a Windows tool may have written it: 髙 in NEC's row.
+    const auto preferred = readFileBytes(first / "save.ini");
+    ASSERT_TRUE(preferred);
+    const std::string stored = replaced(*preferred, "\xFB\xFC", "\xEE\xE0");
+    ASSERT_NE(stored, *preferred);
+    ASSERT_TRUE(writeFileBytes(first / "save.ini", stored));
+
+    EditorState read;
+    ASSERT_TRUE(readSaveIniFile(read, first / "save.ini"));
+    Node& node = *read.tree.root().childAt(0);
+    EXPECT_EQ(node.m_name, "髙橋");
+    read.workDir = second.path().string();
+    ASSERT_TRUE(writeSaveIniFile(read).ok);
+    EXPECT_EQ(readFileBytes(second / "save.ini"), stored);
+    // A copy of the state (an export's) keeps them too.
+    const EditorState copy = copyOf(read);
+    IniDocument copied;
+    ASSERT_FALSE(buildSaveIni(copy, copied).has_value());
+    EXPECT_EQ(copied.serializeCp932(), stored);
+
+    // Renamed: the new name in the codes Windows prefers.
+    node.setName("髙田");
+    ASSERT_TRUE(writeSaveIniFile(read).ok);
+    const auto renamed = readFileBytes(second / "save.ini");
+    EXPECT_EQ(renamed, replaced(*preferred, "\xFB\xFC\x8B\xB4", "\xFB\xFC\x93\x63"));
+    // The old name back (an undone rename): its bytes apply again.
+    node.setName("髙橋");
+    ASSERT_TRUE(writeSaveIniFile(read).ok);
+    EXPECT_EQ(readFileBytes(second / "save.ini"), stored);
+}
+
 TEST(SaveIniUpgrades, Version1TurnsHemisphereEmittersIntoBoxesAndResetsTheSizeCurve) {
     const std::string file =
         "[1]\nm_name=a\nm_emitter.type=3\nm_shape.type=4\n"

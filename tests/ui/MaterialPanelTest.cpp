@@ -3,6 +3,7 @@
 
 #include <QDropEvent>
 #include <QFileDialog>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QUrl>
 #include <filesystem>
@@ -112,6 +113,7 @@ TEST_F(MaterialPanelTest, DeletingTheFirstOfTwoImagesKeepsTheOtherNodesTexture) 
     editor->state().tree.findById(2)->m_texture.ID = 1;
     clickRow(0);
     EXPECT_EQ(panel->selectedIndex(), 0);
+    test::answerNextModal([](QWidget* modal) { qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Yes)->click(); });
     QTest::mouseClick(panel->button(1), Qt::LeftButton);
     EXPECT_EQ(names(), (QStringList{"b.png"}));
     EXPECT_EQ(editor->state().tree.findById(1)->m_texture.ID, -1);
@@ -120,6 +122,97 @@ TEST_F(MaterialPanelTest, DeletingTheFirstOfTwoImagesKeepsTheOtherNodesTexture) 
     // Nothing selected: the commands do nothing.
     QTest::mouseClick(panel->button(1), Qt::LeftButton);
     EXPECT_EQ(names(), (QStringList{"b.png"}));
+}
+
+TEST_F(MaterialPanelTest, TheSelectionStaysOnItsMaterialWhenTheListChanges) {
+    drop({image("blue.png", 4, 4, Qt::blue), text("cube.obj", kTriangle)});
+    clickRow(1);
+    ASSERT_EQ(panel->materials()[1].name, "cube");
+
+    // An image arrives before the model: the highlight follows "cube", and
+    // Save offers cube.obj, not the image now at the old row.
+    drop({image("red.jpg", 4, 4, Qt::red)});
+    ASSERT_EQ(names(), (QStringList{"blue.png", "red.jpg", "cube"}));
+    EXPECT_EQ(panel->selectedIndex(), 2);
+    QString offered;
+    test::answerNextModal([&offered](QWidget* modal) {
+        offered = qobject_cast<QFileDialog*>(modal)->selectedFiles().value(0);
+        modal->close();
+    });
+    QTest::mouseClick(panel->button(2), Qt::LeftButton);
+    EXPECT_TRUE(offered.endsWith(QStringLiteral("/cube.obj"))) << offered.toStdString();
+    // The highlight is drawn on the selected row.
+    const QImage shot = panel->grab().toImage();
+    const QColor highlight = panel->palette().color(QPalette::Highlight);
+    EXPECT_EQ(shot.pixelColor(180, MaterialPanel::kListTop + 2 * MaterialPanel::kRowHeight + 30), highlight);
+    EXPECT_NE(shot.pixelColor(180, MaterialPanel::kListTop + MaterialPanel::kRowHeight + 30), highlight);
+
+    // The selected material deleted by another way: nothing stays selected.
+    clickRow(0);
+    ASSERT_TRUE(editor->deleteMaterial(0));
+    EXPECT_EQ(panel->selectedIndex(), -1);
+    EXPECT_EQ(names(), (QStringList{"red.jpg", "cube"}));
+}
+
+TEST_F(MaterialPanelTest, DeletingAMaterialNodesUseAsksWithTheirCountFirst) {
+    drop({image("a.png", 4, 4, Qt::red), image("b.png", 4, 4, Qt::green)});
+    ASSERT_TRUE(editor->addBelow().done());
+    ASSERT_TRUE(editor->addBelow().done());
+    editor->state().tree.findById(1)->m_texture.ID = 1;
+    editor->state().tree.findById(3)->m_texture.ID = 1;
+    editor->state().tree.findById(2)->m_texture.ID = 0;
+    EXPECT_EQ(editor->nodesUsingMaterial(1), 2);
+    EXPECT_EQ(editor->nodesUsingMaterial(0), 1);
+
+    // No: nothing is deleted and the selection stays.
+    clickRow(1);
+    QString asked;
+    test::answerNextModal([&asked](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        asked = box->text();
+        box->button(QMessageBox::No)->click();
+    });
+    QTest::keyClick(panel.get(), Qt::Key_Delete);
+    EXPECT_EQ(asked, QStringLiteral("「b.png」は2個のノードで使われています。\n削除しますか？"));
+    EXPECT_EQ(names(), (QStringList{"a.png", "b.png"}));
+    EXPECT_EQ(panel->selectedIndex(), 1);
+    EXPECT_EQ(editor->state().tree.findById(1)->m_texture.ID, 1);
+
+    // Yes: gone, and its nodes have no texture.
+    test::answerNextModal([&asked](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        asked = box->text();
+        box->button(QMessageBox::Yes)->click();
+    });
+    QTest::mouseClick(panel->button(1), Qt::LeftButton);
+    EXPECT_EQ(names(), (QStringList{"a.png"}));
+    EXPECT_EQ(editor->state().tree.findById(1)->m_texture.ID, -1);
+    EXPECT_EQ(editor->state().tree.findById(2)->m_texture.ID, 0);
+
+    // A material no node uses goes without a question.
+    editor->state().tree.findById(2)->m_texture.ID = -1;
+    clickRow(0);
+    asked.clear();
+    QTest::mouseClick(panel->button(1), Qt::LeftButton);
+    EXPECT_TRUE(names().isEmpty());
+    EXPECT_TRUE(asked.isEmpty());
+}
+
+TEST_F(MaterialPanelTest, AModelInUseCountsTheNodesOfItsShape) {
+    drop({image("a.png", 4, 4, Qt::red), text("ship.obj", kTriangle)});
+    editor->state().tree.findById(1)->m_shape.type = 5;
+    EXPECT_EQ(editor->nodesUsingMaterial(1), 1);
+    EXPECT_EQ(editor->nodesUsingMaterial(0), 0);
+    clickRow(1);
+    QString asked;
+    test::answerNextModal([&asked](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        asked = box->text();
+        box->button(QMessageBox::No)->click();
+    });
+    QTest::mouseClick(panel->button(1), Qt::LeftButton);
+    EXPECT_EQ(asked, QStringLiteral("「ship」は1個のノードで使われています。\n削除しますか？"));
+    EXPECT_EQ(names(), (QStringList{"a.png", "ship"}));
 }
 
 TEST_F(MaterialPanelTest, AClickPastTheListSelectsNothing) {

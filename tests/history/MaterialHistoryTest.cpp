@@ -1,0 +1,130 @@
+// Texture and model-shape entries keep their material by name: undo and
+// redo find it wherever the list has moved it, and a material that is gone
+// never turns into another one.
+
+#include <gtest/gtest.h>
+
+#include "HistoryTestSupport.h"
+#include "model/MaterialNames.h"
+
+namespace fg {
+namespace {
+
+using test::row;
+
+// Images first, then models.
+MaterialNameList list(std::vector<std::string> images, std::vector<std::string> models) {
+    MaterialNameList materials;
+    materials.imageCount = static_cast<int>(images.size());
+    materials.names = std::move(images);
+    materials.names.insert(materials.names.end(), models.begin(), models.end());
+    return materials;
+}
+
+class MaterialHistory : public ::testing::Test {
+protected:
+    EffectTree tree = EffectTree::startup();
+    EditHistory history;
+    Node& node() { return *tree.root().childAt(0); }
+};
+
+TEST_F(MaterialHistory, ATextureChoiceComesBackByNameAfterAnImportMovedTheList) {
+    const MaterialNameList before = list({"fire", "spark"}, {});
+    node().m_texture.ID = 0;  // fire
+    ASSERT_TRUE(history.recordInt(node(), row("m_texture.ID"), 1, before));  // spark
+
+    // A file sorting first arrives: fire is at 1, spark at 2.
+    const MaterialNameList after = list({"mixed", "fire", "spark"}, {});
+    node().m_texture.ID = 2;  // the list change kept the node on spark
+    ASSERT_TRUE(history.undo(tree, after));
+    EXPECT_EQ(node().m_texture.ID, 1);  // fire, not "mixed"
+    ASSERT_TRUE(history.redo(tree, after));
+    EXPECT_EQ(node().m_texture.ID, 2);  // spark
+
+    // Undo once more, import again, and redo: still spark by name.
+    ASSERT_TRUE(history.undo(tree, after));
+    const MaterialNameList third = list({"a", "mixed", "fire", "spark"}, {});
+    node().m_texture.ID = 2;  // fire, moved by the list change
+    ASSERT_TRUE(history.redo(tree, third));
+    EXPECT_EQ(node().m_texture.ID, 3);
+}
+
+TEST_F(MaterialHistory, ATextureThatIsGoneBecomesNoneNeverAnotherOne) {
+    const MaterialNameList before = list({"fire", "spark"}, {});
+    node().m_texture.ID = 0;
+    ASSERT_TRUE(history.recordInt(node(), row("m_texture.ID"), 1, before));
+
+    const MaterialNameList fireDeleted = list({"spark"}, {});
+    node().m_texture.ID = 0;  // spark, moved down
+    ASSERT_TRUE(history.undo(tree, fireDeleted));
+    EXPECT_EQ(node().m_texture.ID, -1);
+    ASSERT_TRUE(history.redo(tree, fireDeleted));
+    EXPECT_EQ(node().m_texture.ID, 0);
+
+    // "なし" recorded stays none whatever the list holds.
+    ASSERT_TRUE(history.recordInt(node(), row("m_texture.ID"), -1, fireDeleted));
+    ASSERT_TRUE(history.undo(tree, list({}, {})));
+    EXPECT_EQ(node().m_texture.ID, -1);  // spark is gone too
+    ASSERT_TRUE(history.redo(tree, list({"spark"}, {})));
+    EXPECT_EQ(node().m_texture.ID, -1);
+}
+
+TEST_F(MaterialHistory, AModelShapeFollowsItsModelAndStaysWhenTheModelIsGone) {
+    const MaterialNameList before = list({"fire"}, {"cube", "ring"});
+    ASSERT_TRUE(history.recordInt(node(), row("m_shape.type"), 6, before));  // ring
+    ASSERT_TRUE(history.recordInt(node(), row("m_shape.type"), 2, before));  // merges: still one entry
+    ASSERT_EQ(history.count(), 2);
+    ASSERT_TRUE(history.recordInt(node(), row("m_texture.ID"), 0, before));
+    ASSERT_TRUE(history.recordInt(node(), row("m_shape.type"), 5, before));  // cube
+
+    // A model sorting first: cube is the second model now.
+    const MaterialNameList imported = list({"fire"}, {"arc", "cube", "ring"});
+    node().m_shape.type = 6;
+    ASSERT_TRUE(history.undo(tree, imported));
+    EXPECT_EQ(node().m_shape.type, 2);  // a built-in shape is a plain number
+    ASSERT_TRUE(history.redo(tree, imported));
+    EXPECT_EQ(node().m_shape.type, 6);  // cube
+
+    // Away from cube, then cube deleted: ring now sits at cube's old
+    // number. Undo cannot find cube and leaves the shape as it is, as
+    // deleting a model does, rather than picking ring.
+    ASSERT_TRUE(history.recordInt(node(), row("m_texture.w"), 2, imported));
+    ASSERT_TRUE(history.recordInt(node(), row("m_shape.type"), 1, imported));
+    const MaterialNameList deleted = list({"fire"}, {"arc", "ring"});
+    ASSERT_TRUE(history.undo(tree, deleted));
+    EXPECT_EQ(node().m_shape.type, 1);
+    ASSERT_TRUE(history.redo(tree, deleted));
+    EXPECT_EQ(node().m_shape.type, 1);
+    ASSERT_TRUE(history.jumpTo(tree, 2, deleted));
+    EXPECT_EQ(node().m_shape.type, 2);
+}
+
+TEST_F(MaterialHistory, OtherParametersAreNumbersWhateverTheList) {
+    ASSERT_TRUE(history.recordInt(node(), row("m_texture.w"), 2, list({"a"}, {})));
+    ASSERT_TRUE(history.undo(tree, list({}, {})));
+    EXPECT_EQ(node().m_texture.w, 4);
+    EXPECT_TRUE(EditHistory::selectsMaterial(row("m_texture.ID")));
+    EXPECT_TRUE(EditHistory::selectsMaterial(row("m_shape.type")));
+    EXPECT_FALSE(EditHistory::selectsMaterial(row("m_texture.w")));
+}
+
+TEST_F(MaterialHistory, SavedSubtreesFollowTheMaterialList) {
+    ASSERT_TRUE(tree.addChildToSelected().done());
+    Node& child = *node().childAt(0);
+    node().m_texture.ID = 1;
+    child.m_shape.type = 5;
+    HistoryEntry entry = EditHistory::deleteEntry(node());
+    history.append(std::move(entry));
+    ASSERT_EQ(history.savedSubtrees().size(), 1u);
+    Node& saved = *history.savedSubtrees().front();
+
+    const MaterialNameList before = list({"a", "b"}, {"m"});
+    const MaterialNameList after = list({"0", "a", "b"}, {"k", "m"});
+    rememberSubtreeMaterials(saved, before);
+    relinkSubtreeMaterials(saved, after);
+    EXPECT_EQ(saved.m_texture.ID, 2);
+    EXPECT_EQ(saved.childAt(0)->m_shape.type, 6);
+}
+
+}  // namespace
+}  // namespace fg
