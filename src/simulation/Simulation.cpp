@@ -57,9 +57,11 @@ bool Simulation::firstCycleAlive() const {
 }
 
 void Simulation::wrapLoop() {
-    // The finished pass keeps its random sequence for its carried particles;
+    // The finished pass keeps its random sequence for its carried particles
+    // (its entry may exist already from a switch during the pass: it is
+    // updated, never doubled, or a later lookup would find the stale one);
     // sequences of passes with no particle left are dropped.
-    m_cycleRandoms.push_back({m_cycle, m_random});
+    putAwayActiveRandom();
     std::erase_if(m_cycleRandoms, [&](const CycleRandom& kept) {
         for (ParticleIndex i = 0; i < m_particles.slotCount(); ++i) {
             if (m_particles[i].alive && m_particles[i].cycle == kept.cycle) return false;
@@ -81,17 +83,21 @@ void Simulation::wrapLoop() {
     m_particles[root].cycle = m_cycle;
 }
 
+std::vector<Simulation::CycleRandom>::iterator Simulation::findCycleRandom(std::uint32_t cycle) {
+    return std::find_if(m_cycleRandoms.begin(), m_cycleRandoms.end(),
+                        [&](const CycleRandom& kept) { return kept.cycle == cycle; });
+}
+
+void Simulation::putAwayActiveRandom() {
+    // One entry per pass: the sequence put away is found again by its pass.
+    if (auto stored = findCycleRandom(m_activeCycle); stored != m_cycleRandoms.end()) stored->random = m_random;
+    else m_cycleRandoms.push_back({m_activeCycle, m_random});
+}
+
 void Simulation::switchCycle(std::uint32_t cycle) {
     if (cycle == m_activeCycle) return;
-    auto find = [&](std::uint32_t wanted) {
-        return std::find_if(m_cycleRandoms.begin(), m_cycleRandoms.end(),
-                            [&](const CycleRandom& kept) { return kept.cycle == wanted; });
-    };
-    // The sequence put away is found again by its pass.
-    if (auto stored = find(m_activeCycle); stored != m_cycleRandoms.end()) stored->random = m_random;
-    else m_cycleRandoms.push_back({m_activeCycle, m_random});
-    auto wanted = find(cycle);
-    if (wanted != m_cycleRandoms.end()) m_random = wanted->random;
+    putAwayActiveRandom();
+    if (auto wanted = findCycleRandom(cycle); wanted != m_cycleRandoms.end()) m_random = wanted->random;
     m_activeCycle = cycle;
     const auto length = static_cast<std::uint32_t>(m_project.frame);
     m_frameOffset = (m_cycle - cycle) * length;

@@ -98,6 +98,13 @@ private:
     void restartEffect();
     void wrapLoop();
     void switchCycle(std::uint32_t cycle);
+    struct CycleRandom {
+        std::uint32_t cycle;
+        Random random;
+    };
+    std::vector<CycleRandom>::iterator findCycleRandom(std::uint32_t cycle);
+    // Stores m_random as the sequence of m_activeCycle.
+    void putAwayActiveRandom();
     void retire(ParticleIndex index);
     void measureStepRate();
 
@@ -118,11 +125,7 @@ private:
     std::uint32_t m_cycle = 0;        // the pass being simulated
     std::uint32_t m_activeCycle = 0;  // whose random sequence m_random holds
     std::uint32_t m_frameOffset = 0;  // frames between the active pass and the current one
-    struct CycleRandom {
-        std::uint32_t cycle;
-        Random random;
-    };
-    std::vector<CycleRandom> m_cycleRandoms;  // the sequences of the passes not active
+    std::vector<CycleRandom> m_cycleRandoms;  // the sequences put away, one per pass
 
     bool m_rateStarted = false;
     std::uint32_t m_rateStart = 0;

@@ -293,5 +293,31 @@ TEST(GraphConcurrency, ReaderSeesOnlyWholeTables) {
     EXPECT_EQ(torn.load(), 0);
 }
 
+TEST(GraphConcurrency, SnapshotsAndCopiesAreWholeTables) {
+    // The whole table read at once (the curve window, a copy for the worker)
+    // while the editing thread republishes it: never part of each.
+    SampleTable table;
+    std::atomic<bool> stop{false};
+    std::atomic<int> torn{0};
+    std::atomic<int> reads{0};
+    std::thread reader([&] {
+        while (!stop.load()) {
+            const SampleTable copy(table);
+            for (const SampleArray& samples : {table.snapshot(), copy.snapshot()}) {
+                if (std::any_of(samples.begin(), samples.end(), [&](float v) { return v != samples[0]; }))
+                    torn.fetch_add(1);
+            }
+            reads.fetch_add(1);
+        }
+    });
+    SampleArray zeros{};
+    SampleArray hundreds{};
+    hundreds.fill(100.0f);
+    for (int i = 0; i < 20000 || reads.load() < 10; ++i) table.publish(i % 2 ? hundreds : zeros);
+    stop = true;
+    reader.join();
+    EXPECT_EQ(torn.load(), 0);
+}
+
 }  // namespace
 }  // namespace fg

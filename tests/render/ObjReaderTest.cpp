@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <utility>
+#include <vector>
 
 #include "render/meshes/ObjReader.h"
 
@@ -39,15 +41,79 @@ TEST(ObjReader, MirrorsXFlipsVAndReversesTheFace) {
     EXPECT_EQ(model.indices, (std::vector<unsigned>{0, 1, 2}));
 }
 
-TEST(ObjReader, QuadFaceUsesItsFirstThreeReferences) {
+// The vertices of a model as (x, y) pairs, in draw order.
+std::vector<std::pair<float, float>> corners(const ObjModel& model) {
+    std::vector<std::pair<float, float>> out;
+    for (const MeshVertex& vertex : model.vertices) out.emplace_back(vertex.x, vertex.y);
+    return out;
+}
+
+TEST(ObjReader, QuadFaceBecomesTwoTrianglesAroundItsFirstCorner) {
     const ObjReadResult result = parseObj("v 0 0 0\nv 1 0 0\nv 1 1 0\nv 0 1 0\nf 1 2 3 4\n");
     ASSERT_TRUE(result.ok) << result.error;
-    ASSERT_EQ(result.model.vertices.size(), 3u);
-    EXPECT_FLOAT_EQ(result.model.vertices[0].x, -1.0f);  // reference 3
-    EXPECT_FLOAT_EQ(result.model.vertices[0].y, 1.0f);
-    EXPECT_FLOAT_EQ(result.model.vertices[1].x, -1.0f);  // reference 2
-    EXPECT_FLOAT_EQ(result.model.vertices[1].y, 0.0f);
-    EXPECT_FLOAT_EQ(result.model.vertices[2].x, 0.0f);   // reference 1
+    EXPECT_EQ(result.model.faceCount, 1);
+    // (1, 2, 3) and (1, 3, 4), each reversed; x mirrored.
+    const std::vector<std::pair<float, float>> expected{{-1, 1}, {-1, 0}, {0, 0}, {0, 1}, {-1, 1}, {0, 0}};
+    EXPECT_EQ(corners(result.model), expected);
+    EXPECT_EQ(result.model.indices, (std::vector<unsigned>{0, 1, 2, 3, 4, 5}));
+}
+
+TEST(ObjReader, TriangleIsTheSameWithOrWithoutTheFan) {
+    // The first triangle of a quad is the triangle of its first three corners.
+    const ObjReadResult triangle = parseObj("v 0 0 0\nv 1 0 0\nv 1 1 0\nv 0 1 0\nf 1 2 3\n");
+    const ObjReadResult quad = parseObj("v 0 0 0\nv 1 0 0\nv 1 1 0\nv 0 1 0\nf 1 2 3 4\n");
+    ASSERT_TRUE(triangle.ok && quad.ok);
+    ASSERT_EQ(triangle.model.vertices.size(), 3u);
+    const std::vector<std::pair<float, float>> all = corners(quad.model);
+    EXPECT_EQ(corners(triangle.model), (std::vector<std::pair<float, float>>(all.begin(), all.begin() + 3)));
+}
+
+TEST(ObjReader, PentagonGivesThreeTriangles) {
+    const ObjReadResult result = parseObj("v 0 0 0\nv 2 0 0\nv 3 1 0\nv 1 2 0\nv -1 1 0\nf 1 2 3 4 5\n");
+    ASSERT_TRUE(result.ok) << result.error;
+    ASSERT_EQ(result.model.vertices.size(), 9u);
+    // Every triangle has the first corner last (it is the fan's centre).
+    for (std::size_t t = 0; t < 3; ++t) {
+        EXPECT_FLOAT_EQ(result.model.vertices[3 * t + 2].x, 0.0f) << t;
+        EXPECT_FLOAT_EQ(result.model.vertices[3 * t + 2].y, 0.0f) << t;
+    }
+    EXPECT_FLOAT_EQ(result.model.vertices[6].x, 1.0f);  // corner 5, mirrored
+    EXPECT_FLOAT_EQ(result.model.vertices[7].x, -1.0f);  // corner 4
+}
+
+TEST(ObjReader, QuadCubeGivesTwelveTriangles) {
+    const ObjReadResult result = parseObj(
+        "v -1 -1 -1\nv 1 -1 -1\nv 1 1 -1\nv -1 1 -1\nv -1 -1 1\nv 1 -1 1\nv 1 1 1\nv -1 1 1\n"
+        "vt 0 0\nvt 1 0\nvt 1 1\nvt 0 1\nvn 0 0 -1\n"
+        "f 1/1/1 4/4/1 3/3/1 2/2/1\n"
+        "f 5/1 6/2 7/3 8/4\n"
+        "f 1//1 2//1 6//1 5//1\n"
+        "f 4 8 7 3\n"
+        "f 1/1 5/2 8/3 4/4 # left\n"
+        "f 2/1/1 3/2/1 7/3/1 6/4/1\n");
+    ASSERT_TRUE(result.ok) << result.error;
+    EXPECT_EQ(result.model.faceCount, 6);
+    EXPECT_EQ(result.model.vertices.size(), 36u);
+    EXPECT_EQ(result.model.indices.size(), 36u);
+    // Face 1's second triangle (1, 3, 2) reversed: corner 2 (u 1, v 1 − 0) first.
+    EXPECT_FLOAT_EQ(result.model.vertices[3].x, -1.0f);
+    EXPECT_FLOAT_EQ(result.model.vertices[3].u, 1.0f);
+    EXPECT_FLOAT_EQ(result.model.vertices[3].v, 1.0f);
+    EXPECT_FLOAT_EQ(result.model.vertices[4].u, 1.0f);  // corner 3: vt 3
+    EXPECT_FLOAT_EQ(result.model.vertices[4].v, 0.0f);
+}
+
+TEST(ObjReader, BadReferencesAnywhereInAPolygonAreRefused) {
+    const std::string square = "v 0 0 0\nv 1 0 0\nv 1 1 0\nv 0 1 0\nvt 0 0\n";
+    EXPECT_FALSE(parseObj(square + "f 1 2 3 5\n").ok);          // past the positions
+    EXPECT_FALSE(parseObj(square + "f 1 2 3 0\n").ok);          // zero
+    EXPECT_FALSE(parseObj(square + "f 1 2 3 -1\n").ok);         // relative
+    EXPECT_FALSE(parseObj(square + "f 1/1 2/1 3/1 4/2\n").ok);  // past the texture coordinates
+    EXPECT_FALSE(parseObj(square + "f 1/1 2/1 3/1 4/-1\n").ok);
+    EXPECT_FALSE(parseObj(square + "f 1 2 3 4/1/1/1\n").ok);    // four fields
+    const ObjReadResult late = parseObj(square + "f 1 2 3 x\n");
+    ASSERT_FALSE(late.ok);
+    EXPECT_NE(late.error.find("line 6"), std::string::npos) << late.error;
 }
 
 TEST(ObjReader, BarePositionsReadTextureIndexZeroAsOrigin) {

@@ -47,5 +47,31 @@ TEST_F(ObjWinding, MirroredModelKeepsItsSideAndTurnsLikeTheSquare) {
     EXPECT_TRUE(near(pixelAt(target.readImage(), 33, 27), {0, 0, 0, 255}));
 }
 
+TEST_F(ObjWinding, QuadFaceDrawsBothHalves) {
+    // The square (0, 0)–(2, 2) as one four-cornered face: the halves on both
+    // sides of its diagonal from corner 1 to corner 3 show, facing the same way.
+    const ObjReadResult read = parseObj("v 0 0 0\nv 2 0 0\nv 2 2 0\nv 0 2 0\nf 1 2 3 4\n");
+    ASSERT_TRUE(read.ok) << read.error;
+    auto mesh = ObjMesh::fromModel(read.model);
+    ASSERT_EQ(mesh->faceCount(), 2);
+
+    Camera camera;
+    camera.eye = {0, 0, 5};
+    camera.target = {0, 0, 0};
+    camera.up = {0, 1, 0};
+    camera.updateMatrices(60, 60);
+    ParticleDrawHelper helper;
+    const float white[4] = {1, 1, 1, 1};
+    RenderTarget target(60, 60);
+    clear(target, 0, 0, 0);
+    applyCull(CullMode::Front);
+    applyBlend(BlendMode::Alpha);
+    helper.draw(*s_poly, camera, Mat4::identity(), white, {.pass = 1, .mesh = mesh.get()});
+    const QImage image = target.readImage();
+    EXPECT_TRUE(near(pixelAt(image, 35, 28), {255, 255, 255, 255}));  // below the diagonal
+    EXPECT_TRUE(near(pixelAt(image, 32, 25), {255, 255, 255, 255}));  // above it
+    EXPECT_TRUE(near(pixelAt(image, 27, 27), {0, 0, 0, 255}));        // outside the square
+}
+
 }  // namespace
 }  // namespace fg::test

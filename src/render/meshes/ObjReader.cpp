@@ -89,6 +89,7 @@ ObjReadResult parseObj(const std::string& text) {
     std::istringstream lines(text);
     std::string line;
     int lineNumber = 0;
+    std::vector<Reference> corners;  // of the face line being read
     while (std::getline(lines, line)) {
         ++lineNumber;
         std::istringstream in(line);
@@ -103,10 +104,12 @@ ObjReadResult parseObj(const std::string& text) {
             if (!readFloats(in, t, 2)) return failure(lineNumber, "a texture coordinate needs two numbers");
             texCoords[nextTexCoord++] = {t[0], 1.0f - t[1]};
         } else if (keyword == "f") {
-            Reference references[3];
-            for (Reference& reference : references) {
-                std::string word;
-                if (!(in >> word)) return failure(lineNumber, "a face needs three vertex references");
+            corners.clear();
+            std::string word;
+            while (in >> word) {
+                // A trailing comment ends the face.
+                if (word.front() == '#') break;
+                Reference reference;
                 if (!parseReference(word, &reference)) {
                     return failure(lineNumber, "unsupported vertex reference \"" + word + "\"");
                 }
@@ -118,15 +121,22 @@ ObjReadResult parseObj(const std::string& text) {
                     return failure(lineNumber, "texture index " + std::to_string(reference.texCoord) +
                                                    " is outside 1.." + std::to_string(model.texCoordCount));
                 }
+                corners.push_back(reference);
             }
-            // Third, second, first: reversed to stay front-facing after the mirror.
+            if (corners.size() < 3) return failure(lineNumber, "a face needs three vertex references");
+            // A polygon becomes a fan around its first corner: (1, k, k + 1)
+            // for each k, so a triangle is exactly the one face it was.
             // Only faces read from a face line are built: "f" tokens elsewhere
             // (comments) would add empty triangles that draw nothing.
-            for (int k = 2; k >= 0; --k) {
-                const Reference& reference = references[k];
-                const Position& p = positions[static_cast<std::size_t>(reference.position - 1)];
-                const Vec2 t = reference.texCoord == 0 ? Vec2{} : texCoords[static_cast<std::size_t>(reference.texCoord - 1)];
-                model.vertices.push_back({p.x, p.y, p.z, t.u, t.v});
+            for (std::size_t k = 1; k + 1 < corners.size(); ++k) {
+                // Reversed to stay front-facing after the mirror.
+                for (const Reference* reference : {&corners[k + 1], &corners[k], &corners[0]}) {
+                    const Position& p = positions[static_cast<std::size_t>(reference->position - 1)];
+                    const Vec2 t = reference->texCoord == 0
+                                       ? Vec2{}
+                                       : texCoords[static_cast<std::size_t>(reference->texCoord - 1)];
+                    model.vertices.push_back({p.x, p.y, p.z, t.u, t.v});
+                }
             }
         }
     }

@@ -2,8 +2,8 @@
 // Reads a triangle model from an OBJ text file into the left-handed,
 // top-left-texture convention of the renderer: x mirrored, v flipped and each
 // face's vertex order reversed (so faces stay front-facing after the
-// mirror). Only positions, texture coordinates and the first three
-// references of each face are used.
+// mirror). Only positions and texture coordinates are used; a face with
+// more than three corners is split into a fan of triangles.
 
 #include <string>
 #include <vector>
@@ -16,7 +16,7 @@ struct ObjModel {
     int positionCount = 0;  // "v" tokens counted in the file
     int texCoordCount = 0;  // "vt" tokens
     int faceCount = 0;      // "f" tokens, comments included
-    std::vector<MeshVertex> vertices;  // three per face line read, in draw order
+    std::vector<MeshVertex> vertices;  // three per triangle of the face lines read, in draw order
     std::vector<unsigned> indices;     // 0, 1, 2, … one per vertex
 };
 
