@@ -218,7 +218,7 @@ void ViewWidget::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void ViewWidget::wheelEvent(QWheelEvent* event) {
-    const int notches = event->angleDelta().y() / 120;
+    const int notches = m_wheel.add(*event);
     if (notches == 0) return;
     zoomCamera(m_camera, 0, notches * kWheelNotchPixels);
     cameraMoved();

@@ -16,6 +16,7 @@
 #include "render/PreviewChannel.h"
 #include "render/PreviewRenderer.h"
 #include "render/camera/CameraControl.h"
+#include "ui/WheelSteps.h"
 
 namespace fg {
 
@@ -71,6 +72,7 @@ private:
     QPoint m_anchor;       // where a tool drag began; the cursor is held there
     QPoint m_dragFrom;     // the cursor position a tool drag's next movement counts from
     QPoint m_lastPos;      // previous cursor position of a right or middle drag
+    WheelSteps m_wheel;    // touchpad steps add up to notches
     QTimer m_frameTimer;
     int m_framesDrawn = 0;
     QString m_grabPath;    // FULGRANE3D_TEST_GRAB: where the test grabs go
