@@ -27,6 +27,11 @@ void PreviewChannel::invalidate() {
     ++m_inputs.generation;
 }
 
+void PreviewChannel::setPublishedCallback(std::function<void()> published) {
+    const std::lock_guard lock(m_mutex);
+    m_onPublished = std::move(published);
+}
+
 std::shared_ptr<const FrameSnapshot> PreviewChannel::latest() const {
     const std::lock_guard lock(m_mutex);
     return m_latest;
@@ -52,9 +57,14 @@ void PreviewChannel::publishFrom(Simulation& simulation) {
     auto snapshot = std::make_shared<const FrameSnapshot>(takeSnapshot(simulation, inputs.selectedNode, hasMesh));
     m_takenGeneration = inputs.generation;
     m_takenFrame = simulation.frame();
-    const std::lock_guard lock(m_mutex);
-    m_latest = std::move(snapshot);
-    ++m_published;
+    std::function<void()> published;
+    {
+        const std::lock_guard lock(m_mutex);
+        m_latest = std::move(snapshot);
+        ++m_published;
+        published = m_onPublished;
+    }
+    if (published) published();
 }
 
 }  // namespace fg

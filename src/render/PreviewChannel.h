@@ -6,6 +6,7 @@
 // Neither side waits on the other beyond a pointer swap.
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <vector>
@@ -25,6 +26,9 @@ public:
     void setShapeMeshes(std::vector<bool> meshes);
     // Asks for a fresh snapshot even without a step (a restart, new materials).
     void invalidate();
+    // Called on the worker thread after each snapshot is published (the view
+    // asks for a repaint there). Set it before the worker starts.
+    void setPublishedCallback(std::function<void()> published);
     // The newest snapshot; null before the first one.
     std::shared_ptr<const FrameSnapshot> latest() const;
     // Snapshots published so far.
@@ -46,6 +50,7 @@ private:
     Inputs m_inputs;
     std::shared_ptr<const FrameSnapshot> m_latest;
     std::uint64_t m_published = 0;
+    std::function<void()> m_onPublished;
     // Worker thread only: what the last snapshot was taken for.
     std::uint64_t m_takenGeneration = ~std::uint64_t{0};
     std::uint32_t m_takenFrame = 0;
