@@ -58,6 +58,9 @@ void Renderer::renderFrame(const FrameSnapshot& snapshot, const Camera& camera, 
 
 namespace {
 
+// Particles a preview batch collects before it draws them.
+constexpr std::size_t kPreviewDrawsPerFlush = 16384;
+
 // Rasterising a host may have changed (a widget sharing the context): the
 // renderer draws filled polygons without offset or coverage from alpha.
 void fillPolygons() {
@@ -98,13 +101,24 @@ void Renderer::drawParticlePass(const FrameSnapshot& snapshot, const Camera& cam
         ParticleBatch batch(*m_poly, m_instances, shared,
                             frame.instancing ? Batching::WorldVertices : Batching::PerParticle);
         std::size_t gizmo = 0;
+        std::size_t collected = 0;
         for (const SnapshotParticle& particle : snapshot.particles) {
-            if (auto draw = particleDraw(snapshot, particle, camera, *m_assets)) batch.add(*draw);
+            if (auto draw = particleDraw(snapshot, particle, camera, *m_assets)) {
+                batch.add(*draw);
+                // The batch's vertices, and the driver's copy of them, grow
+                // with what it holds: drawn in slices, a huge effect costs a
+                // fixed amount. Calls split in order draw the same picture.
+                if (++collected == kPreviewDrawsPerFlush) {
+                    batch.flush();
+                    collected = 0;
+                }
+            }
             if (!particle.gizmo) continue;
             const GizmoAnchor& anchor = snapshot.gizmos[gizmo++];
             if (pass != 1) continue;
             // The gizmo goes between this particle and the next one.
             batch.flush();
+            collected = 0;
             m_gizmos->draw(*m_line, camera, snapshot.gizmoEmitter, anchor);
         }
         batch.flush();

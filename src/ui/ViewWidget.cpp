@@ -143,7 +143,7 @@ int ViewWidget::pixelHeight() const {
 }
 
 void ViewWidget::paintGL() {
-    const std::shared_ptr<const FrameSnapshot> snapshot = m_channel.latest();
+    const std::shared_ptr<const FrameSnapshot> snapshot = m_channel.take();
     if (!m_renderer || !snapshot) return;
     ViewPicture picture;
     picture.width = pixelWidth();
