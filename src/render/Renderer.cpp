@@ -105,11 +105,14 @@ void Renderer::drawParticlePass(const FrameSnapshot& snapshot, const Camera& cam
         for (const SnapshotParticle& particle : snapshot.particles) {
             if (auto draw = particleDraw(snapshot, particle, camera, *m_assets)) {
                 batch.add(*draw);
-                // The batch's vertices, and the driver's copy of them, grow
-                // with what it holds: drawn in slices, a huge effect costs a
+                // The batch's vertices grow with what it holds, and a
+                // software driver keeps every queued call's vertices and
+                // triangles until the frame ends: drawn in slices, each
+                // handed to the driver to finish, a huge effect costs a
                 // fixed amount. Calls split in order draw the same picture.
                 if (++collected == kPreviewDrawsPerFlush) {
                     batch.flush();
+                    glFlush();
                     collected = 0;
                 }
             }
