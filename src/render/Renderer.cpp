@@ -59,7 +59,7 @@ void Renderer::renderFrame(const FrameSnapshot& snapshot, const Camera& camera, 
 namespace {
 
 // Particles a preview batch collects before it draws them.
-constexpr std::size_t kPreviewDrawsPerFlush = 16384;
+constexpr std::size_t kPreviewDrawsPerFlush = 4096;
 
 // Rasterising a host may have changed (a widget sharing the context): the
 // renderer draws filled polygons without offset or coverage from alpha.
