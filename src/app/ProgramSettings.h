@@ -55,7 +55,7 @@ inline constexpr std::size_t kIgnoredVersionMaxBytes = 15;
 // command-line tool and the export allow: every preview picture copies and
 // draws them all on the window's thread, so a file with runaway counts
 // would hold gigabytes and freeze the window. Exports keep their own limit.
-inline constexpr std::uint32_t kDefaultPreviewParticleLimit = 200'000;
+inline constexpr std::uint32_t kDefaultPreviewParticleLimit = 100'000;
 
 struct ProgramSettings {
     WindowGeometry window;
