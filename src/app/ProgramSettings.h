@@ -51,11 +51,12 @@ struct WebAddresses {
 
 inline constexpr std::size_t kIgnoredVersionMaxBytes = 15;
 
-// Live particles the editor's preview keeps at most. Far below what the
-// command-line tool and the export allow: every preview picture copies and
-// draws them all on the window's thread, so a file with runaway counts
-// would hold gigabytes and freeze the window. Exports keep their own limit.
-inline constexpr std::uint32_t kDefaultPreviewParticleLimit = 100'000;
+// Live particles the editor's preview keeps at most: a hundred times the
+// samples' busiest moment, yet far below what the command-line tool and the
+// export allow. Every preview picture copies and draws them all on the
+// window's thread, so a file with runaway counts would hold gigabytes and,
+// on a software renderer, freeze the window. Exports keep their own limit.
+inline constexpr std::uint32_t kDefaultPreviewParticleLimit = 20'000;
 
 struct ProgramSettings {
     WindowGeometry window;

@@ -8,6 +8,7 @@
 #include <QOpenGLContext>
 #include <QSurfaceFormat>
 #include <QWheelEvent>
+#include <chrono>
 #include <cmath>
 
 #include "app/Editor.h"
@@ -56,13 +57,21 @@ ViewWidget::ViewWidget(Editor& editor, QWidget* parent) : QOpenGLWidget(parent),
 void ViewWidget::snapshotPublished() {
     if (m_repaintQueued.exchange(true)) return;
     // Dropped by Qt if the view is gone before it runs.
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            m_repaintQueued.store(false);
-            update();
-        },
-        Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, [this] { repaintForSnapshot(); }, Qt::QueuedConnection);
+}
+
+void ViewWidget::repaintForSnapshot() {
+    // A picture that takes long to draw (a huge effect on a software
+    // renderer) is followed by as long a pause before the next new snapshot
+    // is drawn, so the window's thread stays free half the time for the
+    // user. Camera moves still draw at once.
+    const qint64 rest = m_lastFrameCost - (m_clock.elapsed() - m_lastFrameEnd);
+    if (rest > 0) {
+        QTimer::singleShot(std::chrono::milliseconds(rest), this, [this] { repaintForSnapshot(); });
+        return;
+    }
+    m_repaintQueued.store(false);
+    update();
 }
 
 void ViewWidget::frameSwappedOut() {
@@ -71,7 +80,9 @@ void ViewWidget::frameSwappedOut() {
     if (!m_drawnSinceSwap) return;
     m_drawnSinceSwap = false;
     ++m_framesShown;
-    m_shownRate.frameShown(m_clock.elapsed());
+    m_lastFrameEnd = m_clock.elapsed();
+    m_lastFrameCost = m_lastFrameEnd - m_frameStart;
+    m_shownRate.frameShown(m_lastFrameEnd);
 }
 
 ViewWidget::~ViewWidget() {
@@ -145,6 +156,7 @@ int ViewWidget::pixelHeight() const {
 void ViewWidget::paintGL() {
     const std::shared_ptr<const FrameSnapshot> snapshot = m_channel.take();
     if (!m_renderer || !snapshot) return;
+    if (!m_drawnSinceSwap) m_frameStart = m_clock.elapsed();
     ViewPicture picture;
     picture.width = pixelWidth();
     picture.height = pixelHeight();

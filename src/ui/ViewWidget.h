@@ -67,6 +67,9 @@ private:
     void placeProjectCamera();
     // Worker thread: asks the UI thread for one repaint (at most one queued).
     void snapshotPublished();
+    // UI thread: the repaint a new snapshot asks for, after a pause as long
+    // as the last picture took.
+    void repaintForSnapshot();
     void frameSwappedOut();
     void showLimit(const FrameSnapshot& snapshot);
     void loadMaterials();
@@ -91,6 +94,9 @@ private:
     WheelSteps m_wheel;    // touchpad steps add up to notches
     std::atomic<bool> m_repaintQueued{false};
     QElapsedTimer m_clock;
+    qint64 m_frameStart = 0;     // when the picture being shown began to be drawn
+    qint64 m_lastFrameEnd = 0;   // when the last picture was shown
+    qint64 m_lastFrameCost = 0;  // how long it took, drawing to showing
     FrameRate m_shownRate;
     bool m_drawnSinceSwap = false;
     int m_framesShown = 0;
