@@ -2,7 +2,8 @@
 //   icons.png  128×64  tool icons move/rotate/zoom at x = 32, 64, 96;
 //                      row y = 0 normal, row y = 32 highlighted
 //   digits.png 128×32  glyphs 0-9, "/", ":" (10×16 each at x = 10·i, y = 0),
-//                      "FPS" at (0, 16) 32×16, "Particle" at (38, 16) 55×16
+//                      "FPS" at (0, 16) 32×16, "Particle" at (38, 16) 55×16,
+//                      "LIMIT" at (94, 16) 34×16
 //   mask.png   16×16   the letterbox shade, stretched over the margins
 //   white.png  8×8     the texture of particles without one
 // Everything is drawn from code here: shapes, a seven-segment digit style
@@ -36,6 +37,10 @@ constexpr Letter kLetters[] = {
     {'c', {".....", ".....", ".###.", "#....", "#....", "#...#", ".###."}},
     {'l', {".##..", "..#..", "..#..", "..#..", "..#..", "..#..", ".###."}},
     {'e', {".....", ".....", ".###.", "#...#", "#####", "#....", ".###."}},
+    {'L', {"#....", "#....", "#....", "#....", "#....", "#....", "#####"}},
+    {'I', {".###.", "..#..", "..#..", "..#..", "..#..", "..#..", ".###."}},
+    {'M', {"#...#", "##.##", "#.#.#", "#.#.#", "#...#", "#...#", "#...#"}},
+    {'T', {"#####", "..#..", "..#..", "..#..", "..#..", "..#..", "..#.."}},
 };
 
 const QColor kInk(255, 255, 255);
@@ -129,6 +134,7 @@ QImage digitSheet() {
     drawColon(image, 110, 0);
     drawWord(image, 0 + 6, 16, "FPS");
     drawWord(image, 38 + 3, 16, "Particle");
+    drawWord(image, 94 + 2, 16, "LIMIT");
     return image;
 }
 

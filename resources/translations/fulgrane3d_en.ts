@@ -1899,6 +1899,17 @@ Delete it?</translation>
     </message>
 </context>
 <context>
+    <name>fg::ViewWidget</name>
+    <message>
+        <source>シミュレーション: %1 フレーム/秒</source>
+        <translation>Simulation: %1 frames/s</translation>
+    </message>
+    <message>
+        <source>パーティクル数が上限の%1個に達したため、これ以上は発生させていません。</source>
+        <translation>The particle count reached its limit of %1: no more particles are spawned.</translation>
+    </message>
+</context>
+<context>
     <name>fg::cli</name>
     <message>
         <source>書き出し中</source>

@@ -51,6 +51,8 @@ ProgramSettings ProgramSettings::read(const IniDocument& file) {
     settings.display.frame = file.getInt(kDisp, "FLAME", display.frame ? 1 : 0) != 0;
     settings.display.particles = file.getInt(kDisp, "PARTICLE", display.particles ? 1 : 0) != 0;
     settings.display.fps = file.getInt(kDisp, "FPS", display.fps ? 1 : 0) != 0;
+    const std::int32_t limit = file.getInt(kDisp, "PARTICLE_LIMIT", static_cast<std::int32_t>(kDefaultPreviewParticleLimit));
+    settings.previewParticleLimit = limit > 0 ? static_cast<std::uint32_t>(limit) : kDefaultPreviewParticleLimit;
 
     settings.recent = RecentFiles::load(file);
     settings.ignoredVersion = firstBytes(file.getString(kUpdate, "VERSION", ""), kIgnoredVersionMaxBytes);

@@ -6,7 +6,8 @@
 // hand stay, and so do those another writer put there meanwhile.
 //
 //   [WINDOW]  WIDTH HEIGHT X Y ZOOMED
-//   [DISP]    FLAME PARTICLE FPS
+//   [DISP]    FLAME PARTICLE FPS; PARTICLE_LIMIT (read, never written): the
+//             live preview's particle limit
 //   [RECENT]  list0 … list9 ("-" marks an empty slot)
 //   [UPDATE]  VERSION (at most 15 bytes are read), URL, DOWNLOAD
 //   [HELP]    URL
@@ -18,6 +19,7 @@
 // administrator sets them to point the program at another server, or to an
 // empty value to turn the update check off.
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -49,9 +51,17 @@ struct WebAddresses {
 
 inline constexpr std::size_t kIgnoredVersionMaxBytes = 15;
 
+// Live particles the editor's preview keeps at most: a hundred times the
+// samples' busiest moment, yet far below what the command-line tool and the
+// export allow. Every preview picture copies and draws them all on the
+// window's thread, so a file with runaway counts would hold gigabytes and,
+// on a software renderer, freeze the window. Exports keep their own limit.
+inline constexpr std::uint32_t kDefaultPreviewParticleLimit = 20'000;
+
 struct ProgramSettings {
     WindowGeometry window;
     DisplayFlags display;
+    std::uint32_t previewParticleLimit = kDefaultPreviewParticleLimit;  // DISP PARTICLE_LIMIT, at least 1
     RecentFiles recent = RecentFiles::load(IniDocument{});
     std::string ignoredVersion;  // UPDATE VERSION: not to be announced again
     WebAddresses web;

@@ -66,6 +66,7 @@ FrameSnapshot takeSnapshot(const Simulation& simulation, std::int32_t selectedNo
     snapshot.particleCount = static_cast<int>(list.size()) - 1;
     snapshot.stepRate = simulation.stepRate();
     snapshot.particleLimitReached = simulation.particleLimitReached();
+    snapshot.particleLimit = simulation.particleLimit();
     return snapshot;
 }
 

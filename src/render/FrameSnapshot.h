@@ -46,6 +46,7 @@ struct FrameSnapshot {
     int particleCount = 0;                     // live particles without the root
     int stepRate = 0;
     bool particleLimitReached = false;
+    std::uint32_t particleLimit = 0;           // live particles kept at most
 };
 
 // Whether a shape type has a mesh to draw with (the renderer's materials).

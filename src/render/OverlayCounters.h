@@ -14,7 +14,10 @@ struct CounterValues {
     int completedFrame = 0;  // the simulation's frame counter - 1
     int effectFrames = 0;    // the project's frame count
     int particles = 0;       // live particles without the root particle
-    int fps = 0;             // steps in the last second
+    int fps = 0;             // pictures drawn in the last second
+    // The live-particle limit skipped spawns: the particle line is shown,
+    // whatever the options say, in a warning colour and marked "LIMIT".
+    bool particleLimitReached = false;
 };
 
 }  // namespace fg

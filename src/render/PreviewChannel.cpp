@@ -27,8 +27,19 @@ void PreviewChannel::invalidate() {
     ++m_inputs.generation;
 }
 
+void PreviewChannel::setPublishedCallback(std::function<void()> published) {
+    const std::lock_guard lock(m_mutex);
+    m_onPublished = std::move(published);
+}
+
 std::shared_ptr<const FrameSnapshot> PreviewChannel::latest() const {
     const std::lock_guard lock(m_mutex);
+    return m_latest;
+}
+
+std::shared_ptr<const FrameSnapshot> PreviewChannel::take() {
+    const std::lock_guard lock(m_mutex);
+    m_latestTaken = true;
     return m_latest;
 }
 
@@ -37,24 +48,63 @@ std::uint64_t PreviewChannel::published() const {
     return m_published;
 }
 
+namespace {
+
+// A snapshot that counts itself among its channel's while it lives.
+struct CountedSnapshot {
+    FrameSnapshot snapshot;
+    std::shared_ptr<std::atomic<int>> alive;
+    CountedSnapshot(FrameSnapshot taken, std::shared_ptr<std::atomic<int>> count)
+        : snapshot(std::move(taken)), alive(std::move(count)) {
+        ++*alive;
+    }
+    ~CountedSnapshot() { --*alive; }
+    CountedSnapshot(const CountedSnapshot&) = delete;
+    CountedSnapshot& operator=(const CountedSnapshot&) = delete;
+};
+
+}  // namespace
+
+int PreviewChannel::snapshotsAlive() const { return m_alive->load(); }
+
 void PreviewChannel::publishFrom(Simulation& simulation) {
     Inputs inputs;
+    bool changed = false;
+    bool undrawn = false;
     {
         const std::lock_guard lock(m_mutex);
-        if (m_inputs.generation == m_takenGeneration && simulation.frame() == m_takenFrame) return;
+        changed = m_inputs.generation != m_settledGeneration || simulation.frame() != m_settledFrame;
+        if (!changed && !m_unpublished) return;
         inputs = m_inputs;
+        undrawn = m_latest && !m_latestTaken;
     }
     const ShapeHasMesh hasMesh = [&inputs](int type) {
         return type >= 0 && static_cast<std::size_t>(type) < inputs.meshes.size() &&
                inputs.meshes[static_cast<std::size_t>(type)];
     };
-    settleAsDrawn(simulation, inputs.eye, hasMesh);
-    auto snapshot = std::make_shared<const FrameSnapshot>(takeSnapshot(simulation, inputs.selectedNode, hasMesh));
-    m_takenGeneration = inputs.generation;
-    m_takenFrame = simulation.frame();
-    const std::lock_guard lock(m_mutex);
-    m_latest = std::move(snapshot);
-    ++m_published;
+    if (changed) {
+        // Settled on every change as a drawing worker would, so the draw
+        // order and texture cells do not depend on how fast the view draws.
+        settleAsDrawn(simulation, inputs.eye, hasMesh);
+        m_settledGeneration = inputs.generation;
+        m_settledFrame = simulation.frame();
+        m_unpublished = true;
+    }
+    if (undrawn) return;
+    auto holder = std::make_shared<const CountedSnapshot>(takeSnapshot(simulation, inputs.selectedNode, hasMesh), m_alive);
+    std::shared_ptr<const FrameSnapshot> snapshot(holder, &holder->snapshot);
+    holder.reset();
+    m_unpublished = false;
+    std::function<void()> published;
+    {
+        const std::lock_guard lock(m_mutex);
+        std::swap(m_latest, snapshot);  // the old one is let go outside the lock
+        m_latestTaken = false;
+        ++m_published;
+        published = m_onPublished;
+    }
+    snapshot.reset();
+    if (published) published();
 }
 
 }  // namespace fg

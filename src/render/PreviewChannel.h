@@ -4,8 +4,15 @@
 // after each step, settles the simulation as drawn from that eye and
 // publishes an immutable snapshot that the view draws whenever it paints.
 // Neither side waits on the other beyond a pointer swap.
+//
+// A snapshot holds every drawn particle, so with a huge effect each one is
+// large: the worker takes the next only once the view has taken the last
+// (a copy the view could not draw yet would only wait beside it). At most
+// two exist at a time: the one the view draws and the one being taken.
 
+#include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <vector>
@@ -25,14 +32,22 @@ public:
     void setShapeMeshes(std::vector<bool> meshes);
     // Asks for a fresh snapshot even without a step (a restart, new materials).
     void invalidate();
+    // Called on the worker thread after each snapshot is published (the view
+    // asks for a repaint there). Set it before the worker starts.
+    void setPublishedCallback(std::function<void()> published);
     // The newest snapshot; null before the first one.
     std::shared_ptr<const FrameSnapshot> latest() const;
+    // latest() for drawing it: from now on the worker may take the next one.
+    std::shared_ptr<const FrameSnapshot> take();
     // Snapshots published so far.
     std::uint64_t published() const;
 
-    // Worker side: settles `simulation` as drawn from the published eye and
-    // publishes its snapshot when anything it shows changed since the last one.
+    // Worker side: settles `simulation` as drawn from the published eye when
+    // a step or the UI changed anything since the last settle, and publishes
+    // a snapshot of what changed once the view has taken the one before.
     void publishFrom(Simulation& simulation);
+    // This channel's snapshots alive now (published, drawn or held elsewhere).
+    int snapshotsAlive() const;
 
 private:
     struct Inputs {
@@ -45,10 +60,15 @@ private:
     mutable std::mutex m_mutex;
     Inputs m_inputs;
     std::shared_ptr<const FrameSnapshot> m_latest;
+    bool m_latestTaken = false;  // the view has taken m_latest to draw
     std::uint64_t m_published = 0;
-    // Worker thread only: what the last snapshot was taken for.
-    std::uint64_t m_takenGeneration = ~std::uint64_t{0};
-    std::uint32_t m_takenFrame = 0;
+    std::function<void()> m_onPublished;
+    // Worker thread only: what the simulation was last settled for, and
+    // whether that state still waits for its snapshot.
+    std::uint64_t m_settledGeneration = ~std::uint64_t{0};
+    std::uint32_t m_settledFrame = 0;
+    bool m_unpublished = false;
+    std::shared_ptr<std::atomic<int>> m_alive = std::make_shared<std::atomic<int>>(0);
 };
 
 // The worker's view for the editor: publishes a snapshot on every pass

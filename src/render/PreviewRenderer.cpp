@@ -37,6 +37,7 @@ void PreviewRenderer::draw(const FrameSnapshot& snapshot, const Camera& camera, 
     frame.viewHeight = picture.height;
     frame.project = &snapshot.project;
     frame.counters = picture.counters;
+    frame.fps = picture.fps;
     frame.hoveredTool = picture.hoveredTool;
     m_renderer->renderFrame(snapshot, camera, frame);
 }

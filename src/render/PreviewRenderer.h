@@ -20,6 +20,7 @@ struct ViewPicture {
     int width = 1;   // the view's framebuffer in pixels
     int height = 1;
     CounterOptions counters;
+    int fps = 0;  // the FPS counter: pictures the view shows per second
     int hoveredTool = 0;
 };
 

@@ -58,6 +58,9 @@ void Renderer::renderFrame(const FrameSnapshot& snapshot, const Camera& camera, 
 
 namespace {
 
+// Particles a preview batch collects before it draws them.
+constexpr std::size_t kPreviewDrawsPerFlush = 4096;
+
 // Rasterising a host may have changed (a widget sharing the context): the
 // renderer draws filled polygons without offset or coverage from alpha.
 void fillPolygons() {
@@ -98,13 +101,27 @@ void Renderer::drawParticlePass(const FrameSnapshot& snapshot, const Camera& cam
         ParticleBatch batch(*m_poly, m_instances, shared,
                             frame.instancing ? Batching::WorldVertices : Batching::PerParticle);
         std::size_t gizmo = 0;
+        std::size_t collected = 0;
         for (const SnapshotParticle& particle : snapshot.particles) {
-            if (auto draw = particleDraw(snapshot, particle, camera, *m_assets)) batch.add(*draw);
+            if (auto draw = particleDraw(snapshot, particle, camera, *m_assets)) {
+                batch.add(*draw);
+                // The batch's vertices grow with what it holds, and a
+                // software driver keeps every queued call's vertices and
+                // triangles until the frame ends: drawn in slices, each
+                // handed to the driver to finish, a huge effect costs a
+                // fixed amount. Calls split in order draw the same picture.
+                if (++collected == kPreviewDrawsPerFlush) {
+                    batch.flush();
+                    glFlush();
+                    collected = 0;
+                }
+            }
             if (!particle.gizmo) continue;
             const GizmoAnchor& anchor = snapshot.gizmos[gizmo++];
             if (pass != 1) continue;
             // The gizmo goes between this particle and the next one.
             batch.flush();
+            collected = 0;
             m_gizmos->draw(*m_line, camera, snapshot.gizmoEmitter, anchor);
         }
         batch.flush();
@@ -226,13 +243,15 @@ void Renderer::drawExportParticlePass(Simulation& simulation, const Camera& came
 void Renderer::drawOverlay(const FrameSnapshot& snapshot, const PreviewFrame& frame) {
     applyDepth(DepthUse::Overlay);
     if (frame.project) {
-        m_overlay->drawLetterbox(frame.viewWidth, frame.viewHeight, frame.project->width, frame.project->height);
+        m_overlay->drawLetterbox(frame.viewWidth, frame.viewHeight, frame.project->width, frame.project->height,
+                                 frame.project->backColor);
     }
     CounterValues values;
     values.completedFrame = static_cast<int>(snapshot.frame) - 1;
     values.effectFrames = frame.project ? frame.project->frame : 0;
     values.particles = snapshot.particleCount;
-    values.fps = snapshot.stepRate;
+    values.fps = frame.fps.value_or(snapshot.stepRate);
+    values.particleLimitReached = snapshot.particleLimitReached;
     m_overlay->drawCounters(frame.viewWidth, frame.viewHeight, frame.counters, values);
     m_overlay->drawIcons(frame.viewWidth, frame.viewHeight, frame.hoveredTool);
 }

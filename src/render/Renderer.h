@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "model/ProjectSettings.h"
@@ -44,6 +45,9 @@ struct PreviewFrame {
     std::int32_t selectedNodeId = -1;          // the node whose emitter gizmos are shown, -1 for none
     bool overlay = true;                       // letterbox, counters and icons
     CounterOptions counters;
+    // The FPS counter's value: the pictures a view draws per second. Unset,
+    // it shows the simulation's step rate (a picture per step).
+    std::optional<int> fps;
     int hoveredTool = 0;
     // Off: one draw call per particle (the plain path the batching is measured against).
     bool instancing = true;

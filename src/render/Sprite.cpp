@@ -37,7 +37,8 @@ bool Sprite::load(const QString& path, RenderError* error) {
     return true;
 }
 
-void Sprite::draw(int viewWidth, int viewHeight, const PixelRect& destination, const PixelRect& source) {
+void Sprite::draw(int viewWidth, int viewHeight, const PixelRect& destination, const PixelRect& source,
+                  const SpriteTint& tint) {
     const float W = static_cast<float>(viewWidth);
     const float H = static_cast<float>(viewHeight);
     const float TW = static_cast<float>(textureWidth() > 0 ? textureWidth() : 1);
@@ -49,7 +50,10 @@ void Sprite::draw(int viewWidth, int viewHeight, const PixelRect& destination, c
     constants.g_mWorld = scaling(d.w / W, d.h / H, 1.0f) *
                          translation(d.x / (W / 2.0f) - 1.0f + d.w / W, 1.0f - d.y / (H / 2.0f) - d.h / H, m_depth);
     constants.g_mTexel = scaling(s.w / TW, s.h / TH, 1.0f) * translation(s.x / TW, s.y / TH, 0.0f);
-    for (float& c : constants.g_blendColor) c = 1.0f;
+    constants.g_blendColor[0] = tint.r;
+    constants.g_blendColor[1] = tint.g;
+    constants.g_blendColor[2] = tint.b;
+    constants.g_blendColor[3] = tint.a;
     m_program.use(constants);
 
     glActiveTexture(GL_TEXTURE0);

@@ -14,6 +14,13 @@
 
 namespace fg {
 
+struct SpriteTint {
+    float r = 1.0f;
+    float g = 1.0f;
+    float b = 1.0f;
+    float a = 1.0f;
+};
+
 struct PixelRect {
     float x = 0.0f;
     float y = 0.0f;
@@ -34,7 +41,9 @@ public:
     void setDepth(float depth) { m_depth = depth; }
 
     // viewWidth × viewHeight is the size of the target being drawn into.
-    void draw(int viewWidth, int viewHeight, const PixelRect& destination, const PixelRect& source);
+    // `tint` multiplies the picture's colour and opacity.
+    void draw(int viewWidth, int viewHeight, const PixelRect& destination, const PixelRect& source,
+              const SpriteTint& tint = {});
 
 private:
     SpriteProgram& m_program;

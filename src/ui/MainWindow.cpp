@@ -57,7 +57,7 @@ MainWindow::MainWindow(Editor& editor, const PanelColours& colours, QWidget* par
     });
     m_editor.setPrompts(m_prompts.get());
 
-    installViewWidget(m_editor, *viewPanel());
+    installViewWidget(m_editor, *viewPanel(), statusPanel());
     m_pages = new PageHost(m_editor, *tabPanel(), this);
     m_pages->showPage(tabPanel()->selector()->currentPage());
     setHelpPage(helpPagePath(text::Language::Japanese, QCoreApplication::applicationDirPath()));

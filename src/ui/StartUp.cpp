@@ -78,6 +78,7 @@ void setGeometry(MainWindow& window, const app::WindowGeometry& geometry) {
 app::WindowGeometry applyProgramSettings(Editor& editor, MainWindow& window, const app::ProgramSettings& settings) {
     editor.setRecentFiles(settings.recent);
     editor.setDisplayFlags(settings.display);
+    editor.simulation().setParticleLimit(settings.previewParticleLimit);  // before the worker starts
     const std::vector<app::ScreenRect> screens = screenRects();
     const app::WindowGeometry placed = app::placeOnScreens(settings.window, screens);
     setGeometry(window, placed);

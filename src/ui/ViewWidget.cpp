@@ -8,16 +8,17 @@
 #include <QOpenGLContext>
 #include <QSurfaceFormat>
 #include <QWheelEvent>
+#include <chrono>
 #include <cmath>
 
 #include "app/Editor.h"
+#include "ui/StatusPanel.h"
 #include "ui/ViewPanel.h"
 #include "text/CoreText.h"
 
 namespace fg {
 namespace {
 
-constexpr int kFrameIntervalMs = 16;
 // Drag pixels one wheel notch zooms by.
 constexpr int kWheelNotchPixels = 15;
 // Pictures drawn before the first test grab; the second follows half a second later.
@@ -44,11 +45,45 @@ ViewWidget::ViewWidget(Editor& editor, QWidget* parent) : QOpenGLWidget(parent),
     m_grabPath = qEnvironmentVariable("FULGRANE3D_TEST_GRAB");
     placeProjectCamera();
     if (Node* selected = m_editor.state().tree.selected()) m_channel.setSelectedNode(selected->m_ID);
+    // Nothing is drawn on a timer: a new snapshot, a camera move, a hover
+    // or a resize asks for the next picture.
+    m_channel.setPublishedCallback([this] { snapshotPublished(); });
     m_workerView = std::make_unique<SnapshotWorkerView>(m_channel, m_editor.simulation());
     m_editor.attachView(m_workerView.get());
     followEditor();
-    connect(&m_frameTimer, &QTimer::timeout, this, qOverload<>(&QWidget::update));
-    m_frameTimer.start(kFrameIntervalMs);
+    m_clock.start();
+    connect(this, &QOpenGLWidget::frameSwapped, this, &ViewWidget::frameSwappedOut);
+}
+
+void ViewWidget::snapshotPublished() {
+    if (m_repaintQueued.exchange(true)) return;
+    // Dropped by Qt if the view is gone before it runs.
+    QMetaObject::invokeMethod(this, [this] { repaintForSnapshot(); }, Qt::QueuedConnection);
+}
+
+void ViewWidget::repaintForSnapshot() {
+    // A picture that takes long to draw (a huge effect on a software
+    // renderer) is followed by as long a pause before the next new snapshot
+    // is drawn, so the window's thread stays free half the time for the
+    // user. Camera moves still draw at once.
+    const qint64 rest = m_lastFrameCost - (m_clock.elapsed() - m_lastFrameEnd);
+    if (rest > 0) {
+        QTimer::singleShot(std::chrono::milliseconds(rest), this, [this] { repaintForSnapshot(); });
+        return;
+    }
+    m_repaintQueued.store(false);
+    update();
+}
+
+void ViewWidget::frameSwappedOut() {
+    // The window is composed for other widgets' changes too: only a new
+    // picture of the view counts.
+    if (!m_drawnSinceSwap) return;
+    m_drawnSinceSwap = false;
+    ++m_framesShown;
+    m_lastFrameEnd = m_clock.elapsed();
+    m_lastFrameCost = m_lastFrameEnd - m_frameStart;
+    m_shownRate.frameShown(m_lastFrameEnd);
 }
 
 ViewWidget::~ViewWidget() {
@@ -73,6 +108,7 @@ void ViewWidget::followEditor() {
         m_channel.setEye(m_camera.eye);
         update();
     });
+    connect(&m_editor, &Editor::displayFlagsChanged, this, qOverload<>(&QWidget::update));
     connect(&m_editor, &Editor::selectionChanged, this, [this] {
         Node* selected = m_editor.state().tree.selected();
         m_channel.setSelectedNode(selected ? selected->m_ID : -1);
@@ -119,18 +155,37 @@ int ViewWidget::pixelHeight() const {
 }
 
 void ViewWidget::paintGL() {
-    const std::shared_ptr<const FrameSnapshot> snapshot = m_channel.latest();
+    const std::shared_ptr<const FrameSnapshot> snapshot = m_channel.take();
     if (!m_renderer || !snapshot) return;
+    if (!m_drawnSinceSwap) m_frameStart = m_clock.elapsed();
     ViewPicture picture;
     picture.width = pixelWidth();
     picture.height = pixelHeight();
     const DisplayFlags& flags = m_editor.displayFlags();
     picture.counters = {flags.frame, flags.particles, flags.fps};
+    picture.fps = m_shownRate.perSecond();
     picture.hoveredTool = m_tools.hovered;
     m_camera.updateMatrices(picture.width, picture.height);
     m_renderer->draw(*snapshot, m_camera, picture);
     ++m_framesDrawn;
+    m_drawnSinceSwap = true;
+    showLimit(*snapshot);
+    if (snapshot->stepRate != m_stepRateShown) {
+        // The rate the simulation steps at, which the FPS counter no longer shows.
+        m_stepRateShown = snapshot->stepRate;
+        setToolTip(tr("シミュレーション: %1 フレーム/秒").arg(m_stepRateShown));
+    }
     if (!m_grabPath.isEmpty()) grabForTest(snapshot->frame);
+}
+
+void ViewWidget::showLimit(const FrameSnapshot& snapshot) {
+    if (snapshot.particleLimitReached == m_limitShown) return;
+    m_limitShown = snapshot.particleLimitReached;
+    const QString notice =
+        m_limitShown ? tr("パーティクル数が上限の%1個に達したため、これ以上は発生させていません。")
+                           .arg(snapshot.particleLimit)
+                     : QString();
+    emit particleNoticeChanged(notice);
 }
 
 void ViewWidget::grabForTest(std::uint32_t simulationFrame) {
@@ -219,7 +274,7 @@ void ViewWidget::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void ViewWidget::wheelEvent(QWheelEvent* event) {
-    const int notches = event->angleDelta().y() / 120;
+    const int notches = m_wheel.add(*event);
     if (notches == 0) return;
     zoomCamera(m_camera, 0, notches * kWheelNotchPixels);
     cameraMoved();
@@ -233,13 +288,14 @@ void ViewWidget::cameraMoved() {
     update();
 }
 
-ViewWidget* installViewWidget(Editor& editor, ViewPanel& panel) {
+ViewWidget* installViewWidget(Editor& editor, ViewPanel& panel, StatusPanel* status) {
     // Platforms without OpenGL (the offscreen one of the window tests) keep
     // the black panel: a GL widget there cannot even be composed.
     QOpenGLContext probe;
     if (!probe.create()) return nullptr;
     auto* view = new ViewWidget(editor);
     panel.setView(view);
+    if (status != nullptr) QObject::connect(view, &ViewWidget::particleNoticeChanged, status, &StatusPanel::setNotice);
     return view;
 }
 

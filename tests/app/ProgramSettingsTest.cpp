@@ -41,6 +41,28 @@ TEST(ProgramSettings, ReadsEveryKeyItsSectionsHold) {
                                           "http://intranet/fg/help.html"}));
 }
 
+// The live preview's particle limit: a user raises or lowers it by hand;
+// nothing of the program writes it.
+TEST(ProgramSettings, ThePreviewParticleLimitIsReadAndKeptButNeverWritten) {
+    EXPECT_EQ(ProgramSettings::read(IniDocument{}).previewParticleLimit, kDefaultPreviewParticleLimit);
+    EXPECT_EQ(ProgramSettings::read(IniDocument::parse("[DISP]\nPARTICLE_LIMIT=2000000\n")).previewParticleLimit,
+              2'000'000u);
+    for (const char* unusable : {"0", "-5", "many"}) {
+        const auto file = IniDocument::parse(std::string("[DISP]\nPARTICLE_LIMIT=") + unusable + "\n");
+        EXPECT_EQ(ProgramSettings::read(file).previewParticleLimit, kDefaultPreviewParticleLimit) << unusable;
+    }
+    fg::test::TempDir dir;
+    const auto dataPrm = dir / "data.prm";
+    ASSERT_TRUE(writeFileBytes(dataPrm, "[DISP]\r\nPARTICLE_LIMIT=5000\r\n"));
+    ASSERT_TRUE(saveClosingSettings(dataPrm, WindowGeometry{}, DisplayFlags{}, RecentFiles{}));
+    EXPECT_EQ(loadProgramSettings(dataPrm).previewParticleLimit, 5000u);
+    fg::test::TempDir fresh;
+    ASSERT_TRUE(saveClosingSettings(fresh / "data.prm", WindowGeometry{}, DisplayFlags{}, RecentFiles{}));
+    const auto text = readFileBytes(fresh / "data.prm");
+    ASSERT_TRUE(text);
+    EXPECT_EQ(text->find("PARTICLE_LIMIT"), std::string::npos);
+}
+
 TEST(ProgramSettings, TheExportChoicesAreKeptUnderExport) {
     fg::test::TempDir dir;
     const auto path = dir / "data.prm";

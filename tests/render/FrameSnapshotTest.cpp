@@ -178,6 +178,7 @@ TEST_F(FrameSnapshotTest, TheChannelPublishesWhatTheRendererDraws) {
         settleAsDrawn(live, camera.eye, renderer->assets());
         worker.step();
         channel.publishFrom(worker);
+        ASSERT_TRUE(channel.take());
     }
     const QImage expected = draw([&](const PreviewFrame& frame) { renderer->renderFrame(live, camera, frame); });
     const QImage published =
@@ -213,7 +214,7 @@ TEST(PreviewChannelThreads, TheUiReadsWholeSnapshotsWhileTheWorkerSteps) {
     std::uint64_t lastPublished = 0;
     int reads = 0;
     while (!done.load()) {
-        if (const auto snapshot = channel.latest()) {
+        if (const auto snapshot = channel.take()) {
             const std::uint64_t published = channel.published();
             EXPECT_GE(published, lastPublished);
             lastPublished = published;
@@ -226,8 +227,60 @@ TEST(PreviewChannelThreads, TheUiReadsWholeSnapshotsWhileTheWorkerSteps) {
         }
     }
     worker.join();
+    // The view draws what is there; the worker's next pass catches up.
+    ASSERT_TRUE(channel.take());
+    channel.publishFrom(simulation);
     EXPECT_EQ(channel.latest()->frame, simulation.frame());
     EXPECT_GT(reads, 0);
+    EXPECT_LE(channel.snapshotsAlive(), 1);
+}
+
+// Each snapshot copies every drawn particle: with a huge effect and a view
+// that draws slowly, copies taken faster than it draws would pile up. The
+// worker takes the next copy only once the view has taken the last, so at
+// most two live: the one being drawn and the newest.
+TEST(PreviewChannelBound, AtMostTwoSnapshotsLiveHoweverSlowlyTheViewDraws) {
+    EditorState g;
+    (void)buildScene(g);
+    Simulation simulation(g);
+    PreviewChannel channel;
+    channel.setShapeMeshes({true, true, true, true, true});
+    simulation.step();
+    channel.publishFrom(simulation);
+    EXPECT_EQ(channel.published(), 1u);
+    EXPECT_EQ(channel.snapshotsAlive(), 1);
+    // Not drawn yet: the steps go on without copies.
+    for (int i = 0; i < 10; ++i) {
+        simulation.step();
+        channel.publishFrom(simulation);
+    }
+    EXPECT_EQ(channel.published(), 1u);
+    EXPECT_EQ(channel.snapshotsAlive(), 1);
+
+    // The view draws, holding its snapshot meanwhile: the newest state is
+    // published at once, then nothing more until the view takes it.
+    std::shared_ptr<const FrameSnapshot> drawing = channel.take();
+    channel.publishFrom(simulation);
+    EXPECT_EQ(channel.published(), 2u);
+    EXPECT_EQ(channel.latest()->frame, simulation.frame());
+    for (int i = 0; i < 10; ++i) {
+        simulation.step();
+        channel.setEye({static_cast<float>(i), 3.0f, -8.0f});
+        channel.publishFrom(simulation);
+        EXPECT_LE(channel.snapshotsAlive(), 2);
+    }
+    EXPECT_EQ(channel.published(), 2u);
+    EXPECT_EQ(channel.snapshotsAlive(), 2);
+    drawing.reset();
+    EXPECT_EQ(channel.snapshotsAlive(), 1);
+
+    // The next picture shows the state the steps reached meanwhile.
+    drawing = channel.take();
+    channel.publishFrom(simulation);
+    EXPECT_EQ(channel.published(), 3u);
+    EXPECT_EQ(channel.latest()->frame, simulation.frame());
+    drawing.reset();
+    EXPECT_EQ(channel.snapshotsAlive(), 1);
 }
 
 }  // namespace

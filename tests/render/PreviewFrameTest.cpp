@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 #include "GlTestContext.h"
 #include "model/EditorState.h"
@@ -31,6 +32,17 @@ protected:
         frame.viewHeight = height;
         frame.project = &g.project;
         renderer->renderFrame(simulation, camera, frame);
+        return target.readImage();
+    }
+
+    QImage render(const FrameSnapshot& snapshot, int width, int height, PreviewFrame frame = {}) {
+        camera.updateMatrices(width, height);
+        RenderTarget target(width, height);
+        target.bind();
+        frame.viewWidth = width;
+        frame.viewHeight = height;
+        frame.project = &g.project;
+        renderer->renderFrame(snapshot, camera, frame);
         return target.readImage();
     }
 
@@ -131,7 +143,8 @@ TEST_F(PreviewFrameTest, OpaqueBillboardCoversItsProjectedSquare) {
     }
 }
 
-// Compares a pixel drawn with and without the overlay: the mask halves it.
+// Compares a pixel drawn with and without the overlay on a light
+// background: the mask halves it.
 void expectMasked(const QImage& with, const QImage& without, int x, int y, bool masked) {
     const Rgba8 a = pixelAt(with, x, y);
     const Rgba8 b = pixelAt(without, x, y);
@@ -148,11 +161,12 @@ TEST_F(PreviewFrameTest, WideViewMasksLeftAndRight) {
     Simulation simulation(g);
     const QImage with = render(simulation, 320, 200);
     const QImage without = render(simulation, 320, 200, withoutOverlay());
-    // A square frame in a 320×200 view leaves (320 - 200) / 2 = 60 on each side.
-    expectMasked(with, without, 59, 150, true);
+    // A square frame in a 320×200 view leaves (320 - 200) / 2 = 60 on each
+    // side; the outline takes the two columns of each margin next to the frame.
+    expectMasked(with, without, 57, 150, true);
     expectMasked(with, without, 60, 150, false);
     expectMasked(with, without, 259, 150, false);
-    expectMasked(with, without, 260, 150, true);
+    expectMasked(with, without, 262, 150, true);
     expectMasked(with, without, 160, 199, false);
 }
 
@@ -161,11 +175,47 @@ TEST_F(PreviewFrameTest, TallViewMasksTopAndBottom) {
     Simulation simulation(g);
     const QImage with = render(simulation, 200, 320);
     const QImage without = render(simulation, 200, 320, withoutOverlay());
-    expectMasked(with, without, 100, 59, true);
+    expectMasked(with, without, 100, 57, true);
     expectMasked(with, without, 100, 60, false);
     expectMasked(with, without, 100, 259, false);
-    expectMasked(with, without, 100, 260, true);
+    expectMasked(with, without, 100, 262, true);
     expectMasked(with, without, 0, 160, false);
+    // The outline: dark against the frame, light beyond it.
+    EXPECT_TRUE(near(pixelAt(with, 100, 59), {0, 0, 0, 255}));
+    EXPECT_TRUE(near(pixelAt(with, 100, 58), {255, 255, 255, 255}));
+    EXPECT_TRUE(near(pixelAt(with, 100, 260), {0, 0, 0, 255}));
+    EXPECT_TRUE(near(pixelAt(with, 100, 261), {255, 255, 255, 255}));
+}
+
+int greyOf(const Rgba8& p) { return (p.r * 299 + p.g * 587 + p.b * 114) / 1000; }
+
+// What the export leaves out stands apart from what it shows, and the
+// frame's edge is drawn, on black, white and mid grey alike; the exported
+// area itself is drawn as without the overlay.
+TEST_F(PreviewFrameTest, TheExportFrameShowsOnAnyBackground) {
+    for (const float level : {0.0f, 255.0f, 128.0f}) {
+        SCOPED_TRACE(level);
+        g.project.backColor = {level, level, level};
+        Simulation simulation(g);
+        const QImage with = render(simulation, 320, 200);
+        const QImage without = render(simulation, 320, 200, withoutOverlay());
+        const int back = static_cast<int>(level);
+        // Inside the frame (below the counters): unchanged.
+        for (const int x : {60, 61, 160, 258, 259}) {
+            for (const int y : {60, 150, 199}) EXPECT_TRUE(near(pixelAt(with, x, y), pixelAt(without, x, y), 0)) << x << ", " << y;
+        }
+        for (const int side : {-1, 1}) {
+            const int edge = side < 0 ? 59 : 260;  // the margin's column against the frame
+            // The margins: clearly off the background.
+            EXPECT_GE(std::abs(greyOf(pixelAt(with, edge + 30 * side, 150)) - back), 60);
+            // The outline: against the frame a line far from the background,
+            // beyond it one far from that line.
+            const int inner = greyOf(pixelAt(with, edge, 150));
+            const int outer = greyOf(pixelAt(with, edge + side, 150));
+            EXPECT_GE(std::abs(inner - back), 120) << inner;
+            EXPECT_GE(std::abs(outer - inner), 200) << outer;
+        }
+    }
 }
 
 TEST_F(PreviewFrameTest, EqualAspectMasksNothing) {
@@ -194,6 +244,106 @@ TEST_F(PreviewFrameTest, CountersStackFromTheTopAndReadTheFirstFrame) {
     EXPECT_TRUE(cellShows(image, 65, 18, digits, 0, 0, 10, 16));
     // "FPS" at y 36.
     EXPECT_TRUE(cellShows(image, 0, 36, digits, 0, 16, 32, 16));
+}
+
+// Columns of the counter line [x0, x1) × [y, y + 16) with a bright pixel.
+std::vector<int> inkColumns(const QImage& image, int x0, int x1, int y) {
+    std::vector<int> columns;
+    for (int x = x0; x < x1; ++x) {
+        for (int j = y; j < y + 16; ++j) {
+            const Rgba8 p = pixelAt(image, x, j);
+            if (p.r > 150 && p.g > 150 && p.b > 150) {
+                columns.push_back(x);
+                break;
+            }
+        }
+    }
+    return columns;
+}
+
+// The spaces between consecutive runs of ink columns.
+std::vector<int> inkGaps(const std::vector<int>& columns) {
+    std::vector<int> gaps;
+    for (std::size_t i = 1; i < columns.size(); ++i) {
+        if (columns[i] != columns[i - 1] + 1) gaps.push_back(columns[i] - columns[i - 1] - 1);
+    }
+    return gaps;
+}
+
+// A seven-segment "1" has its ink at the right of its cell: "0016" must not
+// read "00 16". Each glyph's ink sits in the middle of its fixed-width cell.
+TEST_F(PreviewFrameTest, ANarrowOneLeavesNoGapInTheCounter) {
+    g.project.frame = 16;  // "0000/0016"
+    Simulation simulation(g);
+    const QImage image = render(simulation, 200, 200);
+    // The cells of "0", "1" and "6" after the slash: x 60 … 90.
+    const std::vector<int> gaps = inkGaps(inkColumns(image, 60, 90, 0));
+    ASSERT_EQ(gaps.size(), 2u);
+    EXPECT_LE(std::abs(gaps[0] - gaps[1]), 1) << gaps[0] << " before the 1, " << gaps[1] << " after it";
+    EXPECT_LE(gaps[0], 5);
+    // Full-width glyphs stay where they were: "0000/00" as before.
+    const QImage digits(":/fulgrane3d/pictures/digits.png");
+    const int glyphs[] = {0, 0, 0, 0, 10, 0, 0};
+    for (int i = 0; i < 7; ++i) EXPECT_TRUE(cellShows(image, 10 * i, 0, digits, 10 * glyphs[i], 0, 10, 16)) << i;
+    EXPECT_TRUE(cellShows(image, 80, 0, digits, 60, 0, 10, 16));
+}
+
+// The FPS counter shows the pictures the view draws per second, which the
+// view hands in, not the simulation's step rate.
+TEST_F(PreviewFrameTest, TheFpsCounterShowsTheRateTheViewGives) {
+    Simulation simulation(g);
+    FrameSnapshot snapshot = takeSnapshot(simulation, -1, [](int) { return true; });
+    snapshot.stepRate = 59;
+    PreviewFrame frame;
+    frame.counters = {false, false, true};
+    frame.fps = 23;
+    const QImage digits(":/fulgrane3d/pictures/digits.png");
+    const QImage drawn = render(snapshot, 200, 200, frame);
+    EXPECT_TRUE(cellShows(drawn, 42, 0, digits, 20, 0, 10, 16));  // "2"
+    // "3" has no left segments: centred, it sits a pixel to the left.
+    EXPECT_TRUE(cellShows(drawn, 51, 0, digits, 30, 0, 10, 16));
+    // Control: without a rate from the view, the step rate.
+    frame.fps.reset();
+    const QImage stepped = render(snapshot, 200, 200, frame);
+    EXPECT_TRUE(cellShows(stepped, 42, 0, digits, 50, 0, 10, 16));  // "5"
+}
+
+// Pixels of [x0, x1) × [y0, y1) in the warning colour of the limit notice.
+int warningPixels(const QImage& image, int x0, int y0, int x1, int y1) {
+    int count = 0;
+    for (int y = y0; y < y1; ++y) {
+        for (int x = x0; x < x1; ++x) {
+            const Rgba8 p = pixelAt(image, x, y);
+            if (p.r > 200 && p.g > 80 && p.g < 160 && p.b < 120) ++count;
+        }
+    }
+    return count;
+}
+
+// When the particle limit holds spawns back, the particle line appears even
+// with its counter off, in the warning colour and marked "LIMIT".
+TEST_F(PreviewFrameTest, TheParticleLimitShowsInTheCounters) {
+    g.pSelNode()->m_timing.num = 50;
+    Simulation simulation(g);
+    simulation.setParticleLimit(10);
+    simulation.step();
+    ASSERT_TRUE(simulation.particleLimitReached());
+    const FrameSnapshot limited = takeSnapshot(simulation, -1, [](int) { return true; });
+    PreviewFrame frame;
+    frame.counters = {true, false, false};
+    const QImage image = render(limited, 200, 200, frame);
+    const QImage digits(":/fulgrane3d/pictures/digits.png");
+    EXPECT_GT(warningPixels(image, 0, 18, 55, 34), 20);     // "Particle"
+    EXPECT_GT(warningPixels(image, 55, 18, 75, 34), 10);    // ":9"
+    EXPECT_GT(warningPixels(image, 79, 18, 113, 34), 20);   // "LIMIT"
+    EXPECT_TRUE(cellShows(image, 0, 0, digits, 0, 0, 10, 16));  // the frame line as ever
+    // Control: under the limit the line stays off.
+    FrameSnapshot free = limited;
+    free.particleLimitReached = false;
+    const QImage plain = render(free, 200, 200, frame);
+    // (Left of the vertical axis line at the view's centre.)
+    EXPECT_EQ(brightPixels(plain, 0, 18, 95, 34), 0);
+    EXPECT_EQ(warningPixels(plain, 0, 18, 95, 34), 0);
 }
 
 TEST_F(PreviewFrameTest, OnlyTheFpsCounterSitsAtTheTop) {

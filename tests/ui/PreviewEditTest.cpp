@@ -36,12 +36,17 @@ protected:
         editor->attachView(nullptr);
         PageTest::TearDown();
     }
-    // Lets the worker run a few steps.
-    void runFrames() {
+    // Lets the worker run a few passes; fails when it does not within `wait`.
+    ::testing::AssertionResult runFrames(std::chrono::milliseconds wait = std::chrono::seconds(10)) {
         const int start = view.passes.load();
-        for (int i = 0; i < 200 && view.passes.load() < start + 5; ++i) {
+        const auto until = std::chrono::steady_clock::now() + wait;
+        while (view.passes.load() < start + 5 && std::chrono::steady_clock::now() < until) {
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
         }
+        const int ran = view.passes.load() - start;
+        if (ran >= 5) return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure() << "the worker ran " << ran << " passes in " << wait.count()
+                                             << " ms, not 5";
     }
     const EffectNode& simulated() {
         const EffectTable& table = editor->simulation().effect();
@@ -67,7 +72,7 @@ TEST_F(PreviewEdit, FieldsAndCurvesReachTheRunningSimulation) {
     const QPoint middle(15 + 4 + 96, 15 + 4 + 96);
     QTest::mousePress(curve, Qt::LeftButton, {}, middle);
     QTest::mouseRelease(curve, Qt::LeftButton, {}, middle);
-    runFrames();
+    ASSERT_TRUE(runFrames());
     ASSERT_TRUE(editor->workerRunning());
     editor->stopWorker();  // the table is the worker's while it runs
 
@@ -75,6 +80,14 @@ TEST_F(PreviewEdit, FieldsAndCurvesReachTheRunningSimulation) {
     EXPECT_EQ(simulated().params.m_timing.num, 7);
     EXPECT_EQ(simulated().curves[kCurveOpacity].samples, node().curve(kCurveOpacity).samples());
     EXPECT_EQ(node().curve(kCurveOpacity).pointCount(), 3);
+}
+
+// The wait above is a check of its own: a worker that does not run fails it.
+TEST_F(PreviewEdit, AWorkerThatDoesNotRunFailsTheWait) {
+    editor->stopWorker();
+    EXPECT_FALSE(runFrames(std::chrono::milliseconds(100)));
+    editor->startWorker();
+    EXPECT_TRUE(runFrames());
 }
 
 }  // namespace

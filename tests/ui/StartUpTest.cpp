@@ -60,12 +60,13 @@ TEST_F(StartUpTest, FirstStartCopiesTheColourSchemeAndOpensAtTheDefaults) {
 
 TEST_F(StartUpTest, SettingsAndColoursReachTheEditorAndTheWindow) {
     writeDataPrm("[WINDOW]\r\nX=100\r\nY=80\r\nWIDTH=780\r\nHEIGHT=420\r\nZOOMED=0\r\n"
-                 "[DISP]\r\nFLAME=0\r\nPARTICLE=1\r\nFPS=1\r\n"
+                 "[DISP]\r\nFLAME=0\r\nPARTICLE=1\r\nFPS=1\r\nPARTICLE_LIMIT=4321\r\n"
                  "[RECENT]\r\nlist0=/tmp/a.nbx\r\nlist1=/tmp/b.nbx\r\nlist2=-\r\n");
     ASSERT_TRUE(writeFileBytes(app::userFolders().colorIni(), "[WINDOW_COLOR]\r\nr=10\r\ng=20\r\nb=30\r\n"));
     start();
     EXPECT_EQ(currentGeometry(*window), (WindowGeometry{100, 80, 780, 420, false}));
     EXPECT_EQ(editor->displayFlags(), (DisplayFlags{false, true, true}));
+    EXPECT_EQ(editor->simulation().particleLimit(), 4321u);
     EXPECT_EQ(editor->recentMenuEntries(), (QStringList{"/tmp/a.nbx", "/tmp/b.nbx"}));
     EXPECT_TRUE(window->action(Command::ShowFps)->isChecked());
     EXPECT_EQ(files.colours.window, QColor(10, 20, 30));
