@@ -108,7 +108,8 @@ ComposeResult composeAnimation(const ComposeRequest& request, AnimatedFormat for
         frames.push_back(std::move(canvas));
     }
     AnimationSettings settings;
-    settings.frameDelayMs = frameDurationMs(plan.step, request.fps);
+    settings.step = plan.step;
+    settings.fps = request.fps;
     settings.quality = plan.engine.quality;
     const std::string error = format == AnimatedFormat::Gif
                                   ? writeAnimatedGif(frames, settings, request.destination)
@@ -160,7 +161,10 @@ ComposeResult composeExport(const ComposeRequest& request) {
             }
             result.written.push_back(path);
         }
-        if (engine.metaJson) writeMetadata(request, separateFilesMetadata(result.written, layout, durationMs), result);
+        if (engine.metaJson) {
+            writeMetadata(request, separateFilesMetadata(request.destination, result.written, layout, durationMs),
+                          result);
+        }
         return result;
     }
 
