@@ -152,7 +152,10 @@ IoResult packProject(const std::filesystem::path& workDir, std::span<const std::
     const auto cannotWrite =
         IoResult::failure(persistence_text::cannotWrite(target.string()), persistence_text::kWriteErrorCaption);
     if (!saveIni) return cannotWrite;
-    if (!replaceFileBytes(target, buildArchive(materials, *saveIni))) return cannotWrite;
+    if (const FileWriteResult written = writeFileBytes(target, buildArchive(materials, *saveIni)); !written) {
+        return IoResult::failure(persistence_text::cannotWrite(target.string(), written.error),
+                                 persistence_text::kWriteErrorCaption);
+    }
     return IoResult::success();
 }
 
@@ -174,7 +177,8 @@ UnpackResult unpackProject(const std::filesystem::path& archivePath, const std::
     // leaves a settings file behind; the files already written go too.
     std::set<std::string> written;
     for (const ArchiveRecord& record : archive.records) {
-        if (!writeFileBytes(workDir / record.name, record.content)) {
+        // Never through a link: the workspace is ours, a link in it planted.
+        if (!writeFileBytes(workDir / record.name, record.content, LinkRule::ReplaceLink)) {
             std::error_code ignored;
             for (const std::string& name : written) std::filesystem::remove(workDir / name, ignored);
             std::filesystem::remove(workDir / record.name, ignored);

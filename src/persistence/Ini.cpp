@@ -156,7 +156,7 @@ std::optional<IniDocument> readIniFile(const std::filesystem::path& path, IniEnc
     return IniDocument::parse(encoding == IniEncoding::Cp932 ? cp932ToUtf8(*bytes) : *bytes);
 }
 
-bool writeIniFile(const IniDocument& document, const std::filesystem::path& path, IniEncoding encoding) {
+FileWriteResult writeIniFile(const IniDocument& document, const std::filesystem::path& path, IniEncoding encoding) {
     const std::string text = document.serialize();
     return writeFileBytes(path, encoding == IniEncoding::Cp932 ? utf8ToCp932(text) : text);
 }

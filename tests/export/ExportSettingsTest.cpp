@@ -90,6 +90,11 @@ TEST(ExportSettings, InformationLine) {
     EXPECT_EQ(exportInfoLine(write, project), "4コマ　192×64ピクセル");
     write.type = 1;
     EXPECT_EQ(exportInfoLine(write, project), "4枚");
+    // Start after the end: what is wrong, not a negative count.
+    write = range(12, 10, 1, 3);
+    EXPECT_EQ(exportInfoLine(write, project), "開始フレームが終了フレームより大きくなっています");
+    write.type = 1;
+    EXPECT_EQ(exportInfoLine(write, project), "開始フレームが終了フレームより大きくなっています");
 }
 
 TEST(ExportSettings, ExtremeValuesFromAFileGiveDefinedResults) {

@@ -9,6 +9,7 @@
 #include <random>
 #include <string>
 
+#include "persistence/FileSizeLimit.h"
 #include "render/export/ImageFileWriter.h"
 #include "render/export/IntermediateFrames.h"
 
@@ -27,28 +28,7 @@ QImage noise(int width, int height) {
     return image;
 }
 
-// Lets this process write files of at most `bytes`; a longer write fails with
-// EFBIG, as on a disk that fills up part-way through the file.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_savedSignal = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_saved;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_savedSignal);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit m_saved{};
-    void (*m_savedSignal)(int) = nullptr;
-};
+using test::FileSizeLimit;
 
 class ImageFileWriterTest : public ::testing::Test {
 protected:

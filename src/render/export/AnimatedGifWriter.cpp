@@ -90,7 +90,7 @@ std::string writeAnimatedGif(const std::vector<QImage>& frames, const AnimationS
     }
     GifFileType* closing = gif.release();
     if (EGifCloseFile(closing, &error) == GIF_ERROR) return gifError(error);
-    return writeFileBytes(path, encoded);
+    return writeExportBytes(path, encoded);
 }
 
 }  // namespace fg

@@ -77,7 +77,7 @@ std::string writeAnimatedWebp(const std::vector<QImage>& frames, const Animation
     WebPDataInit(&data);
     if (!WebPAnimEncoderAssemble(encoder.get(), &data)) return encoderError(encoder.get());
     std::string problem =
-        writeFileBytes(path, std::string_view(reinterpret_cast<const char*>(data.bytes), data.size));
+        writeExportBytes(path, std::string_view(reinterpret_cast<const char*>(data.bytes), data.size));
     WebPDataClear(&data);
     return problem;
 }
