@@ -279,9 +279,9 @@ TEST_F(EngineExportTest, AnimatedGifDelaysAddUpToTheEffectsDuration) {
     ASSERT_TRUE(composeExport(r).ok());
     EXPECT_EQ(gifDelays(r.destination), (std::vector<int>{3, 3, 4, 3, 3}));
 
-    r.fps = 24;  // 41.7 ms each
+    r.fps = 12;  // 83.3 ms each
     ASSERT_TRUE(composeExport(r).ok());
-    EXPECT_EQ(gifDelays(r.destination), (std::vector<int>{4, 4, 4, 4, 5}));
+    EXPECT_EQ(gifDelays(r.destination), (std::vector<int>{8, 8, 9, 8, 8}));
 
     // Browsers stretch delays below 2 hundredths to a tenth of a second:
     // 60 fps is shown as fast as GIF allows.
