@@ -20,6 +20,7 @@
 #include "render/export/ExportFormat.h"
 #include "render/export/ImageFileWriter.h"
 #include "simulation/Simulation.h"
+#include "text/CoreText.h"
 
 namespace fg::cli {
 namespace {
@@ -129,7 +130,8 @@ int runRender(const Args& args) {
     // The extension picks the format in either case; an unknown one gives PNG.
     if (const std::string error = writeImageFile(picture, options->output, formatForExtension(fileExtension(options->output)));
         !error.empty()) {
-        std::fprintf(stderr, "fulgrane3d-cli render: cannot write %s: %s\n", options->output.c_str(), error.c_str());
+        std::fprintf(stderr, "fulgrane3d-cli render: cannot write %s: %s\n", options->output.c_str(),
+                     text::coreTextUtf8(error).c_str());
         return 1;
     }
     return 0;
