@@ -30,8 +30,8 @@ struct AnimationSettings {
 // from the effect's. A rate of 0 counts as one frame a second.
 std::int64_t animationFrameEnd(const AnimationSettings& settings, int index, int unitsPerSecond);
 
-// Encodes in memory, then writes the file with every write checked. Empty on
-// success, otherwise why it failed. All frames have the same size.
+// Encodes in memory, then replaces the file whole (writeExportBytes). Empty
+// on success, otherwise why it failed. All frames have the same size.
 std::string writeAnimatedGif(const std::vector<QImage>& frames, const AnimationSettings& settings,
                              const std::string& path);
 std::string writeAnimatedWebp(const std::vector<QImage>& frames, const AnimationSettings& settings,
