@@ -76,7 +76,7 @@ ProgramSettings loadProgramSettings(const std::filesystem::path& dataPrm);
 // DISP and RECENT. False when the file cannot be read or written; an
 // unreadable file is not replaced.
 [[nodiscard]] bool saveClosingSettings(const std::filesystem::path& dataPrm, const WindowGeometry& window,
-                         const DisplayFlags& display, const RecentFiles& recent);
+                                       const DisplayFlags& display, const RecentFiles& recent);
 
 // The "言語 / Language" menu: UI LANG = ja or en.
 [[nodiscard]] bool saveLanguage(const std::filesystem::path& dataPrm, text::Language language);

@@ -144,12 +144,22 @@ FileWriteResult writeFileBytes(const std::filesystem::path& path, std::string_vi
     struct stat status {};
     if (::lstat(target.c_str(), &status) == 0) {
         if (S_ISDIR(status.st_mode)) return {EISDIR};
-        if (S_ISREG(status.st_mode)) keptMode = status.st_mode & 07777;
-        else if (!S_ISLNK(status.st_mode)) return {writeInPlace(target, bytes)};
+        if (S_ISREG(status.st_mode)) {
+            // A file made read-only stays protected: replacing it is refused
+            // as writing into it would be.
+            if (::access(target.c_str(), W_OK) != 0) return {errno};
+            keptMode = status.st_mode & 07777;
+        } else if (!S_ISLNK(status.st_mode)) {
+            return {writeInPlace(target, bytes)};
+        }
     } else if (errno != ENOENT) {
         return {errno};
     }
-    return {writeAndRename(target, bytes, keptMode)};
+    const int error = writeAndRename(target, bytes, keptMode);
+    // A writable file in a folder that takes no new files (or, sticky, no
+    // renames over others' files) can still be written in place.
+    if ((error == EACCES || error == EPERM) && keptMode) return {writeInPlace(target, bytes)};
+    return {error};
 }
 
 std::optional<long> temporaryOwner(std::string_view name, std::string_view target) {

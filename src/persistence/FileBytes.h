@@ -40,8 +40,10 @@ struct [[nodiscard]] FileWriteResult {
 // so a failed write, a full disk or a killed process leaves the earlier file
 // as it was, never a truncated one; the temporary file is removed on
 // failure. A file replaced keeps its permission bits; a new one gets
-// 0666 less the umask. Something at the path that cannot be replaced by a
-// file (a device such as /dev/full, a pipe) is written into directly.
+// 0666 less the umask; a read-only file is refused. Something at the path
+// that cannot be replaced by a file (a device such as /dev/full, a pipe) is
+// written into directly, and so is a writable file in a folder where no
+// temporary file can be made.
 FileWriteResult writeFileBytes(const std::filesystem::path& path, std::string_view bytes,
                                LinkRule links = LinkRule::WriteThrough);
 

@@ -50,6 +50,28 @@ TEST(FileBytes, AWriteReplacesTheFileWholeAndKeepsItsPermissions) {
     EXPECT_EQ(fs::status(file).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
     EXPECT_EQ(filesIn(dir.path()), std::set<std::string>{"data.prm"});  // no temporary left
 
+    // Permissions mean what they say (the superuser may write anyway): a
+    // read-only file is not replaced; a writable file in a folder that takes
+    // no new files is written in place.
+    if (::geteuid() != 0) {
+        ASSERT_TRUE(writeFileBytes(dir / "kept.ini", "kept"));
+        fs::permissions(dir / "kept.ini", fs::perms::owner_read);
+        EXPECT_EQ(writeFileBytes(dir / "kept.ini", "lost").error, EACCES);
+        EXPECT_EQ(readFileBytes(dir / "kept.ini"), "kept");
+        fs::remove(dir / "kept.ini");
+
+        fs::create_directory(dir / "closed");
+        ASSERT_TRUE(writeFileBytes(dir / "closed" / "open.txt", "before"));
+        fs::permissions(dir / "closed", fs::perms::owner_read | fs::perms::owner_exec);
+        const FileWriteResult inPlace = writeFileBytes(dir / "closed" / "open.txt", "after");
+        const FileWriteResult fresh = writeFileBytes(dir / "closed" / "new.txt", "x");
+        fs::permissions(dir / "closed", fs::perms::owner_all);
+        EXPECT_TRUE(inPlace);
+        EXPECT_EQ(readFileBytes(dir / "closed" / "open.txt"), "after");
+        EXPECT_EQ(fresh.error, EACCES);
+        fs::remove_all(dir / "closed");
+    }
+
     // A folder in the way is refused and stays.
     fs::create_directory(dir / "folder");
     EXPECT_EQ(writeFileBytes(dir / "folder", "x").error, EISDIR);
