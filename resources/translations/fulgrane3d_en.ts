@@ -258,6 +258,19 @@ Do you want to save it?</translation>
     </message>
 </context>
 <context>
+    <name>fg::EditorMain</name>
+    <message>
+        <source>ウィンドウと表示の設定を保存できませんでした。
+%1</source>
+        <translation>The window and display settings could not be saved.
+%1</translation>
+    </message>
+    <message>
+        <source>Fulgrane3Dを起動し直せませんでした。もう一度起動してください。</source>
+        <translation>Fulgrane3D could not be restarted. Please start it again.</translation>
+    </message>
+</context>
+<context>
     <name>fg::EmitterPage</name>
     <message>
         <source>形状</source>
@@ -543,6 +556,12 @@ Do you want to save it?</translation>
     <message>
         <source>アニメーションはGIF（.gif）かWebP（.webp）で保存してください。</source>
         <translation>Save an animation as GIF (.gif) or WebP (.webp).</translation>
+    </message>
+    <message>
+        <source>詳細設定を保存できませんでした。
+%1</source>
+        <translation>The advanced settings could not be saved.
+%1</translation>
     </message>
 </context>
 <context>
@@ -2107,6 +2126,56 @@ A node can hold at most 9 child nodes, and nodes nest at most 9 levels deep.</tr
 「最近使ったファイル」の一覧から削除しますか？</source>
         <translation>The file was not found.
 Remove it from the Recent Files list?</translation>
+    </message>
+    <message>
+        <source>「%1」に保存できませんでした。
+%2</source>
+        <translation>Could not save to &quot;%1&quot;.
+%2</translation>
+    </message>
+    <message>
+        <source>ディスクの空き容量が足りません。</source>
+        <translation>The disk is full.</translation>
+    </message>
+    <message>
+        <source>ファイルが大きすぎて、この場所には書き込めません。</source>
+        <translation>The file is too large for this location.</translation>
+    </message>
+    <message>
+        <source>読み取り専用の場所のため書き込めません。</source>
+        <translation>The location is read-only.</translation>
+    </message>
+    <message>
+        <source>この場所に書き込む権限がありません。</source>
+        <translation>You do not have permission to write here.</translation>
+    </message>
+    <message>
+        <source>保存先のフォルダが見つかりません。</source>
+        <translation>The folder to save in does not exist.</translation>
+    </message>
+    <message>
+        <source>保存先のパスの途中にフォルダではなくファイルがあります。</source>
+        <translation>Part of the path is a file, not a folder.</translation>
+    </message>
+    <message>
+        <source>同じ名前のフォルダがあります。</source>
+        <translation>A folder of that name is in the way.</translation>
+    </message>
+    <message>
+        <source>ファイル名またはパスが長すぎます。</source>
+        <translation>The file name or path is too long.</translation>
+    </message>
+    <message>
+        <source>ディスクの読み書きでエラーが発生しました。</source>
+        <translation>The disk reported a read or write error.</translation>
+    </message>
+    <message>
+        <source>ファイルが使用中です。</source>
+        <translation>The file is in use.</translation>
+    </message>
+    <message>
+        <source>システムエラー: %1</source>
+        <translation>System error: %1</translation>
     </message>
 </context>
 <context>

@@ -33,7 +33,7 @@ bool updateFile(const std::filesystem::path& dataPrm, const std::function<void(I
     auto file = readIniFile(dataPrm, IniEncoding::Utf8);
     if (!file) return false;
     change(*file);
-    return writeIniFile(*file, dataPrm, IniEncoding::Utf8);
+    return writeIniFile(*file, dataPrm, IniEncoding::Utf8).ok();
 }
 
 }  // namespace

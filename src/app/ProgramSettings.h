@@ -85,16 +85,16 @@ ProgramSettings loadProgramSettings(const std::filesystem::path& dataPrm);
 // What the main window writes when it closes: WINDOW (see closingGeometry),
 // DISP and RECENT. False when the file cannot be read or written; an
 // unreadable file is not replaced.
-bool saveClosingSettings(const std::filesystem::path& dataPrm, const WindowGeometry& window,
-                         const DisplayFlags& display, const RecentFiles& recent);
+[[nodiscard]] bool saveClosingSettings(const std::filesystem::path& dataPrm, const WindowGeometry& window,
+                                       const DisplayFlags& display, const RecentFiles& recent);
 
 // The "言語 / Language" menu: UI LANG = ja or en.
-bool saveLanguage(const std::filesystem::path& dataPrm, text::Language language);
+[[nodiscard]] bool saveLanguage(const std::filesystem::path& dataPrm, text::Language language);
 
 // "このバージョンでは通知しない": UPDATE VERSION = version.
-bool saveIgnoredVersion(const std::filesystem::path& dataPrm, std::string_view version);
+[[nodiscard]] bool saveIgnoredVersion(const std::filesystem::path& dataPrm, std::string_view version);
 
 // The export dialog's advanced choices, written when an export is accepted.
-bool saveExportChoices(const std::filesystem::path& dataPrm, const EngineExportOptions& choices);
+[[nodiscard]] bool saveExportChoices(const std::filesystem::path& dataPrm, const EngineExportOptions& choices);
 
 }  // namespace fg::app

@@ -34,6 +34,6 @@ bool startDetached(const LaunchCommand& command);
 
 // Starts a new instance of this program (QCoreApplication::applicationFilePath())
 // with the project path, or with none.
-bool relaunch(const std::optional<QString>& projectPath);
+[[nodiscard]] bool relaunch(const std::optional<QString>& projectPath);
 
 }  // namespace fg::app

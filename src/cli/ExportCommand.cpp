@@ -76,6 +76,7 @@ std::optional<ExportOptions> parseOptions(const Args& args) {
         const bool hasValue = i + 1 < args.size();
         bool ok = true;
         bool known = false;
+        const char* range = nullptr;  // named in the refusal of a number out of range
         for (const auto& [name, member] : numbers) {
             if (arg != name) continue;
             known = true;
@@ -93,9 +94,12 @@ std::optional<ExportOptions> parseOptions(const Args& args) {
             ok = hasValue && args[++i] == "json";
             options.engine.metaJson = ok;
         } else if (arg == "--padding") {
+            range = "0–64";
+            static_assert(kMaxExportPadding == 64);
             ok = hasValue && parseInt(args[++i], options.engine.padding) && options.engine.padding >= 0 &&
                  options.engine.padding <= kMaxExportPadding;
         } else if (arg == "--quality") {
+            range = "0–100";
             ok = hasValue && parseInt(args[++i], options.engine.quality) && options.engine.quality >= 0 &&
                  options.engine.quality <= 100;
         } else if (arg == "--extrude") {
@@ -118,6 +122,11 @@ std::optional<ExportOptions> parseOptions(const Args& args) {
             options.project = arg;
         }
         if (!ok) {
+            if (range) {
+                std::fprintf(stderr, "fulgrane3d-cli export: bad argument \"%s\": give a whole number %s\n%s",
+                             arg.c_str(), range, kUsage);
+                return std::nullopt;
+            }
             std::fprintf(stderr, "fulgrane3d-cli export: bad argument \"%s\"\n%s", arg.c_str(), kUsage);
             return std::nullopt;
         }

@@ -2,7 +2,6 @@
 // 3D view's picture of it (grid, particles, gizmos, overlay) as the editor
 // would show it, with the project's camera and background, headless.
 
-#include <cctype>
 #include <cstdint>
 #include <cstdio>
 #include <memory>
@@ -21,6 +20,7 @@
 #include "render/export/ExportFormat.h"
 #include "render/export/ImageFileWriter.h"
 #include "simulation/Simulation.h"
+#include "text/CoreText.h"
 
 namespace fg::cli {
 namespace {
@@ -128,11 +128,10 @@ int runRender(const Args& args) {
         return 1;
     }
     // The extension picks the format in either case; an unknown one gives PNG.
-    std::string extension = fileExtension(options->output);
-    for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    if (const std::string error = writeImageFile(picture, options->output, formatForExtension(extension));
+    if (const std::string error = writeImageFile(picture, options->output, formatForExtension(fileExtension(options->output)));
         !error.empty()) {
-        std::fprintf(stderr, "fulgrane3d-cli render: cannot write %s: %s\n", options->output.c_str(), error.c_str());
+        std::fprintf(stderr, "fulgrane3d-cli render: cannot write %s: %s\n", options->output.c_str(),
+                     text::coreTextUtf8(error).c_str());
         return 1;
     }
     return 0;

@@ -182,7 +182,11 @@ IoResult packProject(const std::filesystem::path& workDir, std::span<const std::
     const auto cannotWrite =
         IoResult::failure(persistence_text::cannotWrite(target.string()), persistence_text::kWriteErrorCaption);
     if (!saveIni) return cannotWrite;
-    if (!replaceFileBytes(target, buildArchive(materials, *saveIni, readStoredNames(workDir)))) return cannotWrite;
+    if (const FileWriteResult written = writeFileBytes(target, buildArchive(materials, *saveIni, readStoredNames(workDir)));
+        !written) {
+        return IoResult::failure(persistence_text::cannotWrite(target.string(), written.error),
+                                 persistence_text::kWriteErrorCaption);
+    }
     return IoResult::success();
 }
 
@@ -204,7 +208,8 @@ UnpackResult unpackProject(const std::filesystem::path& archivePath, const std::
     // leaves a settings file behind; the files already written go too.
     std::set<std::string> written;
     for (const ArchiveRecord& record : archive.records) {
-        if (!writeFileBytes(workDir / record.name, record.content)) {
+        // Never through a link: the workspace is ours, a link in it planted.
+        if (!writeFileBytes(workDir / record.name, record.content, LinkRule::ReplaceLink)) {
             std::error_code ignored;
             for (const std::string& name : written) std::filesystem::remove(workDir / name, ignored);
             std::filesystem::remove(workDir / record.name, ignored);
@@ -215,8 +220,12 @@ UnpackResult unpackProject(const std::filesystem::path& archivePath, const std::
     }
     // Only a later save reads this; without it names are merely written in
     // the preferred codes, so a failure here fails nothing.
+    // A workspace opened in place may still hold the previous project's list.
     if (const std::string stored = storedNamesText(archive.records); !stored.empty()) {
-        (void)writeFileBytes(workDir / kStoredNamesFile, stored);
+        (void)writeFileBytes(workDir / kStoredNamesFile, stored, LinkRule::ReplaceLink);
+    } else {
+        std::error_code ignored;
+        std::filesystem::remove(workDir / kStoredNamesFile, ignored);
     }
     return {IoResult::success(), archive.version};
 }

@@ -79,7 +79,7 @@ std::string buildArchive(std::span<const PackInput> materials, std::string_view 
 IoResult packProject(const std::filesystem::path& workDir, std::span<const std::string> materialFiles,
                      const std::filesystem::path& target);
 
-struct UnpackResult {
+struct [[nodiscard]] UnpackResult {
     IoResult result;
     std::int32_t version = 0;
 };

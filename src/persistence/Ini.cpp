@@ -230,7 +230,7 @@ std::optional<IniDocument> readIniFile(const std::filesystem::path& path, IniEnc
     return encoding == IniEncoding::Cp932 ? IniDocument::parseCp932(*bytes) : IniDocument::parse(*bytes);
 }
 
-bool writeIniFile(const IniDocument& document, const std::filesystem::path& path, IniEncoding encoding) {
+FileWriteResult writeIniFile(const IniDocument& document, const std::filesystem::path& path, IniEncoding encoding) {
     return writeFileBytes(path, encoding == IniEncoding::Cp932 ? document.serializeCp932() : document.serialize());
 }
 

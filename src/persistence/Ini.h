@@ -16,6 +16,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "persistence/FileBytes.h"
+
 namespace fg {
 
 enum class IniEncoding { Cp932, Utf8 };
@@ -87,8 +89,8 @@ private:
 
 // Reads an INI file. A missing file reads as an empty document (as the
 // profile functions treat it); nullopt when the file exists but cannot be read.
-std::optional<IniDocument> readIniFile(const std::filesystem::path& path, IniEncoding encoding);
-// Writes the document, replacing the file. False when it cannot be written.
-bool writeIniFile(const IniDocument& document, const std::filesystem::path& path, IniEncoding encoding);
+[[nodiscard]] std::optional<IniDocument> readIniFile(const std::filesystem::path& path, IniEncoding encoding);
+// Writes the document, replacing the file whole (see writeFileBytes).
+FileWriteResult writeIniFile(const IniDocument& document, const std::filesystem::path& path, IniEncoding encoding);
 
 }  // namespace fg

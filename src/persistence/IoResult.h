@@ -6,7 +6,7 @@
 
 namespace fg {
 
-struct IoResult {
+struct [[nodiscard]] IoResult {
     bool ok = false;
     std::string message;
     std::string caption;

@@ -23,7 +23,30 @@ inline constexpr const char* kNewerVersion =
 // Saving and the workspace (failures the original program did not report).
 inline constexpr const char* kWriteErrorCaption = FG_TRANSLATE_NOOP("fg::persistence_text", "ファイル書き込みエラー");
 inline constexpr const char* kCannotWrite = FG_TRANSLATE_NOOP("fg::persistence_text", "「%1」に保存できませんでした。");
-std::string cannotWrite(std::string_view path);
+// The same with the reason on the next line.
+inline constexpr const char* kCannotWriteBecause =
+    FG_TRANSLATE_NOOP("fg::persistence_text", "「%1」に保存できませんでした。\n%2");
+// With the reason for the errno `error` when it is not 0.
+std::string cannotWrite(std::string_view path, int error = 0);
+
+// Why a file could not be written, from the system's error number, in words
+// a user can act on. Every text here is a message of its own for the
+// translation; anything else falls back to the system's own text.
+inline constexpr const char* kDiskFull = FG_TRANSLATE_NOOP("fg::persistence_text", "ディスクの空き容量が足りません。");
+inline constexpr const char* kFileTooLarge =
+    FG_TRANSLATE_NOOP("fg::persistence_text", "ファイルが大きすぎて、この場所には書き込めません。");
+inline constexpr const char* kReadOnly = FG_TRANSLATE_NOOP("fg::persistence_text", "読み取り専用の場所のため書き込めません。");
+inline constexpr const char* kNoPermission = FG_TRANSLATE_NOOP("fg::persistence_text", "この場所に書き込む権限がありません。");
+inline constexpr const char* kNoFolder = FG_TRANSLATE_NOOP("fg::persistence_text", "保存先のフォルダが見つかりません。");
+inline constexpr const char* kNotAFolder =
+    FG_TRANSLATE_NOOP("fg::persistence_text", "保存先のパスの途中にフォルダではなくファイルがあります。");
+inline constexpr const char* kFolderInTheWay = FG_TRANSLATE_NOOP("fg::persistence_text", "同じ名前のフォルダがあります。");
+inline constexpr const char* kNameTooLong = FG_TRANSLATE_NOOP("fg::persistence_text", "ファイル名またはパスが長すぎます。");
+inline constexpr const char* kDeviceError =
+    FG_TRANSLATE_NOOP("fg::persistence_text", "ディスクの読み書きでエラーが発生しました。");
+inline constexpr const char* kFileBusy = FG_TRANSLATE_NOOP("fg::persistence_text", "ファイルが使用中です。");
+inline constexpr const char* kSystemError = FG_TRANSLATE_NOOP("fg::persistence_text", "システムエラー: %1");
+std::string fileErrorReason(int error);
 inline constexpr const char* kMaterialNameNotStorable =
     FG_TRANSLATE_NOOP("fg::persistence_text",
                       "マテリアル「%1」の名前はプロジェクトファイルに保存できません。\n名前を変えて読み込み直してください。");

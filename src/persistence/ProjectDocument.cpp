@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "persistence/Archive.h"
+#include "persistence/FileBytes.h"
 #include "persistence/MaterialFiles.h"
 #include "persistence/Messages.h"
 #include "persistence/SaveIni.h"
@@ -46,6 +47,8 @@ IoResult saveProjectTo(EditorState& g, const std::string& path) {
     if (g.workDir.empty() || !std::filesystem::is_directory(g.workDir, ec)) {
         return IoResult::failure(persistence_text::kWorkspaceError, persistence_text::kProgramName);
     }
+    // Saves killed between writing and renaming left their temporaries here.
+    removeStaleTemporaries({path});
     const IoResult written = writeSaveIniFile(g);
     IoResult packed = written;
     if (written.ok) {
@@ -60,6 +63,7 @@ IoResult saveProjectTo(EditorState& g, const std::string& path) {
 
 IoResult readProjectArchive(EditorState& g, const std::string& path, std::optional<std::int32_t> fileVersionOverride) {
     g.tree.clear();
+    removeStaleTemporaries({path});
     const UnpackResult unpacked = unpackProject(path, g.workDir, path);
     if (!unpacked.result.ok) return unpacked.result;
     g.fileVersion = fileVersionOverride.value_or(unpacked.version);
@@ -82,7 +86,9 @@ IoResult loadProject(EditorState& g, ScopedWorkspace& workspace, const std::stri
     const IoResult read = readProjectArchive(g, path);
     if (!read.ok) {
         // Whatever the archive got as far as writing goes with the old folder.
-        resetWorkspace(g, workspace, hooks);
+        // A failure here leaves g.workDir on the old folder, which the
+        // caller's next reset tries again; the open has failed either way.
+        (void)resetWorkspace(g, workspace, hooks);
         g.tree.clear();
     }
     return read;

@@ -29,8 +29,9 @@ std::string titleText(const EditorState& g);
 IoResult resetWorkspace(EditorState& g, ScopedWorkspace& workspace, const DocumentHooks& hooks);
 
 // Writes save.ini, packs it with the materials into `path` (the old file
-// stays intact if anything fails), deletes save.ini again and marks the
-// document saved under `path`. Refused, with nothing written, while the
+// stays intact if anything fails; the message names the reason), deletes
+// save.ini again and marks the document saved under `path`. Temporary files
+// that earlier saves of `path` left when they were killed go first. Refused, with nothing written, while the
 // workspace folder is missing. The caller updates the title and adds the
 // path to the recent files.
 IoResult saveProjectTo(EditorState& g, const std::string& path);
@@ -39,7 +40,8 @@ IoResult saveProjectTo(EditorState& g, const std::string& path);
 // reads its settings and nodes, selecting the first node; marks the
 // document as opened from `path`. The editor's open and the command-line
 // tools both come through here, so they can never read a project
-// differently. fileVersionOverride replaces the archive's version for the
+// differently. Temporaries that killed saves of `path` left beside it are
+// removed. fileVersionOverride replaces the archive's version for the
 // settings upgrades. On failure the tree is empty.
 IoResult readProjectArchive(EditorState& g, const std::string& path,
                             std::optional<std::int32_t> fileVersionOverride = std::nullopt);

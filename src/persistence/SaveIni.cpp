@@ -238,8 +238,9 @@ IoResult writeSaveIniFile(const EditorState& g) {
     std::filesystem::remove(path, ignored);
     IniDocument ini;
     if (auto failed = buildSaveIni(g, ini)) return *failed;
-    if (!writeIniFile(ini, path, IniEncoding::Cp932)) {
-        return IoResult::failure(persistence_text::cannotWrite(path.string()), persistence_text::kWriteErrorCaption);
+    if (const FileWriteResult written = writeIniFile(ini, path, IniEncoding::Cp932); !written) {
+        return IoResult::failure(persistence_text::cannotWrite(path.string(), written.error),
+                                 persistence_text::kWriteErrorCaption);
     }
     return IoResult::success();
 }

@@ -57,7 +57,11 @@ bool ExportRunner::run() {
     ExportDialog dialog(m_editor, m_window, m_choices);
     if (dialog.exec() != QDialog::Accepted) return false;
     m_choices = dialog.choices();
-    if (!m_dataPrm.empty()) app::saveExportChoices(m_dataPrm, m_choices);
+    if (!m_dataPrm.empty() && !app::saveExportChoices(m_dataPrm, m_choices)) {
+        // The export itself can still go ahead with the choices as made.
+        QMessageBox::warning(m_window, tr("書き出し"),
+                             tr("詳細設定を保存できませんでした。\n%1").arg(QString::fromStdString(m_dataPrm.string())));
+    }
     const std::optional<std::string> destination = askDestination();
     if (!destination) return false;
     return exportTo(*destination).ok();

@@ -81,7 +81,7 @@ private:
 
 // Shut-down: WINDOW, DISP and RECENT into data.prm. False when it could not
 // be written.
-bool saveShutDownSettings(const std::filesystem::path& dataPrm, const app::WindowGeometry& closing,
-                          const Editor& editor);
+[[nodiscard]] bool saveShutDownSettings(const std::filesystem::path& dataPrm,
+                                        const app::WindowGeometry& closing, const Editor& editor);
 
 }  // namespace fg

@@ -59,7 +59,8 @@ void UpdateFlow::present(const app::UpdateDecision& decision) {
         if (dialog.exec() == QDialog::Accepted) {
             QDesktopServices::openUrl(m_settings.downloadPage);
         } else if (dialog.doNotTellAgain()) {
-            app::saveIgnoredVersion(m_settings.dataPrm, decision.newVersion);
+            // Unwritten, the choice holds for this session and the next start asks again.
+            (void)app::saveIgnoredVersion(m_settings.dataPrm, decision.newVersion);
             m_settings.ignoredVersion = decision.newVersion;
         }
         break;

@@ -55,16 +55,25 @@ int main(int argc, char* argv[]) {
     fg::addLanguageMenu(window, files.folders.dataPrm(), language);
     if (!project) commands.updates->checkAtStartUp();
 
+    const QString programName = QString::fromUtf8(fg::persistence_text::kProgramName);
     bool settingsSaved = false;
     const auto saveSettings = [&] {
         if (settingsSaved) return;
         settingsSaved = true;
-        fg::saveShutDownSettings(files.folders.dataPrm(), normal.closing(), editor);
+        if (!fg::saveShutDownSettings(files.folders.dataPrm(), normal.closing(), editor)) {
+            QMessageBox::warning(nullptr, programName,
+                                 QCoreApplication::translate("fg::EditorMain", "ウィンドウと表示の設定を保存できませんでした。\n%1")
+                                     .arg(QString::fromStdString(files.folders.dataPrm().string())));
+        }
     };
     QObject::connect(&editor, &fg::Editor::relaunchRequested, &window, [&](const QString& path) {
         // Written before the new instance starts, which reads them.
         saveSettings();
-        fg::app::relaunch(path.isEmpty() ? std::nullopt : std::optional<QString>(path));
+        if (!fg::app::relaunch(path.isEmpty() ? std::nullopt : std::optional<QString>(path))) {
+            // The unsaved changes were settled before the relaunch was asked for.
+            QMessageBox::critical(&window, programName,
+                                  QCoreApplication::translate("fg::EditorMain", "Fulgrane3Dを起動し直せませんでした。もう一度起動してください。"));
+        }
         window.close();
     });
     fg::showMainWindow(window, placed.zoomed);

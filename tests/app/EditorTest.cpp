@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>
+#include <cerrno>
 #include <climits>
 #include <filesystem>
 #include <functional>
@@ -169,7 +170,8 @@ TEST_P(UnsavedQuestion, AFailedSaveCancelsTheCommand) {
     prompts.savePath = home.file("no-such-folder/new.nbx");
     EXPECT_FALSE(run());
     ASSERT_EQ(prompts.asked.size(), 3u);
-    EXPECT_EQ(prompts.asked[2], "error " + persistence_text::cannotWrite(home.file("no-such-folder/new.nbx")));
+    // The message says where and why.
+    EXPECT_EQ(prompts.asked[2], "error " + persistence_text::cannotWrite(home.file("no-such-folder/new.nbx"), ENOENT));
     EXPECT_TRUE(editor->isModified());
 }
 

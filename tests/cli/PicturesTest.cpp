@@ -6,11 +6,16 @@
 
 #include <QColor>
 #include <QImage>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QString>
 
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -156,6 +161,54 @@ TEST_F(CliPictures, CameraBelowItsTargetLookingUpStillDraws) {
     EXPECT_GT(brightCount(rendered), 100);
     EXPECT_GT(brightCount(exported), 100);
     EXPECT_TRUE(upright(rendered, 20));
+}
+
+// The format its first bytes show.
+std::string magicOf(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::string head(12, '\0');
+    in.read(head.data(), 12);
+    head.resize(static_cast<std::size_t>(in.gcount()));
+    if (head.starts_with("\x89PNG")) return "png";
+    if (head.starts_with("\xFF\xD8\xFF")) return "jpeg";
+    if (head.starts_with("II*") || head.starts_with("MM\0*")) return "tiff";
+    if (head.starts_with("GIF8")) return "gif";
+    if (head.starts_with("BM")) return "bmp";
+    if (head.starts_with("RIFF") && head.substr(8, 4) == "WEBP") return "webp";
+    return "unknown";
+}
+
+TEST_F(CliPictures, UpperCaseExtensionsPickTheirFormats) {
+    EditorState g = risingColumn({0, 20, -60}, 32);
+    const fs::path project = writeProject(g, "cases");
+    const std::string end[] = {"--end", "3"};
+    const std::pair<std::string, std::string> stills[] = {
+        {"sheet.JPG", "jpeg"}, {"sheet.Png", "png"}, {"sheet.TIFF", "tiff"}, {"sheet.GIF", "gif"}, {"sheet.BMP", "bmp"}};
+    for (const auto& [name, format] : stills) {
+        EXPECT_EQ(run({"export", project.string(), "-o", (project / name).string(), end[0], end[1]}), 0) << name;
+        EXPECT_EQ(magicOf(project / name), format) << name;
+    }
+    EXPECT_EQ(run({"export", project.string(), "-o", (project / "shot.JPG").string(), end[0], end[1], "--separate"}), 0);
+    EXPECT_EQ(magicOf(project / "shot00002.JPG"), "jpeg");
+    EXPECT_EQ(run({"export", project.string(), "-o", (project / "anim.WEBP").string(), end[0], end[1], "--animated"}), 0);
+    EXPECT_EQ(magicOf(project / "anim.WEBP"), "webp");
+    EXPECT_EQ(run({"export", project.string(), "-o", (project / "anim.GIF").string(), end[0], end[1], "--animated"}), 0);
+    EXPECT_EQ(magicOf(project / "anim.GIF"), "gif");
+    EXPECT_EQ(run({"render", project.string(), "--frame", "3", "-o", (project / "view.JPG").string()}), 0);
+    EXPECT_EQ(magicOf(project / "view.JPG"), "jpeg");
+}
+
+TEST_F(CliPictures, TheSheetsJsonListsItsAnimation) {
+    EditorState g = risingColumn({0, 20, -60}, 32);
+    const fs::path project = writeProject(g, "meta");
+    ASSERT_EQ(run({"export", project.string(), "-o", (project / "fire.png").string(), "--end", "5", "--step", "2",
+                   "--meta", "json"}),
+              0);
+    QFile file(QString::fromStdString((project / "fire.json").string()));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QJsonObject root = QJsonDocument::fromJson(file.readAll()).object();
+    EXPECT_EQ(root["animations"].toObject()["fire"].toArray(), (QJsonArray{"fire00000", "fire00001", "fire00002"}));
+    EXPECT_EQ(root["frames"].toObject().size(), 3);
 }
 
 TEST_F(CliPictures, RenderedFrameShowsTheAnimatedCellTheExportShows) {

@@ -15,6 +15,7 @@
 #include <QJsonObject>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -114,6 +115,12 @@ TEST_F(EngineExportTest, MetadataDescribesEveryCellOfAPaddedPowerOfTwoSheet) {
 
     const QJsonObject frames = root["frames"].toObject();
     ASSERT_EQ(frames.size(), 5);
+    // One animation of every frame in order, named after the file, as
+    // PixiJS's Spritesheet lists them.
+    const QJsonObject animations = root["animations"].toObject();
+    EXPECT_EQ(animations.keys(), QStringList{"fire"});
+    EXPECT_EQ(animations["fire"].toArray(),
+              (QJsonArray{"fire00000", "fire00001", "fire00002", "fire00003", "fire00004"}));
     std::vector<QRect> rects;
     for (int i = 0; i < 5; ++i) {
         const QString name = QString("fire%1").arg(i, 5, 10, QChar('0'));
@@ -178,9 +185,12 @@ TEST_F(EngineExportTest, SeparateFilesGetOneEntryEach) {
     ASSERT_TRUE(result.ok()) << result.error;
     ASSERT_EQ(result.written.size(), 6u);
     EXPECT_EQ(QImage(QString::fromStdString(result.written[0])).size(), QSize(64, 64));
-    const QJsonObject frames = readJson(result.written.back())["frames"].toObject();
+    const QJsonObject root = readJson(result.written.back());
+    const QJsonObject frames = root["frames"].toObject();
     ASSERT_EQ(frames.size(), 5);
     EXPECT_EQ(rectOf(frames["spark00004.png"].toObject()), QRect(0, 0, 60, 40));
+    EXPECT_EQ(root["animations"].toObject()["spark"].toArray(),
+              (QJsonArray{"spark00000.png", "spark00001.png", "spark00002.png", "spark00003.png", "spark00004.png"}));
 }
 
 TEST_F(EngineExportTest, LayoutWithoutChoicesIsThePlainSheet) {
@@ -230,7 +240,6 @@ TEST_F(EngineExportTest, AnimatedGifLoopsForeverWithTheFrameDelayAndClearCorners
     for (int i = 0; i < gif->ImageCount; ++i) {
         GraphicsControlBlock control{};
         ASSERT_EQ(DGifSavedExtensionToGCB(gif, i, &control), GIF_OK);
-        EXPECT_EQ(control.DelayTime, 7) << i;  // 67 ms in hundredths
         EXPECT_EQ(control.DisposalMode, DISPOSE_BACKGROUND);
         const SavedImage& image = gif->SavedImages[i];
         ASSERT_NE(image.ImageDesc.ColorMap, nullptr);
@@ -239,6 +248,46 @@ TEST_F(EngineExportTest, AnimatedGifLoopsForeverWithTheFrameDelayAndClearCorners
         EXPECT_EQ(QColor(colour.Red, colour.Green, colour.Blue), kColours[i]) << i;
     }
     DGifCloseFile(gif, &error);
+}
+
+// Each frame's delay as giflib reads it back, in hundredths of a second.
+std::vector<int> gifDelays(const std::string& path) {
+    int error = 0;
+    GifFileType* gif = DGifOpenFileName(path.c_str(), &error);
+    if (gif == nullptr) return {};
+    std::vector<int> delays;
+    if (DGifSlurp(gif) == GIF_OK) {
+        for (int i = 0; i < gif->ImageCount; ++i) {
+            GraphicsControlBlock control{};
+            if (DGifSavedExtensionToGCB(gif, i, &control) == GIF_OK) delays.push_back(control.DelayTime);
+        }
+    }
+    DGifCloseFile(gif, &error);
+    return delays;
+}
+
+// GIF delays are whole hundredths: the fractions are carried from frame to
+// frame so the whole animation lasts exactly as long as the effect's frames.
+TEST_F(EngineExportTest, AnimatedGifDelaysAddUpToTheEffectsDuration) {
+    ComposeRequest r = request("timed.gif");
+    r.plan.engine.animated = true;
+    ASSERT_TRUE(composeExport(r).ok());
+    // 2 frames at 30 fps: 66.7 ms each, 333 ms for five.
+    EXPECT_EQ(gifDelays(r.destination), (std::vector<int>{6, 7, 7, 6, 7}));
+
+    r.plan.step = 1;  // 33.3 ms each
+    ASSERT_TRUE(composeExport(r).ok());
+    EXPECT_EQ(gifDelays(r.destination), (std::vector<int>{3, 3, 4, 3, 3}));
+
+    r.fps = 12;  // 83.3 ms each
+    ASSERT_TRUE(composeExport(r).ok());
+    EXPECT_EQ(gifDelays(r.destination), (std::vector<int>{8, 8, 9, 8, 8}));
+
+    // Browsers stretch delays below 2 hundredths to a tenth of a second:
+    // 60 fps is shown as fast as GIF allows.
+    r.fps = 60;
+    ASSERT_TRUE(composeExport(r).ok());
+    EXPECT_EQ(gifDelays(r.destination), (std::vector<int>{2, 2, 2, 2, 2}));
 }
 
 // Frame count, loop count, size, each frame's duration and the corner's alpha.
@@ -259,13 +308,12 @@ void expectWebpAnimation(const std::string& path, bool lossless) {
     options.color_mode = MODE_RGBA;
     WebPAnimDecoder* decoder = WebPAnimDecoderNew(&data, &options);
     ASSERT_NE(decoder, nullptr);
-    int previous = 0;
     for (int i = 0; i < 5; ++i) {
         uint8_t* pixels = nullptr;
         int timestamp = 0;
         ASSERT_TRUE(WebPAnimDecoderGetNext(decoder, &pixels, &timestamp));
-        EXPECT_EQ(timestamp - previous, 67) << i;
-        previous = timestamp;
+        // 66.7 ms each, the fractions carried: the end of frame i in whole ms.
+        EXPECT_EQ(timestamp, (i + 1) * 200 / 3) << i;
         EXPECT_EQ(pixels[3], 0) << i;  // the corner stays clear
         const uint8_t* inside = pixels + (20 * 60 + 10) * 4;
         EXPECT_EQ(inside[3], 255) << i;

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "model/EditorState.h"
+#include "persistence/Messages.h"
 #include "render/GlTestContext.h"
 #include "render/RenderTarget.h"
 #include "render/Renderer.h"
@@ -271,7 +272,7 @@ TEST_F(ExportFramesTest, AnIntermediateThatCannotBeWrittenNamesTheFile) {
     const ExportFramesResult result = run(plan(1, 3, 1));
     EXPECT_EQ(result.error, "書き出し用の中間ファイルを保存できませんでした。\n" +
                                 intermediateFramePath(exportRenderFolder(m_workDir), 0).string() +
-                                "\nNot a directory");
+                                "\n" + persistence_text::kNotAFolder);
     EXPECT_EQ(result.lastIndex, -1);
 }
 

@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "render/export/AnimatedWriter.h"
 #include "render/export/ExportFormat.h"
 #include "render/export/ExportSettings.h"
 
@@ -89,6 +90,11 @@ TEST(ExportSettings, InformationLine) {
     EXPECT_EQ(exportInfoLine(write, project), "4コマ　192×64ピクセル");
     write.type = 1;
     EXPECT_EQ(exportInfoLine(write, project), "4枚");
+    // Start after the end: what is wrong, not a negative count.
+    write = range(12, 10, 1, 3);
+    EXPECT_EQ(exportInfoLine(write, project), "開始フレームが終了フレームより大きくなっています");
+    write.type = 1;
+    EXPECT_EQ(exportInfoLine(write, project), "開始フレームが終了フレームより大きくなっています");
 }
 
 TEST(ExportSettings, ExtremeValuesFromAFileGiveDefinedResults) {
@@ -154,7 +160,7 @@ TEST(ExportSettings, TheEndStaysWithinTheLongestEffectTheEditorMakes) {
     EXPECT_EQ(plan.columns, 7);
 }
 
-TEST(ExportFormat, ExtensionsAsTyped) {
+TEST(ExportFormat, ExtensionsInAnyCase) {
     EXPECT_EQ(fileExtension("/out/fire.png"), ".png");
     EXPECT_EQ(fileExtension("/out.d/fire"), "");
     EXPECT_EQ(fileExtension("fire.tar.gif"), ".gif");
@@ -163,19 +169,35 @@ TEST(ExportFormat, ExtensionsAsTyped) {
     EXPECT_EQ(formatForExtension(".tiff"), ImageFormat::Tiff);
     EXPECT_EQ(formatForExtension(".gif"), ImageFormat::Gif);
     EXPECT_EQ(formatForExtension(".PNG"), ImageFormat::Png);
-    EXPECT_EQ(formatForExtension(".JPG"), ImageFormat::Png);  // not recognised: PNG
+    EXPECT_EQ(formatForExtension(".JPG"), ImageFormat::Jpeg);
+    EXPECT_EQ(formatForExtension(".Jpeg"), ImageFormat::Jpeg);
+    EXPECT_EQ(formatForExtension(".BMP"), ImageFormat::Bmp);
+    EXPECT_EQ(formatForExtension(".TIFF"), ImageFormat::Tiff);
+    EXPECT_EQ(formatForExtension(".Tif"), ImageFormat::Tiff);
+    EXPECT_EQ(formatForExtension(".GIF"), ImageFormat::Gif);
+    EXPECT_EQ(formatForExtension(".txt"), ImageFormat::Png);
     EXPECT_EQ(formatForExtension(""), ImageFormat::Png);
 
     EXPECT_FALSE(keepsTransparentBackground(true, ".jpg"));
     EXPECT_FALSE(keepsTransparentBackground(true, ".jpeg"));
     EXPECT_FALSE(keepsTransparentBackground(true, ".bmp"));
     EXPECT_TRUE(keepsTransparentBackground(true, ".png"));
-    EXPECT_TRUE(keepsTransparentBackground(true, ".JPG"));  // written as PNG, so it may stay clear
+    EXPECT_FALSE(keepsTransparentBackground(true, ".JPG"));
+    EXPECT_FALSE(keepsTransparentBackground(true, ".Bmp"));
+    EXPECT_TRUE(keepsTransparentBackground(true, ".PNG"));
     EXPECT_FALSE(keepsTransparentBackground(false, ".png"));
 
     EXPECT_EQ(numberedFileName("/out/fire.png", 0), "/out/fire00000.png");
     EXPECT_EQ(numberedFileName("/out/fire.png", 12), "/out/fire00012.png");
     EXPECT_EQ(numberedFileName("/out.d/fire", 3), "/out.d/fire00003");
+    EXPECT_EQ(numberedFileName("/out/FIRE.JPG", 1), "/out/FIRE00001.JPG");  // the extension as typed
+
+    AnimatedFormat animated = AnimatedFormat::Gif;
+    EXPECT_TRUE(animatedFormatFor(".WEBP", animated));
+    EXPECT_EQ(animated, AnimatedFormat::Webp);
+    EXPECT_TRUE(animatedFormatFor(".Gif", animated));
+    EXPECT_EQ(animated, AnimatedFormat::Gif);
+    EXPECT_FALSE(animatedFormatFor(".PNG", animated));
 }
 
 }  // namespace

@@ -120,6 +120,55 @@ TEST_F(SheetComposerTest, TransparencyDependsOnTheFormat) {
     EXPECT_EQ(QImage(QString::fromStdString((m_dir / "out" / "a.gif").string()), "gif").isNull(), false);
 }
 
+// The format a file's first bytes show.
+std::string magicOf(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::string head(12, '\0');
+    in.read(head.data(), 12);
+    head.resize(static_cast<std::size_t>(in.gcount()));
+    if (head.starts_with("\x89PNG")) return "png";
+    if (head.starts_with("\xFF\xD8\xFF")) return "jpeg";
+    if (head.starts_with("II*") || head.starts_with("MM\0*")) return "tiff";
+    if (head.starts_with("GIF8")) return "gif";
+    if (head.starts_with("BM")) return "bmp";
+    if (head.starts_with("RIFF") && head.substr(8, 4) == "WEBP") return "webp";
+    return "unknown";
+}
+
+TEST_F(SheetComposerTest, TheExtensionPicksTheFormatInAnyCase) {
+    writeCheckerFrame(0, QColor(0, 255, 0), QColor(0, 0, 255));
+    writeCheckerFrame(1, QColor(0, 255, 0), QColor(0, 0, 255));
+    const std::pair<const char*, const char*> cases[] = {
+        {"s.JPG", "jpeg"}, {"s.Jpeg", "jpeg"}, {"s.Png", "png"}, {"s.TIFF", "tiff"},
+        {"s.TIF", "tiff"}, {"s.GIF", "gif"},   {"s.BMP", "bmp"}, {"s.WEBP", "png"},  // no still WebP
+    };
+    for (const auto& [name, format] : cases) {
+        ComposeRequest sheet = request(name, 1);
+        ASSERT_TRUE(composeExport(sheet).ok()) << name;
+        EXPECT_EQ(magicOf(sheet.destination), format) << name;
+
+        ComposeRequest separate = request(std::string("sep-") + name, 1);
+        separate.plan.separateFiles = true;
+        const ComposeResult written = composeExport(separate);
+        ASSERT_TRUE(written.ok()) << name;
+        ASSERT_EQ(written.written.size(), 2u);
+        for (const std::string& file : written.written) EXPECT_EQ(magicOf(file), format) << file;
+    }
+    // A transparent background asked for in a JPEG named in capitals is filled.
+    ComposeRequest filled = request("filled.JPG", 0);
+    filled.plan.transparent = true;
+    filled.plan.columns = filled.plan.rows = 1;
+    ASSERT_TRUE(composeExport(filled).ok());
+    EXPECT_EQ(load(filled.destination).pixelColor(10, 10).alpha(), 255);
+
+    for (const auto& [name, format] : {std::pair{"a.WEBP", "webp"}, std::pair{"a.Gif", "gif"}}) {
+        ComposeRequest animated = request(name, 1);
+        animated.plan.engine.animated = true;
+        ASSERT_TRUE(composeExport(animated).ok()) << name;
+        EXPECT_EQ(magicOf(animated.destination), format) << name;
+    }
+}
+
 TEST_F(SheetComposerTest, SeparateFilesAreNumbered) {
     for (int i = 0; i < 3; ++i) writeCheckerFrame(i, QColor(0, 255, 0), QColor(0, 255, 0));
     ComposeRequest r = request("fire.png", 2);

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <set>
@@ -86,6 +89,71 @@ TEST(DocumentSave, AFailedSaveKeepsTheDocumentStateAndTheOldFile) {
     EXPECT_FALSE(g.hasFileName);
     EXPECT_EQ(readFileBytes(root / "old.nbx"), "old");
     EXPECT_FALSE(fs::exists(fs::path(g.workDir) / "save.ini"));
+}
+
+// The message names the file and then why it could not be written.
+TEST(DocumentSave, TheMessageSaysWhyTheSaveFailed) {
+    TempDir root;
+    Session session(root / "ws");
+    EditorState& g = session.g;
+    g.isModified = true;
+
+    // A full disk: the project's name leads to a device that is always full.
+    fs::create_symlink("/dev/full", root / "full.nbx");
+    IoResult saved = saveProjectTo(g, (root / "full.nbx").string());
+    EXPECT_FALSE(saved.ok);
+    EXPECT_EQ(saved.message, "「" + (root / "full.nbx").string() + "」に保存できませんでした。\n" +
+                                 persistence_text::kDiskFull);
+    EXPECT_EQ(saved.caption, persistence_text::kWriteErrorCaption);
+    EXPECT_TRUE(g.isModified);
+
+    // A path through a file, which even the superuser cannot write.
+    ASSERT_TRUE(writeFileBytes(root / "notes.txt", "a file"));
+    saved = saveProjectTo(g, (root / "notes.txt" / "p.nbx").string());
+    EXPECT_EQ(saved.message, persistence_text::cannotWrite((root / "notes.txt" / "p.nbx").string(), ENOTDIR));
+    EXPECT_NE(saved.message.find(persistence_text::kNotAFolder), std::string::npos);
+
+    // A folder without write permission (not for the superuser, who may write anyway).
+    if (::geteuid() != 0) {
+        fs::create_directory(root / "locked");
+        fs::permissions(root / "locked", fs::perms::owner_read | fs::perms::owner_exec);
+        saved = saveProjectTo(g, (root / "locked" / "p.nbx").string());
+        fs::permissions(root / "locked", fs::perms::owner_all);
+        EXPECT_EQ(saved.message, persistence_text::cannotWrite((root / "locked" / "p.nbx").string(), EACCES));
+        EXPECT_EQ(filesIn(root / "locked"), std::set<std::string>{});
+    }
+    EXPECT_FALSE(g.hasFileName);
+}
+
+// A save killed between writing and renaming leaves "<name>.tmp-<pid>-…";
+// the next save or open of that project clears what ended processes left.
+TEST(DocumentSave, TemporariesOfKilledSavesGoAtTheNextSaveOrOpen) {
+    TempDir root;
+    Session session(root / "ws");
+    const fs::path target = root / "fire.nbx";
+    const auto leaveTemporary = [&] {
+        // A process that has ended: a child that exited and was reaped.
+        const pid_t child = ::fork();
+        if (child == 0) ::_exit(0);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        const fs::path temporary = root / ("fire.nbx.tmp-" + std::to_string(child) + "-123-0");
+        EXPECT_TRUE(writeFileBytes(temporary, "half a project"));
+        return temporary;
+    };
+    const fs::path running = root / ("fire.nbx.tmp-" + std::to_string(::getpid()) + "-1-0");
+    ASSERT_TRUE(writeFileBytes(running, "a save going on now"));
+
+    fs::path stale = leaveTemporary();
+    ASSERT_TRUE(saveProjectTo(session.g, target.string()).ok);
+    EXPECT_FALSE(fs::exists(stale));
+    EXPECT_TRUE(fs::exists(running));
+
+    stale = leaveTemporary();
+    Session reader(root / "ws2");
+    ASSERT_TRUE(loadProject(reader.g, reader.workspace, target.string(), reader.hooks).ok);
+    EXPECT_FALSE(fs::exists(stale));
+    EXPECT_EQ(filesIn(root.path()), (std::set<std::string>{"fire.nbx", running.filename().string(), "ws", "ws2"}));
 }
 
 // Changes the current directory for the life of the object.

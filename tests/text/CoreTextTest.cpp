@@ -6,6 +6,8 @@
 
 #include <QTranslator>
 
+#include <cerrno>
+
 #include "history/EditHistory.h"
 #include "model/EffectTree.h"
 #include "persistence/Messages.h"
@@ -13,6 +15,7 @@
 #include "render/export/ExportDestinations.h"
 #include "render/export/ExportFrames.h"
 #include "render/export/ExportSettings.h"
+#include "render/export/SheetComposer.h"
 #include "text/CoreText.h"
 #include "text/Language.h"
 
@@ -33,6 +36,13 @@ TEST_F(EnglishCoreText, FileMessagesKeepTheirPathWhereEnglishPutsIt) {
               "This file was made with a newer version of Fulgrane3D.\n"
               "Install the latest version of Fulgrane3D to open it.");
     EXPECT_EQ(coreTextUtf8(persistence_text::kWriteErrorCaption), "File Write Error");
+    // The reason of a failed save, translated inside the message.
+    EXPECT_EQ(coreTextUtf8(persistence_text::cannotWrite("/p/x.nbx", ENOSPC)), "Could not save to \"/p/x.nbx\".\nThe disk is full.");
+    EXPECT_EQ(coreTextUtf8(persistence_text::cannotWrite("/p/x.nbx", EACCES)),
+              "Could not save to \"/p/x.nbx\".\nYou do not have permission to write here.");
+    EXPECT_EQ(coreTextUtf8(persistence_text::fileErrorReason(ENODEV)), "System error: No such device");
+    EXPECT_EQ(coreTextUtf8(fillTemplate(export_text::kSaveFailed, {"/p/a.png", persistence_text::kReadOnly})),
+              "Could not save the image file.\n/p/a.png\nThe location is read-only.");
     EXPECT_EQ(coreTextUtf8(tree_text::kConfirmCaption), "Confirm");
 }
 
@@ -66,6 +76,8 @@ TEST_F(EnglishCoreText, ExportMessagesIncludingOneInsideAnother) {
     EXPECT_EQ(coreTextUtf8(exportInfoLine(write, project)), "4 frames, 192×64 pixels");
     write.type = 1;
     EXPECT_EQ(coreTextUtf8(exportInfoLine(write, project)), "4 images");
+    write.start = 5;  // after the end: what is wrong
+    EXPECT_EQ(coreTextUtf8(exportInfoLine(write, project)), "The first frame comes after the last frame.");
 }
 
 TEST_F(EnglishCoreText, OtherTextsAndTheUntitledName) {

@@ -74,6 +74,11 @@ TEST(ExportDialogTest, ProposesFramesPerRowAndRefusesAStartAfterTheEnd) {
     EXPECT_EQ(dialog.columnsBox()->value(), 1);  // ⌊√(10 / 3)⌋
 
     dialog.startBox()->setValue(12);
+    // The information line says what is wrong rather than counting "-2" images.
+    EXPECT_EQ(dialog.infoLine()->text(), QStringLiteral("開始フレームが終了フレームより大きくなっています"));
+    dialog.layoutBox()->setCurrentIndex(1);
+    EXPECT_EQ(dialog.infoLine()->text(), QStringLiteral("開始フレームが終了フレームより大きくなっています"));
+    dialog.layoutBox()->setCurrentIndex(0);
     QStringList seen;
     test::answerNextModal([&](QWidget* modal) {
         seen << modal->windowTitle() << static_cast<QMessageBox*>(modal)->text();
@@ -85,6 +90,7 @@ TEST(ExportDialogTest, ProposesFramesPerRowAndRefusesAStartAfterTheEnd) {
     EXPECT_NE(dialog.result(), QDialog::Accepted);
 
     dialog.startBox()->setValue(4);
+    EXPECT_EQ(dialog.infoLine()->text(), QStringLiteral("3コマ　128×384ピクセル"));
     okButton(&dialog)->click();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     const WriteSettings chosen = dialog.settings();

@@ -241,6 +241,21 @@ TEST_F(WindowTest, AFailedOpenShowsTheMessageWithItsCaption) {
     EXPECT_EQ(caption, QString("Fulgrane3D"));
 }
 
+TEST_F(WindowTest, AFailedSaveSaysWhy) {
+    // The project's name leads to a device that is always full.
+    const std::filesystem::path full = home.path() / "full.nbx";
+    std::filesystem::create_symlink("/dev/full", full);
+    QString text;
+    test::answerNextModal([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr);
+        text = box->text();
+        box->accept();
+    });
+    EXPECT_FALSE(editor->saveTo(full.string()));
+    EXPECT_EQ(text, QString::fromStdString("「" + full.string() + "」に保存できませんでした。\nディスクの空き容量が足りません。"));
+}
+
 TEST_F(WindowTest, FilesDroppedOnTheViewAreOpenedByAFreshInstance) {
     QSignalSpy relaunches(editor.get(), &Editor::relaunchRequested);
     QMimeData mime;

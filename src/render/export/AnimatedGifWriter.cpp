@@ -2,12 +2,14 @@
 #include <memory>
 
 #include "render/export/AnimatedWriter.h"
+#include "render/export/ExportFormat.h"
 #include "render/export/GifSupport.h"
 #include "render/export/ImageFileWriter.h"
 
 namespace fg {
 
-bool animatedFormatFor(std::string_view extension, AnimatedFormat& format) {
+bool animatedFormatFor(std::string_view typed, AnimatedFormat& format) {
+    const std::string extension = lowerCaseExtension(typed);
     if (extension == ".gif") format = AnimatedFormat::Gif;
     else if (extension == ".webp") format = AnimatedFormat::Webp;
     else return false;
@@ -29,7 +31,18 @@ std::string putLoopForever(GifFileType* gif) {
     return {};
 }
 
+// Browsers show a GIF frame of 0 or 1 hundredths for a tenth of a second, so
+// no frame is written shorter than 2; effects faster than 50 images a second
+// then play slower, as GIF cannot show them faster.
+constexpr int kShortestGifDelay = 2;
+
 }  // namespace
+
+std::int64_t animationFrameEnd(const AnimationSettings& settings, int index, int unitsPerSecond) {
+    const std::int64_t fps = settings.fps > 0 ? settings.fps : 1;
+    const std::int64_t step = settings.step > 0 ? settings.step : 1;
+    return (std::int64_t{index} + 1) * step * unitsPerSecond / fps;
+}
 
 std::string writeAnimatedGif(const std::vector<QImage>& frames, const AnimationSettings& settings,
                              const std::string& path) {
@@ -45,15 +58,19 @@ std::string writeAnimatedGif(const std::vector<QImage>& frames, const AnimationS
     if (EGifPutScreenDesc(gif.get(), width, height, 8, 0, nullptr) == GIF_ERROR) return gifError(gif->Error);
     if (std::string problem = putLoopForever(gif.get()); !problem.empty()) return problem;
     // GIF delays count hundredths of a second.
-    const int delay = std::max(1, (settings.frameDelayMs + 5) / 10);
-    for (const QImage& frame : frames) {
+    std::int64_t shown = 0;
+    for (std::size_t index = 0; index < frames.size(); ++index) {
+        const QImage& frame = frames[index];
+        const std::int64_t end = animationFrameEnd(settings, static_cast<int>(index), 100);
+        const std::int64_t delay = std::clamp<std::int64_t>(end - shown, kShortestGifDelay, 65535);
+        shown += delay;
         IndexedPicture picture;
         if (std::string problem = indexPicture(frame, picture); !problem.empty()) return problem;
         GraphicsControlBlock control{};
         // Each frame replaces the last, so transparent pixels show through
         // to the page rather than to the previous frame.
         control.DisposalMode = DISPOSE_BACKGROUND;
-        control.DelayTime = delay;
+        control.DelayTime = static_cast<int>(delay);
         control.TransparentColor = picture.anyClear ? kGifTransparentIndex : NO_TRANSPARENT_COLOR;
         GifByteType extension[4];
         const std::size_t length = EGifGCBToExtension(&control, extension);
@@ -73,7 +90,7 @@ std::string writeAnimatedGif(const std::vector<QImage>& frames, const AnimationS
     }
     GifFileType* closing = gif.release();
     if (EGifCloseFile(closing, &error) == GIF_ERROR) return gifError(error);
-    return writeFileBytes(path, encoded);
+    return writeExportBytes(path, encoded);
 }
 
 }  // namespace fg

@@ -1,6 +1,8 @@
 #include <webp/encode.h>
 #include <webp/mux.h>
 
+#include <algorithm>
+#include <limits>
 #include <memory>
 
 #include "render/export/AnimatedWriter.h"
@@ -52,7 +54,8 @@ std::string writeAnimatedWebp(const std::vector<QImage>& frames, const Animation
     config.exact = 1;  // keep the colour under transparent pixels as drawn
 
     int timestamp = 0;
-    for (const QImage& frame : frames) {
+    for (std::size_t index = 0; index < frames.size(); ++index) {
+        const QImage& frame = frames[index];
         const QImage rgba = frame.convertToFormat(QImage::Format_RGBA8888);
         PictureGuard guard;
         if (!WebPPictureInit(&guard.picture)) return "libwebp version mismatch";
@@ -64,7 +67,9 @@ std::string writeAnimatedWebp(const std::vector<QImage>& frames, const Animation
             return "no memory for a WebP frame";
         }
         if (!WebPAnimEncoderAdd(encoder.get(), &guard.picture, timestamp, &config)) return encoderError(encoder.get());
-        timestamp += settings.frameDelayMs;
+        // Whole milliseconds from the start, so the durations carry their fractions.
+        timestamp = static_cast<int>(std::min<std::int64_t>(
+            animationFrameEnd(settings, static_cast<int>(index), 1000), std::numeric_limits<int>::max()));
     }
     // The end time gives the last frame its duration.
     if (!WebPAnimEncoderAdd(encoder.get(), nullptr, timestamp, nullptr)) return encoderError(encoder.get());
@@ -72,7 +77,7 @@ std::string writeAnimatedWebp(const std::vector<QImage>& frames, const Animation
     WebPDataInit(&data);
     if (!WebPAnimEncoderAssemble(encoder.get(), &data)) return encoderError(encoder.get());
     std::string problem =
-        writeFileBytes(path, std::string_view(reinterpret_cast<const char*>(data.bytes), data.size));
+        writeExportBytes(path, std::string_view(reinterpret_cast<const char*>(data.bytes), data.size));
     WebPDataClear(&data);
     return problem;
 }

@@ -1,5 +1,6 @@
 #include "render/export/ExportFormat.h"
 
+#include <cctype>
 #include <cstdio>
 
 namespace fg {
@@ -16,12 +17,19 @@ std::size_t extensionStart(std::string_view path) {
 
 }  // namespace
 
+std::string lowerCaseExtension(std::string_view extension) {
+    std::string lower(extension);
+    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return lower;
+}
+
 std::string fileExtension(std::string_view path) {
     const std::size_t dot = extensionStart(path);
     return dot == std::string_view::npos ? std::string() : std::string(path.substr(dot));
 }
 
-ImageFormat formatForExtension(std::string_view extension) {
+ImageFormat formatForExtension(std::string_view typed) {
+    const std::string extension = lowerCaseExtension(typed);
     if (extension == ".bmp") return ImageFormat::Bmp;
     if (extension == ".jpg" || extension == ".jpeg") return ImageFormat::Jpeg;
     if (extension == ".tif" || extension == ".tiff") return ImageFormat::Tiff;
@@ -29,7 +37,8 @@ ImageFormat formatForExtension(std::string_view extension) {
     return ImageFormat::Png;
 }
 
-bool keepsTransparentBackground(bool transparentRequested, std::string_view extension) {
+bool keepsTransparentBackground(bool transparentRequested, std::string_view typed) {
+    const std::string extension = lowerCaseExtension(typed);
     return transparentRequested && extension != ".jpg" && extension != ".jpeg" && extension != ".bmp";
 }
 

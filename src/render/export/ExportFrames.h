@@ -18,7 +18,7 @@ namespace fg {
 // 2 × the image count. Returning false cancels before the next image.
 using ExportProgress = std::function<bool(int done, int total)>;
 
-struct ExportFramesResult {
+struct [[nodiscard]] ExportFramesResult {
     int lastIndex = -1;      // the last image written, -1 for none
     bool cancelled = false;
     // Empty unless the targets could not be made, a frame could not be drawn

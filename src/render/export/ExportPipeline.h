@@ -28,7 +28,7 @@ struct ExportRequest {
     std::optional<std::uint32_t> particleLimit;
 };
 
-struct ExportOutcome {
+struct [[nodiscard]] ExportOutcome {
     std::string error;                 // empty on success: the text to show
     bool cancelled = false;            // stopped through the progress callback
     std::vector<std::string> written;  // the files written, in order

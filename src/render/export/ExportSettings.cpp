@@ -39,6 +39,8 @@ int sheetRows(int imageCount, int columns, int start, int end) {
 }
 
 std::string exportInfoLine(const WriteSettings& write, const ProjectSettings& project) {
+    // A count of "-2" images would only puzzle: say what OK will refuse.
+    if (write.end < write.start) return export_text::kStartAfterEnd;
     const int n = exportImageCount(write.start, write.end, write.step);
     if (write.type == 1) return fillTemplate(export_text::kInfoFiles, {std::to_string(n)});
     const int columns = std::max(write.width, 1);

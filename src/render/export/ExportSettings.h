@@ -44,7 +44,7 @@ int proposedColumns(int start, int end, int step);
 int sheetRows(int imageCount, int columns, int start, int end);
 
 // The dialog's information line: kInfoFiles for separate files, otherwise
-// kInfoSheet with the sheet's size.
+// kInfoSheet with the sheet's size; kStartAfterEnd while the range is upside down.
 std::string exportInfoLine(const WriteSettings& write, const ProjectSettings& project);
 
 // Values the dialog repairs as it opens and after every command.

@@ -1,19 +1,15 @@
 #include "render/export/ImageFileWriter.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <QBuffer>
 #include <QByteArray>
 #include <QImageWriter>
-#include <cerrno>
 #include <cstdint>
-#include <filesystem>
 #include <memory>
 #include <string_view>
-#include <system_error>
 #include <vector>
 
+#include "persistence/FileBytes.h"
+#include "persistence/Messages.h"
 #include "render/export/GifSupport.h"
 
 namespace fg {
@@ -30,33 +26,11 @@ const char* qtFormatName(ImageFormat format) {
     return "png";
 }
 
-std::string errnoText(int code) { return std::generic_category().message(code); }
-
-// A half-written regular file is ours and useless: remove it. Anything else
-// at the path (a device such as /dev/full, a pipe, a symbolic link) is not.
-void removePartialFile(const std::string& path) {
-    std::error_code ignored;
-    if (std::filesystem::symlink_status(path, ignored).type() == std::filesystem::file_type::regular) {
-        std::filesystem::remove(path, ignored);
-    }
-}
-
 }  // namespace
 
-std::string writeFileBytes(const std::string& path, std::string_view bytes) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0) return errnoText(errno);
-    std::string error;
-    while (!bytes.empty() && error.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written > 0) bytes.remove_prefix(static_cast<std::size_t>(written));
-        else if (written == 0) error = errnoText(EIO);
-        else if (errno != EINTR) error = errnoText(errno);
-    }
-    // Some file systems report a failed write only when the file is closed.
-    if (::close(fd) != 0 && error.empty()) error = errnoText(errno);
-    if (!error.empty()) removePartialFile(path);
-    return error;
+std::string writeExportBytes(const std::string& path, std::string_view bytes) {
+    const FileWriteResult written = writeFileBytes(path, bytes, LinkRule::WriteThrough);
+    return written ? std::string() : persistence_text::fileErrorReason(written.error);
 }
 
 namespace {
@@ -85,7 +59,7 @@ std::string writeImageFile(const QImage& image, const std::string& path, ImageFo
         QImageWriter writer(&buffer, qtFormatName(format));
         if (!writer.write(encoderInput(image, format))) return writer.errorString().toStdString();
     }
-    return writeFileBytes(path, std::string_view(encoded.constData(), static_cast<std::size_t>(encoded.size())));
+    return writeExportBytes(path, std::string_view(encoded.constData(), static_cast<std::size_t>(encoded.size())));
 }
 
 std::string writeGifFile(const QImage& image, const std::string& path) {
@@ -126,7 +100,7 @@ std::string writeGifFile(const QImage& image, const std::string& path) {
     }
     GifFileType* closing = gif.release();
     if (EGifCloseFile(closing, &error) == GIF_ERROR) return gifError(error);
-    return writeFileBytes(path, encoded);
+    return writeExportBytes(path, encoded);
 }
 
 }  // namespace fg

@@ -1,8 +1,9 @@
 #pragma once
 // Writes one finished picture in the format its file name asks for. The
-// picture is encoded in memory first and then written with every write and
-// the close checked, so a full disk or a failing device is reported instead
-// of leaving a truncated file behind as if all were well.
+// picture is encoded in memory first and then replaces the file whole (a
+// temporary file beside it, renamed into place), so a full disk, a failing
+// device or a killed export leaves the earlier file as it was and never a
+// truncated picture under the chosen name.
 
 #include <QImage>
 #include <string>
@@ -12,18 +13,18 @@
 
 namespace fg {
 
-// Empty on success, otherwise why the file could not be written (the
-// system's reason, e.g. "No space left on device"). A regular file left
-// half-written is removed; devices and symbolic links are left as they are.
-std::string writeImageFile(const QImage& image, const std::string& path, ImageFormat format);
+// Empty on success, otherwise why the file could not be written (for a
+// system error, a reason text of persistence_text such as kDiskFull, which
+// the window and the command-line tool translate).
+[[nodiscard]] std::string writeImageFile(const QImage& image, const std::string& path, ImageFormat format);
 
-// Creates or truncates the file and writes all bytes; empty on success,
-// otherwise the first failure of open, write or close. A half-written
-// regular file is removed.
-std::string writeFileBytes(const std::string& path, std::string_view bytes);
+// The bytes of an exported file (a picture, its metadata, an animation)
+// written with writeFileBytes: a symbolic link the user chose as the name is
+// written through. Empty on success, otherwise the reason as above.
+[[nodiscard]] std::string writeExportBytes(const std::string& path, std::string_view bytes);
 
 // GIF through giflib: the colours reduced to a 255-entry palette, pixels
 // with alpha below one half written as the transparent entry.
-std::string writeGifFile(const QImage& image, const std::string& path);
+[[nodiscard]] std::string writeGifFile(const QImage& image, const std::string& path);
 
 }  // namespace fg

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <utility>
 
+#include "persistence/FileBytes.h"
 #include "render/BackgroundColor.h"
 #include "render/export/ExportDestinations.h"
 #include "render/export/ExportFormat.h"
@@ -83,7 +84,7 @@ bool drawCell(QImage& canvas, const ComposeRequest& request, const SheetLayout& 
 // Writes the metadata beside the pictures; false with result.error set.
 bool writeMetadata(const ComposeRequest& request, const SheetMetadata& metadata, ComposeResult& result) {
     const std::string path = metadataPath(request.destination);
-    if (std::string error = writeFileBytes(path, metadataJson(metadata)); !error.empty()) {
+    if (std::string error = writeExportBytes(path, metadataJson(metadata)); !error.empty()) {
         result.error = failure(path, error);
         return false;
     }
@@ -108,7 +109,8 @@ ComposeResult composeAnimation(const ComposeRequest& request, AnimatedFormat for
         frames.push_back(std::move(canvas));
     }
     AnimationSettings settings;
-    settings.frameDelayMs = frameDurationMs(plan.step, request.fps);
+    settings.step = plan.step;
+    settings.fps = request.fps;
     settings.quality = plan.engine.quality;
     const std::string error = format == AnimatedFormat::Gif
                                   ? writeAnimatedGif(frames, settings, request.destination)
@@ -139,6 +141,8 @@ ComposeResult composeExport(const ComposeRequest& request) {
         result.error = overwritesProjectMessage(*hit);
         return result;
     }
+    // Exports killed between writing and renaming left their temporaries here.
+    removeStaleTemporaries(std::vector<std::filesystem::path>(outputs.begin(), outputs.end()));
     if (animated) return composeAnimation(request, animatedFormat, fill);
     const int durationMs = frameDurationMs(plan.step, request.fps);
 
@@ -160,7 +164,10 @@ ComposeResult composeExport(const ComposeRequest& request) {
             }
             result.written.push_back(path);
         }
-        if (engine.metaJson) writeMetadata(request, separateFilesMetadata(result.written, layout, durationMs), result);
+        if (engine.metaJson) {
+            writeMetadata(request, separateFilesMetadata(request.destination, result.written, layout, durationMs),
+                          result);
+        }
         return result;
     }
 

@@ -23,7 +23,7 @@ struct ComposeRequest {
     std::vector<std::filesystem::path> sources;
 };
 
-struct ComposeResult {
+struct [[nodiscard]] ComposeResult {
     std::string error;                 // empty on success: the text to show
     std::vector<std::string> written;  // the files written, in order
     bool ok() const { return error.empty(); }

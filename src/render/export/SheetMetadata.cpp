@@ -1,5 +1,6 @@
 #include "render/export/SheetMetadata.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QString>
@@ -42,14 +43,17 @@ SheetMetadata sheetMetadata(const std::string& destination, const SheetLayout& l
         std::snprintf(number, sizeof number, "%05d", i);
         metadata.frames.push_back({base + number, layout.frame(i), durationMs});
     }
+    metadata.animation = base;
     metadata.image = path.filename().string();
     metadata.width = layout.width;
     metadata.height = layout.height;
     return metadata;
 }
 
-SheetMetadata separateFilesMetadata(const std::vector<std::string>& files, const SheetLayout& layout, int durationMs) {
+SheetMetadata separateFilesMetadata(const std::string& destination, const std::vector<std::string>& files,
+                                    const SheetLayout& layout, int durationMs) {
     SheetMetadata metadata;
+    metadata.animation = std::filesystem::path(destination).stem().string();
     for (const std::string& file : files) {
         metadata.frames.push_back({std::filesystem::path(file).filename().string(), layout.frame(0), durationMs});
     }
@@ -60,7 +64,9 @@ SheetMetadata separateFilesMetadata(const std::vector<std::string>& files, const
 
 std::string metadataJson(const SheetMetadata& metadata) {
     QJsonObject frames;
+    QJsonArray order;
     for (const MetadataFrame& frame : metadata.frames) {
+        order.append(QString::fromStdString(frame.name));
         const QJsonObject source{{"w", frame.rect.width}, {"h", frame.rect.height}};
         frames.insert(QString::fromStdString(frame.name),
                       QJsonObject{{"frame", rectObject(frame.rect)},
@@ -76,7 +82,8 @@ std::string metadataJson(const SheetMetadata& metadata) {
                      {"size", sizeObject(metadata.width, metadata.height)},
                      {"scale", "1"}};
     if (!metadata.image.empty()) meta.insert("image", fromPath(metadata.image));
-    const QJsonObject root{{"frames", frames}, {"meta", meta}};
+    const QJsonObject animations{{QString::fromStdString(metadata.animation), order}};
+    const QJsonObject root{{"frames", frames}, {"animations", animations}, {"meta", meta}};
     return QJsonDocument(root).toJson(QJsonDocument::Indented).toStdString();
 }
 

@@ -18,6 +18,9 @@ struct MetadataFrame {
 
 struct SheetMetadata {
     std::vector<MetadataFrame> frames;
+    // The one animation of all frames in order, named after the chosen file
+    // ("fire" for fire.png), so loaders such as PixiJS list it ready to play.
+    std::string animation;
     std::string image;        // the sheet's file name; empty for separate files
     std::int64_t width = 0;   // the sheet's size
     std::int64_t height = 0;
@@ -33,8 +36,10 @@ std::string metadataPath(const std::string& destination);
 // The frames of a sheet, named "<base>00000", "<base>00001", … after the chosen path.
 SheetMetadata sheetMetadata(const std::string& destination, const SheetLayout& layout, int imageCount, int durationMs);
 
-// One entry per written file, keyed by its file name, each covering its whole picture.
-SheetMetadata separateFilesMetadata(const std::vector<std::string>& files, const SheetLayout& layout, int durationMs);
+// One entry per written file, keyed by its file name, each covering its whole
+// picture; the animation is named after the chosen path.
+SheetMetadata separateFilesMetadata(const std::string& destination, const std::vector<std::string>& files,
+                                    const SheetLayout& layout, int durationMs);
 
 // The JSON text (UTF-8, indented).
 std::string metadataJson(const SheetMetadata& metadata);

@@ -52,6 +52,8 @@ ExportDialog::ExportDialog(Editor& editor, QWidget* parent, const EngineExportOp
     m_info = new QLabel;
     m_info->setObjectName(QStringLiteral("info"));
     m_info->setAlignment(Qt::AlignCenter);
+    // A refusal of the range is longer than a count: wrapped, it leaves the dialog's width alone.
+    m_info->setWordWrap(true);
 
     auto* frames = new QGroupBox(tr("書き出しフレーム"));
     auto* framesGrid = new QGridLayout(frames);
