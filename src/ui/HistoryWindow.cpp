@@ -87,7 +87,7 @@ void HistoryWindow::mousePressEvent(QMouseEvent* event) {
 }
 
 void HistoryWindow::wheelEvent(QWheelEvent* event) {
-    m_scrollBar->setValue(m_scrollBar->value() - m_wheel.steps(event->angleDelta().y()) * kRowHeight);
+    m_scrollBar->setValue(m_scrollBar->value() - m_wheel.add(*event) * kRowHeight);
     event->accept();
 }
 

@@ -6,7 +6,7 @@
 
 #include <QWidget>
 
-#include "ui/WheelAccumulator.h"
+#include "ui/WheelSteps.h"
 
 class QScrollBar;
 
@@ -41,7 +41,7 @@ private:
 
     Editor& m_editor;
     QScrollBar* m_scrollBar;
-    WheelAccumulator m_wheel;
+    WheelSteps m_wheel;
 };
 
 }  // namespace fg

@@ -61,7 +61,7 @@ void ListPanel::resizeEvent(QResizeEvent* event) {
 }
 
 void ListPanel::wheelEvent(QWheelEvent* event) {
-    m_scrollBar->setValue(m_scrollBar->value() - m_wheel.steps(event->angleDelta().y()) * m_rowHeight);
+    m_scrollBar->setValue(m_scrollBar->value() - m_wheel.add(*event) * m_rowHeight);
     event->accept();
 }
 

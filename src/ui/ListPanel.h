@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "ui/PanelButtons.h"
-#include "ui/WheelAccumulator.h"
+#include "ui/WheelSteps.h"
 
 class QScrollBar;
 
@@ -54,7 +54,7 @@ private:
     int m_rows = 0;
     QScrollBar* m_scrollBar;
     std::vector<PanelButton*> m_buttons;
-    WheelAccumulator m_wheel;
+    WheelSteps m_wheel;
 };
 
 }  // namespace fg
