@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/TextTemplate.h"
@@ -51,10 +52,17 @@ struct CameraPlacement {
 // g.viewList entry. The angle is kept and saved but choosing a view copies
 // only position and target.
 struct ViewEntry {
+    ViewEntry() = default;
+    ViewEntry(Vec3f eye, Vec3f at, float fieldAngle, std::string label)
+        : pos(eye), target(at), angle(fieldAngle), title(std::move(label)) {}
+
     Vec3f pos;
     Vec3f target;
     float angle = 60.0f;
     std::string title;
+    // The title's bytes as the settings file stored them, kept (like a node's
+    // name) when they are not the codes the encoder writes for its characters.
+    std::string storedTitle;
 };
 
 // Stored as it is; the view list window shows it translated.

@@ -56,7 +56,9 @@ void writeSettings(EditorState& g, IniDocument& ini) {
     for (std::size_t i = 0; i < g.viewList.size(); ++i) {
         const ViewEntry& view = g.viewList[i];
         const std::string section = viewSection(i);
-        ini.setString(section, "Title", view.title);
+        // An unchanged title goes back with the codes it was read with.
+        if (view.storedTitle.empty()) ini.setString(section, "Title", view.title);
+        else ini.setStoredString(section, "Title", view.title, view.storedTitle);
         ini.setInt(section, "PosX", tenthsOf(view.pos.x));
         ini.setInt(section, "PosY", tenthsOf(view.pos.y));
         ini.setInt(section, "PosZ", tenthsOf(view.pos.z));
@@ -212,6 +214,7 @@ void readSettings(EditorState& g, const IniDocument& ini) {
         ViewEntry view;
         view.title = ini.getString(section, "Title", "");
         if (view.title.empty()) break;
+        if (const auto stored = ini.storedBytes(section, "Title")) view.storedTitle = std::string(*stored);
         const auto scaled = [&](const char* key) {
             return static_cast<float>(readFloat(ini, section, key) / 10.0);
         };

@@ -402,6 +402,35 @@ TEST(SaveIniNames, ANameStoredWithTheOtherCodesIsSavedBackByteForByteUntilRename
     EXPECT_EQ(readFileBytes(second / "save.ini"), stored);
 }
 
+TEST(SaveIniNames, AViewTitleStoredWithTheOtherCodesIsSavedBackByteForByte) {
+    TempDir first, second;
+    EditorState g;
+    g.workDir = first.path().string();
+    g.viewList = {ViewEntry{{0.0f, 3.0f, -8.0f}, {}, 60.0f, "髙い所"}, viewListPlaceholder()};
+    ASSERT_TRUE(writeSaveIniFile(g).ok);
+    const auto preferred = readFileBytes(first / "save.ini");
+    ASSERT_TRUE(preferred);
+    const std::string stored = replaced(*preferred, "\xFB\xFC", "\xEE\xE0");
+    ASSERT_NE(stored, *preferred);
+    ASSERT_TRUE(writeFileBytes(first / "save.ini", stored));
+
+    EditorState read;
+    ASSERT_TRUE(readSaveIniFile(read, first / "save.ini"));
+    ASSERT_EQ(read.viewList.size(), 2u);
+    EXPECT_EQ(read.viewList[0].title, "髙い所");
+    read.workDir = second.path().string();
+    ASSERT_TRUE(writeSaveIniFile(read).ok);
+    EXPECT_EQ(readFileBytes(second / "save.ini"), stored);
+
+    // A title that no longer matches its bytes is written in the preferred codes.
+    read.viewList[0].title = "髙い山";
+    ASSERT_TRUE(writeSaveIniFile(read).ok);
+    const auto changed = readFileBytes(second / "save.ini");
+    ASSERT_TRUE(changed);
+    EXPECT_EQ(changed->find("\xEE\xE0"), std::string::npos);
+    EXPECT_NE(changed->find("\xFB\xFC"), std::string::npos);
+}
+
 TEST(SaveIniUpgrades, Version1TurnsHemisphereEmittersIntoBoxesAndResetsTheSizeCurve) {
     const std::string file =
         "[1]\nm_name=a\nm_emitter.type=3\nm_shape.type=4\n"
