@@ -31,8 +31,9 @@ for entry in "${entries[@]}"; do
   entry=$(echo "$entry" | xargs)
   name=${entry%% *}
   case $name in *-dev | *-dbg) fail "Depends on a development package: $entry" ;; esac
-  installed=$(dpkg-query -W -f='${Version}' "$name" 2> /dev/null) || fail "unknown or missing dependency: $entry"
-  [ -n "$installed" ] || fail "dependency not installed here: $entry"
+  state=$(dpkg-query -W -f='${db:Status-Status} ${Version}\n' "$name" 2> /dev/null | head -n 1 || true)
+  [[ $state == "installed "* ]] || fail "dependency not installed here: $entry"
+  installed=${state#installed }
   if [[ $entry =~ \(([<>=]+)\ ([^\)]+)\) ]]; then
     dpkg --compare-versions "$installed" "$(sed 's/>=/ge/;s/<=/le/;s/>>/gt/;s/<</lt/;s/^=$/eq/' <<< "${BASH_REMATCH[1]}")" \
       "${BASH_REMATCH[2]}" || fail "$name $installed does not meet $entry"
