@@ -22,7 +22,10 @@ for file in \
     share/fulgrane3d/help/index_en.html \
     share/applications/fulgrane3d.desktop \
     share/icons/hicolor/scalable/apps/fulgrane3d.svg \
-    share/mime/packages/fulgrane3d.xml; do
+    share/mime/packages/fulgrane3d.xml \
+    share/man/man1/fulgrane3d-cli.1.gz \
+    share/man/man1/fulgrane3d.1.gz \
+    share/bash-completion/completions/fulgrane3d-cli; do
   [ -f "$prefix/$file" ] || fail "missing $file"
 done
 [ -x "$prefix/bin/fulgrane3d-cli" ] || fail "fulgrane3d-cli is not executable"
