@@ -364,19 +364,26 @@ std::string replaced(std::string text, const std::string& from, const std::strin
     return text;
 }
 
+// Saves `g` into `folder` and rewrites the file as a Windows tool may have
+// written it: 髙 in NEC's row (ee e0) instead of the preferred fb fc.
+void saveWithNecCodes(const EditorState& g, const TempDir& folder, std::string& preferred, std::string& stored) {
+    ASSERT_TRUE(writeSaveIniFile(g).ok);
+    const auto bytes = readFileBytes(folder / "save.ini");
+    ASSERT_TRUE(bytes);
+    preferred = *bytes;
+    stored = replaced(preferred, "\xFB\xFC", "\xEE\xE0");
+    ASSERT_NE(stored, preferred);
+    ASSERT_TRUE(writeFileBytes(folder / "save.ini", stored));
+}
+
 TEST(SaveIniNames, ANameStoredWithTheOtherCodesIsSavedBackByteForByteUntilRenamed) {
     TempDir first, second;
     EditorState g;
     g.workDir = first.path().string();
     g.tree.root().childAt(0)->setName("髙橋");
     g.tree.addChild(*g.tree.root().childAt(0)).setName("炎");
-    ASSERT_TRUE(writeSaveIniFile(g).ok);
-    // The same file as a Windows tool may have written it: 髙 in NEC's row.
-    const auto preferred = readFileBytes(first / "save.ini");
-    ASSERT_TRUE(preferred);
-    const std::string stored = replaced(*preferred, "\xFB\xFC", "\xEE\xE0");
-    ASSERT_NE(stored, *preferred);
-    ASSERT_TRUE(writeFileBytes(first / "save.ini", stored));
+    std::string preferred, stored;
+    ASSERT_NO_FATAL_FAILURE(saveWithNecCodes(g, first, preferred, stored));
 
     EditorState read;
     ASSERT_TRUE(readSaveIniFile(read, first / "save.ini"));
@@ -395,7 +402,7 @@ TEST(SaveIniNames, ANameStoredWithTheOtherCodesIsSavedBackByteForByteUntilRename
     node.setName("髙田");
     ASSERT_TRUE(writeSaveIniFile(read).ok);
     const auto renamed = readFileBytes(second / "save.ini");
-    EXPECT_EQ(renamed, replaced(*preferred, "\xFB\xFC\x8B\xB4", "\xFB\xFC\x93\x63"));
+    EXPECT_EQ(renamed, replaced(preferred, "\xFB\xFC\x8B\xB4", "\xFB\xFC\x93\x63"));
     // The old name back (an undone rename): its bytes apply again.
     node.setName("髙橋");
     ASSERT_TRUE(writeSaveIniFile(read).ok);
@@ -407,12 +414,8 @@ TEST(SaveIniNames, AViewTitleStoredWithTheOtherCodesIsSavedBackByteForByte) {
     EditorState g;
     g.workDir = first.path().string();
     g.viewList = {ViewEntry{{0.0f, 3.0f, -8.0f}, {}, 60.0f, "髙い所"}, viewListPlaceholder()};
-    ASSERT_TRUE(writeSaveIniFile(g).ok);
-    const auto preferred = readFileBytes(first / "save.ini");
-    ASSERT_TRUE(preferred);
-    const std::string stored = replaced(*preferred, "\xFB\xFC", "\xEE\xE0");
-    ASSERT_NE(stored, *preferred);
-    ASSERT_TRUE(writeFileBytes(first / "save.ini", stored));
+    std::string preferred, stored;
+    ASSERT_NO_FATAL_FAILURE(saveWithNecCodes(g, first, preferred, stored));
 
     EditorState read;
     ASSERT_TRUE(readSaveIniFile(read, first / "save.ini"));

@@ -24,25 +24,16 @@ protected:
         g.project.backColor = {0, 0, 0};
     }
 
-    QImage render(Simulation& simulation, int width, int height, PreviewFrame frame = {}) {
+    // Draws a live simulation or a published snapshot, as the view does.
+    template <class Source>
+    QImage render(Source& source, int width, int height, PreviewFrame frame = {}) {
         camera.updateMatrices(width, height);
         RenderTarget target(width, height);
         target.bind();
         frame.viewWidth = width;
         frame.viewHeight = height;
         frame.project = &g.project;
-        renderer->renderFrame(simulation, camera, frame);
-        return target.readImage();
-    }
-
-    QImage render(const FrameSnapshot& snapshot, int width, int height, PreviewFrame frame = {}) {
-        camera.updateMatrices(width, height);
-        RenderTarget target(width, height);
-        target.bind();
-        frame.viewWidth = width;
-        frame.viewHeight = height;
-        frame.project = &g.project;
-        renderer->renderFrame(snapshot, camera, frame);
+        renderer->renderFrame(source, camera, frame);
         return target.readImage();
     }
 

@@ -154,6 +154,15 @@ TEST_F(MaterialPanelTest, TheSelectionStaysOnItsMaterialWhenTheListChanges) {
     EXPECT_EQ(names(), (QStringList{"red.jpg", "cube"}));
 }
 
+// Answers the next question with `button`, keeping its text in `asked`.
+void answerTheDeleteQuestion(QMessageBox::StandardButton button, QString& asked) {
+    test::answerNextModal([&asked, button](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        asked = box->text();
+        box->button(button)->click();
+    });
+}
+
 TEST_F(MaterialPanelTest, DeletingAMaterialNodesUseAsksWithTheirCountFirst) {
     drop({image("a.png", 4, 4, Qt::red), image("b.png", 4, 4, Qt::green)});
     ASSERT_TRUE(editor->addBelow().done());
@@ -167,11 +176,7 @@ TEST_F(MaterialPanelTest, DeletingAMaterialNodesUseAsksWithTheirCountFirst) {
     // No: nothing is deleted and the selection stays.
     clickRow(1);
     QString asked;
-    test::answerNextModal([&asked](QWidget* modal) {
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        asked = box->text();
-        box->button(QMessageBox::No)->click();
-    });
+    answerTheDeleteQuestion(QMessageBox::No, asked);
     QTest::keyClick(panel.get(), Qt::Key_Delete);
     EXPECT_EQ(asked, QStringLiteral("「b.png」は2個のノードで使われています。\n削除しますか？"));
     EXPECT_EQ(names(), (QStringList{"a.png", "b.png"}));
@@ -179,11 +184,7 @@ TEST_F(MaterialPanelTest, DeletingAMaterialNodesUseAsksWithTheirCountFirst) {
     EXPECT_EQ(editor->state().tree.findById(1)->m_texture.ID, 1);
 
     // Yes: gone, and its nodes have no texture.
-    test::answerNextModal([&asked](QWidget* modal) {
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        asked = box->text();
-        box->button(QMessageBox::Yes)->click();
-    });
+    answerTheDeleteQuestion(QMessageBox::Yes, asked);
     QTest::mouseClick(panel->button(1), Qt::LeftButton);
     EXPECT_EQ(names(), (QStringList{"a.png"}));
     EXPECT_EQ(editor->state().tree.findById(1)->m_texture.ID, -1);
@@ -205,11 +206,7 @@ TEST_F(MaterialPanelTest, AModelInUseCountsTheNodesOfItsShape) {
     EXPECT_EQ(editor->nodesUsingMaterial(0), 0);
     clickRow(1);
     QString asked;
-    test::answerNextModal([&asked](QWidget* modal) {
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        asked = box->text();
-        box->button(QMessageBox::No)->click();
-    });
+    answerTheDeleteQuestion(QMessageBox::No, asked);
     QTest::mouseClick(panel->button(1), Qt::LeftButton);
     EXPECT_EQ(asked, QStringLiteral("「ship」は1個のノードで使われています。\n削除しますか？"));
     EXPECT_EQ(names(), (QStringList{"a.png", "ship"}));
