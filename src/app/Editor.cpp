@@ -159,9 +159,24 @@ void Editor::setCamera(Vec3f eye, Vec3f target) {
     if (!m_g.isModified) setModified(true);
 }
 
+void Editor::notify(DocumentChanges what) {
+    emit documentChanged(what);
+    if (what & DocumentPart::Tree) emit treeChanged();
+    if (what & DocumentPart::Selection) emit selectionChanged();
+    if (what & DocumentPart::Preview) emit previewRestarted();
+    if (what & DocumentPart::Page) emit pageReload();
+    if (what & DocumentPart::Title) emit titleChanged(titleText());
+    if (what & DocumentPart::Materials) emit materialsChanged();
+    if (what & DocumentPart::Recent) emit recentFilesChanged();
+    if (what & DocumentPart::Display) emit displayFlagsChanged();
+    if (what & DocumentPart::Camera) emit cameraPlaced();
+    if (what & DocumentPart::Views) emit viewListChanged();
+    if (what & DocumentPart::History) emit historyChanged();
+}
+
 void Editor::setModified(bool modified) {
     m_g.isModified = modified;
-    emit titleChanged(titleText());
+    notify(DocumentPart::Title);
 }
 
 QString Editor::titleText() const {

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "app/DisplayFlags.h"
+#include "app/DocumentChange.h"
 #include "app/EditorPrompts.h"
 #include "app/ProjectSettingsRules.h"
 #include "history/EditHistory.h"
@@ -91,6 +92,9 @@ public:
 
     void setModified(bool modified);
     bool isModified() const { return m_g.isModified; }
+    // A change that is no history entry (settings, camera): the project is
+    // modified until it is saved.
+    void markModified() { if (!m_g.isModified) setModified(true); }
     // "無題.nbx* - Fulgrane3D"
     QString titleText() const;
 
@@ -194,6 +198,8 @@ public:
     void toggleFpsDisplay();
 
 signals:
+    // Every change of the document, by the parts it touched.
+    void documentChanged(fg::DocumentChanges what);
     void treeChanged();
     void selectionChanged();
     void previewRestarted();
@@ -209,6 +215,8 @@ signals:
     void historyChanged();
 
 private:
+    // Announces a change: documentChanged, then the signal of each part.
+    void notify(DocumentChanges what);
     // Asks about unsaved changes; true when the operation may go on.
     bool resolveUnsavedChanges();
     void addRecent(const std::string& path);
