@@ -24,21 +24,18 @@ void Editor::jumpTo(int row) {
 
 void Editor::resetHistory() {
     m_history.clear();
-    emit historyChanged();
+    notify(DocumentPart::History);
 }
 
 void Editor::noteHistoryEntry() {
     if (!m_g.isModified) setModified(true);
-    emit historyChanged();
+    notify(DocumentPart::History);
 }
 
 void Editor::afterHistoryStep() {
     // The effect differs from what was saved, whichever way the step went.
     if (!m_g.isModified) setModified(true);
-    emit historyChanged();
-    emit treeChanged();
-    emit selectionChanged();
-    emit pageReload();
+    notify(DocumentPart::History | DocumentPart::Tree | DocumentPart::Selection | DocumentPart::Page);
 }
 
 }  // namespace fg

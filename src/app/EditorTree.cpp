@@ -53,9 +53,7 @@ TreeEditResult Editor::treeCommand(TreeEditResult (EffectTree::*command)(), Entr
     if (result.outcome == TreeEditResult::Outcome::Refused) showError(result.message, result.caption);
     if (!result.done()) return result;
     noteHistoryEntry();
-    emit treeChanged();
-    emit selectionChanged();
-    emit pageReload();
+    notify(DocumentPart::Tree | DocumentPart::Selection | DocumentPart::Page);
     return result;
 }
 
@@ -67,7 +65,7 @@ bool Editor::renameSelected(const std::string& name) {
     if (node->m_name == oldName) return false;
     changeDocument([&] { m_history.recordRename(*node, oldName); });
     noteHistoryEntry();
-    emit treeChanged();
+    notify(DocumentPart::Tree);
     return true;
 }
 
@@ -75,9 +73,7 @@ void Editor::selectNode(std::int32_t id) {
     Node* node = m_g.tree.findById(id);
     if (node == nullptr || node->m_pParent == nullptr || node == m_g.tree.selected()) return;
     m_g.tree.select(node);
-    emit selectionChanged();
-    emit treeChanged();
-    emit pageReload();
+    notify(DocumentPart::Selection | DocumentPart::Tree | DocumentPart::Page);
 }
 
 void Editor::toggleVisible(std::int32_t id) {
@@ -87,7 +83,7 @@ void Editor::toggleVisible(std::int32_t id) {
     publishParameters();
     // Saved with the project, so closing without saving must ask.
     if (!m_g.isModified) setModified(true);
-    emit treeChanged();
+    notify(DocumentPart::Tree);
 }
 
 }  // namespace fg

@@ -30,6 +30,8 @@ struct EditorState {
 
     Node* pRoot() { return &tree.root(); }
     Node* pSelNode() { return tree.selected(); }
+    const Node* pRoot() const { return &tree.root(); }
+    const Node* pSelNode() const { return tree.selected(); }
 };
 
 // A deep copy of the document, for work that runs beside the editor (an

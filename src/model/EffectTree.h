@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "model/Node.h"
 #include "model/TextTemplate.h"
@@ -93,6 +94,7 @@ public:
     std::unique_ptr<Node> take(Node& node);
 
     Node* findById(std::int32_t id) { return m_root->findById(id); }
+    const Node* findById(std::int32_t id) const { return std::as_const(*m_root).findById(id); }
     std::int32_t highestId() const { return m_root->highestId(0); }
 
     // Parent links from the root down (the root's becomes null), then positions.

@@ -91,12 +91,7 @@ ExportOutcome ExportRunner::exportTo(const std::string& destination) {
     }
     // The layout as accepted (frames per row clamped to the image count, the
     // rows it needs) belongs to the project like the rest of the settings.
-    WriteSettings& kept = m_editor.state().write;
-    if (kept.width != document.write.width || kept.height != document.write.height) {
-        kept.width = document.write.width;
-        kept.height = document.write.height;
-        m_editor.setModified(true);
-    }
+    m_editor.viewSettings().setExportLayout(document.write.width, document.write.height);
 
     const int total = 2 * request.plan.imageCount;
     ExportJob job(std::move(document), std::move(request));

@@ -23,7 +23,9 @@ HistoryWindow::HistoryWindow(Editor& editor, QWidget* parent)
     resize(260, 400);
     m_scrollBar->setSingleStep(kRowHeight);
     connect(m_scrollBar, &QScrollBar::valueChanged, this, [this] { update(); });
-    connect(&m_editor, &Editor::historyChanged, this, &HistoryWindow::follow);
+    connect(&m_editor, &Editor::documentChanged, this, [this](DocumentChanges what) {
+        if (what & DocumentPart::History) follow();
+    });
     updateRange();
 }
 

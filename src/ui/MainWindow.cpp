@@ -141,18 +141,18 @@ void MainWindow::connectCommands() {
             if (!m_prompts->isAsking()) command();
         };
     };
-    connect(action(Command::New), &QAction::triggered, this, unlessAsking([this] { m_editor.newProject(); }));
-    connect(action(Command::Open), &QAction::triggered, this, unlessAsking([this] { m_editor.openProject(); }));
-    connect(action(Command::Save), &QAction::triggered, this, unlessAsking([this] { m_editor.save(); }));
-    connect(action(Command::SaveAs), &QAction::triggered, this, unlessAsking([this] { m_editor.saveAs(); }));
+    connect(action(Command::New), &QAction::triggered, this, unlessAsking([this] { m_editor.document().newProject(); }));
+    connect(action(Command::Open), &QAction::triggered, this, unlessAsking([this] { m_editor.document().openProject(); }));
+    connect(action(Command::Save), &QAction::triggered, this, unlessAsking([this] { m_editor.document().save(); }));
+    connect(action(Command::SaveAs), &QAction::triggered, this, unlessAsking([this] { m_editor.document().saveAs(); }));
     connect(action(Command::Exit), &QAction::triggered, this, [this] { close(); });
     connect(action(Command::Undo), &QAction::triggered, this, [this] { m_editor.undo(); });
     connect(action(Command::Redo), &QAction::triggered, this, [this] { m_editor.redo(); });
     connect(action(Command::HistoryList), &QAction::triggered, this, &MainWindow::showHistoryList);
     connect(action(Command::Remake), &QAction::triggered, this, [this] { m_editor.remake(); });
-    connect(action(Command::ShowFrame), &QAction::triggered, this, [this] { m_editor.toggleFrameDisplay(); });
-    connect(action(Command::ShowParticles), &QAction::triggered, this, [this] { m_editor.toggleParticleDisplay(); });
-    connect(action(Command::ShowFps), &QAction::triggered, this, [this] { m_editor.toggleFpsDisplay(); });
+    connect(action(Command::ShowFrame), &QAction::triggered, this, [this] { m_editor.viewSettings().toggleFrameDisplay(); });
+    connect(action(Command::ShowParticles), &QAction::triggered, this, [this] { m_editor.viewSettings().toggleParticleDisplay(); });
+    connect(action(Command::ShowFps), &QAction::triggered, this, [this] { m_editor.viewSettings().toggleFpsDisplay(); });
     connect(action(Command::OnlineHelp), &QAction::triggered, this, &MainWindow::openHelpPage);
     connect(action(Command::Version), &QAction::triggered, this, &MainWindow::showVersion);
     connect(action(Command::ProjectSettings), &QAction::triggered, this, [this] {
@@ -164,31 +164,32 @@ void MainWindow::connectCommands() {
     connect(action(Command::CameraSettings), &QAction::triggered, this, &MainWindow::openCameraDialog);
     connect(action(Command::ViewList), &QAction::triggered, this, &MainWindow::openViewList);
     connect(m_recent, &RecentFilesMenu::entryChosen, this, [this](int index) {
-        if (!m_prompts->isAsking()) m_editor.openRecent(index);
+        if (!m_prompts->isAsking()) m_editor.document().openRecent(index);
     });
     connect(viewPanel(), &ViewPanel::filesDropped, this, [this](const QStringList& paths) {
-        if (!m_prompts->isAsking()) m_editor.openDropped(paths);
+        if (!m_prompts->isAsking()) m_editor.document().openDropped(paths);
     });
 }
 
 void MainWindow::followEditor() {
-    setWindowTitle(m_editor.titleText());
-    connect(&m_editor, &Editor::titleChanged, this, &QWidget::setWindowTitle);
-
-    m_recent->rebuild(m_editor.recentMenuEntries());
-    connect(&m_editor, &Editor::recentFilesChanged, this, [this] { m_recent->rebuild(m_editor.recentMenuEntries()); });
+    setWindowTitle(m_editor.document().titleText());
+    m_recent->rebuild(m_editor.document().recentMenuEntries());
 
     const auto showFlags = [this] {
-        const DisplayFlags& flags = m_editor.displayFlags();
+        const DisplayFlags& flags = m_editor.viewSettings().displayFlags();
         action(Command::ShowFrame)->setChecked(flags.frame);
         action(Command::ShowParticles)->setChecked(flags.particles);
         action(Command::ShowFps)->setChecked(flags.fps);
     };
     showFlags();
-    connect(&m_editor, &Editor::displayFlagsChanged, this, showFlags);
 
-    // Undo and redo rebuild the shown page from the node.
-    connect(&m_editor, &Editor::pageReload, tabPanel()->selector(), &PageSelector::reload);
+    connect(&m_editor, &Editor::documentChanged, this, [this, showFlags](DocumentChanges what) {
+        if (what & DocumentPart::Title) setWindowTitle(m_editor.document().titleText());
+        if (what & DocumentPart::Recent) m_recent->rebuild(m_editor.document().recentMenuEntries());
+        if (what & DocumentPart::Display) showFlags();
+        // Undo and redo rebuild the shown page from the node.
+        if (what & DocumentPart::Page) tabPanel()->selector()->reload();
+    });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -197,7 +198,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    if (m_editor.confirmClose()) {
+    if (m_editor.document().confirmClose()) {
         event->accept();
     } else {
         event->ignore();

@@ -46,7 +46,9 @@ MaterialPanel::MaterialPanel(Editor& editor, QWidget* parent)
     connect(addButton(ButtonPicture::Mirror, tr("左右反転する。")), &QAbstractButton::clicked, this,
             &MaterialPanel::mirrorSelected);
     for (int i = 4; i < 8; ++i) addButton(ButtonPicture::Empty, QString());
-    connect(&m_editor, &Editor::materialsChanged, this, &MaterialPanel::reload);
+    connect(&m_editor, &Editor::documentChanged, this, [this](DocumentChanges what) {
+        if (what & DocumentPart::Materials) reload();
+    });
     reload();
 }
 
@@ -55,7 +57,7 @@ void MaterialPanel::reload() {
     // position would now name a neighbour.
     const std::string selectedFile = validSelection() ? m_materials[static_cast<std::size_t>(m_selected)].fileName
                                                       : std::string();
-    m_materials = m_editor.materials();
+    m_materials = m_editor.materials().list();
     m_thumbnails.clear();
     const std::filesystem::path workDir = m_editor.state().workDir;
     for (const MaterialFile& material : m_materials) {
@@ -133,20 +135,20 @@ void MaterialPanel::addFromDialog() {
     if (dialog.exec() != QDialog::Accepted) return;
     std::vector<std::string> paths;
     for (const QString& file : dialog.selectedFiles()) paths.push_back(file.toStdString());
-    m_editor.importMaterials(paths);
+    m_editor.materials().importFiles(paths);
 }
 
 void MaterialPanel::deleteSelected() {
     if (!validSelection()) return;
     if (!confirmDelete()) return;
-    m_editor.deleteMaterial(m_selected);
+    m_editor.materials().remove(m_selected);
     m_selected = -1;
     update();
 }
 
 bool MaterialPanel::confirmDelete() {
     // Nodes lose a deleted material: say how many before it is gone.
-    const int users = m_editor.nodesUsingMaterial(m_selected);
+    const int users = m_editor.materials().nodesUsing(m_selected);
     if (users == 0) return true;
     const QString name = QString::fromStdString(m_materials[static_cast<std::size_t>(m_selected)].name);
     const QString question = users == 1 ? tr("「%1」は1個のノードで使われています。\n削除しますか？").arg(name)
@@ -176,13 +178,13 @@ void MaterialPanel::saveSelected() {
         dialog.selectFile(name + QStringLiteral(".png"));
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-    m_editor.saveMaterial(m_selected, dialog.selectedFiles().front().toStdString());
+    m_editor.materials().saveCopy(m_selected, dialog.selectedFiles().front().toStdString());
 }
 
 void MaterialPanel::mirrorSelected() {
     if (!validSelection()) return;
     const int index = m_selected;
-    m_editor.mirrorMaterial(index);
+    m_editor.materials().mirror(index);
     setSelectedIndex(index);
 }
 
@@ -197,7 +199,7 @@ void MaterialPanel::dropEvent(QDropEvent* event) {
     }
     if (paths.empty()) return;
     event->acceptProposedAction();
-    m_editor.importMaterials(paths);
+    m_editor.materials().importFiles(paths);
 }
 
 }  // namespace fg

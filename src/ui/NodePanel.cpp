@@ -48,14 +48,17 @@ NodePanel::NodePanel(Editor& editor, QWidget* parent)
         PanelButton* b = addButton(kButtons[i].picture, tr(kButtons[i].help));
         connect(b, &QAbstractButton::clicked, this, [this, i] { runCommand(i); });
     }
-    connect(&m_editor, &Editor::treeChanged, this, &NodePanel::rebuildRows);
-    connect(&m_editor, &Editor::selectionChanged, this, [this] {
-        // A box left open over another node (an undo from the menu) goes.
-        const Node* now = m_editor.state().tree.selected();
-        if (m_renameBox != nullptr && (now == nullptr || now->m_ID != m_renameId)) closeRenameBox();
-        rebuildRows();
-        const Node* selected = m_editor.state().tree.selected();
-        if (selected != nullptr && rowOf(selected->m_ID) >= 0) scrollToRow(rowOf(selected->m_ID));
+    connect(&m_editor, &Editor::documentChanged, this, [this](DocumentChanges what) {
+        if (what & DocumentPart::Selection) {
+            // A box left open over another node (an undo from the menu) goes.
+            const Node* now = m_editor.state().tree.selected();
+            if (m_renameBox != nullptr && (now == nullptr || now->m_ID != m_renameId)) closeRenameBox();
+            rebuildRows();
+            const Node* selected = m_editor.state().tree.selected();
+            if (selected != nullptr && rowOf(selected->m_ID) >= 0) scrollToRow(rowOf(selected->m_ID));
+        } else if (what & DocumentPart::Tree) {
+            rebuildRows();
+        }
     });
     rebuildRows();
 }
@@ -74,7 +77,7 @@ int NodePanel::rowOf(std::int32_t id) const {
 }
 
 void NodePanel::paintRows(QPainter& p, const QRect& visible) {
-    EffectTree& tree = m_editor.state().tree;
+    const EffectTree& tree = m_editor.state().tree;
     const Node* selected = tree.selected();
     if (selected == nullptr) return;
     p.setFont(panelFont(10));

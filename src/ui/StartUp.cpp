@@ -76,9 +76,9 @@ void setGeometry(MainWindow& window, const app::WindowGeometry& geometry) {
 }
 
 app::WindowGeometry applyProgramSettings(Editor& editor, MainWindow& window, const app::ProgramSettings& settings) {
-    editor.setRecentFiles(settings.recent);
-    editor.setDisplayFlags(settings.display);
-    editor.simulation().setParticleLimit(settings.previewParticleLimit);  // before the worker starts
+    editor.document().setRecentFiles(settings.recent);
+    editor.viewSettings().setDisplayFlags(settings.display);
+    editor.setParticleLimit(settings.previewParticleLimit);  // before the worker starts
     const std::vector<app::ScreenRect> screens = screenRects();
     const app::WindowGeometry placed = app::placeOnScreens(settings.window, screens);
     setGeometry(window, placed);
@@ -143,7 +143,7 @@ bool NormalGeometry::eventFilter(QObject* watched, QEvent* event) {
 
 bool saveShutDownSettings(const std::filesystem::path& dataPrm, const app::WindowGeometry& closing,
                           const Editor& editor) {
-    return app::saveClosingSettings(dataPrm, closing, editor.displayFlags(), editor.recentFiles());
+    return app::saveClosingSettings(dataPrm, closing, editor.viewSettings().displayFlags(), editor.document().recentFiles());
 }
 
 }  // namespace fg

@@ -48,8 +48,9 @@ ViewWidget::ViewWidget(Editor& editor, QWidget* parent) : QOpenGLWidget(parent),
     // Nothing is drawn on a timer: a new snapshot, a camera move, a hover
     // or a resize asks for the next picture.
     m_channel.setPublishedCallback([this] { snapshotPublished(); });
-    m_workerView = std::make_unique<SnapshotWorkerView>(m_channel, m_editor.simulation());
-    m_editor.attachView(m_workerView.get());
+    m_editor.attachView([this](Simulation& simulation) -> std::unique_ptr<WorkerView> {
+        return std::make_unique<SnapshotWorkerView>(m_channel, simulation);
+    });
     followEditor();
     m_clock.start();
     connect(this, &QOpenGLWidget::frameSwapped, this, &ViewWidget::frameSwappedOut);
@@ -96,28 +97,29 @@ ViewWidget::~ViewWidget() {
 }
 
 void ViewWidget::followEditor() {
-    connect(&m_editor, &Editor::previewRestarted, this, [this] {
-        placeProjectCamera();
-        m_channel.invalidate();
-    });
-    // The camera dialogs and the view list: shown at once, keystroke by keystroke.
-    connect(&m_editor, &Editor::cameraPlaced, this, [this] {
-        const CameraPlacement& placement = m_editor.state().camera;
-        placeCamera(m_camera, placement.eye, placement.target);
-        m_camera.updateMatrices(pixelWidth(), pixelHeight());
-        m_channel.setEye(m_camera.eye);
-        update();
-    });
-    connect(&m_editor, &Editor::displayFlagsChanged, this, qOverload<>(&QWidget::update));
-    connect(&m_editor, &Editor::selectionChanged, this, [this] {
-        Node* selected = m_editor.state().tree.selected();
-        m_channel.setSelectedNode(selected ? selected->m_ID : -1);
-    });
-    connect(&m_editor, &Editor::materialsChanged, this, [this] {
-        if (!m_renderer) return;
-        makeCurrent();
-        loadMaterials();
-        doneCurrent();
+    connect(&m_editor, &Editor::documentChanged, this, [this](DocumentChanges what) {
+        if (what & DocumentPart::Preview) {
+            placeProjectCamera();
+            m_channel.invalidate();
+        }
+        // The camera dialogs and the view list: shown at once, keystroke by keystroke.
+        if (what & DocumentPart::Camera) {
+            const CameraPlacement& placement = m_editor.state().camera;
+            placeCamera(m_camera, placement.eye, placement.target);
+            m_camera.updateMatrices(pixelWidth(), pixelHeight());
+            m_channel.setEye(m_camera.eye);
+            update();
+        }
+        if (what & DocumentPart::Display) update();
+        if (what & DocumentPart::Selection) {
+            const Node* selected = m_editor.state().tree.selected();
+            m_channel.setSelectedNode(selected ? selected->m_ID : -1);
+        }
+        if ((what & DocumentPart::Materials) && m_renderer) {
+            makeCurrent();
+            loadMaterials();
+            doneCurrent();
+        }
     });
 }
 
@@ -161,7 +163,7 @@ void ViewWidget::paintGL() {
     ViewPicture picture;
     picture.width = pixelWidth();
     picture.height = pixelHeight();
-    const DisplayFlags& flags = m_editor.displayFlags();
+    const DisplayFlags& flags = m_editor.viewSettings().displayFlags();
     picture.counters = {flags.frame, flags.particles, flags.fps};
     picture.fps = m_shownRate.perSecond();
     picture.hoveredTool = m_tools.hovered;
@@ -284,7 +286,7 @@ void ViewWidget::cameraMoved() {
     straightenUp(m_camera);
     m_camera.updateMatrices(pixelWidth(), pixelHeight());
     m_channel.setEye(m_camera.eye);
-    m_editor.setCamera(m_camera.eye, m_camera.target);
+    m_editor.viewSettings().setCamera(m_camera.eye, m_camera.target);
     update();
 }
 

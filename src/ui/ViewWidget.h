@@ -84,7 +84,6 @@ private:
 
     Editor& m_editor;
     PreviewChannel m_channel;
-    std::unique_ptr<SnapshotWorkerView> m_workerView;
     std::unique_ptr<PreviewRenderer> m_renderer;
     Camera m_camera;
     ToolState m_tools;

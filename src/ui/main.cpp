@@ -78,9 +78,9 @@ int main(int argc, char* argv[]) {
     });
     fg::showMainWindow(window, placed.zoomed);
 
-    if (project && !editor.openInPlace(project->toStdString())) {
+    if (project && !editor.document().openInPlace(project->toStdString())) {
         // The user has been told why; start again with the start-up effect.
-        editor.requestRelaunch(QString());
+        editor.document().requestRelaunch(QString());
         return 0;
     }
     editor.startWorker();

@@ -27,7 +27,7 @@ std::vector<std::string> labels(const EditHistory& history) {
 
 class EditorHistory : public ::testing::Test {
 protected:
-    EditorState& g() { return editor->state(); }
+    const EditorState& g() { return editor->state(); }
     std::int32_t selectedId() { return g().pSelNode()->m_ID; }
 
     ScratchHome home;
@@ -36,9 +36,9 @@ protected:
 };
 
 TEST_F(EditorHistory, TreeCommandsRecordTheirEntriesAndRestartThePreview) {
-    QSignalSpy restarts(editor.get(), &Editor::previewRestarted);
-    QSignalSpy listChanges(editor.get(), &Editor::historyChanged);
-    QSignalSpy reloads(editor.get(), &Editor::pageReload);
+    test::PartSpy restarts(*editor, DocumentPart::Preview);
+    test::PartSpy listChanges(*editor, DocumentPart::History);
+    test::PartSpy reloads(*editor, DocumentPart::Page);
     EXPECT_TRUE(editor->addChild().done());
     EXPECT_TRUE(editor->addBelow().done());
     EXPECT_TRUE(editor->duplicateNode().done());
@@ -54,12 +54,12 @@ TEST_F(EditorHistory, TreeCommandsRecordTheirEntriesAndRestartThePreview) {
     EXPECT_EQ(listChanges.count(), 7);
     EXPECT_EQ(reloads.count(), 7);
     EXPECT_TRUE(editor->isModified());
-    EXPECT_EQ(editor->titleText(), QString("無題.nbx* - Fulgrane3D"));
+    EXPECT_EQ(editor->document().titleText(), QString("無題.nbx* - Fulgrane3D"));
 }
 
 TEST_F(EditorHistory, CommandsThatDoNotApplyNeitherStopThePreviewNorRecord) {
     editor->startWorker();
-    QSignalSpy restarts(editor.get(), &Editor::previewRestarted);
+    test::PartSpy restarts(*editor, DocumentPart::Preview);
     // The only node: first and last child of the root.
     EXPECT_EQ(editor->moveUp().outcome, TreeEditResult::Outcome::Nothing);
     EXPECT_EQ(editor->moveDown().outcome, TreeEditResult::Outcome::Nothing);
@@ -80,7 +80,7 @@ TEST_F(EditorHistory, ATenthChildIsRefusedWithItsMessageAndNothingRecorded) {
         ASSERT_TRUE(editor->addChild().done());
     }
     editor->selectNode(1);
-    QSignalSpy restarts(editor.get(), &Editor::previewRestarted);
+    test::PartSpy restarts(*editor, DocumentPart::Preview);
     EXPECT_EQ(editor->addChild().outcome, TreeEditResult::Outcome::Refused);
     EXPECT_EQ(prompts.asked.back(),
               "error これ以上ノードを追加できません。\n一つのノードに置ける子ノードは9個までです。");
@@ -89,7 +89,7 @@ TEST_F(EditorHistory, ATenthChildIsRefusedWithItsMessageAndNothingRecorded) {
 }
 
 TEST_F(EditorHistory, RenameRecordsOnlyAChange) {
-    QSignalSpy restarts(editor.get(), &Editor::previewRestarted);
+    test::PartSpy restarts(*editor, DocumentPart::Preview);
     EXPECT_FALSE(editor->renameSelected("ノード1"));
     EXPECT_EQ(editor->history().count(), 1);
     EXPECT_EQ(restarts.count(), 0);
@@ -108,8 +108,8 @@ TEST_F(EditorHistory, ParameterEditsMergeAndUndoReloadsThePage) {
     const NodeField& span = *findNodeField("m_kill.span");
     for (int v = 61; v < 90; ++v) editor->editInt(span, v);
     EXPECT_EQ(labels(editor->history()), (std::vector<std::string>{"スタート", "ノード1-寿命"}));
-    QSignalSpy reloads(editor.get(), &Editor::pageReload);
-    QSignalSpy restarts(editor.get(), &Editor::previewRestarted);
+    test::PartSpy reloads(*editor, DocumentPart::Page);
+    test::PartSpy restarts(*editor, DocumentPart::Preview);
     editor->undo();
     EXPECT_EQ(g().pSelNode()->m_kill.span, 60);
     EXPECT_EQ(editor->simulation().effect()[1].params.m_kill.span, 60);
@@ -125,10 +125,10 @@ TEST_F(EditorHistory, ParameterEditsMergeAndUndoReloadsThePage) {
 TEST_F(EditorHistory, AnEditAfterSavingMarksTheProjectModifiedEvenWhenItMerges) {
     const NodeField& span = *findNodeField("m_kill.span");
     editor->editInt(span, 70);
-    ASSERT_TRUE(editor->saveTo(home.file("a.nbx")));
+    ASSERT_TRUE(editor->document().saveTo(home.file("a.nbx")));
     editor->editInt(span, 71);
     EXPECT_TRUE(editor->isModified());
-    ASSERT_TRUE(editor->saveTo(home.file("a.nbx")));
+    ASSERT_TRUE(editor->document().saveTo(home.file("a.nbx")));
     editor->undo();
     EXPECT_TRUE(editor->isModified());
 }
@@ -150,7 +150,7 @@ TEST_F(EditorHistory, JumpingToTheStartUndoesEverythingAndSelectsAsBefore) {
     ASSERT_TRUE(editor->addChild().done());
     ASSERT_TRUE(editor->renameSelected("孫"));
     editor->editInt(*findNodeField("m_timing.num"), 4);
-    QSignalSpy trees(editor.get(), &Editor::treeChanged);
+    test::PartSpy trees(*editor, DocumentPart::Tree);
     editor->jumpTo(0);
     EXPECT_EQ(editor->history().current(), 0);
     EXPECT_EQ(g().pRoot()->childCount(), 1);
@@ -172,7 +172,7 @@ TEST_F(EditorHistory, SelectionAndVisibilityAreNotEntries) {
     EXPECT_EQ(selectedId(), 1);
     EXPECT_EQ(editor->history().count(), 2);
     // The flag is saved with the project: closing now must ask.
-    ASSERT_TRUE(editor->saveTo(home.file("v.nbx")));
+    ASSERT_TRUE(editor->document().saveTo(home.file("v.nbx")));
     editor->toggleVisible(2);
     EXPECT_TRUE(editor->isModified());
 }
@@ -189,11 +189,11 @@ std::string pictureFile(const ScratchHome& home, const std::string& name) {
 std::string textureName(Editor& editor) {
     const std::int32_t id = editor.state().pSelNode()->m_texture.ID;
     if (id < 0) return "なし";
-    return editor.materials().at(static_cast<std::size_t>(id)).name;
+    return editor.materials().list().at(static_cast<std::size_t>(id)).name;
 }
 
 TEST_F(EditorHistory, UndoAndRedoOfATextureChoiceFollowTheMaterialByName) {
-    editor->importMaterials({pictureFile(home, "spark.png"), pictureFile(home, "smoke.png")});
+    editor->materials().importFiles({pictureFile(home, "spark.png"), pictureFile(home, "smoke.png")});
     const NodeField& texture = *findNodeField("m_texture.ID");
     editor->editInt(texture, 1);  // spark.png (smoke.png sorts first)
     ASSERT_EQ(textureName(*editor), "spark.png");
@@ -203,7 +203,7 @@ TEST_F(EditorHistory, UndoAndRedoOfATextureChoiceFollowTheMaterialByName) {
     ASSERT_EQ(editor->history().count(), 4);
 
     // A file sorting before both moves every position.
-    editor->importMaterials({pictureFile(home, "mixed.png")});
+    editor->materials().importFiles({pictureFile(home, "mixed.png")});
     ASSERT_EQ(textureName(*editor), "spark.png");
     editor->undo();
     EXPECT_EQ(textureName(*editor), "smoke.png");
@@ -222,9 +222,9 @@ TEST_F(EditorHistory, UndoAndRedoOfATextureChoiceFollowTheMaterialByName) {
     editor->undo();
     ASSERT_EQ(textureName(*editor), "smoke.png");
     editor->redo();
-    const std::vector<MaterialFile> list = editor->materials();
+    const std::vector<MaterialFile> list = editor->materials().list();
     const auto smoke = std::find_if(list.begin(), list.end(), [](const MaterialFile& m) { return m.name == "smoke.png"; });
-    ASSERT_TRUE(editor->deleteMaterial(static_cast<int>(smoke - list.begin())));
+    ASSERT_TRUE(editor->materials().remove(static_cast<int>(smoke - list.begin())));
     editor->undo();
     EXPECT_EQ(textureName(*editor), "なし");
     editor->redo();
@@ -234,7 +234,7 @@ TEST_F(EditorHistory, UndoAndRedoOfATextureChoiceFollowTheMaterialByName) {
 TEST_F(EditorHistory, AModelShapeFollowsItsModelAndADeletedOneNeverBecomesAnother) {
     const std::string triangle = "v 0 0 0\nv 1 0 0\nv 1 1 0\nf 1 2 3\n";
     for (const char* name : {"cube.obj", "ring.obj"}) std::ofstream(home.file(name), std::ios::binary) << triangle;
-    editor->importMaterials({pictureFile(home, "b.png"), home.file("cube.obj"), home.file("ring.obj")});
+    editor->materials().importFiles({pictureFile(home, "b.png"), home.file("cube.obj"), home.file("ring.obj")});
     const NodeField& shape = *findNodeField("m_shape.type");
     editor->editInt(shape, 6);  // ring
     editor->editInt(*findNodeField("m_kill.span"), 70);
@@ -242,7 +242,7 @@ TEST_F(EditorHistory, AModelShapeFollowsItsModelAndADeletedOneNeverBecomesAnothe
 
     // A model sorting first: cube is the second model, ring the third.
     std::ofstream(home.file("arc.obj"), std::ios::binary) << triangle;
-    editor->importMaterials({home.file("arc.obj")});
+    editor->materials().importFiles({home.file("arc.obj")});
     ASSERT_EQ(g().pSelNode()->m_shape.type, 6);
     editor->undo();
     editor->undo();
@@ -256,8 +256,8 @@ TEST_F(EditorHistory, AModelShapeFollowsItsModelAndADeletedOneNeverBecomesAnothe
     // the shape of the nodes that used it, and never picks ring.
     editor->editInt(*findNodeField("m_kill.span"), 80);
     editor->editInt(shape, 1);
-    ASSERT_TRUE(editor->deleteMaterial(2));  // b.png, arc, cube, ring
-    ASSERT_EQ(editor->materials().at(2).name, "ring");
+    ASSERT_TRUE(editor->materials().remove(2));  // b.png, arc, cube, ring
+    ASSERT_EQ(editor->materials().list().at(2).name, "ring");
     editor->undo();
     EXPECT_EQ(g().pSelNode()->m_shape.type, 1);
     editor->undo();
@@ -266,11 +266,11 @@ TEST_F(EditorHistory, AModelShapeFollowsItsModelAndADeletedOneNeverBecomesAnothe
 }
 
 TEST_F(EditorHistory, ADeletedNodeComesBackWithItsOwnTexture) {
-    editor->importMaterials({pictureFile(home, "b.png"), pictureFile(home, "c.png")});
+    editor->materials().importFiles({pictureFile(home, "b.png"), pictureFile(home, "c.png")});
     ASSERT_TRUE(editor->addBelow().done());
     editor->editInt(*findNodeField("m_texture.ID"), 1);  // c.png on node 2
     ASSERT_TRUE(editor->deleteNode().done());
-    editor->importMaterials({pictureFile(home, "a.png")});
+    editor->materials().importFiles({pictureFile(home, "a.png")});
     editor->undo();
     ASSERT_EQ(selectedId(), 2);
     EXPECT_EQ(textureName(*editor), "c.png");
@@ -278,8 +278,8 @@ TEST_F(EditorHistory, ADeletedNodeComesBackWithItsOwnTexture) {
 
 TEST_F(EditorHistory, OpeningAProjectInPlaceStartsAFreshHistory) {
     ASSERT_TRUE(editor->addChild().done());
-    ASSERT_TRUE(editor->saveTo(home.file("b.nbx")));
-    ASSERT_TRUE(editor->openInPlace(home.file("b.nbx")));
+    ASSERT_TRUE(editor->document().saveTo(home.file("b.nbx")));
+    ASSERT_TRUE(editor->document().openInPlace(home.file("b.nbx")));
     EXPECT_EQ(labels(editor->history()), (std::vector<std::string>{"スタート"}));
 }
 

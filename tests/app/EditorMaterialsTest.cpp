@@ -51,7 +51,7 @@ protected:
 };
 
 TEST_F(EditorMaterials, AWideImageBecomesASquareWithTransparentBands) {
-    ASSERT_EQ(editor->importMaterials({image("wide.png", 100, 50, QColor(200, 10, 20))}), 1);
+    ASSERT_EQ(editor->materials().importFiles({image("wide.png", 100, 50, QColor(200, 10, 20))}), 1);
     const QImage square(QString::fromStdString(work("wide.png.png").string()));
     ASSERT_EQ(square.size(), QSize(100, 100));
     EXPECT_EQ(qAlpha(square.pixel(50, 0)), 0);
@@ -60,16 +60,16 @@ TEST_F(EditorMaterials, AWideImageBecomesASquareWithTransparentBands) {
     EXPECT_EQ(square.pixel(99, 74), qRgba(200, 10, 20, 255));
     EXPECT_EQ(qAlpha(square.pixel(50, 75)), 0);
     EXPECT_EQ(qAlpha(square.pixel(50, 99)), 0);
-    EXPECT_EQ(names(editor->materials()), (std::vector<std::string>{"wide.png"}));
+    EXPECT_EQ(names(editor->materials().list()), (std::vector<std::string>{"wide.png"}));
     EXPECT_TRUE(editor->isModified());
 }
 
 TEST_F(EditorMaterials, ImportingTheSameFileTwiceKeepsOneMaterial) {
     const std::string a = image("a.png", 4, 4, Qt::red);
-    editor->importMaterials({a});
+    editor->materials().importFiles({a});
     image("a.png", 4, 4, Qt::blue);
-    editor->importMaterials({a});
-    EXPECT_EQ(names(editor->materials()), (std::vector<std::string>{"a.png"}));
+    editor->materials().importFiles({a});
+    EXPECT_EQ(names(editor->materials().list()), (std::vector<std::string>{"a.png"}));
     const QImage stored(QString::fromStdString(work("a.png.png").string()));
     EXPECT_EQ(stored.pixel(1, 1), qRgba(0, 0, 255, 255));
 }
@@ -77,10 +77,10 @@ TEST_F(EditorMaterials, ImportingTheSameFileTwiceKeepsOneMaterial) {
 TEST_F(EditorMaterials, ExtensionsInAnyCaseAreImportedInLowerCase) {
     const std::string upper = image("x.PNG", 2, 2, Qt::green);
     const std::string model = text("m.Obj", kTriangle);
-    EXPECT_EQ(editor->importMaterials({upper, model, text("notes.txt", "hello")}), 2);
+    EXPECT_EQ(editor->materials().importFiles({upper, model, text("notes.txt", "hello")}), 2);
     EXPECT_TRUE(fs::exists(work("x.png.png")));
     EXPECT_TRUE(fs::exists(work("m.obj")));
-    const std::vector<MaterialFile> list = editor->materials();
+    const std::vector<MaterialFile> list = editor->materials().list();
     EXPECT_EQ(names(list), (std::vector<std::string>{"x.png", "m"}));
     EXPECT_TRUE(list[1].isModel);
     EXPECT_TRUE(prompts.asked.empty());
@@ -88,11 +88,11 @@ TEST_F(EditorMaterials, ExtensionsInAnyCaseAreImportedInLowerCase) {
 
 TEST_F(EditorMaterials, ADropWithABrokenFileImportsTheRestAndNamesIt) {
     const std::string broken = text("broken.png", "not a picture");
-    QSignalSpy changes(editor.get(), &Editor::materialsChanged);
-    const int imported = editor->importMaterials(
+    test::PartSpy changes(*editor, DocumentPart::Materials);
+    const int imported = editor->materials().importFiles(
         {image("one.png", 3, 3, Qt::red), broken, text("bad.obj", "v 0 0 0\nf a b c\n"), text("t.obj", kTriangle)});
     EXPECT_EQ(imported, 2);
-    EXPECT_EQ(names(editor->materials()), (std::vector<std::string>{"one.png", "t"}));
+    EXPECT_EQ(names(editor->materials().list()), (std::vector<std::string>{"one.png", "t"}));
     EXPECT_EQ(prompts.asked, (std::vector<std::string>{"error 「" + broken + "」は読み込めませんでした。\n「" +
                                                        home.file("bad.obj") + "」は読み込めませんでした。"}));
     EXPECT_EQ(prompts.lastErrorCaption, "Fulgrane3D");
@@ -100,30 +100,32 @@ TEST_F(EditorMaterials, ADropWithABrokenFileImportsTheRestAndNamesIt) {
 }
 
 TEST_F(EditorMaterials, NodesKeepTheirMaterialsAcrossImportAndDelete) {
-    editor->importMaterials({image("b.png", 2, 2, Qt::red), image("c.png", 2, 2, Qt::blue), text("s.obj", kTriangle)});
-    ASSERT_EQ(names(editor->materials()), (std::vector<std::string>{"b.png", "c.png", "s"}));
+    editor->materials().importFiles({image("b.png", 2, 2, Qt::red), image("c.png", 2, 2, Qt::blue), text("s.obj", kTriangle)});
+    ASSERT_EQ(names(editor->materials().list()), (std::vector<std::string>{"b.png", "c.png", "s"}));
     ASSERT_TRUE(editor->addBelow().done());
-    Node& first = *editor->state().tree.findById(1);
-    Node& second = *editor->state().tree.findById(2);
-    first.m_texture.ID = 0;   // b.png
-    second.m_texture.ID = 1;  // c.png
-    second.m_shape.type = 5;  // s
+    editor->changeDocument({}, [](EditorState& g) {
+        g.tree.findById(1)->m_texture.ID = 0;  // b.png
+        g.tree.findById(2)->m_texture.ID = 1;  // c.png
+        g.tree.findById(2)->m_shape.type = 5;  // s
+    });
+    const Node& first = *editor->state().tree.findById(1);
+    const Node& second = *editor->state().tree.findById(2);
 
     // A new image sorts first: both indices move up by one.
-    editor->importMaterials({image("a.png", 2, 2, Qt::green)});
+    editor->materials().importFiles({image("a.png", 2, 2, Qt::green)});
     EXPECT_EQ(first.m_texture.ID, 1);
     EXPECT_EQ(second.m_texture.ID, 2);
     EXPECT_EQ(second.m_shape.type, 5);
 
-    ASSERT_TRUE(editor->deleteMaterial(1));  // b.png
+    ASSERT_TRUE(editor->materials().remove(1));  // b.png
     EXPECT_EQ(first.m_texture.ID, -1);
     EXPECT_EQ(second.m_texture.ID, 1);
     EXPECT_FALSE(fs::exists(work("b.png.png")));
 
-    ASSERT_TRUE(editor->deleteMaterial(2));  // the model: the shape type stays
+    ASSERT_TRUE(editor->materials().remove(2));  // the model: the shape type stays
     EXPECT_EQ(second.m_shape.type, 5);
-    EXPECT_EQ(names(editor->materials()), (std::vector<std::string>{"a.png", "c.png"}));
-    EXPECT_FALSE(editor->deleteMaterial(2));
+    EXPECT_EQ(names(editor->materials().list()), (std::vector<std::string>{"a.png", "c.png"}));
+    EXPECT_FALSE(editor->materials().remove(2));
     EXPECT_EQ(editor->history().count(), 2);  // only the added node
 }
 
@@ -134,33 +136,33 @@ TEST_F(EditorMaterials, MirroringTwiceGivesBackThePixels) {
     }
     const std::string path = home.file("grad.png");
     ASSERT_TRUE(picture.save(QString::fromStdString(path)));
-    editor->importMaterials({path});
+    editor->materials().importFiles({path});
     const QString stored = QString::fromStdString(work("grad.png.png").string());
     const QImage original(stored);
 
-    ASSERT_TRUE(editor->mirrorMaterial(0));
+    ASSERT_TRUE(editor->materials().mirror(0));
     const QImage once(stored);
     EXPECT_EQ(once.pixel(0, 1), original.pixel(2, 1));
     EXPECT_EQ(once.pixel(2, 1), original.pixel(0, 1));
-    ASSERT_TRUE(editor->mirrorMaterial(0));
+    ASSERT_TRUE(editor->materials().mirror(0));
     EXPECT_EQ(QImage(stored).convertToFormat(QImage::Format_ARGB32), original.convertToFormat(QImage::Format_ARGB32));
 }
 
 TEST_F(EditorMaterials, AModelCannotBeMirrored) {
-    editor->importMaterials({text("s.obj", kTriangle)});
-    EXPECT_FALSE(editor->mirrorMaterial(0));
+    editor->materials().importFiles({text("s.obj", kTriangle)});
+    EXPECT_FALSE(editor->materials().mirror(0));
     EXPECT_EQ(prompts.asked, (std::vector<std::string>{"error この機能は３Ｄモデルに対して使うことはできません。"}));
     EXPECT_EQ(prompts.lastErrorCaption, "Fulgrane3D");
 }
 
 TEST_F(EditorMaterials, SaveCopiesTheWorkspaceFile) {
-    editor->importMaterials({text("s.obj", kTriangle)});
+    editor->materials().importFiles({text("s.obj", kTriangle)});
     const std::string target = home.file("out/copy.obj");
     fs::create_directories(home.file("out"));
-    ASSERT_TRUE(editor->saveMaterial(0, target));
+    ASSERT_TRUE(editor->materials().saveCopy(0, target));
     std::ifstream in(target, std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), kTriangle);
-    EXPECT_FALSE(editor->saveMaterial(1, target));
+    EXPECT_FALSE(editor->materials().saveCopy(1, target));
 }
 
 TEST_F(EditorMaterials, AThreeLevelEffectWithATextureComesBackAsLeft) {
@@ -169,17 +171,17 @@ TEST_F(EditorMaterials, AThreeLevelEffectWithATextureComesBackAsLeft) {
     ASSERT_TRUE(editor->renameSelected("火花"));
     ASSERT_TRUE(editor->addChild().done());
     ASSERT_TRUE(editor->renameSelected("煙"));
-    editor->importMaterials({image("glow.png", 8, 4, Qt::white)});
+    editor->materials().importFiles({image("glow.png", 8, 4, Qt::white)});
     editor->editInt(*findNodeField("m_texture.ID"), 0);
     // Every step can be undone and redone before saving.
     const int steps = editor->history().current();
     editor->jumpTo(0);
     EXPECT_EQ(editor->state().pRoot()->childAt(0)->m_name, "ノード1");
     editor->jumpTo(steps);
-    ASSERT_TRUE(editor->saveTo(home.file("three.nbx")));
+    ASSERT_TRUE(editor->document().saveTo(home.file("three.nbx")));
 
     auto reopened = test::makeEditor(&prompts);
-    ASSERT_TRUE(reopened->openInPlace(home.file("three.nbx")));
+    ASSERT_TRUE(reopened->document().openInPlace(home.file("three.nbx")));
     const Node& top = *reopened->state().pRoot()->childAt(0);
     ASSERT_EQ(top.childCount(), 1);
     ASSERT_EQ(top.childAt(0)->childCount(), 1);
@@ -188,7 +190,7 @@ TEST_F(EditorMaterials, AThreeLevelEffectWithATextureComesBackAsLeft) {
     EXPECT_EQ(top.childAt(0)->m_name, "火花");
     EXPECT_EQ(leaf.m_name, "煙");
     EXPECT_EQ(leaf.m_texture.ID, 0);
-    EXPECT_EQ(names(reopened->materials()), (std::vector<std::string>{"glow.png"}));
+    EXPECT_EQ(names(reopened->materials().list()), (std::vector<std::string>{"glow.png"}));
 }
 
 }  // namespace

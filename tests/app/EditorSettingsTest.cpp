@@ -34,8 +34,8 @@ TEST(ProjectSettingsRules, TenthsAndViewLabels) {
 TEST(EditorSettings, ProjectSettingsAreClampedAndResetTheExportRange) {
     ScratchHome home;
     auto editor = test::makeEditor(nullptr);
-    QSignalSpy restarts(editor.get(), &Editor::previewRestarted);
-    editor->setProjectSettings(ProjectSettingsChoice{0, 0, 0, 5000, true, true});
+    test::PartSpy restarts(*editor, DocumentPart::Preview);
+    editor->viewSettings().setProjectSettings(ProjectSettingsChoice{0, 0, 0, 5000, true, true});
     const EditorState& g = editor->state();
     EXPECT_EQ((std::vector<int>{g.project.frame, g.project.fps, g.project.width, g.project.height}),
               (std::vector<int>{1, 1, 1, 2048}));
@@ -45,7 +45,7 @@ TEST(EditorSettings, ProjectSettingsAreClampedAndResetTheExportRange) {
     EXPECT_EQ(editor->simulation().project().fps, 1);  // the preview runs with the new settings
     EXPECT_TRUE(editor->isModified());
 
-    editor->setProjectSettings(ProjectSettingsChoice{10000, 121, 128, 128, false, false});
+    editor->viewSettings().setProjectSettings(ProjectSettingsChoice{10000, 121, 128, 128, false, false});
     EXPECT_EQ((std::vector<int>{g.project.frame, g.project.fps, g.write.end, g.write.width}),
               (std::vector<int>{9999, 120, 9999, 99}));
 }
@@ -53,44 +53,45 @@ TEST(EditorSettings, ProjectSettingsAreClampedAndResetTheExportRange) {
 TEST(EditorSettings, UnchangedSettingsLeaveTheProjectUnmodified) {
     ScratchHome home;
     auto editor = test::makeEditor(nullptr);
-    EditorState& g = editor->state();
-    g.write.width = 7;  // ⌊√60⌋
-    editor->setProjectSettings(projectSettingsChoice(g.project));
+    editor->changeDocument({}, [](EditorState& state) { state.write.width = 7; });  // ⌊√60⌋
+    const EditorState& g = editor->state();
+    editor->viewSettings().setProjectSettings(projectSettingsChoice(g.project));
     EXPECT_FALSE(editor->isModified());
-    editor->setBackgroundColor(g.project.backColor);
+    editor->viewSettings().setBackgroundColor(g.project.backColor);
     EXPECT_FALSE(editor->isModified());
-    editor->setExportSettings(g.write, g.project.width, g.project.height);
+    editor->viewSettings().setExportSettings(g.write, g.project.width, g.project.height);
     EXPECT_FALSE(editor->isModified());
 }
 
 TEST(EditorSettings, TheBackgroundColourRestartsThePreviewWithIt) {
     ScratchHome home;
     auto editor = test::makeEditor(nullptr);
-    QSignalSpy titles(editor.get(), &Editor::titleChanged);
-    editor->setBackgroundColor(Vec3f{10.0f, 20.0f, 30.0f});
+    test::PartSpy titles(*editor, DocumentPart::Title);
+    editor->viewSettings().setBackgroundColor(Vec3f{10.0f, 20.0f, 30.0f});
     EXPECT_EQ(editor->simulation().project().backColor, (Vec3f{10.0f, 20.0f, 30.0f}));
     EXPECT_EQ(titles.count(), 1);
-    EXPECT_EQ(editor->titleText(), QString("無題.nbx* - Fulgrane3D"));
+    EXPECT_EQ(editor->document().titleText(), QString("無題.nbx* - Fulgrane3D"));
 }
 
 TEST(EditorSettings, TheAddRowStaysLastAndCannotBeRemovedOrChosen) {
     ScratchHome home;
     auto editor = test::makeEditor(nullptr);
-    EditorState& g = editor->state();
-    g.viewList = {ViewEntry{{1, 2, 3}, {}, 60.0f, "a"}};  // a list read without its add row
-    editor->addView();
+    // A list read without its add row.
+    editor->changeDocument({}, [](EditorState& state) { state.viewList = {ViewEntry{{1, 2, 3}, {}, 60.0f, "a"}}; });
+    const EditorState& g = editor->state();
+    editor->viewSettings().addView();
     ASSERT_EQ(g.viewList.size(), 3u);
     EXPECT_EQ(g.viewList[0].title, "a");
     EXPECT_EQ(g.viewList[1].title, "(0,50,-100)－(0,0,0)");
     EXPECT_EQ(g.viewList[2].title, kViewListPlaceholder);
 
-    QSignalSpy placed(editor.get(), &Editor::cameraPlaced);
-    editor->removeView(2);
-    editor->applyView(2);
-    editor->removeView(-1);
+    test::PartSpy placed(*editor, DocumentPart::Camera);
+    editor->viewSettings().removeView(2);
+    editor->viewSettings().applyView(2);
+    editor->viewSettings().removeView(-1);
     EXPECT_EQ(g.viewList.size(), 3u);
     EXPECT_EQ(placed.count(), 0);
-    editor->applyView(0);
+    editor->viewSettings().applyView(0);
     EXPECT_EQ(g.camera.eye, (Vec3f{1, 2, 3}));
     EXPECT_EQ(placed.count(), 1);
 }
@@ -100,18 +101,18 @@ TEST(EditorSettings, EverySettingIsKeptThroughSavingAndReopening) {
     const std::string path = home.file("kept.nbx");
     {
         auto editor = test::makeEditor(nullptr);
-        editor->setProjectSettings(ProjectSettingsChoice{30, 24, 64, 32, true, false});
-        editor->setBackgroundColor(Vec3f{10.0f, 20.0f, 30.0f});
-        editor->setCameraPlacement(Vec3f{1.5f, 2.0f, -7.0f}, Vec3f{0.0f, 1.0f, 0.0f});
-        editor->addView();
+        editor->viewSettings().setProjectSettings(ProjectSettingsChoice{30, 24, 64, 32, true, false});
+        editor->viewSettings().setBackgroundColor(Vec3f{10.0f, 20.0f, 30.0f});
+        editor->viewSettings().setCameraPlacement(Vec3f{1.5f, 2.0f, -7.0f}, Vec3f{0.0f, 1.0f, 0.0f});
+        editor->viewSettings().addView();
         WriteSettings write = editor->state().write;
         write.step = 3;
         write.type = 1;
-        editor->setExportSettings(write, 64, 32);
-        ASSERT_TRUE(editor->saveTo(path));
+        editor->viewSettings().setExportSettings(write, 64, 32);
+        ASSERT_TRUE(editor->document().saveTo(path));
     }
     auto reopened = test::makeEditor(nullptr);
-    ASSERT_TRUE(reopened->openInPlace(path));
+    ASSERT_TRUE(reopened->document().openInPlace(path));
     const EditorState& g = reopened->state();
     EXPECT_EQ((std::vector<int>{g.project.frame, g.project.fps, g.project.width, g.project.height, g.project.sort}),
               (std::vector<int>{30, 24, 64, 32, 1}));

@@ -25,17 +25,16 @@ TEST(EditorTitle, FollowsTheFileNameAndTheModifiedFlag) {
     ScratchHome home;
     ScriptedPrompts prompts;
     auto editor = test::makeEditor(&prompts);
-    EXPECT_EQ(editor->titleText(), QString("無題.nbx - Fulgrane3D"));
+    EXPECT_EQ(editor->document().titleText(), QString("無題.nbx - Fulgrane3D"));
 
-    QSignalSpy titles(editor.get(), &Editor::titleChanged);
+    test::PartSpy titles(*editor, DocumentPart::Title);
     editor->setModified(true);
-    EXPECT_EQ(editor->titleText(), QString("無題.nbx* - Fulgrane3D"));
+    EXPECT_EQ(editor->document().titleText(), QString("無題.nbx* - Fulgrane3D"));
     ASSERT_EQ(titles.count(), 1);
-    EXPECT_EQ(titles.at(0).at(0).toString(), QString("無題.nbx* - Fulgrane3D"));
 
-    ASSERT_TRUE(editor->saveTo(home.file("炎.nbx")));
-    EXPECT_EQ(editor->titleText(), QString("炎.nbx - Fulgrane3D"));
-    EXPECT_EQ(titles.last().at(0).toString(), QString("炎.nbx - Fulgrane3D"));
+    ASSERT_TRUE(editor->document().saveTo(home.file("炎.nbx")));
+    EXPECT_EQ(editor->document().titleText(), QString("炎.nbx - Fulgrane3D"));
+    EXPECT_EQ(titles.count(), 2);
     EXPECT_FALSE(editor->isModified());
 }
 
@@ -45,16 +44,16 @@ TEST(EditorCamera, AMoveIsKeptSavedAndModifiesTheProject) {
     ScratchHome home;
     ScriptedPrompts prompts;
     auto editor = test::makeEditor(&prompts);
-    QSignalSpy titles(editor.get(), &Editor::titleChanged);
-    editor->setCamera({1.5f, 2.0f, -7.0f}, {0.5f, 1.0f, 0.0f});
-    editor->setCamera({1.5f, 2.5f, -7.0f}, {0.5f, 1.0f, 0.0f});
+    test::PartSpy titles(*editor, DocumentPart::Title);
+    editor->viewSettings().setCamera({1.5f, 2.0f, -7.0f}, {0.5f, 1.0f, 0.0f});
+    editor->viewSettings().setCamera({1.5f, 2.5f, -7.0f}, {0.5f, 1.0f, 0.0f});
     EXPECT_TRUE(editor->isModified());
     ASSERT_EQ(titles.count(), 1);
-    EXPECT_EQ(titles.at(0).at(0).toString(), QString("無題.nbx* - Fulgrane3D"));
+    EXPECT_EQ(editor->document().titleText(), QString("無題.nbx* - Fulgrane3D"));
 
-    ASSERT_TRUE(editor->saveTo(home.file("camera.nbx")));
+    ASSERT_TRUE(editor->document().saveTo(home.file("camera.nbx")));
     auto reopened = test::makeEditor(&prompts);
-    ASSERT_TRUE(reopened->openInPlace(home.file("camera.nbx")));
+    ASSERT_TRUE(reopened->document().openInPlace(home.file("camera.nbx")));
     const CameraPlacement& camera = reopened->state().camera;
     EXPECT_EQ(camera.eye.x, 1.5f);
     EXPECT_EQ(camera.eye.y, 2.5f);
@@ -74,17 +73,17 @@ struct LosingCommand {
 
 std::vector<LosingCommand> losingCommands() {
     return {
-        {"new", [](Editor& e, ScriptedPrompts&, const ScratchHome&) { return e.newProject(); }, {}},
+        {"new", [](Editor& e, ScriptedPrompts&, const ScratchHome&) { return e.document().newProject(); }, {}},
         {"open",
          [](Editor& e, ScriptedPrompts& p, const ScratchHome& h) {
              p.openPath = h.file("other.nbx");
-             return e.openProject();
+             return e.document().openProject();
          },
          {"open dialog"}},
         {"drop", [](Editor& e, ScriptedPrompts&, const ScratchHome& h) {
-             return e.openDropped({QString::fromStdString(h.file("dropped.nbx")), QString("/second.nbx")});
+             return e.document().openDropped({QString::fromStdString(h.file("dropped.nbx")), QString("/second.nbx")});
          }, {}},
-        {"close", [](Editor& e, ScriptedPrompts&, const ScratchHome&) { return e.confirmClose(); }, {}},
+        {"close", [](Editor& e, ScriptedPrompts&, const ScratchHome&) { return e.document().confirmClose(); }, {}},
     };
 }
 
@@ -125,11 +124,11 @@ TEST_P(UnsavedQuestion, NoGoesOnWithoutSaving) {
     expected.insert(expected.end(), command.questionsAfterSave.begin(), command.questionsAfterSave.end());
     EXPECT_EQ(prompts.asked, expected);
     EXPECT_TRUE(editor->isModified());
-    EXPECT_TRUE(editor->recentFiles().entries().empty());
+    EXPECT_TRUE(editor->document().recentFiles().entries().empty());
 }
 
 TEST_P(UnsavedQuestion, YesSavesToTheCurrentPathThenGoesOn) {
-    ASSERT_TRUE(editor->saveTo(home.file("current.nbx")));
+    ASSERT_TRUE(editor->document().saveTo(home.file("current.nbx")));
     fs::remove(home.file("current.nbx"));
     editor->setModified(true);
     prompts.saveAnswer = SaveAnswer::Yes;
@@ -186,10 +185,10 @@ TEST(EditorRelaunch, NewOpenAndDropAskForAFreshInstanceWithThePath) {
     auto editor = test::makeEditor(&prompts);
     QSignalSpy relaunches(editor.get(), &Editor::relaunchRequested);
 
-    EXPECT_TRUE(editor->newProject());
+    EXPECT_TRUE(editor->document().newProject());
     prompts.openPath = "/projects/a b.nbx";
-    EXPECT_TRUE(editor->openProject());
-    EXPECT_TRUE(editor->openDropped({QString("/drop/first.nbx"), QString("/drop/second.nbx")}));
+    EXPECT_TRUE(editor->document().openProject());
+    EXPECT_TRUE(editor->document().openDropped({QString("/drop/first.nbx"), QString("/drop/second.nbx")}));
     ASSERT_EQ(relaunches.count(), 3);
     EXPECT_EQ(relaunches.at(0).at(0).toString(), QString());
     EXPECT_EQ(relaunches.at(1).at(0).toString(), QString("/projects/a b.nbx"));
@@ -197,8 +196,8 @@ TEST(EditorRelaunch, NewOpenAndDropAskForAFreshInstanceWithThePath) {
 
     // The open dialog cancelled: nothing happens.
     prompts.openPath.reset();
-    EXPECT_FALSE(editor->openProject());
-    EXPECT_FALSE(editor->openDropped({}));
+    EXPECT_FALSE(editor->document().openProject());
+    EXPECT_FALSE(editor->document().openDropped({}));
     EXPECT_EQ(relaunches.count(), 3);
 }
 
@@ -208,9 +207,9 @@ TEST(EditorRelaunch, ClosingAfterARelaunchAsksNothingMore) {
     auto editor = test::makeEditor(&prompts);
     editor->setModified(true);
     prompts.saveAnswer = SaveAnswer::No;
-    ASSERT_TRUE(editor->newProject());
+    ASSERT_TRUE(editor->document().newProject());
     prompts.saveAnswer = SaveAnswer::Cancel;
-    EXPECT_TRUE(editor->confirmClose());
+    EXPECT_TRUE(editor->document().confirmClose());
     EXPECT_EQ(prompts.asked, std::vector<std::string>{"save?"});
 }
 
@@ -218,30 +217,32 @@ TEST(EditorFiles, SaveAndOpenRoundTrip) {
     ScratchHome home;
     ScriptedPrompts prompts;
     auto first = test::makeEditor(&prompts);
-    first->state().pSelNode()->setName("炎の芯");
-    first->state().project.fps = 30;
-    first->state().project.randomSeed = 7;
+    first->changeDocument({}, [](EditorState& g) {
+        g.pSelNode()->setName("炎の芯");
+        g.project.fps = 30;
+        g.project.randomSeed = 7;
+    });
     ASSERT_TRUE(writeFileBytes(fs::path(first->state().workDir) / "spark.png", dummyTexturePng()));
     first->setModified(true);
     prompts.savePath = home.file("round.nbx");
-    ASSERT_TRUE(first->save());
+    ASSERT_TRUE(first->document().save());
     EXPECT_TRUE(first->state().hasFileName);
     EXPECT_EQ(first->state().fileName, home.file("round.nbx"));
 
     // Saving again goes to the same file without a dialog.
     prompts.asked.clear();
-    ASSERT_TRUE(first->save());
+    ASSERT_TRUE(first->document().save());
     EXPECT_TRUE(prompts.asked.empty());
 
     auto second = test::makeEditor(&prompts);
     EXPECT_NE(second->state().workDir, first->state().workDir);
-    QSignalSpy trees(second.get(), &Editor::treeChanged);
-    QSignalSpy selections(second.get(), &Editor::selectionChanged);
-    QSignalSpy materials(second.get(), &Editor::materialsChanged);
-    QSignalSpy restarts(second.get(), &Editor::previewRestarted);
-    QSignalSpy pages(second.get(), &Editor::pageReload);
-    QSignalSpy titles(second.get(), &Editor::titleChanged);
-    ASSERT_TRUE(second->openInPlace(home.file("round.nbx")));
+    test::PartSpy trees(*second, DocumentPart::Tree);
+    test::PartSpy selections(*second, DocumentPart::Selection);
+    test::PartSpy materials(*second, DocumentPart::Materials);
+    test::PartSpy restarts(*second, DocumentPart::Preview);
+    test::PartSpy pages(*second, DocumentPart::Page);
+    test::PartSpy titles(*second, DocumentPart::Title);
+    ASSERT_TRUE(second->document().openInPlace(home.file("round.nbx")));
 
     const EditorState& g = second->state();
     ASSERT_NE(g.tree.selected(), nullptr);
@@ -256,8 +257,8 @@ TEST(EditorFiles, SaveAndOpenRoundTrip) {
     EXPECT_EQ(restarts.count(), 1);
     EXPECT_EQ(pages.count(), 1);
     ASSERT_EQ(titles.count(), 1);
-    EXPECT_EQ(titles.at(0).at(0).toString(), QString("round.nbx - Fulgrane3D"));
-    EXPECT_EQ(second->recentMenuEntries(), QStringList{QString::fromStdString(home.file("round.nbx"))});
+    EXPECT_EQ(second->document().titleText(), QString("round.nbx - Fulgrane3D"));
+    EXPECT_EQ(second->document().recentMenuEntries(), QStringList{QString::fromStdString(home.file("round.nbx"))});
 }
 
 TEST(EditorFiles, AFailedOpenSaysWhyAndLeavesAnEmptyEffect) {
@@ -265,12 +266,12 @@ TEST(EditorFiles, AFailedOpenSaysWhyAndLeavesAnEmptyEffect) {
     ScriptedPrompts prompts;
     auto editor = test::makeEditor(&prompts);
     ASSERT_TRUE(writeFileBytes(home.file("broken.nbx"), "NotNebrix,3,0,"));
-    EXPECT_FALSE(editor->openInPlace(home.file("broken.nbx")));
+    EXPECT_FALSE(editor->document().openInPlace(home.file("broken.nbx")));
     EXPECT_EQ(prompts.asked, std::vector<std::string>{std::string("error ") + persistence_text::kBrokenFile});
     EXPECT_EQ(prompts.lastErrorCaption, "Fulgrane3D");
     EXPECT_EQ(editor->state().tree.root().childCount(), 0);
     EXPECT_EQ(editor->state().tree.selected(), nullptr);
-    EXPECT_TRUE(editor->recentFiles().entries().empty());
+    EXPECT_TRUE(editor->document().recentFiles().entries().empty());
 }
 
 TEST(EditorFiles, RelativePathsAreRememberedWhole) {
@@ -279,27 +280,27 @@ TEST(EditorFiles, RelativePathsAreRememberedWhole) {
     auto editor = test::makeEditor(&prompts);
     const fs::path before = fs::current_path();
     fs::current_path(home.path());
-    const bool saved = editor->saveTo("relative.nbx");
+    const bool saved = editor->document().saveTo("relative.nbx");
     fs::current_path(before);
     ASSERT_TRUE(saved);
     EXPECT_EQ(editor->state().fileName, home.file("relative.nbx"));
-    EXPECT_EQ(editor->recentMenuEntries(), QStringList{QString::fromStdString(home.file("relative.nbx"))});
+    EXPECT_EQ(editor->document().recentMenuEntries(), QStringList{QString::fromStdString(home.file("relative.nbx"))});
 }
 
 TEST(EditorRecent, SavingAddsInFrontOnceAndKeepsTen) {
     ScratchHome home;
     ScriptedPrompts prompts;
     auto editor = test::makeEditor(&prompts);
-    QSignalSpy changes(editor.get(), &Editor::recentFilesChanged);
-    for (int i = 0; i < 11; ++i) ASSERT_TRUE(editor->saveTo(home.file("p" + std::to_string(i) + ".nbx")));
+    test::PartSpy changes(*editor, DocumentPart::Recent);
+    for (int i = 0; i < 11; ++i) ASSERT_TRUE(editor->document().saveTo(home.file("p" + std::to_string(i) + ".nbx")));
     EXPECT_EQ(changes.count(), 11);
-    QStringList entries = editor->recentMenuEntries();
+    QStringList entries = editor->document().recentMenuEntries();
     ASSERT_EQ(entries.size(), 10);
     EXPECT_EQ(entries.front(), QString::fromStdString(home.file("p10.nbx")));
     EXPECT_EQ(entries.back(), QString::fromStdString(home.file("p1.nbx")));
 
-    ASSERT_TRUE(editor->saveTo(home.file("p5.nbx")));
-    entries = editor->recentMenuEntries();
+    ASSERT_TRUE(editor->document().saveTo(home.file("p5.nbx")));
+    entries = editor->document().recentMenuEntries();
     ASSERT_EQ(entries.size(), 10);
     EXPECT_EQ(entries.front(), QString::fromStdString(home.file("p5.nbx")));
     EXPECT_EQ(entries.count(QString::fromStdString(home.file("p5.nbx"))), 1);
@@ -310,42 +311,42 @@ TEST(EditorRecent, AMissingEntryIsRemovedOnlyWhenTheUserSaysYes) {
     ScriptedPrompts prompts;
     auto editor = test::makeEditor(&prompts);
     // As data.prm lists them: the empty slots carry "-".
-    editor->setRecentFiles(RecentFiles({home.file("a.nbx"), home.file("gone.nbx"), home.file("c.nbx"), "-", "-"}));
-    ASSERT_TRUE(editor->saveTo(home.file("a.nbx")));
-    ASSERT_TRUE(editor->saveTo(home.file("c.nbx")));
+    editor->document().setRecentFiles(RecentFiles({home.file("a.nbx"), home.file("gone.nbx"), home.file("c.nbx"), "-", "-"}));
+    ASSERT_TRUE(editor->document().saveTo(home.file("a.nbx")));
+    ASSERT_TRUE(editor->document().saveTo(home.file("c.nbx")));
     // c, a, gone
-    ASSERT_EQ(editor->recentMenuEntries().size(), 3);
+    ASSERT_EQ(editor->document().recentMenuEntries().size(), 3);
 
     prompts.removeMissing = false;
-    EXPECT_FALSE(editor->openRecent(2));
+    EXPECT_FALSE(editor->document().openRecent(2));
     EXPECT_EQ(prompts.asked, std::vector<std::string>{"remove " + home.file("gone.nbx") + "?"});
-    EXPECT_EQ(editor->recentMenuEntries().size(), 3);
+    EXPECT_EQ(editor->document().recentMenuEntries().size(), 3);
 
     prompts.removeMissing = true;
-    QSignalSpy changes(editor.get(), &Editor::recentFilesChanged);
-    EXPECT_FALSE(editor->openRecent(2));
+    test::PartSpy changes(*editor, DocumentPart::Recent);
+    EXPECT_FALSE(editor->document().openRecent(2));
     EXPECT_EQ(changes.count(), 1);
-    EXPECT_EQ(editor->recentMenuEntries(), (QStringList{QString::fromStdString(home.file("c.nbx")),
+    EXPECT_EQ(editor->document().recentMenuEntries(), (QStringList{QString::fromStdString(home.file("c.nbx")),
                                                         QString::fromStdString(home.file("a.nbx"))}));
-    EXPECT_EQ(editor->recentFiles().entries().size(), 4u);  // the empty slots stay
+    EXPECT_EQ(editor->document().recentFiles().entries().size(), 4u);  // the empty slots stay
 
     // An entry that exists opens in place and moves to the front.
     prompts.asked.clear();
-    ASSERT_TRUE(editor->openRecent(1));
+    ASSERT_TRUE(editor->document().openRecent(1));
     EXPECT_TRUE(prompts.asked.empty());
-    EXPECT_EQ(editor->recentMenuEntries().front(), QString::fromStdString(home.file("a.nbx")));
+    EXPECT_EQ(editor->document().recentMenuEntries().front(), QString::fromStdString(home.file("a.nbx")));
     EXPECT_EQ(editor->state().fileName, home.file("a.nbx"));
-    EXPECT_FALSE(editor->openRecent(7));  // past the list: nothing
+    EXPECT_FALSE(editor->document().openRecent(7));  // past the list: nothing
 }
 
 TEST(EditorRecent, OpeningARecentEntryAsksAboutUnsavedChangesFirst) {
     ScratchHome home;
     ScriptedPrompts prompts;
     auto editor = test::makeEditor(&prompts);
-    ASSERT_TRUE(editor->saveTo(home.file("a.nbx")));
+    ASSERT_TRUE(editor->document().saveTo(home.file("a.nbx")));
     editor->setModified(true);
     prompts.saveAnswer = SaveAnswer::Cancel;
-    EXPECT_FALSE(editor->openRecent(0));
+    EXPECT_FALSE(editor->document().openRecent(0));
     EXPECT_EQ(prompts.asked, std::vector<std::string>{"save?"});
     EXPECT_TRUE(editor->isModified());
 }
@@ -354,12 +355,12 @@ TEST(EditorPreview, RemakeTakesTheNextSeedAndRestarts) {
     ScratchHome home;
     ScriptedPrompts prompts;
     auto editor = test::makeEditor(&prompts);
-    editor->state().project.randomSeed = 41;
-    Simulation& simulation = editor->simulation();
+    editor->changeDocument({}, [](EditorState& g) { g.project.randomSeed = 41; });
+    Simulation& simulation = test::previewSimulation(*editor);
     for (int i = 0; i < 5; ++i) simulation.step();
     ASSERT_EQ(simulation.frame(), 6u);
 
-    QSignalSpy restarts(editor.get(), &Editor::previewRestarted);
+    test::PartSpy restarts(*editor, DocumentPart::Preview);
     editor->remake();
     EXPECT_EQ(editor->state().project.randomSeed, 42);
     EXPECT_EQ(simulation.project().randomSeed, 42);
@@ -367,7 +368,7 @@ TEST(EditorPreview, RemakeTakesTheNextSeedAndRestarts) {
     EXPECT_EQ(simulation.particles().size(), 1u);  // only the root particle
     EXPECT_EQ(restarts.count(), 1);
 
-    editor->state().project.randomSeed = INT_MAX;
+    editor->changeDocument({}, [](EditorState& g) { g.project.randomSeed = INT_MAX; });
     editor->remake();
     EXPECT_EQ(editor->state().project.randomSeed, INT_MIN);
 }
@@ -385,7 +386,7 @@ TEST(EditorPreview, TheBracketStopsTheWorkerAroundTheChange) {
 
     editor->remake();
     EXPECT_TRUE(editor->workerRunning());
-    EXPECT_TRUE(editor->confirmClose());
+    EXPECT_TRUE(editor->document().confirmClose());
     EXPECT_FALSE(editor->workerRunning());
 }
 
@@ -393,11 +394,12 @@ TEST(EditorPreview, AParameterEditReachesTheNextStepWithoutARestart) {
     ScratchHome home;
     ScriptedPrompts prompts;
     auto editor = test::makeEditor(&prompts);
-    Simulation& simulation = editor->simulation();
+    Node* selected = editor->state().tree.selected();
+    Simulation& simulation = test::previewSimulation(*editor);
     simulation.step();
     simulation.step();
-    QSignalSpy restarts(editor.get(), &Editor::previewRestarted);
-    editor->state().pSelNode()->m_move.speed = 37;
+    test::PartSpy restarts(*editor, DocumentPart::Preview);
+    selected->m_move.speed = 37;  // as a page's edit does before it publishes
     editor->publishParameters();
     EXPECT_EQ(simulation.effect()[1].params.m_move.speed, 0);  // not before the step
     simulation.step();
@@ -410,14 +412,14 @@ TEST(EditorDisplay, TogglesFlipOneFlagEach) {
     ScratchHome home;
     ScriptedPrompts prompts;
     auto editor = test::makeEditor(&prompts);
-    EXPECT_EQ(editor->displayFlags(), (DisplayFlags{true, false, false}));
-    QSignalSpy changes(editor.get(), &Editor::displayFlagsChanged);
-    editor->toggleFrameDisplay();
-    editor->toggleParticleDisplay();
-    editor->toggleFpsDisplay();
-    EXPECT_EQ(editor->displayFlags(), (DisplayFlags{false, true, true}));
-    editor->toggleParticleDisplay();
-    EXPECT_EQ(editor->displayFlags(), (DisplayFlags{false, false, true}));
+    EXPECT_EQ(editor->viewSettings().displayFlags(), (DisplayFlags{true, false, false}));
+    test::PartSpy changes(*editor, DocumentPart::Display);
+    editor->viewSettings().toggleFrameDisplay();
+    editor->viewSettings().toggleParticleDisplay();
+    editor->viewSettings().toggleFpsDisplay();
+    EXPECT_EQ(editor->viewSettings().displayFlags(), (DisplayFlags{false, true, true}));
+    editor->viewSettings().toggleParticleDisplay();
+    EXPECT_EQ(editor->viewSettings().displayFlags(), (DisplayFlags{false, false, true}));
     EXPECT_EQ(changes.count(), 4);
 }
 

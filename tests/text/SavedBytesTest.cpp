@@ -22,12 +22,12 @@ std::string savedProject(Language language) {
     editor->addBelow();
     editor->addChild();
     editor->duplicateNode();
-    editor->addView();
+    editor->viewSettings().addView();
     editor->deleteNode();
     editor->undo();
     EXPECT_EQ(editor->state().fileName, "無題.nbx");
     const std::string path = home.file("effect.nbx");
-    EXPECT_TRUE(editor->saveTo(path));
+    EXPECT_TRUE(editor->document().saveTo(path));
     return readFileBytes(path).value_or("");
 }
 

@@ -298,7 +298,7 @@ TEST(ExportThroughTheDialogTest, TheSheetEqualsTheCommandLineExportByteForByte) 
     test::ScratchHome home;
     const auto editor = test::makeEditor(nullptr);
     const std::string fire = std::string(std::getenv("FULGRANE3D_SOURCE_DIR")) + "/resources/samples/fire.nbx";
-    ASSERT_TRUE(editor->openInPlace(fire));
+    ASSERT_TRUE(editor->document().openInPlace(fire));
     QWidget window;
     ExportRunner runner(&window, *editor);
     const std::string fromDialog = home.file("dialog.png");

@@ -99,7 +99,7 @@ TEST_F(WindowTest, ShortcutsRunTheirCommands) {
     EXPECT_EQ(views.count(), 1);
 
     QTest::keyClick(window.get(), Qt::Key_T, Qt::ControlModifier);
-    EXPECT_TRUE(editor->displayFlags().particles);
+    EXPECT_TRUE(editor->viewSettings().displayFlags().particles);
 }
 
 TEST_F(WindowTest, ToolbarButtonsRunTheirCommands) {
@@ -120,7 +120,7 @@ TEST_F(WindowTest, TitleFollowsTheEditor) {
     EXPECT_EQ(window->windowTitle(), QString("無題.nbx - Fulgrane3D"));
     editor->setModified(true);
     EXPECT_EQ(window->windowTitle(), QString("無題.nbx* - Fulgrane3D"));
-    ASSERT_TRUE(editor->saveTo(home.file("炎.nbx")));
+    ASSERT_TRUE(editor->document().saveTo(home.file("炎.nbx")));
     EXPECT_EQ(window->windowTitle(), QString("炎.nbx - Fulgrane3D"));
 }
 
@@ -129,9 +129,9 @@ TEST_F(WindowTest, RecentMenuListsTheProjectsNewestFirst) {
     EXPECT_TRUE(recent->actions().isEmpty());
     EXPECT_FALSE(recent->isEnabled());
 
-    ASSERT_TRUE(editor->saveTo(home.file("a.nbx")));
-    ASSERT_TRUE(editor->saveTo(home.file("b&c.nbx")));
-    ASSERT_TRUE(editor->saveTo(home.file("a.nbx")));
+    ASSERT_TRUE(editor->document().saveTo(home.file("a.nbx")));
+    ASSERT_TRUE(editor->document().saveTo(home.file("b&c.nbx")));
+    ASSERT_TRUE(editor->document().saveTo(home.file("a.nbx")));
     const QString a = QString::fromStdString(home.file("a.nbx"));
     const QString bc = QString::fromStdString(home.file("b&c.nbx"));
     EXPECT_TRUE(recent->isEnabled());
@@ -146,8 +146,8 @@ TEST_F(WindowTest, RecentMenuListsTheProjectsNewestFirst) {
 }
 
 TEST_F(WindowTest, AMissingRecentFileIsRemovedWhenTheUserSaysYes) {
-    ASSERT_TRUE(editor->saveTo(home.file("gone.nbx")));
-    ASSERT_TRUE(editor->saveTo(home.file("kept.nbx")));
+    ASSERT_TRUE(editor->document().saveTo(home.file("gone.nbx")));
+    ASSERT_TRUE(editor->document().saveTo(home.file("kept.nbx")));
     std::filesystem::remove(home.file("gone.nbx"));
 
     QString text;
@@ -179,11 +179,11 @@ TEST_F(WindowTest, ViewChecksFollowTheDisplayFlags) {
 
     window->action(Command::ShowFrame)->trigger();
     window->action(Command::ShowFps)->trigger();
-    EXPECT_EQ(editor->displayFlags(), (DisplayFlags{false, false, true}));
+    EXPECT_EQ(editor->viewSettings().displayFlags(), (DisplayFlags{false, false, true}));
     EXPECT_FALSE(window->action(Command::ShowFrame)->isChecked());
     EXPECT_TRUE(window->action(Command::ShowFps)->isChecked());
 
-    editor->setDisplayFlags({true, true, false});
+    editor->viewSettings().setDisplayFlags({true, true, false});
     EXPECT_TRUE(window->action(Command::ShowFrame)->isChecked());
     EXPECT_TRUE(window->action(Command::ShowParticles)->isChecked());
     EXPECT_FALSE(window->action(Command::ShowFps)->isChecked());

@@ -149,7 +149,7 @@ TEST_F(MaterialPanelTest, TheSelectionStaysOnItsMaterialWhenTheListChanges) {
 
     // The selected material deleted by another way: nothing stays selected.
     clickRow(0);
-    ASSERT_TRUE(editor->deleteMaterial(0));
+    ASSERT_TRUE(editor->materials().remove(0));
     EXPECT_EQ(panel->selectedIndex(), -1);
     EXPECT_EQ(names(), (QStringList{"red.jpg", "cube"}));
 }
@@ -170,8 +170,8 @@ TEST_F(MaterialPanelTest, DeletingAMaterialNodesUseAsksWithTheirCountFirst) {
     editor->state().tree.findById(1)->m_texture.ID = 1;
     editor->state().tree.findById(3)->m_texture.ID = 1;
     editor->state().tree.findById(2)->m_texture.ID = 0;
-    EXPECT_EQ(editor->nodesUsingMaterial(1), 2);
-    EXPECT_EQ(editor->nodesUsingMaterial(0), 1);
+    EXPECT_EQ(editor->materials().nodesUsing(1), 2);
+    EXPECT_EQ(editor->materials().nodesUsing(0), 1);
 
     // No: nothing is deleted and the selection stays.
     clickRow(1);
@@ -202,8 +202,8 @@ TEST_F(MaterialPanelTest, DeletingAMaterialNodesUseAsksWithTheirCountFirst) {
 TEST_F(MaterialPanelTest, AModelInUseCountsTheNodesOfItsShape) {
     drop({image("a.png", 4, 4, Qt::red), text("ship.obj", kTriangle)});
     editor->state().tree.findById(1)->m_shape.type = 5;
-    EXPECT_EQ(editor->nodesUsingMaterial(1), 1);
-    EXPECT_EQ(editor->nodesUsingMaterial(0), 0);
+    EXPECT_EQ(editor->materials().nodesUsing(1), 1);
+    EXPECT_EQ(editor->materials().nodesUsing(0), 0);
     clickRow(1);
     QString asked;
     answerTheDeleteQuestion(QMessageBox::No, asked);

@@ -52,7 +52,7 @@ TEST_F(PageTest, TheSpawnPageShowsAtStartAndEveryTabMakesItsPage) {
 TEST_F(PageTest, FillingEveryPageForEveryNodeOfAProjectEditsNothing) {
     const char* source = std::getenv("FULGRANE3D_SOURCE_DIR");
     ASSERT_NE(source, nullptr);
-    ASSERT_TRUE(editor->openInPlace(std::string(source) + "/resources/samples/fire.nbx"));
+    ASSERT_TRUE(editor->document().openInPlace(std::string(source) + "/resources/samples/fire.nbx"));
     ASSERT_FALSE(editor->isModified());
     std::vector<Node*> nodes;
     std::function<void(Node&)> collect = [&](Node& parent) {

@@ -197,7 +197,7 @@ TEST_F(WindowTest, ClosingWithoutChangesAsksNothing) {
 TEST_F(WindowTest, OpenChoosesAFileAndAsksForAFreshInstance) {
     QSignalSpy relaunches(editor.get(), &Editor::relaunchRequested);
     const QString project = QString::fromStdString(home.file("existing.nbx"));
-    ASSERT_TRUE(editor->saveTo(project.toStdString()));
+    ASSERT_TRUE(editor->document().saveTo(project.toStdString()));
     test::answerNextModal([&](QWidget* dialog) {
         auto* files = qobject_cast<QFileDialog*>(dialog);
         ASSERT_NE(files, nullptr);
@@ -236,7 +236,7 @@ TEST_F(WindowTest, AFailedOpenShowsTheMessageWithItsCaption) {
         caption = box->windowTitle();
         box->accept();
     });
-    EXPECT_FALSE(editor->openInPlace(home.file("broken.nbx")));
+    EXPECT_FALSE(editor->document().openInPlace(home.file("broken.nbx")));
     EXPECT_EQ(text, QString("対応していないファイルか、ファイルが壊れている可能性があります。"));
     EXPECT_EQ(caption, QString("Fulgrane3D"));
 }
@@ -252,7 +252,7 @@ TEST_F(WindowTest, AFailedSaveSaysWhy) {
         text = box->text();
         box->accept();
     });
-    EXPECT_FALSE(editor->saveTo(full.string()));
+    EXPECT_FALSE(editor->document().saveTo(full.string()));
     EXPECT_EQ(text, QString::fromStdString("「" + full.string() + "」に保存できませんでした。\nディスクの空き容量が足りません。"));
 }
 

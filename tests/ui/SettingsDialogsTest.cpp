@@ -166,7 +166,7 @@ TEST_F(WindowTest, TheCameraDialogShowsTenthsAndStepsByATenth) {
     EXPECT_EQ(placed.count(), 3);  // the step, "-2" and "-25": "-" alone is no number yet
 
     // The camera placed elsewhere (the view list, the mouse): the numbers follow.
-    editor->setCameraPlacement(Vec3f{1.0f, 2.0f, 3.0f}, Vec3f{});
+    editor->viewSettings().setCameraPlacement(Vec3f{1.0f, 2.0f, 3.0f}, Vec3f{});
     EXPECT_EQ(dialog->coordinateBox(0)->value(), 10);
     EXPECT_EQ(dialog->coordinateBox(2)->value(), 30);
 

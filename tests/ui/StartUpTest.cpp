@@ -54,8 +54,8 @@ TEST_F(StartUpTest, FirstStartCopiesTheColourSchemeAndOpensAtTheDefaults) {
     EXPECT_TRUE(std::filesystem::exists(files.folders.colorIni()));
     EXPECT_EQ(window->pos(), QPoint(0, 0));
     EXPECT_EQ(currentGeometry(*window), (WindowGeometry{0, 0, 1200, 720, false}));
-    EXPECT_EQ(editor->displayFlags(), (DisplayFlags{true, false, false}));
-    EXPECT_TRUE(editor->recentMenuEntries().isEmpty());
+    EXPECT_EQ(editor->viewSettings().displayFlags(), (DisplayFlags{true, false, false}));
+    EXPECT_TRUE(editor->document().recentMenuEntries().isEmpty());
 }
 
 TEST_F(StartUpTest, SettingsAndColoursReachTheEditorAndTheWindow) {
@@ -65,9 +65,9 @@ TEST_F(StartUpTest, SettingsAndColoursReachTheEditorAndTheWindow) {
     ASSERT_TRUE(writeFileBytes(app::userFolders().colorIni(), "[WINDOW_COLOR]\r\nr=10\r\ng=20\r\nb=30\r\n"));
     start();
     EXPECT_EQ(currentGeometry(*window), (WindowGeometry{100, 80, 780, 420, false}));
-    EXPECT_EQ(editor->displayFlags(), (DisplayFlags{false, true, true}));
+    EXPECT_EQ(editor->viewSettings().displayFlags(), (DisplayFlags{false, true, true}));
     EXPECT_EQ(editor->simulation().particleLimit(), 4321u);
-    EXPECT_EQ(editor->recentMenuEntries(), (QStringList{"/tmp/a.nbx", "/tmp/b.nbx"}));
+    EXPECT_EQ(editor->document().recentMenuEntries(), (QStringList{"/tmp/a.nbx", "/tmp/b.nbx"}));
     EXPECT_TRUE(window->action(Command::ShowFps)->isChecked());
     EXPECT_EQ(files.colours.window, QColor(10, 20, 30));
     EXPECT_EQ(files.colours.client, QColor(70, 70, 70));
@@ -86,7 +86,7 @@ TEST_F(StartUpTest, ClosingWritesTheGeometryTheFlagsAndTheRecentFiles) {
     window->move(150, 60);
     window->setClientSize({790, 410});
     QTRY_COMPARE(window->pos(), QPoint(150, 60));
-    editor->toggleParticleDisplay();
+    editor->viewSettings().toggleParticleDisplay();
     shutDown();
 
     const app::ProgramSettings settings = app::loadProgramSettings(app::userFolders().dataPrm());

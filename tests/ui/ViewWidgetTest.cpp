@@ -174,7 +174,7 @@ TEST_F(ViewWidgetTest, DrawsWhenSomethingChangesAndOnlyThen) {
 // the window's thread kept busy the view shows a few pictures a second
 // while the worker goes on stepping at the project's rate.
 TEST_F(ViewWidgetTest, TheFpsCounterCountsThePicturesShown) {
-    editor->setDisplayFlags({true, false, true});
+    editor->viewSettings().setDisplayFlags({true, false, true});
     const int shownBefore = view->framesShown();
     QElapsedTimer busy;
     busy.start();

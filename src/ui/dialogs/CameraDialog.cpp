@@ -58,7 +58,9 @@ CameraDialog::CameraDialog(Editor& editor, QWidget* parent) : QDialog(parent), m
         connect(m_boxes[static_cast<std::size_t>(index)], &QSpinBox::valueChanged, this,
                 [this, index](int tenths) { coordinateChanged(index, tenths); });
     }
-    connect(&editor, &Editor::cameraPlaced, this, &CameraDialog::showCamera);
+    connect(&editor, &Editor::documentChanged, this, [this](DocumentChanges what) {
+        if (what & DocumentPart::Camera) showCamera();
+    });
     chainTabOrder({m_boxes[0], m_boxes[1], m_boxes[2], m_boxes[3], m_boxes[4], m_boxes[5],
                    buttons->findChild<QWidget*>(QStringLiteral("ok"))});
 }
@@ -78,7 +80,7 @@ void CameraDialog::coordinateChanged(int index, int tenths) {
     // view list has put them meanwhile.
     CameraPlacement camera = m_editor.state().camera;
     coordinate(camera, index) = static_cast<float>(tenths) / 10.0f;
-    m_editor.setCameraPlacement(camera.eye, camera.target);
+    m_editor.viewSettings().setCameraPlacement(camera.eye, camera.target);
 }
 
 }  // namespace fg

@@ -163,7 +163,7 @@ void ExportDialog::rangeChanged() {
 }
 
 void ExportDialog::changed() {
-    m_editor.setExportSettings(settings(), m_width->value(), m_height->value());
+    m_editor.viewSettings().setExportSettings(settings(), m_width->value(), m_height->value());
     refresh();
 }
 

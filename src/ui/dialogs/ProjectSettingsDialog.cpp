@@ -81,7 +81,7 @@ ProjectSettingsChoice ProjectSettingsDialog::choice() const {
 void ProjectSettingsDialog::accept() {
     // Text still being typed counts as typed: clamped to its range.
     for (QSpinBox* box : {m_frame, m_fps, m_width, m_height}) box->interpretText();
-    m_editor.setProjectSettings(choice());
+    m_editor.viewSettings().setProjectSettings(choice());
     QDialog::accept();
 }
 

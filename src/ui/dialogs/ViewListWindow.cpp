@@ -22,9 +22,10 @@ ViewListRows::ViewListRows(Editor& editor, const PanelColours& colours, QScrollB
         updateScrollRange();
         update();
     };
-    connect(&editor, &Editor::viewListChanged, this, changed);
     // Opening a project in place brings its own views.
-    connect(&editor, &Editor::previewRestarted, this, changed);
+    connect(&editor, &Editor::documentChanged, this, [changed](DocumentChanges what) {
+        if (what & (DocumentPart::Views | DocumentPart::Preview)) changed();
+    });
 }
 
 int ViewListRows::offset() const { return m_scrollBar->value(); }
@@ -94,13 +95,13 @@ void ViewListRows::mousePressEvent(QMouseEvent* event) {
     const auto count = static_cast<int>(m_editor.state().viewList.size());
     if (index < 0) return;
     if (index + 1 == count) {
-        m_editor.addView();
+        m_editor.viewSettings().addView();
         // The new view shows: scrolled to the end.
         m_scrollBar->setValue(m_scrollBar->maximum());
     } else if (at.x() >= width() - kDeleteWidth) {
-        m_editor.removeView(index);
+        m_editor.viewSettings().removeView(index);
     } else {
-        m_editor.applyView(index);
+        m_editor.viewSettings().applyView(index);
     }
 }
 

@@ -25,12 +25,11 @@ PageHost::PageHost(Editor& editor, TabPanel& panel, QObject* parent)
     : QObject(parent), m_editor(editor), m_panel(panel) {
     panel.pageArea()->installEventFilter(this);
     connect(panel.selector(), &PageSelector::pageChosen, this, &PageHost::showPage);
-    connect(&editor, &Editor::selectionChanged, this, &PageHost::reload);
-    connect(&editor, &Editor::materialsChanged, this, &PageHost::reload);
-    // Undo and redo reach the page through the selector; the curve window
-    // follows them here.
-    connect(&editor, &Editor::pageReload, this, [this] {
-        if (m_curve != nullptr) m_curve->reload();
+    connect(&editor, &Editor::documentChanged, this, [this](DocumentChanges what) {
+        if (what & (DocumentPart::Selection | DocumentPart::Materials)) reload();
+        // Undo and redo reach the page through the selector; the curve
+        // window follows them here.
+        if ((what & DocumentPart::Page) && m_curve != nullptr) m_curve->reload();
     });
 }
 

@@ -8,7 +8,7 @@ namespace fg {
 PageMaterials pageMaterials(const Editor& editor) {
     PageMaterials names;
     if (editor.state().workDir.empty()) return names;
-    for (const MaterialFile& file : editor.materials()) {
+    for (const MaterialFile& file : editor.materials().list()) {
         (file.isModel ? names.models : names.images).append(QString::fromStdString(file.name));
     }
     return names;

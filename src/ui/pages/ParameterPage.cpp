@@ -78,7 +78,7 @@ int ParameterPage::tenthsOf(float value) { return wholeOf(value * 10.0f); }
 
 float ParameterPage::fromTenths(int tenths) { return static_cast<float>(tenths) / 10.0f; }
 
-Node* ParameterPage::node() const { return m_editor.state().pSelNode(); }
+Node* ParameterPage::node() const { return m_editor.state().tree.selected(); }
 
 void ParameterPage::fill() {
     Node* selected = node();

@@ -1,0 +1,127 @@
+#include "app/ViewSettingsController.h"
+
+#include "app/Editor.h"
+
+namespace fg {
+namespace {
+
+bool sameWrite(const WriteSettings& a, const WriteSettings& b) {
+    return a.start == b.start && a.end == b.end && a.step == b.step && a.width == b.width && a.height == b.height &&
+           a.type == b.type && a.isAlpha == b.isAlpha && a.smooth == b.smooth;
+}
+
+bool sameProject(const ProjectSettings& a, const ProjectSettings& b) {
+    return a.frame == b.frame && a.fps == b.fps && a.width == b.width && a.height == b.height &&
+           a.backColor == b.backColor && a.randomSeed == b.randomSeed && a.reverse == b.reverse && a.sort == b.sort;
+}
+
+}  // namespace
+
+void ViewSettingsController::setProjectSettings(const ProjectSettingsChoice& choice) {
+    EditorState& g = m_editor.m_g;
+    const ProjectSettings project = g.project;
+    const WriteSettings write = g.write;
+    m_editor.changeDocument([&] { applyProjectSettings(g, choice); });
+    if (!sameProject(project, g.project) || !sameWrite(write, g.write)) {
+        m_editor.notify(DocumentPart::Settings);
+        m_editor.setModified(true);
+    }
+}
+
+void ViewSettingsController::setBackgroundColor(Vec3f color) {
+    EditorState& g = m_editor.m_g;
+    if (color == g.project.backColor) return;
+    m_editor.changeDocument([&] { g.project.backColor = color; });
+    m_editor.notify(DocumentPart::Settings);
+    m_editor.setModified(true);
+}
+
+void ViewSettingsController::setExportSettings(const WriteSettings& write, std::int32_t frameWidth,
+                                               std::int32_t frameHeight) {
+    EditorState& g = m_editor.m_g;
+    if (sameWrite(write, g.write) && frameWidth == g.project.width && frameHeight == g.project.height) return;
+    // The frame size only matters to an export, which reads the document as
+    // it starts: the preview goes on undisturbed.
+    g.write = write;
+    g.project.width = frameWidth;
+    g.project.height = frameHeight;
+    m_editor.notify(DocumentPart::Settings);
+    m_editor.setModified(true);
+}
+
+void ViewSettingsController::setExportLayout(std::int32_t columns, std::int32_t rows) {
+    WriteSettings& write = m_editor.m_g.write;
+    if (write.width == columns && write.height == rows) return;
+    write.width = columns;
+    write.height = rows;
+    m_editor.notify(DocumentPart::Settings);
+    m_editor.setModified(true);
+}
+
+void ViewSettingsController::setCamera(Vec3f eye, Vec3f target) {
+    CameraPlacement& camera = m_editor.m_g.camera;
+    camera.eye = eye;
+    camera.target = target;
+    m_editor.markModified();
+}
+
+void ViewSettingsController::setCameraPlacement(Vec3f eye, Vec3f target) {
+    CameraPlacement& camera = m_editor.m_g.camera;
+    camera.eye = eye;
+    camera.target = target;
+    m_editor.notify(DocumentPart::Camera);
+    m_editor.markModified();
+}
+
+void ViewSettingsController::addView() {
+    EditorState& g = m_editor.m_g;
+    std::vector<ViewEntry>& views = g.viewList;
+    // The add row is always last; a list read without one gets it back.
+    if (!views.empty() && views.back().title == kViewListPlaceholder) views.pop_back();
+    views.push_back(ViewEntry{g.camera.eye, g.camera.target, 60.0f, viewLabel(g.camera.eye, g.camera.target)});
+    views.push_back(viewListPlaceholder());
+    m_editor.notify(DocumentPart::Views);
+    m_editor.markModified();
+}
+
+void ViewSettingsController::removeView(int index) {
+    std::vector<ViewEntry>& views = m_editor.m_g.viewList;
+    if (index < 0 || static_cast<std::size_t>(index) + 1 >= views.size()) return;
+    views.erase(views.begin() + index);
+    m_editor.notify(DocumentPart::Views);
+    m_editor.markModified();
+}
+
+void ViewSettingsController::applyView(int index) {
+    const std::vector<ViewEntry>& views = m_editor.state().viewList;
+    if (index < 0 || static_cast<std::size_t>(index) + 1 >= views.size()) return;
+    const ViewEntry& view = views[static_cast<std::size_t>(index)];
+    setCameraPlacement(view.pos, view.target);
+}
+
+void ViewSettingsController::setDisplayFlags(const DisplayFlags& flags) { changeDisplay(flags); }
+
+void ViewSettingsController::toggleFrameDisplay() {
+    DisplayFlags flags = m_display;
+    flags.frame = !flags.frame;
+    changeDisplay(flags);
+}
+
+void ViewSettingsController::toggleParticleDisplay() {
+    DisplayFlags flags = m_display;
+    flags.particles = !flags.particles;
+    changeDisplay(flags);
+}
+
+void ViewSettingsController::toggleFpsDisplay() {
+    DisplayFlags flags = m_display;
+    flags.fps = !flags.fps;
+    changeDisplay(flags);
+}
+
+void ViewSettingsController::changeDisplay(const DisplayFlags& flags) {
+    m_display = flags;
+    m_editor.notify(DocumentPart::Display);
+}
+
+}  // namespace fg
