@@ -49,11 +49,12 @@ void answerNextMessage(const std::function<void(QMessageBox*)>& answer) {
 TEST(ExportDialogTest, EnterAcceptsTheFramesPerRowAsShown) {
     test::ScratchHome home;
     const auto editor = test::makeEditor(nullptr);  // 60 frames
-    WriteSettings& write = editor->state().write;
-    write.start = 1;
-    write.end = 60;
-    write.step = 2;
-    write.width = 6;  // not the proposal for this range, ⌊√30⌋ = 5
+    editor->changeDocument({}, [](EditorState& g) {
+        g.write.start = 1;
+        g.write.end = 60;
+        g.write.step = 2;
+        g.write.width = 6;  // not the proposal for this range, ⌊√30⌋ = 5
+    });
     ExportDialog dialog(*editor);
     dialog.show();
     dialog.startBox()->setFocus();
@@ -174,15 +175,16 @@ class ExportCommandTest : public ::testing::Test {
 protected:
     void SetUp() override {
         editor = test::makeEditor(nullptr);
-        EditorState& g = editor->state();
-        g.project.width = 32;
-        g.project.height = 24;
-        g.write.start = 1;
-        g.write.end = 3;
-        g.write.step = 1;
-        g.write.width = 3;
-        g.write.type = 0;
-        g.write.smooth = 1;
+        editor->changeDocument({}, [](EditorState& g) {
+            g.project.width = 32;
+            g.project.height = 24;
+            g.write.start = 1;
+            g.write.end = 3;
+            g.write.step = 1;
+            g.write.width = 3;
+            g.write.type = 0;
+            g.write.smooth = 1;
+        });
     }
     void TearDown() override { test::cancelModalAnswers(); }
 
@@ -270,11 +272,12 @@ TEST_F(ExportCommandTest, AStartAfterTheEndIsToldAndNothingIsExported) {
 }
 
 TEST_F(ExportCommandTest, CancellingTheProgressLeavesTheUsersFolderUntouched) {
-    EditorState& g = editor->state();
-    g.project.width = 512;
-    g.project.height = 512;
-    g.write.end = 60;
-    g.write.smooth = 4;  // slow enough to be cancelled halfway
+    editor->changeDocument({}, [](EditorState& g) {
+        g.project.width = 512;
+        g.project.height = 512;
+        g.write.end = 60;
+        g.write.smooth = 4;  // slow enough to be cancelled halfway
+    });
     const std::filesystem::path folder = home.path() / "out";
     std::filesystem::create_directories(folder);
     ExportRunner runner(&window, *editor);
@@ -336,7 +339,7 @@ TEST(ExportThroughTheDialogTest, TheSheetEqualsTheCommandLineExportByteForByte) 
 }
 
 TEST_F(ExportCommandTest, SeparateFilesAreNumberedAndFailuresAreTold) {
-    editor->state().write.type = 1;
+    editor->changeDocument({}, [](EditorState& g) { g.write.type = 1; });
     ExportRunner runner(&window, *editor);
     const ExportOutcome outcome = runner.exportTo(home.file("frame.bmp"));
     ASSERT_TRUE(outcome.ok()) << outcome.error;
@@ -358,7 +361,7 @@ TEST_F(ExportCommandTest, SeparateFilesAreNumberedAndFailuresAreTold) {
 
 TEST_F(ExportCommandTest, ACancelledJobStopsWithoutWriting) {
     ExportRequest request;
-    EditorState& g = editor->state();
+    EditorState g = copyOf(editor->state());
     ASSERT_FALSE(acceptExportSettings(g.write, g.project, request.plan));
     request.destination = home.file("never.png");
     ExportJob job(copyOf(g), request);
@@ -371,7 +374,7 @@ TEST_F(ExportCommandTest, ACancelledJobStopsWithoutWriting) {
 
 TEST_F(ExportCommandTest, ThePipelineKeepsTheParticleLimitAndSaysWhatItSkipped) {
     ExportRequest request;
-    EditorState& g = editor->state();
+    EditorState g = copyOf(editor->state());
     ASSERT_FALSE(acceptExportSettings(g.write, g.project, request.plan));
     request.destination = home.file("limited.png");
     request.particleLimit = 1;  // the root particle only

@@ -171,7 +171,7 @@ TEST_F(WindowTest, PageSelectorChoosesAndReloadsPages) {
     EXPECT_FALSE(selector->tab(Page::Spawn)->isCurrent());
     // The current tab again rebuilds the page; undo and redo do the same.
     QTest::mouseClick(selector->tab(Page::Color), Qt::LeftButton);
-    emit editor->pageReload();
+    emit editor->documentChanged(DocumentPart::Page);
     ASSERT_EQ(chosen.count(), 3);
     for (const QList<QVariant>& call : chosen) EXPECT_EQ(call.at(0).value<Page>(), Page::Color);
 }

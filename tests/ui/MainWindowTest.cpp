@@ -87,7 +87,7 @@ TEST_F(WindowTest, ShortcutsAsTheMenuShowsThem) {
 
 TEST_F(WindowTest, ShortcutsRunTheirCommands) {
     showActive();
-    editor->state().project.randomSeed = 3;
+    editor->changeDocument({}, [](EditorState& g) { g.project.randomSeed = 3; });
     QTest::keyClick(window->tabPanel(), Qt::Key_R, Qt::ControlModifier);
     EXPECT_EQ(editor->state().project.randomSeed, 4);
 
@@ -105,7 +105,7 @@ TEST_F(WindowTest, ShortcutsRunTheirCommands) {
 TEST_F(WindowTest, ToolbarButtonsRunTheirCommands) {
     QSignalSpy exports(window->action(Command::Export), &QAction::triggered);
     auto buttons = window->findChildren<QAbstractButton*>();
-    editor->state().project.randomSeed = 10;
+    editor->changeDocument({}, [](EditorState& g) { g.project.randomSeed = 10; });
     for (QAbstractButton* button : buttons) {
         if (button->toolTip().startsWith(QStringLiteral("リメイク")) ||
             button->toolTip().startsWith(QStringLiteral("書き出し"))) {

@@ -109,8 +109,8 @@ TEST_F(MaterialPanelTest, TheAddButtonImportsTheChosenFile) {
 TEST_F(MaterialPanelTest, DeletingTheFirstOfTwoImagesKeepsTheOtherNodesTexture) {
     drop({image("a.png", 4, 4, Qt::red), image("b.png", 4, 4, Qt::green)});
     ASSERT_TRUE(editor->addBelow().done());
-    editor->state().tree.findById(1)->m_texture.ID = 0;
-    editor->state().tree.findById(2)->m_texture.ID = 1;
+    editor->changeDocument({}, [](EditorState& g) { g.tree.findById(1)->m_texture.ID = 0; });
+    editor->changeDocument({}, [](EditorState& g) { g.tree.findById(2)->m_texture.ID = 1; });
     clickRow(0);
     EXPECT_EQ(panel->selectedIndex(), 0);
     test::answerNextModal([](QWidget* modal) { qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Yes)->click(); });
@@ -167,9 +167,9 @@ TEST_F(MaterialPanelTest, DeletingAMaterialNodesUseAsksWithTheirCountFirst) {
     drop({image("a.png", 4, 4, Qt::red), image("b.png", 4, 4, Qt::green)});
     ASSERT_TRUE(editor->addBelow().done());
     ASSERT_TRUE(editor->addBelow().done());
-    editor->state().tree.findById(1)->m_texture.ID = 1;
-    editor->state().tree.findById(3)->m_texture.ID = 1;
-    editor->state().tree.findById(2)->m_texture.ID = 0;
+    editor->changeDocument({}, [](EditorState& g) { g.tree.findById(1)->m_texture.ID = 1; });
+    editor->changeDocument({}, [](EditorState& g) { g.tree.findById(3)->m_texture.ID = 1; });
+    editor->changeDocument({}, [](EditorState& g) { g.tree.findById(2)->m_texture.ID = 0; });
     EXPECT_EQ(editor->materials().nodesUsing(1), 2);
     EXPECT_EQ(editor->materials().nodesUsing(0), 1);
 
@@ -191,7 +191,7 @@ TEST_F(MaterialPanelTest, DeletingAMaterialNodesUseAsksWithTheirCountFirst) {
     EXPECT_EQ(editor->state().tree.findById(2)->m_texture.ID, 0);
 
     // A material no node uses goes without a question.
-    editor->state().tree.findById(2)->m_texture.ID = -1;
+    editor->changeDocument({}, [](EditorState& g) { g.tree.findById(2)->m_texture.ID = -1; });
     clickRow(0);
     asked.clear();
     QTest::mouseClick(panel->button(1), Qt::LeftButton);
@@ -201,7 +201,7 @@ TEST_F(MaterialPanelTest, DeletingAMaterialNodesUseAsksWithTheirCountFirst) {
 
 TEST_F(MaterialPanelTest, AModelInUseCountsTheNodesOfItsShape) {
     drop({image("a.png", 4, 4, Qt::red), text("ship.obj", kTriangle)});
-    editor->state().tree.findById(1)->m_shape.type = 5;
+    editor->changeDocument({}, [](EditorState& g) { g.tree.findById(1)->m_shape.type = 5; });
     EXPECT_EQ(editor->materials().nodesUsing(1), 1);
     EXPECT_EQ(editor->materials().nodesUsing(0), 0);
     clickRow(1);

@@ -64,7 +64,7 @@ TEST_F(NodePanelTest, ClickingANameSelectsAndLeftOfTwentyTogglesOnly) {
     click(nameOf(0));
     EXPECT_EQ(selectedId(), 1);
 
-    QSignalSpy restarts(editor.get(), &Editor::previewRestarted);
+    test::PartSpy restarts(*editor, DocumentPart::Preview);
     click(boxOf(1));
     EXPECT_EQ(editor->state().tree.findById(2)->m_isDraw, 0);
     EXPECT_EQ(selectedId(), 1);
@@ -99,7 +99,7 @@ TEST_F(NodePanelTest, EachButtonRunsItsCommand) {
 }
 
 TEST_F(NodePanelTest, MovesThatDoNotApplyNeitherRestartNorRecord) {
-    QSignalSpy restarts(editor.get(), &Editor::previewRestarted);
+    test::PartSpy restarts(*editor, DocumentPart::Preview);
     for (int position = 4; position < 8; ++position) press(position);
     EXPECT_EQ(restarts.count(), 0);
     EXPECT_EQ(editor->history().count(), 1);

@@ -30,7 +30,7 @@ protected:
         showActive();
     }
 
-    Node& node() { return *editor->state().pSelNode(); }
+    Node& node() { return *editor->state().tree.selected(); }
     PageHost& host() { return *window->pageHost(); }
     ParameterPage* page() { return host().currentPage(); }
 

@@ -41,9 +41,9 @@ TEST_F(PageTest, TheSpawnPageShowsAtStartAndEveryTabMakesItsPage) {
     }
     // Filling pages, choosing them again, reloading and selecting never edit.
     choose(Page::Size);
-    emit editor->pageReload();
-    emit editor->selectionChanged();
-    emit editor->materialsChanged();
+    emit editor->documentChanged(DocumentPart::Page);
+    emit editor->documentChanged(DocumentPart::Selection);
+    emit editor->documentChanged(DocumentPart::Materials);
     EXPECT_FALSE(editor->isModified());
 }
 
@@ -61,11 +61,10 @@ TEST_F(PageTest, FillingEveryPageForEveryNodeOfAProjectEditsNothing) {
             collect(*child);
         }
     };
-    collect(editor->state().tree.root());
+    editor->changeDocument({}, [&](EditorState& g) { collect(g.tree.root()); });
     ASSERT_GE(nodes.size(), 2u);
     for (Node* shown : nodes) {
-        editor->state().tree.select(shown);
-        emit editor->selectionChanged();
+        editor->changeDocument(DocumentPart::Selection, [shown](EditorState& g) { g.tree.select(shown); });
         for (int i = 0; i < kPageCount; ++i) choose(static_cast<Page>(i));
         choose(Page::Kill);
         EXPECT_EQ(control<QSpinBox>("m_kill.span")->value(), shown->m_kill.span);
@@ -308,7 +307,7 @@ TEST_F(PageTest, ShapeAndTextureListsComeFromTheMaterials) {
     touch(workDir, "rock.obj");
     touch(workDir, "leaf.obj");
     touch(workDir, "spark.png");
-    emit editor->materialsChanged();
+    emit editor->documentChanged(DocumentPart::Materials);
 
     choose(Page::Shape);
     auto* shapes = control<QComboBox>("m_shape.type");
@@ -352,7 +351,7 @@ TEST_F(PageTest, TheTrailShapeSwapsInTheTrailSizePage) {
 
     // Undoing the shape elsewhere and reloading gives the page of the kind the node has now.
     node().m_shape.type = 4;
-    emit editor->pageReload();
+    emit editor->documentChanged(DocumentPart::Page);
     EXPECT_EQ(page()->objectName(), QString("trailSizePage"));
 }
 
@@ -361,14 +360,17 @@ TEST_F(PageTest, APageFollowsTheSelectedNodeAndReloadsWithoutEditing) {
     auto* span = control<QSpinBox>("m_kill.span");
     EXPECT_EQ(span->value(), 60);
     // Another node takes the selection.
-    Node& second = editor->state().tree.root().insertChild(1, std::make_unique<Node>(&editor->state().tree.root(), 7));
-    second.m_kill.span = 240;
-    editor->state().tree.select(&second);
-    emit editor->selectionChanged();
+    Node* added = nullptr;
+    editor->changeDocument(DocumentPart::Selection, [&added](EditorState& g) {
+        added = &g.tree.root().insertChild(1, std::make_unique<Node>(&g.tree.root(), 7));
+        added->m_kill.span = 240;
+        g.tree.select(added);
+    });
+    Node& second = *added;
     EXPECT_EQ(control<QSpinBox>("m_kill.span")->value(), 240);
     // A value changed behind the page (undo) shows after the reload.
     second.m_kill.span = 90;
-    emit editor->pageReload();
+    emit editor->documentChanged(DocumentPart::Page);
     EXPECT_EQ(control<QSpinBox>("m_kill.span")->value(), 90);
 
     // Values a field cannot show exactly are shown, not rewritten.

@@ -55,8 +55,10 @@ protected:
 };
 
 TEST_F(ProjectSettingsTest, OkResetsTheExportRangeWithSquareRootFramesPerRow) {
-    editor->state().write.start = 5;
-    editor->state().write.end = 7;
+    editor->changeDocument({}, [](EditorState& g) {
+        g.write.start = 5;
+        g.write.end = 7;
+    });
     for (const auto& [typed, perRow] : std::vector<std::pair<QString, int>>{{"100", 10}, {"99", 9}, {"1", 1}}) {
         runDialog([typed = typed](ProjectSettingsDialog* dialog) {
             retype(dialog->frameBox(), typed);
@@ -90,7 +92,7 @@ TEST_F(ProjectSettingsTest, TypedValuesOutsideTheRangesAreClampedAndEnterIsOk) {
 }
 
 TEST_F(ProjectSettingsTest, EscapeCancelsAndChangesNothing) {
-    editor->state().write.start = 5;
+    editor->changeDocument({}, [](EditorState& g) { g.write.start = 5; });
     runDialog([](ProjectSettingsDialog* dialog) {
         retype(dialog->frameBox(), "30");
         dialog->reverseBox()->setChecked(true);
@@ -117,7 +119,7 @@ TEST_F(ProjectSettingsTest, TabGoesFromTopToBottom) {
 }
 
 TEST_F(WindowTest, BackgroundColourStartsFromTheProjectAndKeepsTheChoice) {
-    editor->state().project.backColor = Vec3f{10.7f, 20.2f, 255.0f};
+    editor->changeDocument({}, [](EditorState& g) { g.project.backColor = Vec3f{10.7f, 20.2f, 255.0f}; });
     QColor shown;
     test::answerNextModal([&](QWidget* modal) {
         auto* dialog = qobject_cast<QColorDialog*>(modal);
@@ -141,7 +143,7 @@ TEST_F(WindowTest, BackgroundColourStartsFromTheProjectAndKeepsTheChoice) {
 }
 
 TEST_F(WindowTest, TheCameraDialogShowsTenthsAndStepsByATenth) {
-    editor->state().camera.eye = Vec3f{12.34f, 5.0f, -0.7f};
+    editor->changeDocument({}, [](EditorState& g) { g.camera.eye = Vec3f{12.34f, 5.0f, -0.7f}; });
     window->action(Command::CameraSettings)->trigger();
     const QList<CameraDialog*> dialogs = window->findChildren<CameraDialog*>();
     ASSERT_EQ(dialogs.size(), 1);
@@ -154,7 +156,7 @@ TEST_F(WindowTest, TheCameraDialogShowsTenthsAndStepsByATenth) {
     EXPECT_EQ(dialog->coordinateBox(0)->maximum(), 999);
     EXPECT_FALSE(editor->isModified());
 
-    QSignalSpy placed(editor.get(), &Editor::cameraPlaced);
+    test::PartSpy placed(*editor, DocumentPart::Camera);
     dialog->coordinateBox(0)->stepUp();
     EXPECT_EQ(editor->state().camera.eye, (Vec3f{12.4f, 5.0f, -0.7f}));
     EXPECT_EQ(placed.count(), 1);
@@ -233,7 +235,7 @@ protected:
 TEST_F(ViewListTest, AddTwiceAddsTwoViewsBeforeOneAddRow) {
     ViewListRows* rows = openList();
     ASSERT_NE(rows, nullptr);
-    editor->state().camera = CameraPlacement{{1.25f, 0.0f, -8.0f}, {0.0f, 0.5f, 0.0f}};
+    editor->changeDocument({}, [](EditorState& g) { g.camera = CameraPlacement{{1.25f, 0.0f, -8.0f}, {0.0f, 0.5f, 0.0f}}; });
     QTest::mouseClick(rows, Qt::LeftButton, {}, rows->rowRect(3).center());
     QTest::mouseClick(rows, Qt::LeftButton, {}, rows->rowRect(4).center());
     EXPECT_EQ(titles(), (QStringList{"正面", "斜め上", "斜め左上", "(12,0,-80)－(0,5,0)", "(12,0,-80)－(0,5,0)",
@@ -243,7 +245,9 @@ TEST_F(ViewListTest, AddTwiceAddsTwoViewsBeforeOneAddRow) {
 }
 
 TEST_F(ViewListTest, TheCrossOfTheOnlyViewLeavesTheAddRow) {
-    editor->state().viewList = {ViewEntry{{0.0f, 0.0f, -10.0f}, {}, 60.0f, "正面"}, viewListPlaceholder()};
+    editor->changeDocument({}, [](EditorState& g) {
+        g.viewList = {ViewEntry{{0.0f, 0.0f, -10.0f}, {}, 60.0f, "正面"}, viewListPlaceholder()};
+    });
     ViewListRows* rows = openList();
     ASSERT_NE(rows, nullptr);
     QTest::mouseClick(rows, Qt::LeftButton, {}, rows->deleteRect(0).center());
@@ -254,7 +258,7 @@ TEST_F(ViewListTest, TheCrossOfTheOnlyViewLeavesTheAddRow) {
 TEST_F(ViewListTest, AClickAnywhereOnARowMovesTheCameraThere) {
     ViewListRows* rows = openList();
     ASSERT_NE(rows, nullptr);
-    QSignalSpy placed(editor.get(), &Editor::cameraPlaced);
+    test::PartSpy placed(*editor, DocumentPart::Camera);
     // The top edge of the second row is the second row.
     QTest::mouseClick(rows, Qt::LeftButton, {}, QPoint(10, rows->rowRect(1).top() + 1));
     EXPECT_EQ(editor->state().camera.eye, (Vec3f{0.0f, 3.0f, -8.0f}));

@@ -207,8 +207,8 @@ TEST_F(ViewWidgetTest, TheFpsCounterCountsThePicturesShown) {
 TEST_F(ViewWidgetTest, TheParticleLimitIsNoticedInTheCountersAndTheStatusLine) {
     view.reset();  // this test installs its own view, as the main window does
     editor->stopWorker();
-    editor->state().tree.selected()->m_timing.num = 10;  // ten a frame
-    editor->simulation().setParticleLimit(5);
+    editor->changeDocument({}, [](EditorState& g) { g.tree.selected()->m_timing.num = 10; });  // ten a frame
+    editor->setParticleLimit(5);
     editor->remake();
     ViewPanel panel;
     StatusPanel status;
@@ -233,7 +233,7 @@ TEST_F(ViewWidgetTest, TheParticleLimitIsNoticedInTheCountersAndTheStatusLine) {
     EXPECT_GT(warning, 40);
 
     editor->stopWorker();
-    editor->simulation().setParticleLimit(Simulation::kDefaultParticleLimit);
+    editor->setParticleLimit(Simulation::kDefaultParticleLimit);
     editor->remake();
     editor->startWorker();
     EXPECT_TRUE(QTest::qWaitFor([&] { return status.notice().isEmpty(); }, 20000));
@@ -311,9 +311,10 @@ TEST_F(ViewWidgetTest, WheelZoomsRightButtonOrbitsMiddleButtonPans) {
 // of the square exported frame sits where the new aspect puts it: nothing
 // stretched, no black frame.
 TEST_F(ViewWidgetTest, AResizedViewKeepsThePictureAndTheLetterboxInPlace) {
-    EditorState& g = editor->state();
-    g.project.backColor = {200, 200, 200};
-    for (int i = 0; i < g.tree.root().childCount(); ++i) g.tree.root().childAt(i)->m_isDraw = 0;
+    editor->changeDocument({}, [](EditorState& g) {
+        g.project.backColor = {200, 200, 200};
+        for (int i = 0; i < g.tree.root().childCount(); ++i) g.tree.root().childAt(i)->m_isDraw = 0;
+    });
     editor->remake();
     const auto pictureAt = [&](int width, int height) {
         view->resize(width, height);
@@ -346,14 +347,14 @@ TEST_F(ViewWidgetTest, AResizedViewKeepsThePictureAndTheLetterboxInPlace) {
 }
 
 TEST_F(ViewWidgetTest, ARestartPlacesTheProjectCamera) {
-    editor->state().camera = CameraPlacement{{3, 4, -12}, {1, 0, 0}};
+    editor->viewSettings().setCamera({3, 4, -12}, {1, 0, 0});  // kept, not yet shown
     editor->remake();
     EXPECT_TRUE(sameVec(view->camera().eye, Vec3f{3, 4, -12}));
     EXPECT_TRUE(sameVec(view->camera().target, Vec3f{1, 0, 0}));
 }
 
 TEST_F(ViewWidgetTest, TheCameraDialogMovesTheViewAtOnceAndKeepsUpAboveTheTarget) {
-    editor->state().camera = CameraPlacement{{0, 5, -10}, {0, 0, 0}};
+    editor->viewSettings().setCamera({0, 5, -10}, {0, 0, 0});
     CameraDialog dialog(*editor);
     dialog.coordinateBox(2)->setValue(-50);  // eye z −5.0
     EXPECT_TRUE(sameVec(view->camera().eye, Vec3f{0, 5, -5}));
