@@ -294,7 +294,7 @@ TEST_F(ExportCommandTest, CancellingTheProgressLeavesTheUsersFolderUntouched) {
     EXPECT_FALSE(runner.run());
     EXPECT_EQ(progressTitle, QStringLiteral("書き出し中"));
     EXPECT_TRUE(std::filesystem::is_empty(folder));
-    EXPECT_FALSE(std::filesystem::exists(intermediateFramePath(exportRenderFolder(g.workDir), 59)));
+    EXPECT_FALSE(std::filesystem::exists(intermediateFramePath(exportRenderFolder(editor->state().workDir), 59)));
 }
 
 TEST(ExportThroughTheDialogTest, TheSheetEqualsTheCommandLineExportByteForByte) {
