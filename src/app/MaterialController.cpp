@@ -10,9 +10,13 @@
 
 namespace fg {
 
-const std::string& MaterialController::workDir() const { return m_editor.state().workDir; }
+const std::string& MaterialController::workDir() const {
+    return m_editor.state().workDir;
+}
 
-std::vector<MaterialFile> MaterialController::list() const { return listMaterialFiles(workDir()); }
+std::vector<MaterialFile> MaterialController::list() const {
+    return listMaterialFiles(workDir());
+}
 
 MaterialNameList MaterialController::names() const {
     MaterialNameList result;
@@ -70,7 +74,8 @@ bool MaterialController::remove(int index) {
     bool removed = false;
     changeList([&] {
         std::error_code ec;
-        removed = std::filesystem::remove(std::filesystem::path(workDir()) / files[static_cast<std::size_t>(index)].fileName, ec);
+        removed = std::filesystem::remove(
+            std::filesystem::path(workDir()) / files[static_cast<std::size_t>(index)].fileName, ec);
     });
     return removed;
 }
@@ -94,7 +99,8 @@ bool MaterialController::saveCopy(int index, const std::string& destination) con
     const std::vector<MaterialFile> files = list();
     if (index < 0 || static_cast<std::size_t>(index) >= files.size()) return false;
     std::error_code ec;
-    const std::filesystem::path source = std::filesystem::path(workDir()) / files[static_cast<std::size_t>(index)].fileName;
+    const std::filesystem::path source =
+        std::filesystem::path(workDir()) / files[static_cast<std::size_t>(index)].fileName;
     if (std::filesystem::equivalent(source, destination, ec)) return true;
     std::filesystem::copy_file(source, destination, std::filesystem::copy_options::overwrite_existing, ec);
     return !ec;
@@ -105,7 +111,8 @@ bool MaterialController::mirror(int index) {
     if (index < 0 || static_cast<std::size_t>(index) >= files.size()) return false;
     const MaterialFile& material = files[static_cast<std::size_t>(index)];
     if (material.isModel) {
-        m_editor.showError(Editor::tr("この機能は３Ｄモデルに対して使うことはできません。").toStdString(), "Fulgrane3D");
+        m_editor.showError(Editor::tr("この機能は３Ｄモデルに対して使うことはできません。").toStdString(),
+                           "Fulgrane3D");
         return false;
     }
     bool mirrored = false;

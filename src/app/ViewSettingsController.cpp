@@ -99,7 +99,9 @@ void ViewSettingsController::applyView(int index) {
     setCameraPlacement(view.pos, view.target);
 }
 
-void ViewSettingsController::setDisplayFlags(const DisplayFlags& flags) { changeDisplay(flags); }
+void ViewSettingsController::setDisplayFlags(const DisplayFlags& flags) {
+    changeDisplay(flags);
+}
 
 void ViewSettingsController::toggleFrameDisplay() {
     DisplayFlags flags = m_display;

@@ -141,8 +141,10 @@ void MainWindow::connectCommands() {
             if (!m_prompts->isAsking()) command();
         };
     };
-    connect(action(Command::New), &QAction::triggered, this, unlessAsking([this] { m_editor.document().newProject(); }));
-    connect(action(Command::Open), &QAction::triggered, this, unlessAsking([this] { m_editor.document().openProject(); }));
+    connect(action(Command::New), &QAction::triggered, this,
+            unlessAsking([this] { m_editor.document().newProject(); }));
+    connect(action(Command::Open), &QAction::triggered, this,
+            unlessAsking([this] { m_editor.document().openProject(); }));
     connect(action(Command::Save), &QAction::triggered, this, unlessAsking([this] { m_editor.document().save(); }));
     connect(action(Command::SaveAs), &QAction::triggered, this, unlessAsking([this] { m_editor.document().saveAs(); }));
     connect(action(Command::Exit), &QAction::triggered, this, [this] { close(); });
@@ -150,9 +152,12 @@ void MainWindow::connectCommands() {
     connect(action(Command::Redo), &QAction::triggered, this, [this] { m_editor.redo(); });
     connect(action(Command::HistoryList), &QAction::triggered, this, &MainWindow::showHistoryList);
     connect(action(Command::Remake), &QAction::triggered, this, [this] { m_editor.remake(); });
-    connect(action(Command::ShowFrame), &QAction::triggered, this, [this] { m_editor.viewSettings().toggleFrameDisplay(); });
-    connect(action(Command::ShowParticles), &QAction::triggered, this, [this] { m_editor.viewSettings().toggleParticleDisplay(); });
-    connect(action(Command::ShowFps), &QAction::triggered, this, [this] { m_editor.viewSettings().toggleFpsDisplay(); });
+    connect(action(Command::ShowFrame), &QAction::triggered, this,
+            [this] { m_editor.viewSettings().toggleFrameDisplay(); });
+    connect(action(Command::ShowParticles), &QAction::triggered, this,
+            [this] { m_editor.viewSettings().toggleParticleDisplay(); });
+    connect(action(Command::ShowFps), &QAction::triggered, this,
+            [this] { m_editor.viewSettings().toggleFpsDisplay(); });
     connect(action(Command::OnlineHelp), &QAction::triggered, this, &MainWindow::openHelpPage);
     connect(action(Command::Version), &QAction::triggered, this, &MainWindow::showVersion);
     connect(action(Command::ProjectSettings), &QAction::triggered, this, [this] {

@@ -143,7 +143,8 @@ bool NormalGeometry::eventFilter(QObject* watched, QEvent* event) {
 
 bool saveShutDownSettings(const std::filesystem::path& dataPrm, const app::WindowGeometry& closing,
                           const Editor& editor) {
-    return app::saveClosingSettings(dataPrm, closing, editor.viewSettings().displayFlags(), editor.document().recentFiles());
+    return app::saveClosingSettings(dataPrm, closing, editor.viewSettings().displayFlags(),
+                                    editor.document().recentFiles());
 }
 
 }  // namespace fg

@@ -64,24 +64,31 @@ const std::vector<CommandCase>& commandCases() {
              e.editInt(*findNodeField("m_timing.num"), 4);
              (void)home;
          },
-         [](Editor& e, const ScratchHome&) { e.undo(); },
-         P::Preview | P::History | P::Tree | P::Selection | P::Page},
+         [](Editor& e, const ScratchHome&) { e.undo(); }, P::Preview | P::History | P::Tree | P::Selection | P::Page},
         {"save", nothing, saved, P::Title | P::Recent},
         {"recent", nothing, [](Editor& e, const ScratchHome&) { e.document().setRecentFiles(RecentFiles{}); },
          P::Recent},
-        {"open", saved, [](Editor& e, const ScratchHome& home) { ASSERT_TRUE(e.document().openInPlace(home.file("a.nbx"))); },
-         P::Preview | P::History | P::Tree | P::Selection | P::Materials | P::Page | P::Title | P::Settings |
-             P::Views | P::Recent},
+        {"open", saved,
+         [](Editor& e, const ScratchHome& home) { ASSERT_TRUE(e.document().openInPlace(home.file("a.nbx"))); },
+         P::Preview | P::History | P::Tree | P::Selection | P::Materials | P::Page | P::Title | P::Settings | P::Views |
+             P::Recent},
         {"import", nothing,
          [](Editor& e, const ScratchHome& home) { ASSERT_EQ(e.materials().importFiles({picture(home)}), 1); },
          P::Preview | P::Materials | P::Page | P::Title},
         {"projectSettings", nothing,
-         [](Editor& e, const ScratchHome&) { e.viewSettings().setProjectSettings(ProjectSettingsChoice{30, 30, 64, 64, false, false}); },
+         [](Editor& e, const ScratchHome&) {
+             e.viewSettings().setProjectSettings(ProjectSettingsChoice{30, 30, 64, 64, false, false});
+         },
          P::Preview | P::Settings | P::Title},
-        {"background", nothing, [](Editor& e, const ScratchHome&) { e.viewSettings().setBackgroundColor({1, 2, 3}); },
+        {"background", nothing,
+         [](Editor& e, const ScratchHome&) {
+             e.viewSettings().setBackgroundColor({1, 2, 3});
+         },
          P::Preview | P::Settings | P::Title},
-        {"sameBackground", nothing,
-         [](Editor& e, const ScratchHome&) { e.viewSettings().setBackgroundColor(e.state().project.backColor); }, {}},
+        {"sameBackground",
+         nothing,
+         [](Editor& e, const ScratchHome&) { e.viewSettings().setBackgroundColor(e.state().project.backColor); },
+         {}},
         {"exportSettings", nothing,
          [](Editor& e, const ScratchHome&) {
              WriteSettings write = e.state().write;
@@ -91,13 +98,24 @@ const std::vector<CommandCase>& commandCases() {
          P::Settings | P::Title},
         {"exportLayout", nothing, [](Editor& e, const ScratchHome&) { e.viewSettings().setExportLayout(2, 3); },
          P::Settings | P::Title},
-        {"viewCamera", nothing, [](Editor& e, const ScratchHome&) { e.viewSettings().setCamera({1, 2, 3}, {}); }, P::Title},
+        {"viewCamera", nothing,
+         [](Editor& e, const ScratchHome&) {
+             e.viewSettings().setCamera({1, 2, 3}, {});
+         },
+         P::Title},
         {"placedCamera", nothing,
-         [](Editor& e, const ScratchHome&) { e.viewSettings().setCameraPlacement({1, 2, 3}, {}); }, P::Camera | P::Title},
+         [](Editor& e, const ScratchHome&) {
+             e.viewSettings().setCameraPlacement({1, 2, 3}, {});
+         },
+         P::Camera | P::Title},
         {"addView", nothing, [](Editor& e, const ScratchHome&) { e.viewSettings().addView(); }, P::Views | P::Title},
-        {"removeView", nothing, [](Editor& e, const ScratchHome&) { e.viewSettings().removeView(0); }, P::Views | P::Title},
-        {"addRowStays", nothing,
-         [](Editor& e, const ScratchHome&) { e.viewSettings().removeView(static_cast<int>(e.state().viewList.size()) - 1); },
+        {"removeView", nothing, [](Editor& e, const ScratchHome&) { e.viewSettings().removeView(0); },
+         P::Views | P::Title},
+        {"addRowStays",
+         nothing,
+         [](Editor& e, const ScratchHome&) {
+             e.viewSettings().removeView(static_cast<int>(e.state().viewList.size()) - 1);
+         },
          {}},
         {"display", nothing, [](Editor& e, const ScratchHome&) { e.viewSettings().toggleFrameDisplay(); }, P::Display},
     };
@@ -113,8 +131,8 @@ TEST_P(EveryCommand, AnnouncesThePartsItChanged) {
     GetParam().setUp(*editor, home);
     const ChangeSpy changes(*editor);
     GetParam().command(*editor, home);
-    EXPECT_EQ(changes.parts(), GetParam().expected) << std::hex << changes.parts().toInt() << " instead of "
-                                                    << GetParam().expected.toInt();
+    EXPECT_EQ(changes.parts(), GetParam().expected)
+        << std::hex << changes.parts().toInt() << " instead of " << GetParam().expected.toInt();
     EXPECT_TRUE(prompts.asked.empty());
 }
 

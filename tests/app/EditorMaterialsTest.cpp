@@ -100,7 +100,8 @@ TEST_F(EditorMaterials, ADropWithABrokenFileImportsTheRestAndNamesIt) {
 }
 
 TEST_F(EditorMaterials, NodesKeepTheirMaterialsAcrossImportAndDelete) {
-    editor->materials().importFiles({image("b.png", 2, 2, Qt::red), image("c.png", 2, 2, Qt::blue), text("s.obj", kTriangle)});
+    editor->materials().importFiles(
+        {image("b.png", 2, 2, Qt::red), image("c.png", 2, 2, Qt::blue), text("s.obj", kTriangle)});
     ASSERT_EQ(names(editor->materials().list()), (std::vector<std::string>{"b.png", "c.png", "s"}));
     ASSERT_TRUE(editor->addBelow().done());
     editor->changeDocument({}, [](EditorState& g) {

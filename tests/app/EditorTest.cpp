@@ -80,9 +80,11 @@ std::vector<LosingCommand> losingCommands() {
              return e.document().openProject();
          },
          {"open dialog"}},
-        {"drop", [](Editor& e, ScriptedPrompts&, const ScratchHome& h) {
+        {"drop",
+         [](Editor& e, ScriptedPrompts&, const ScratchHome& h) {
              return e.document().openDropped({QString::fromStdString(h.file("dropped.nbx")), QString("/second.nbx")});
-         }, {}},
+         },
+         {}},
         {"close", [](Editor& e, ScriptedPrompts&, const ScratchHome&) { return e.document().confirmClose(); }, {}},
     };
 }
@@ -311,7 +313,8 @@ TEST(EditorRecent, AMissingEntryIsRemovedOnlyWhenTheUserSaysYes) {
     ScriptedPrompts prompts;
     auto editor = test::makeEditor(&prompts);
     // As data.prm lists them: the empty slots carry "-".
-    editor->document().setRecentFiles(RecentFiles({home.file("a.nbx"), home.file("gone.nbx"), home.file("c.nbx"), "-", "-"}));
+    editor->document().setRecentFiles(
+        RecentFiles({home.file("a.nbx"), home.file("gone.nbx"), home.file("c.nbx"), "-", "-"}));
     ASSERT_TRUE(editor->document().saveTo(home.file("a.nbx")));
     ASSERT_TRUE(editor->document().saveTo(home.file("c.nbx")));
     // c, a, gone
@@ -326,8 +329,8 @@ TEST(EditorRecent, AMissingEntryIsRemovedOnlyWhenTheUserSaysYes) {
     test::PartSpy changes(*editor, DocumentPart::Recent);
     EXPECT_FALSE(editor->document().openRecent(2));
     EXPECT_EQ(changes.count(), 1);
-    EXPECT_EQ(editor->document().recentMenuEntries(), (QStringList{QString::fromStdString(home.file("c.nbx")),
-                                                        QString::fromStdString(home.file("a.nbx"))}));
+    EXPECT_EQ(editor->document().recentMenuEntries(),
+              (QStringList{QString::fromStdString(home.file("c.nbx")), QString::fromStdString(home.file("a.nbx"))}));
     EXPECT_EQ(editor->document().recentFiles().entries().size(), 4u);  // the empty slots stay
 
     // An entry that exists opens in place and moves to the front.

@@ -177,7 +177,8 @@ TEST_F(EnglishWindowTest, NoJapaneseInAnyWindowPageOrDialog) {
     editor->setModified(true);
     sweepModal(QStringLiteral("save changes"), [&] { window->action(Command::New)->trigger(); });
     editor->setModified(false);
-    editor->document().setRecentFiles(RecentFiles::load(IniDocument::parse("[RECENT]\nlist0=" + home.file("gone.nbx") + "\n")));
+    editor->document().setRecentFiles(
+        RecentFiles::load(IniDocument::parse("[RECENT]\nlist0=" + home.file("gone.nbx") + "\n")));
     sweepModal(QStringLiteral("missing recent file"), [&] { editor->document().openRecent(0); });
     sweepModal(QStringLiteral("tree refusal"), [&] {
         // One level deeper each time, until the depth limit refuses.

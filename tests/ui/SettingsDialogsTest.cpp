@@ -235,7 +235,9 @@ protected:
 TEST_F(ViewListTest, AddTwiceAddsTwoViewsBeforeOneAddRow) {
     ViewListRows* rows = openList();
     ASSERT_NE(rows, nullptr);
-    editor->changeDocument({}, [](EditorState& g) { g.camera = CameraPlacement{{1.25f, 0.0f, -8.0f}, {0.0f, 0.5f, 0.0f}}; });
+    editor->changeDocument({}, [](EditorState& g) {
+        g.camera = CameraPlacement{{1.25f, 0.0f, -8.0f}, {0.0f, 0.5f, 0.0f}};
+    });
     QTest::mouseClick(rows, Qt::LeftButton, {}, rows->rowRect(3).center());
     QTest::mouseClick(rows, Qt::LeftButton, {}, rows->rowRect(4).center());
     EXPECT_EQ(titles(), (QStringList{"正面", "斜め上", "斜め左上", "(12,0,-80)－(0,5,0)", "(12,0,-80)－(0,5,0)",

@@ -18,8 +18,8 @@ bool chooseBackgroundColor(Editor& editor, QWidget* parent) {
     dialog.setOption(QColorDialog::DontUseNativeDialog);
     if (dialog.exec() != QDialog::Accepted) return false;
     const QColor chosen = dialog.selectedColor();
-    editor.viewSettings().setBackgroundColor(Vec3f{static_cast<float>(chosen.red()), static_cast<float>(chosen.green()),
-                                    static_cast<float>(chosen.blue())});
+    editor.viewSettings().setBackgroundColor(
+        Vec3f{static_cast<float>(chosen.red()), static_cast<float>(chosen.green()), static_cast<float>(chosen.blue())});
     return true;
 }
 
