@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/ChangeSpies.h"
 #include "app/EditorTestSupport.h"
 
 namespace fg {

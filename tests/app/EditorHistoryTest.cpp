@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <fstream>
 
+#include "ChangeSpies.h"
 #include "EditorTestSupport.h"
 #include "model/NodeFields.h"
 

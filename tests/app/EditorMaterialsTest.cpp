@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "ChangeSpies.h"
 #include "EditorTestSupport.h"
 #include "model/NodeFields.h"
 

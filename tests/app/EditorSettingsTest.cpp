@@ -10,6 +10,7 @@
 #include <cmath>
 #include <limits>
 
+#include "ChangeSpies.h"
 #include "EditorTestSupport.h"
 
 namespace fg {

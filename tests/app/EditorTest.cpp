@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <functional>
 
+#include "ChangeSpies.h"
 #include "EditorTestSupport.h"
 #include "persistence/FileBytes.h"
 #include "persistence/Messages.h"

@@ -7,6 +7,7 @@
 #include <QSignalSpy>
 
 #include "UiTestSupport.h"
+#include "app/ChangeSpies.h"
 #include "ui/HoverHelp.h"
 #include "ui/NodePanel.h"
 

@@ -14,6 +14,7 @@
 #include <QSpinBox>
 
 #include "UiTestSupport.h"
+#include "app/ChangeSpies.h"
 #include "ui/VersionBox.h"
 #include "ui/dialogs/CameraDialog.h"
 #include "ui/dialogs/ProjectSettingsDialog.h"
