@@ -271,6 +271,22 @@ TEST_F(ViewListTest, AClickAnywhereOnARowMovesTheCameraThere) {
     EXPECT_EQ(window->windowTitle(), kModifiedTitle);
 }
 
+// The open list follows a project opened in place: its views, not the
+// ones the list showed before.
+TEST_F(ViewListTest, AProjectOpenedInPlaceBringsItsViewsToTheOpenList) {
+    ViewListRows* rows = openList();
+    ASSERT_NE(rows, nullptr);
+    window->viewListWindow()->resize(240, 200);
+    auto* scroll = window->viewListWindow()->findChild<QScrollBar*>();
+    ASSERT_NE(scroll, nullptr);
+    ASSERT_TRUE(editor->document().saveTo(home.file("four.nbx")));  // three views and the add row
+    for (int i = 0; i < 10; ++i) editor->viewSettings().addView();
+    ASSERT_EQ(scroll->maximum(), 14 * ViewListRows::kRowPitch - rows->height());
+    ASSERT_TRUE(editor->document().openInPlace(home.file("four.nbx")));
+    EXPECT_EQ(titles().size(), 4);
+    EXPECT_EQ(scroll->maximum(), 0);
+}
+
 TEST_F(ViewListTest, AtMostOneWindowThatScrollsToNewViews) {
     ViewListRows* rows = openList();
     ASSERT_NE(rows, nullptr);

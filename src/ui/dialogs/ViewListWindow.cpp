@@ -22,9 +22,9 @@ ViewListRows::ViewListRows(Editor& editor, const PanelColours& colours, QScrollB
         updateScrollRange();
         update();
     };
-    // Opening a project in place brings its own views.
+    // Opening a project in place brings its own views, announced as such.
     connect(&editor, &Editor::documentChanged, this, [changed](DocumentChanges what) {
-        if (what & (DocumentPart::Views | DocumentPart::Preview)) changed();
+        if (what & DocumentPart::Views) changed();
     });
 }
 
