@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "persistence/ProjectDocument.h"
-#include "text/CoreText.h"
+#include "text/Untitled.h"
 
 namespace fg {
 namespace {
@@ -238,7 +238,7 @@ void Editor::addRecent(const std::string& path) {
     emit recentFilesChanged();
 }
 
-void Editor::showError(const std::string& message, const std::string& caption) {
+void Editor::showError(const Message& message, const Message& caption) {
     if (m_prompts != nullptr) m_prompts->showError(message, caption);
 }
 

@@ -220,7 +220,7 @@ private:
     // Asks about unsaved changes; true when the operation may go on.
     bool resolveUnsavedChanges();
     void addRecent(const std::string& path);
-    void showError(const std::string& message, const std::string& caption);
+    void showError(const Message& message, const Message& caption);
 
     EditorState m_g;  // before the simulation, which reads it
     ScopedWorkspace m_workspace;

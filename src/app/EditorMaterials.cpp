@@ -59,7 +59,9 @@ int Editor::importMaterials(const std::vector<std::string>& paths) {
             }
         }
     });
-    if (!unreadable.isEmpty()) showError(unreadable.join(QLatin1Char('\n')).toStdString(), "Fulgrane3D");
+    if (!unreadable.isEmpty()) {
+        showError(Message::verbatim(unreadable.join(QLatin1Char('\n')).toStdString()), Message::verbatim("Fulgrane3D"));
+    }
     return imported;
 }
 
@@ -104,7 +106,8 @@ bool Editor::mirrorMaterial(int index) {
     if (index < 0 || static_cast<std::size_t>(index) >= list.size()) return false;
     const MaterialFile& material = list[static_cast<std::size_t>(index)];
     if (material.isModel) {
-        showError(tr("この機能は３Ｄモデルに対して使うことはできません。").toStdString(), "Fulgrane3D");
+        showError(Message::verbatim(tr("この機能は３Ｄモデルに対して使うことはできません。").toStdString()),
+                  Message::verbatim("Fulgrane3D"));
         return false;
     }
     bool mirrored = false;

@@ -30,28 +30,28 @@ TEST_F(ShaderErrors, EmbeddedProgramsBuild) {
 TEST_F(ShaderErrors, PolyPixelEntryFailureNamesThatEntry) {
     RenderError error;
     EXPECT_FALSE(PolyProgram::load(brokenAt("Poly.glsl", "#elif defined(PS_BackAlphaAdd)"), &error));
-    EXPECT_EQ(error.caption, "Poly.hlsl 【PS_BackAlphaAdd】");
+    EXPECT_EQ(error.caption.sourceText(), "Poly.hlsl 【PS_BackAlphaAdd】");
     EXPECT_FALSE(error.message.empty());
 }
 
 TEST_F(ShaderErrors, PolyCylinderVertexFailureNamesThatEntry) {
     RenderError error;
     EXPECT_FALSE(PolyProgram::load(brokenAt("Poly.glsl", "#if defined(VS_Cylinder)"), &error));
-    EXPECT_EQ(error.caption, "Poly.hlsl 【VS_Cylinder】");
+    EXPECT_EQ(error.caption.sourceText(), "Poly.hlsl 【VS_Cylinder】");
 }
 
 TEST_F(ShaderErrors, LineAndSpriteFailuresNameTheirEntries) {
     RenderError error;
     EXPECT_FALSE(LineProgram::load(brokenAt("Line.glsl", "#if defined(VS)"), &error));
-    EXPECT_EQ(error.caption, "Line.hlsl 【VS】");
+    EXPECT_EQ(error.caption.sourceText(), "Line.hlsl 【VS】");
     EXPECT_FALSE(SpriteProgram::load(brokenAt("Sprite.glsl", "#if defined(PS)"), &error));
-    EXPECT_EQ(error.caption, "Sprite.hlsl 【PS】");
+    EXPECT_EQ(error.caption.sourceText(), "Sprite.hlsl 【PS】");
 }
 
 TEST_F(ShaderErrors, MissingSourceFailsAtTheFirstEntry) {
     RenderError error;
     EXPECT_FALSE(PolyProgram::load(std::string(), &error));
-    EXPECT_EQ(error.caption, "Poly.hlsl 【VS】");
+    EXPECT_EQ(error.caption.sourceText(), "Poly.hlsl 【VS】");
     EXPECT_FALSE(error.message.empty());
 }
 
