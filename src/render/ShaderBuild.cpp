@@ -74,8 +74,9 @@ GlProgram linkProgram(GLuint vertexShader, GLuint pixelShader, const char* capti
     glGetProgramiv(program.id(), GL_LINK_STATUS, &ok);
     if (ok != GL_TRUE) {
         std::string log = infoLog(program.id(), true);
-        *error = {log.empty() ? Message(render_text::kContext, render_text::kPixelShaderFailed) : Message::verbatim(log),
-                  Message::verbatim(caption)};
+        const Message what =
+            log.empty() ? Message(render_text::kContext, render_text::kPixelShaderFailed) : Message::verbatim(log);
+        *error = {what, Message::verbatim(caption)};
         return {};
     }
     glDetachShader(program.id(), vertexShader);

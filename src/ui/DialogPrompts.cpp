@@ -88,7 +88,8 @@ std::optional<std::string> DialogPrompts::askOpenPath() {
 bool DialogPrompts::askRemoveMissingRecent(const std::string&) {
     const Asking asking(*this);
     if (!asking.first()) return false;
-    return QMessageBox::question(m_parent, programName(), text::format(persistence_text::message(persistence_text::kRecentNotFound)),
+    const QString question = text::format(persistence_text::message(persistence_text::kRecentNotFound));
+    return QMessageBox::question(m_parent, programName(), question,
                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
