@@ -11,6 +11,8 @@ namespace fg::text {
 // The translation file knows the name under this context.
 static_assert(std::string_view(kUntitledFileName) == "無題.nbx");
 
-QString untitledFileName() { return QCoreApplication::translate("fg::CoreText", "無題.nbx"); }
+QString untitledFileName() {
+    return QCoreApplication::translate("fg::CoreText", "無題.nbx");
+}
 
 }  // namespace fg::text

@@ -100,22 +100,26 @@ TEST_F(ModuleMessages, TreeRefusalsInEnglish) {
     ASSERT_NE(english, nullptr);
     EXPECT_EQ(formatUtf8(failures.lastTopLevel.message), "This node cannot be deleted.");
     EXPECT_EQ(formatUtf8(failures.lastTopLevel.caption), "Confirm");
-    EXPECT_EQ(formatUtf8(failures.tenthChild.message), "No more nodes can be added.\nA node can hold at most 9 child nodes.");
-    EXPECT_EQ(formatUtf8(failures.tenthLevel.message), "The tree cannot be made deeper.\nNodes nest at most 9 levels deep.");
+    EXPECT_EQ(formatUtf8(failures.tenthChild.message),
+              "No more nodes can be added.\nA node can hold at most 9 child nodes.");
+    EXPECT_EQ(formatUtf8(failures.tenthLevel.message),
+              "The tree cannot be made deeper.\nNodes nest at most 9 levels deep.");
     EXPECT_EQ(formatUtf8(failures.tenthLevel.caption), "Confirm");
 }
 
 TEST_F(ModuleMessages, JapaneseIsTheTextAsItWasAlwaysShown) {
     const std::string path = failures.odd + "/p.nbx";
     const std::vector<std::pair<Message, std::string>> expected{
-        {failures.missingFolder.message, "「" + path + "」に保存できませんでした。\n保存先のフォルダが見つかりません。"},
+        {failures.missingFolder.message,
+         "「" + path + "」に保存できませんでした。\n保存先のフォルダが見つかりません。"},
         {failures.missingFolder.caption, "ファイル書き込みエラー"},
         {failures.unstorableName.message,
          "マテリアル「a,b.png」の名前はプロジェクトファイルに保存できません。\n名前を変えて読み込み直してください。"},
         {failures.unreadable.message,
          "「" + failures.odd + "/none.nbx」は存在しないか、他のアプリケーションで開いているため読み込めません。"},
         {failures.unreadable.caption, "ファイル読み込みエラー"},
-        {persistence_text::cannotWrite("/p/x.nbx", ENOSPC), "「/p/x.nbx」に保存できませんでした。\nディスクの空き容量が足りません。"},
+        {persistence_text::cannotWrite("/p/x.nbx", ENOSPC),
+         "「/p/x.nbx」に保存できませんでした。\nディスクの空き容量が足りません。"},
         {persistence_text::fileErrorReason(ENODEV), "システムエラー: No such device"},
         {failures.lastTopLevel.message, "このノードは削除できません"},
         {failures.lastTopLevel.caption, "確認"},
