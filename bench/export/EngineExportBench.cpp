@@ -50,7 +50,7 @@ private:
         RenderError failure;
         if (context) renderer = Renderer::create(&failure);
         if (!renderer) {
-            std::fprintf(stderr, "no renderer: %s%s\n", error.c_str(), failure.message.c_str());
+            std::fprintf(stderr, "no renderer: %s%s\n", error.c_str(), failure.message.sourceText().c_str());
             std::exit(1);
         }
         std::random_device seed;

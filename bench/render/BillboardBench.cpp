@@ -60,7 +60,7 @@ private:
         RenderError failure;
         program = PolyProgram::load(&failure);
         if (!program) {
-            std::fprintf(stderr, "%s: %s\n", failure.caption.c_str(), failure.message.c_str());
+            std::fprintf(stderr, "%s: %s\n", failure.caption.sourceText().c_str(), failure.message.sourceText().c_str());
             std::exit(1);
         }
         target = std::make_unique<RenderTarget>(kWidth, kHeight);

@@ -49,7 +49,7 @@ private:
         RenderError failure;
         renderer = Renderer::create(&failure);
         if (!renderer) {
-            std::fprintf(stderr, "no renderer: %s\n", failure.message.c_str());
+            std::fprintf(stderr, "no renderer: %s\n", failure.message.sourceText().c_str());
             std::exit(1);
         }
         // 200 billboards a frame living 60 frames, sorted by distance.

@@ -399,7 +399,7 @@ bool writeSample(const fs::path& folder, const char* fileName, void (*build)(Edi
     g.tree.select(g.tree.root().childAt(0));
     const IoResult saved = saveProjectTo(g, (folder / fileName).string());
     if (!saved.ok) {
-        std::fprintf(stderr, "%s: %s\n", fileName, saved.message.c_str());
+        std::fprintf(stderr, "%s: %s\n", fileName, saved.message.sourceText().c_str());
         return false;
     }
     std::printf("%s\n", (folder / fileName).string().c_str());

@@ -4,7 +4,7 @@
 
 #include "app/Editor.h"
 #include "persistence/ProjectDocument.h"
-#include "text/CoreText.h"
+#include "text/Untitled.h"
 
 namespace fg {
 namespace {

@@ -72,7 +72,7 @@ void Editor::setModified(bool modified) {
 
 MaterialNameList Editor::materialNames() const { return m_materials->names(); }
 
-void Editor::showError(const std::string& message, const std::string& caption) {
+void Editor::showError(const Message& message, const Message& caption) {
     if (m_prompts != nullptr) m_prompts->showError(message, caption);
 }
 

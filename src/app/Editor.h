@@ -169,7 +169,7 @@ private:
 
     // Announces a change by the parts it touched.
     void notify(DocumentChanges what);
-    void showError(const std::string& message, const std::string& caption);
+    void showError(const Message& message, const Message& caption);
 
     EditorState m_g;  // before the simulation, which reads it
     ScopedWorkspace m_workspace;

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "model/Message.h"
+
 namespace fg {
 
 enum class SaveAnswer { Yes, No, Cancel };
@@ -21,8 +23,9 @@ public:
     virtual std::optional<std::string> askOpenPath() = 0;
     // A recent entry's file is gone: remove it from the list? Yes / No.
     virtual bool askRemoveMissingRecent(const std::string& path) = 0;
-    // A failed file operation, with its message text and caption.
-    virtual void showError(const std::string& message, const std::string& caption) = 0;
+    // A failed command, with its message and caption, put into words by the
+    // implementation.
+    virtual void showError(const Message& message, const Message& caption) = 0;
 };
 
 }  // namespace fg

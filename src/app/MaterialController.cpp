@@ -1,5 +1,7 @@
 #include "app/MaterialController.h"
 
+#include "persistence/Messages.h"
+
 #include <QStringList>
 #include <algorithm>
 #include <filesystem>
@@ -64,7 +66,11 @@ int MaterialController::importFiles(const std::vector<std::string>& paths) {
             }
         }
     });
-    if (!unreadable.isEmpty()) m_editor.showError(unreadable.join(QLatin1Char('\n')).toStdString(), "Fulgrane3D");
+    // The lines are already in the interface language.
+    if (!unreadable.isEmpty()) {
+        m_editor.showError(Message::verbatim(unreadable.join(QLatin1Char('\n')).toStdString()),
+                           persistence_text::programName());
+    }
     return imported;
 }
 
@@ -111,8 +117,8 @@ bool MaterialController::mirror(int index) {
     if (index < 0 || static_cast<std::size_t>(index) >= files.size()) return false;
     const MaterialFile& material = files[static_cast<std::size_t>(index)];
     if (material.isModel) {
-        m_editor.showError(Editor::tr("この機能は３Ｄモデルに対して使うことはできません。").toStdString(),
-                           "Fulgrane3D");
+        m_editor.showError(Message("fg::Editor", FG_TRANSLATE_NOOP("fg::Editor", "この機能は３Ｄモデルに対して使うことはできません。")),
+                           persistence_text::programName());
         return false;
     }
     bool mirrored = false;

@@ -27,7 +27,6 @@
 #include "render/export/ExportFormat.h"
 #include "render/export/ExportPipeline.h"
 #include "render/export/ExportSettings.h"
-#include "text/CoreText.h"
 
 namespace fg::cli {
 namespace {
@@ -219,7 +218,7 @@ int runExport(const Args& args) {
 
     ExportRequest request;
     if (auto error = acceptExportSettings(g.write, g.project, request.plan)) {
-        std::fprintf(stderr, "%s: %s\n", text::coreTextUtf8(error->caption).c_str(), text::coreTextUtf8(error->message).c_str());
+        std::fprintf(stderr, "%s: %s\n", error->caption.c_str(), error->message.c_str());
         return 1;
     }
     request.plan.engine = options->engine;
@@ -243,7 +242,7 @@ int runExport(const Args& args) {
     }
     reportParticleLimit("export", outcome.particleLimit, outcome.skippedSpawns, "--particle-limit changes it");
     if (!outcome.ok()) {
-        std::fprintf(stderr, "%s\n", text::coreTextUtf8(outcome.error).c_str());
+        std::fprintf(stderr, "%s\n", outcome.error.c_str());
         return 1;
     }
     for (const std::string& file : outcome.written) std::printf("%s\n", file.c_str());

@@ -22,7 +22,7 @@
 #include "persistence/OpenProject.h"
 #include "persistence/SettingsFields.h"
 #include "persistence/Workspace.h"
-#include "text/CoreText.h"
+#include "text/Format.h"
 
 namespace fg::cli {
 namespace {
@@ -230,7 +230,7 @@ int runInfo(const Args& args) {
         g.workDir = workspace->path().string();
         const OpenProjectResult opened = openProjectForTool(g, *project);
         if (!opened.ok) {
-            std::fprintf(stderr, "%s\n", text::coreTextUtf8(opened.message).c_str());
+            std::fprintf(stderr, "%s\n", text::formatUtf8(opened.message).c_str());
             return 1;
         }
     }

@@ -20,7 +20,6 @@
 #include "render/export/ExportFormat.h"
 #include "render/export/ImageFileWriter.h"
 #include "simulation/Simulation.h"
-#include "text/CoreText.h"
 
 namespace fg::cli {
 namespace {
@@ -131,7 +130,7 @@ int runRender(const Args& args) {
     if (const std::string error = writeImageFile(picture, options->output, formatForExtension(fileExtension(options->output)));
         !error.empty()) {
         std::fprintf(stderr, "fulgrane3d-cli render: cannot write %s: %s\n", options->output.c_str(),
-                     text::coreTextUtf8(error).c_str());
+                     error.c_str());
         return 1;
     }
     return 0;

@@ -6,7 +6,7 @@
 #include "persistence/OpenProject.h"
 #include "render/WorkspaceMaterials.h"
 #include "render/camera/CameraControl.h"
-#include "text/CoreText.h"
+#include "text/Format.h"
 
 namespace fg::cli {
 namespace {
@@ -30,7 +30,7 @@ std::unique_ptr<OpenedProject> openToolProject(const std::string& path, std::opt
     opened->g.workDir = opened->workspace.path().string();
     const OpenProjectResult result = openProjectForTool(opened->g, path, fileVersionOverride);
     if (!result.ok) {
-        std::fprintf(stderr, "%s\n", text::coreTextUtf8(result.message).c_str());
+        std::fprintf(stderr, "%s\n", text::formatUtf8(result.message).c_str());
         return nullptr;
     }
     return opened;
@@ -47,9 +47,9 @@ std::optional<HeadlessRenderer> createHeadlessRenderer(const char* command, cons
     RenderError failure;
     headless.renderer = Renderer::create(&failure);
     if (!headless.renderer) {
-        const std::string message = text::coreTextUtf8(failure.message);
+        const std::string message = text::formatUtf8(failure.message);
         if (failure.caption.empty()) std::fprintf(stderr, "%s\n", message.c_str());
-        else std::fprintf(stderr, "%s: %s\n", text::coreTextUtf8(failure.caption).c_str(), message.c_str());
+        else std::fprintf(stderr, "%s: %s\n", text::formatUtf8(failure.caption).c_str(), message.c_str());
         return std::nullopt;
     }
     loadMaterials(command, g, headless.renderer->assets());

@@ -45,12 +45,22 @@ void EffectTree::clear() {
 
 // The settings file numbers a node's children 1 to 9 and its levels up to
 // nine digits, so a tree beyond that would lose nodes when saved.
+namespace {
+
+// A refusal with `text` of the tree's messages, under the confirmation caption.
+TreeEditResult refusal(const char* text) {
+    return TreeEditResult::refused(Message(tree_text::kContext, text),
+                                   Message(tree_text::kContext, tree_text::kConfirmCaption));
+}
+
+}  // namespace
+
 TreeEditResult EffectTree::checkRoomForChildren(const Node& parent, int added, int addedHeight) const {
     if (parent.childCount() + added > kMaxChildren) {
-        return TreeEditResult::refused(tree_text::kTooManyChildren, tree_text::kConfirmCaption);
+        return refusal(tree_text::kTooManyChildren);
     }
     if (parent.depth() + addedHeight > kMaxDepth) {
-        return TreeEditResult::refused(tree_text::kTooDeep, tree_text::kConfirmCaption);
+        return refusal(tree_text::kTooDeep);
     }
     return TreeEditResult::ok();
 }
@@ -78,7 +88,7 @@ TreeEditResult EffectTree::checkDelete() const {
     const bool isRoot = m_selected == m_root.get() || !parent;
     const bool isLastTopLevel = parent == m_root.get() && m_root->childCount() == 1;
     if (isRoot || isLastTopLevel) {
-        return TreeEditResult::refused(tree_text::kCannotDelete, tree_text::kConfirmCaption);
+        return refusal(tree_text::kCannotDelete);
     }
     return TreeEditResult::ok();
 }

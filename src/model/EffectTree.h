@@ -9,6 +9,7 @@
 #include <string>
 #include <utility>
 
+#include "model/Message.h"
 #include "model/Node.h"
 #include "model/TextTemplate.h"
 
@@ -16,19 +17,19 @@ namespace fg {
 
 class NodeIdAllocator;
 
-// What a command did. A refusal carries the text and caption the editor
+// What a command did. A refusal carries the message and caption the editor
 // shows in its message box; "nothing" means the command did not apply
 // (e.g. move up on a first child) and must not be recorded.
 struct TreeEditResult {
     enum class Outcome { Done, Nothing, Refused };
     Outcome outcome = Outcome::Nothing;
-    std::string message;
-    std::string caption;
+    Message message;
+    Message caption;
 
     bool done() const { return outcome == Outcome::Done; }
     static TreeEditResult ok() { return {Outcome::Done, {}, {}}; }
     static TreeEditResult nothing() { return {Outcome::Nothing, {}, {}}; }
-    static TreeEditResult refused(std::string message, std::string caption) {
+    static TreeEditResult refused(Message message, Message caption) {
         return {Outcome::Refused, std::move(message), std::move(caption)};
     }
 };
@@ -38,6 +39,7 @@ inline constexpr const char* kRootName = "ルートノード";
 inline constexpr const char* kCopySuffix = "のｺﾋﾟｰ";
 // The root's name and the copy suffix go into node names, which are stored:
 // they are never translated.
+inline constexpr const char* kContext = "fg::tree_text";
 inline constexpr const char* kConfirmCaption = FG_TRANSLATE_NOOP("fg::tree_text", "確認");
 inline constexpr const char* kCannotDelete = FG_TRANSLATE_NOOP("fg::tree_text", "このノードは削除できません");
 inline constexpr const char* kTooManyChildren = FG_TRANSLATE_NOOP(

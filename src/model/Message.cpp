@@ -1,6 +1,7 @@
 #include "model/Message.h"
 
 #include <cstring>
+#include <ostream>
 
 namespace fg {
 
@@ -49,5 +50,7 @@ bool operator==(const Message& a, const Message& b) {
                               std::strcmp(a.m_context, b.m_context) == 0);
     return sameContext && a.m_source == b.m_source && a.m_arguments == b.m_arguments;
 }
+
+std::ostream& operator<<(std::ostream& out, const Message& message) { return out << message.sourceText(); }
 
 }  // namespace fg

@@ -7,6 +7,7 @@
 // node name, a system's own text). Arguments are messages themselves, so a
 // reason inside a message is translated in turn.
 
+#include <iosfwd>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -43,6 +44,8 @@ public:
     std::string sourceText() const;
 
     friend bool operator==(const Message& a, const Message& b);
+    // Writes sourceText(), for logs and test failures.
+    friend std::ostream& operator<<(std::ostream& out, const Message& message);
 
 private:
     const char* m_context = nullptr;

@@ -170,22 +170,23 @@ IoResult packProject(const std::filesystem::path& workDir, std::span<const std::
     for (const std::string& name : materialFiles) {
         if (!isStorableRecordName(name)) {
             return IoResult::failure(persistence_text::materialNameNotStorable(name),
-                                     persistence_text::kWriteErrorCaption);
+                                     persistence_text::message(persistence_text::kWriteErrorCaption));
         }
         auto bytes = readFileBytes(workDir / name);
         if (!bytes) {
-            return IoResult::failure(persistence_text::materialUnreadable(name), persistence_text::kWriteErrorCaption);
+            return IoResult::failure(persistence_text::materialUnreadable(name),
+                                     persistence_text::message(persistence_text::kWriteErrorCaption));
         }
         materials.push_back({name, std::move(*bytes)});
     }
     const auto saveIni = readFileBytes(workDir / kSaveIniName);
-    const auto cannotWrite =
-        IoResult::failure(persistence_text::cannotWrite(target.string()), persistence_text::kWriteErrorCaption);
+    const auto cannotWrite = IoResult::failure(persistence_text::cannotWrite(target.string()),
+                                               persistence_text::message(persistence_text::kWriteErrorCaption));
     if (!saveIni) return cannotWrite;
     if (const FileWriteResult written = writeFileBytes(target, buildArchive(materials, *saveIni, readStoredNames(workDir)));
         !written) {
         return IoResult::failure(persistence_text::cannotWrite(target.string(), written.error),
-                                 persistence_text::kWriteErrorCaption);
+                                 persistence_text::message(persistence_text::kWriteErrorCaption));
     }
     return IoResult::success();
 }
@@ -194,14 +195,20 @@ UnpackResult unpackProject(const std::filesystem::path& archivePath, const std::
                            std::string_view displayPath) {
     const auto bytes = readFileBytes(archivePath);
     if (!bytes) {
-        return {IoResult::failure(persistence_text::cannotRead(displayPath), persistence_text::kReadErrorCaption), 0};
+        return {IoResult::failure(persistence_text::cannotRead(displayPath),
+                                  persistence_text::message(persistence_text::kReadErrorCaption)),
+                0};
     }
     const ParsedArchive archive = parseArchive(*bytes);
     switch (archive.error) {
     case ArchiveError::Broken:
-        return {IoResult::failure(persistence_text::kBrokenFile, persistence_text::kProgramName), archive.version};
+        return {IoResult::failure(persistence_text::message(persistence_text::kBrokenFile),
+                                  persistence_text::programName()),
+                archive.version};
     case ArchiveError::Newer:
-        return {IoResult::failure(persistence_text::kNewerVersion, persistence_text::kProgramName), archive.version};
+        return {IoResult::failure(persistence_text::message(persistence_text::kNewerVersion),
+                                  persistence_text::programName()),
+                archive.version};
     case ArchiveError::None: break;
     }
     // save.ini is the last record, so a write that fails part way never
@@ -213,7 +220,8 @@ UnpackResult unpackProject(const std::filesystem::path& archivePath, const std::
             std::error_code ignored;
             for (const std::string& name : written) std::filesystem::remove(workDir / name, ignored);
             std::filesystem::remove(workDir / record.name, ignored);
-            return {IoResult::failure(persistence_text::kWorkspaceError, persistence_text::kWriteErrorCaption),
+            return {IoResult::failure(persistence_text::message(persistence_text::kWorkspaceError),
+                                      persistence_text::message(persistence_text::kWriteErrorCaption)),
                     archive.version};
         }
         written.insert(record.name);

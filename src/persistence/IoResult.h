@@ -1,18 +1,21 @@
 #pragma once
 // The outcome of a file operation: success, or the message box text and
-// caption the editor shows for the failure (the CLI prints the text).
+// caption the editor shows for the failure (the CLI prints the text). Both
+// are messages, put into words where they are shown.
 
-#include <string>
+#include <utility>
+
+#include "model/Message.h"
 
 namespace fg {
 
 struct [[nodiscard]] IoResult {
     bool ok = false;
-    std::string message;
-    std::string caption;
+    Message message;
+    Message caption;
 
     static IoResult success() { return {true, {}, {}}; }
-    static IoResult failure(std::string message, std::string caption) {
+    static IoResult failure(Message message, Message caption) {
         return {false, std::move(message), std::move(caption)};
     }
 };

@@ -5,36 +5,41 @@
 
 namespace fg::persistence_text {
 
-std::string cannotRead(std::string_view path) { return fillTemplate(kCannotRead, {path}); }
+Message message(const char* text) { return Message(kContext, text); }
 
-std::string cannotWrite(std::string_view path, int error) {
-    if (error == 0) return fillTemplate(kCannotWrite, {path});
-    return fillTemplate(kCannotWriteBecause, {path, fileErrorReason(error)});
+Message programName() { return Message::verbatim(kProgramName); }
+
+Message cannotRead(std::string_view path) { return message(kCannotRead).arg(path); }
+
+Message cannotWrite(std::string_view path, int error) {
+    if (error == 0) return message(kCannotWrite).arg(path);
+    return message(kCannotWriteBecause).arg(path).arg(fileErrorReason(error));
 }
 
-std::string fileErrorReason(int error) {
+Message fileErrorReason(int error) {
     switch (error) {
     case ENOSPC:
-    case EDQUOT: return kDiskFull;
-    case EFBIG: return kFileTooLarge;
-    case EROFS: return kReadOnly;
+    case EDQUOT: return message(kDiskFull);
+    case EFBIG: return message(kFileTooLarge);
+    case EROFS: return message(kReadOnly);
     case EACCES:
-    case EPERM: return kNoPermission;
-    case ENOENT: return kNoFolder;
-    case ENOTDIR: return kNotAFolder;
-    case EISDIR: return kFolderInTheWay;
-    case ENAMETOOLONG: return kNameTooLong;
-    case EIO: return kDeviceError;
+    case EPERM: return message(kNoPermission);
+    case ENOENT: return message(kNoFolder);
+    case ENOTDIR: return message(kNotAFolder);
+    case EISDIR: return message(kFolderInTheWay);
+    case ENAMETOOLONG: return message(kNameTooLong);
+    case EIO: return message(kDeviceError);
     case EBUSY:
-    case ETXTBSY: return kFileBusy;
-    default: return fillTemplate(kSystemError, {std::generic_category().message(error)});
+    case ETXTBSY: return message(kFileBusy);
+    // The system's own words, in its own language.
+    default: return message(kSystemError).arg(std::generic_category().message(error));
     }
 }
 
-std::string materialNameNotStorable(std::string_view fileName) {
-    return fillTemplate(kMaterialNameNotStorable, {fileName});
+Message materialNameNotStorable(std::string_view fileName) {
+    return message(kMaterialNameNotStorable).arg(fileName);
 }
 
-std::string materialUnreadable(std::string_view fileName) { return fillTemplate(kMaterialUnreadable, {fileName}); }
+Message materialUnreadable(std::string_view fileName) { return message(kMaterialUnreadable).arg(fileName); }
 
 }  // namespace fg::persistence_text

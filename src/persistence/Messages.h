@@ -1,20 +1,29 @@
 #pragma once
-// Message texts and captions of the project file operations.
+// Message texts and captions of the project file operations, returned as
+// messages and put into words where they are shown.
 
 #include <string>
 #include <string_view>
 
+#include "model/Message.h"
 #include "model/TextTemplate.h"
 
 namespace fg::persistence_text {
 
 inline constexpr const char* kProgramName = "Fulgrane3D";
+// The context every text below is marked with.
+inline constexpr const char* kContext = "fg::persistence_text";
+
+// One of the texts below as a message.
+Message message(const char* text);
+// The program's name as a caption; it is never translated.
+Message programName();
 
 // Opening.
 inline constexpr const char* kReadErrorCaption = FG_TRANSLATE_NOOP("fg::persistence_text", "ファイル読み込みエラー");
 inline constexpr const char* kCannotRead = FG_TRANSLATE_NOOP(
     "fg::persistence_text", "「%1」は存在しないか、他のアプリケーションで開いているため読み込めません。");
-std::string cannotRead(std::string_view path);
+Message cannotRead(std::string_view path);
 inline constexpr const char* kBrokenFile = FG_TRANSLATE_NOOP("fg::persistence_text", "対応していないファイルか、ファイルが壊れている可能性があります。");
 inline constexpr const char* kNewerVersion =
     FG_TRANSLATE_NOOP("fg::persistence_text", "このファイルは、より新しいバージョンのFulgrane3Dで作成されたものです。\n"
@@ -26,8 +35,8 @@ inline constexpr const char* kCannotWrite = FG_TRANSLATE_NOOP("fg::persistence_t
 // The same with the reason on the next line.
 inline constexpr const char* kCannotWriteBecause =
     FG_TRANSLATE_NOOP("fg::persistence_text", "「%1」に保存できませんでした。\n%2");
-// With the reason for the errno `error` when it is not 0.
-std::string cannotWrite(std::string_view path, int error = 0);
+// With the reason for the errno `error` when it is not 0, as a message of its own.
+Message cannotWrite(std::string_view path, int error = 0);
 
 // Why a file could not be written, from the system's error number, in words
 // a user can act on. Every text here is a message of its own for the
@@ -46,14 +55,14 @@ inline constexpr const char* kDeviceError =
     FG_TRANSLATE_NOOP("fg::persistence_text", "ディスクの読み書きでエラーが発生しました。");
 inline constexpr const char* kFileBusy = FG_TRANSLATE_NOOP("fg::persistence_text", "ファイルが使用中です。");
 inline constexpr const char* kSystemError = FG_TRANSLATE_NOOP("fg::persistence_text", "システムエラー: %1");
-std::string fileErrorReason(int error);
+Message fileErrorReason(int error);
 inline constexpr const char* kMaterialNameNotStorable =
     FG_TRANSLATE_NOOP("fg::persistence_text",
                       "マテリアル「%1」の名前はプロジェクトファイルに保存できません。\n名前を変えて読み込み直してください。");
-std::string materialNameNotStorable(std::string_view fileName);
+Message materialNameNotStorable(std::string_view fileName);
 inline constexpr const char* kMaterialUnreadable =
     FG_TRANSLATE_NOOP("fg::persistence_text", "マテリアル「%1」を読み込めないため、保存できません。");
-std::string materialUnreadable(std::string_view fileName);
+Message materialUnreadable(std::string_view fileName);
 inline constexpr const char* kTreeNotStorable =
     FG_TRANSLATE_NOOP("fg::persistence_text", "ノードの数または階層が多すぎるため、保存できません。\n一つのノードに置ける子ノードは9個、階層は9段までです。");
 inline constexpr const char* kWorkspaceError = FG_TRANSLATE_NOOP("fg::persistence_text", "作業フォルダを準備できません。");

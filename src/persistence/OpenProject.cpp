@@ -34,7 +34,9 @@ bool copyMaterials(const fs::path& from, const fs::path& to) {
     return true;
 }
 
-OpenProjectResult failed(std::string message) { return {false, std::move(message)}; }
+OpenProjectResult failed(Message message) { return {false, std::move(message)}; }
+
+OpenProjectResult workspaceFailed() { return failed(persistence_text::message(persistence_text::kWorkspaceError)); }
 
 }  // namespace
 
@@ -50,7 +52,7 @@ OpenProjectResult openProjectForTool(EditorState& g, const std::string& path,
     std::error_code ec;
     const bool looseFolder = fs::is_directory(project, ec) || isSettingsFileName(project);
     if (!looseFolder) {
-        if (g.workDir.empty() || !fs::is_directory(g.workDir, ec)) return failed(persistence_text::kWorkspaceError);
+        if (g.workDir.empty() || !fs::is_directory(g.workDir, ec)) return workspaceFailed();
         const IoResult read = readProjectArchive(g, path, fileVersionOverride);
         return {read.ok, read.message};
     }
@@ -61,7 +63,7 @@ OpenProjectResult openProjectForTool(EditorState& g, const std::string& path,
     if (!fs::is_regular_file(settingsFile, ec)) return failed(persistence_text::cannotRead(path));
     const fs::path folder = settingsFile.parent_path().empty() ? fs::path(".") : settingsFile.parent_path();
     if (g.workDir.empty()) g.workDir = folder.string();
-    else if (!copyMaterials(folder, g.workDir)) return failed(persistence_text::kWorkspaceError);
+    else if (!copyMaterials(folder, g.workDir)) return workspaceFailed();
 
     g.fileVersion = fileVersionOverride.value_or(kLooseSettingsVersion);
     if (!readSaveIniFile(g, settingsFile)) return failed(persistence_text::cannotRead(path));

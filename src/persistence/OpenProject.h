@@ -6,12 +6,13 @@
 #include <string>
 
 #include "model/EditorState.h"
+#include "model/Message.h"
 
 namespace fg {
 
 struct OpenProjectResult {
     bool ok = false;
-    std::string message;  // the editor's message text on failure
+    Message message;  // the editor's message on failure
 };
 
 // Opens PROJECT — a .nbx file, a folder holding save.ini, or a save.ini path —

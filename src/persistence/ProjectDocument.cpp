@@ -33,7 +33,10 @@ IoResult resetWorkspace(EditorState& g, ScopedWorkspace& workspace, const Docume
     if (workspace.active()) call(hooks.releaseMaterials);
     IoResult renewed = workspace.renew();
     g.workDir = workspace.path().string();
-    if (!renewed.ok) return IoResult::failure(persistence_text::kWorkspaceError, persistence_text::kProgramName);
+    if (!renewed.ok) {
+        return IoResult::failure(persistence_text::message(persistence_text::kWorkspaceError),
+                                 persistence_text::programName());
+    }
     g.viewList = defaultViewList();
     g.project.reset();
     g.write.reset();
@@ -45,7 +48,8 @@ IoResult saveProjectTo(EditorState& g, const std::string& path) {
     // happens to be, and be deleted from there again.
     std::error_code ec;
     if (g.workDir.empty() || !std::filesystem::is_directory(g.workDir, ec)) {
-        return IoResult::failure(persistence_text::kWorkspaceError, persistence_text::kProgramName);
+        return IoResult::failure(persistence_text::message(persistence_text::kWorkspaceError),
+                                 persistence_text::programName());
     }
     // Saves killed between writing and renaming left their temporaries here.
     removeStaleTemporaries({path});
@@ -70,7 +74,8 @@ IoResult readProjectArchive(EditorState& g, const std::string& path, std::option
     const auto saveIni = std::filesystem::path(g.workDir) / kSaveIniName;
     if (!readSaveIniFile(g, saveIni)) {
         g.tree.clear();
-        return IoResult::failure(persistence_text::kBrokenFile, persistence_text::kProgramName);
+        return IoResult::failure(persistence_text::message(persistence_text::kBrokenFile),
+                                 persistence_text::programName());
     }
     markSavedAs(g, path);
     return IoResult::success();

@@ -96,7 +96,8 @@ std::optional<IoResult> writeNode(Node& node, std::int64_t number, IniDocument& 
 }
 
 std::optional<IoResult> writeChildren(Node& parent, std::int64_t parentSection, IniDocument& ini) {
-    const auto notStorable = IoResult::failure(persistence_text::kTreeNotStorable, persistence_text::kProgramName);
+    const auto notStorable = IoResult::failure(persistence_text::message(persistence_text::kTreeNotStorable),
+                                               persistence_text::programName());
     if (parent.childCount() > kMaxSectionChildren) return notStorable;
     for (int i = 0; i < parent.childCount(); ++i) {
         const auto number = childSection(parentSection, i);
@@ -243,7 +244,7 @@ IoResult writeSaveIniFile(const EditorState& g) {
     if (auto failed = buildSaveIni(g, ini)) return *failed;
     if (const FileWriteResult written = writeIniFile(ini, path, IniEncoding::Cp932); !written) {
         return IoResult::failure(persistence_text::cannotWrite(path.string(), written.error),
-                                 persistence_text::kWriteErrorCaption);
+                                 persistence_text::message(persistence_text::kWriteErrorCaption));
     }
     return IoResult::success();
 }

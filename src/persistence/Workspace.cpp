@@ -200,7 +200,7 @@ IoResult ScopedWorkspace::renew() {
     // holds stay in use rather than leaving the program without a folder.
     std::string error;
     auto fresh = makeIn(m_root, next, &error);
-    if (!fresh) return IoResult::failure(error, "Fulgrane3D");
+    if (!fresh) return IoResult::failure(Message::verbatim(error), Message::verbatim("Fulgrane3D"));
     remove();
     m_path = std::exchange(fresh->m_path, {});
     m_lockFd = std::exchange(fresh->m_lockFd, -1);

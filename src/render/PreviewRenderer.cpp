@@ -5,14 +5,9 @@
 
 namespace fg {
 
-std::unique_ptr<PreviewRenderer> PreviewRenderer::create(std::string* caption, std::string* message) {
-    RenderError error;
-    std::unique_ptr<Renderer> renderer = Renderer::create(&error);
-    if (!renderer) {
-        *caption = error.caption;
-        *message = error.message;
-        return nullptr;
-    }
+std::unique_ptr<PreviewRenderer> PreviewRenderer::create(RenderError* error) {
+    std::unique_ptr<Renderer> renderer = Renderer::create(error);
+    if (!renderer) return nullptr;
     return std::unique_ptr<PreviewRenderer>(new PreviewRenderer(std::move(renderer)));
 }
 

@@ -9,6 +9,7 @@
 
 #include "render/FrameSnapshot.h"
 #include "render/OverlayCounters.h"
+#include "render/RenderError.h"
 #include "render/camera/Camera.h"
 
 namespace fg {
@@ -26,9 +27,9 @@ struct ViewPicture {
 
 class PreviewRenderer {
 public:
-    // Needs a current GL 3.3 context. Null with *caption and *message when
-    // the programs or pictures cannot be built.
-    static std::unique_ptr<PreviewRenderer> create(std::string* caption, std::string* message);
+    // Needs a current GL 3.3 context. Null with *error set when the programs
+    // or pictures cannot be built.
+    static std::unique_ptr<PreviewRenderer> create(RenderError* error);
     ~PreviewRenderer();
 
     // Loads the workspace's materials; returns the files that failed.

@@ -47,7 +47,7 @@ std::string programSource(const char* fileName) {
 GlShader compileEntry(const std::string& source, const ShaderEntry& entry, RenderError* error) {
     GlShader shader(glCreateShader(entry.stage == ShaderStage::Vertex ? GL_VERTEX_SHADER : GL_FRAGMENT_SHADER));
     if (!shader) {
-        *error = {entry.createFailure, entry.caption};
+        *error = {Message(render_text::kContext, entry.createFailure), Message::verbatim(entry.caption)};
         return {};
     }
     const std::string preamble = entryPreamble(entry);
@@ -58,7 +58,8 @@ GlShader compileEntry(const std::string& source, const ShaderEntry& entry, Rende
     glGetShaderiv(shader.id(), GL_COMPILE_STATUS, &ok);
     if (ok != GL_TRUE || source.empty()) {
         std::string log = infoLog(shader.id(), false);
-        *error = {log.empty() ? std::string(entry.createFailure) : log, entry.caption};
+        *error = {log.empty() ? Message(render_text::kContext, entry.createFailure) : Message::verbatim(log),
+                  Message::verbatim(entry.caption)};
         return {};
     }
     return shader;
@@ -73,7 +74,9 @@ GlProgram linkProgram(GLuint vertexShader, GLuint pixelShader, const char* capti
     glGetProgramiv(program.id(), GL_LINK_STATUS, &ok);
     if (ok != GL_TRUE) {
         std::string log = infoLog(program.id(), true);
-        *error = {log.empty() ? std::string(render_text::kPixelShaderFailed) : log, caption};
+        const Message what =
+            log.empty() ? Message(render_text::kContext, render_text::kPixelShaderFailed) : Message::verbatim(log);
+        *error = {what, Message::verbatim(caption)};
         return {};
     }
     glDetachShader(program.id(), vertexShader);

@@ -31,7 +31,10 @@ Sprite::Sprite(SpriteProgram& program)
 bool Sprite::load(const QString& path, RenderError* error) {
     m_texture = Texture::fromFile(path);
     if (!m_texture) {
-        if (error) *error = {render_text::kTextureFailed, render_text::kSpriteCaption};
+        if (error) {
+            *error = {Message(render_text::kContext, render_text::kTextureFailed),
+                      Message(render_text::kContext, render_text::kSpriteCaption)};
+        }
         return false;
     }
     return true;

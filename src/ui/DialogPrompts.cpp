@@ -6,7 +6,8 @@
 
 #include "model/EditorState.h"
 #include "persistence/Messages.h"
-#include "text/CoreText.h"
+#include "text/Format.h"
+#include "text/Untitled.h"
 
 namespace fg {
 namespace {
@@ -87,14 +88,15 @@ std::optional<std::string> DialogPrompts::askOpenPath() {
 bool DialogPrompts::askRemoveMissingRecent(const std::string&) {
     const Asking asking(*this);
     if (!asking.first()) return false;
-    return QMessageBox::question(m_parent, programName(), text::coreText(persistence_text::kRecentNotFound),
+    const QString question = text::format(persistence_text::message(persistence_text::kRecentNotFound));
+    return QMessageBox::question(m_parent, programName(), question,
                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
-void DialogPrompts::showError(const std::string& message, const std::string& caption) {
+void DialogPrompts::showError(const Message& message, const Message& caption) {
     // A failure is told even over another question: it asks nothing.
     const Asking asking(*this);
-    QMessageBox::warning(m_parent, text::coreText(caption), text::coreText(message));
+    QMessageBox::warning(m_parent, text::format(caption), text::format(message));
 }
 
 }  // namespace fg

@@ -14,7 +14,6 @@
 #include "render/export/ExportSettings.h"
 #include "app/ProgramSettings.h"
 #include "ui/dialogs/ExportDialog.h"
-#include "text/CoreText.h"
 
 namespace fg {
 
@@ -74,7 +73,7 @@ ExportOutcome ExportRunner::exportTo(const std::string& destination) {
     if (document.hasFileName) request.sources.emplace_back(document.fileName);
     ExportOutcome outcome;
     if (const auto error = acceptExportSettings(document.write, document.project, request.plan)) {
-        QMessageBox::warning(m_window, text::coreText(error->caption), text::coreText(error->message));
+        QMessageBox::warning(m_window, QString::fromStdString(error->caption), QString::fromStdString(error->message));
         outcome.error = error->message;
         return outcome;
     }
@@ -112,7 +111,7 @@ ExportOutcome ExportRunner::exportTo(const std::string& destination) {
     outcome = job.wait();
     progress.close();
     if (!outcome.cancelled && !outcome.error.empty()) {
-        QMessageBox::warning(m_window, QString(), text::coreText(outcome.error));
+        QMessageBox::warning(m_window, QString(), QString::fromStdString(outcome.error));
     }
     return outcome;
 }

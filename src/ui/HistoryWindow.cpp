@@ -8,7 +8,6 @@
 #include "app/Editor.h"
 #include "ui/PanelFont.h"
 #include "ui/PanelScrollBar.h"
-#include "text/CoreText.h"
 
 namespace fg {
 
@@ -75,7 +74,7 @@ void HistoryWindow::paintEvent(QPaintEvent*) {
         if (i == current) p.fillRect(QRect(0, y - 5, textWidth, kRowHeight), palette().color(QPalette::Highlight));
         p.setPen(i <= current ? QColor(255, 255, 255) : QColor(182, 182, 182));
         p.drawText(QRect(2, y, 999, 20), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                   text::coreText(history.entry(i).label));
+                   QString::fromStdString(history.entry(i).label));
         p.setRenderHint(QPainter::Antialiasing);
         p.setPen(palette().color(QPalette::Window));
         p.drawLine(QPointF(0, y + 20.5), QPointF(textWidth, y + 20.5));

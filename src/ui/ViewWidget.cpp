@@ -14,7 +14,7 @@
 #include "app/Editor.h"
 #include "ui/StatusPanel.h"
 #include "ui/ViewPanel.h"
-#include "text/CoreText.h"
+#include "text/Format.h"
 
 namespace fg {
 namespace {
@@ -136,12 +136,11 @@ void ViewWidget::loadMaterials() {
 }
 
 void ViewWidget::initializeGL() {
-    std::string caption;
-    std::string message;
-    m_renderer = PreviewRenderer::create(&caption, &message);
+    RenderError error;
+    m_renderer = PreviewRenderer::create(&error);
     if (!m_renderer) {
-        const QString c = text::coreText(caption);
-        const QString m = text::coreText(message);
+        const QString c = text::format(error.caption);
+        const QString m = text::format(error.message);
         emit rendererFailed(c, m);
         // Not from inside the GL callback: the box runs its own event loop.
         QTimer::singleShot(0, this, [this, c, m] { QMessageBox::critical(this, c, m); });

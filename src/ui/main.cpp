@@ -10,7 +10,7 @@
 #include "app/Relaunch.h"
 #include "persistence/Messages.h"
 #include "persistence/Workspace.h"
-#include "text/CoreText.h"
+#include "text/Format.h"
 #include "text/Language.h"
 #include "ui/HelpPage.h"
 #include "ui/LanguageMenu.h"
@@ -38,7 +38,7 @@ int main(int argc, char* argv[]) {
     std::optional<fg::ScopedWorkspace> workspace = fg::ScopedWorkspace::create(files.folders.workspaceRoot, &error);
     if (!workspace) {
         QMessageBox::critical(nullptr, QString::fromUtf8(fg::persistence_text::kProgramName),
-                              fg::text::coreText(fg::persistence_text::kWorkspaceError));
+                              fg::text::format(fg::persistence_text::message(fg::persistence_text::kWorkspaceError)));
         return 1;
     }
 

@@ -173,7 +173,8 @@ TEST_P(UnsavedQuestion, AFailedSaveCancelsTheCommand) {
     EXPECT_FALSE(run());
     ASSERT_EQ(prompts.asked.size(), 3u);
     // The message says where and why.
-    EXPECT_EQ(prompts.asked[2], "error " + persistence_text::cannotWrite(home.file("no-such-folder/new.nbx"), ENOENT));
+    EXPECT_EQ(prompts.asked[2],
+              "error " + persistence_text::cannotWrite(home.file("no-such-folder/new.nbx"), ENOENT).sourceText());
     EXPECT_TRUE(editor->isModified());
 }
 

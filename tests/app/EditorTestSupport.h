@@ -41,9 +41,9 @@ public:
         asked.push_back("remove " + path + "?");
         return removeMissing;
     }
-    void showError(const std::string& message, const std::string& caption) override {
-        asked.push_back("error " + message);
-        lastErrorCaption = caption;
+    void showError(const Message& message, const Message& caption) override {
+        asked.push_back("error " + message.sourceText());
+        lastErrorCaption = caption.sourceText();
     }
 };
 

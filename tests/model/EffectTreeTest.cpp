@@ -50,8 +50,8 @@ TEST(EffectTreeDelete, RefusesTheRootAndTheLastTopLevelNode) {
     EffectTree tree = EffectTree::startup();
     const TreeEditResult result = tree.deleteSelected();
     EXPECT_EQ(result.outcome, TreeEditResult::Outcome::Refused);
-    EXPECT_EQ(result.message, "このノードは削除できません");
-    EXPECT_EQ(result.caption, "確認");
+    EXPECT_EQ(result.message.sourceText(), "このノードは削除できません");
+    EXPECT_EQ(result.caption.sourceText(), "確認");
     EXPECT_EQ(tree.root().childCount(), 1);
     tree.select(&tree.root());
     EXPECT_EQ(tree.checkDelete().outcome, TreeEditResult::Outcome::Refused);
@@ -217,7 +217,7 @@ TEST(EffectTreeLimits, RefusesTreesTheSettingsFileCannotHold) {
     EXPECT_EQ(tree.root().childCount(), 9);
     const TreeEditResult tenth = tree.addBelowSelected();
     EXPECT_EQ(tenth.outcome, TreeEditResult::Outcome::Refused);
-    EXPECT_EQ(tenth.message, tree_text::kTooManyChildren);
+    EXPECT_EQ(tenth.message.sourceText(), tree_text::kTooManyChildren);
     EXPECT_EQ(tree.duplicateSelected().outcome, TreeEditResult::Outcome::Refused);
     tree.select(tree.findById(2));
     EXPECT_EQ(tree.makeChild().outcome, TreeEditResult::Outcome::Done);  // 2 goes under 1: room again
@@ -227,7 +227,7 @@ TEST(EffectTreeLimits, RefusesTreesTheSettingsFileCannotHold) {
     EffectTree deep = EffectTree::startup();
     for (int level = 2; level <= EffectTree::kMaxDepth; ++level) ASSERT_TRUE(deep.addChildToSelected().done());
     EXPECT_EQ(deep.selected()->depth(), 9);
-    EXPECT_EQ(deep.addChildToSelected().message, tree_text::kTooDeep);
+    EXPECT_EQ(deep.addChildToSelected().message.sourceText(), tree_text::kTooDeep);
 
     // A two-level subtree at level 8 cannot become the child of its level-8
     // sibling: its lower node would stand at level 10.
@@ -238,7 +238,7 @@ TEST(EffectTreeLimits, RefusesTreesTheSettingsFileCannotHold) {
     deep.select(&levelEight);
     ASSERT_TRUE(deep.moveDown().done());  // the sibling now stands first
     EXPECT_EQ(deep.selected()->subtreeHeight(), 2);
-    EXPECT_EQ(deep.makeChild().message, tree_text::kTooDeep);
+    EXPECT_EQ(deep.makeChild().message.sourceText(), tree_text::kTooDeep);
     expectTreeInvariants(tree);
     expectTreeInvariants(deep);
 }

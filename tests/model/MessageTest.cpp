@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "model/Message.h"
 #include "model/TextTemplate.h"
 
@@ -18,6 +20,10 @@ TEST(Message, FillsItsSourceWithNestedArgumentsInOnePass) {
     EXPECT_STREQ(message.context(), "fg::test");
     // A marker without an argument stays.
     EXPECT_EQ(Message("fg::test", kSaveFailed).arg("a").sourceText(), "「a」に保存できませんでした。\n%2");
+    // A log or a failing test shows the filled text.
+    std::ostringstream log;
+    log << message;
+    EXPECT_EQ(log.str(), message.sourceText());
 }
 
 TEST(Message, EqualityComparesContextTextAndArguments) {

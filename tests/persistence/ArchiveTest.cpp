@@ -249,7 +249,7 @@ TEST(ArchiveFiles, AFailedPackLeavesThePreviousFileIntact) {
     const std::vector<std::string> materials{"dangling.png"};
     const IoResult result = packProject(work.path(), materials, out / "p.nbx");
     EXPECT_FALSE(result.ok);
-    EXPECT_NE(result.message.find("dangling.png"), std::string::npos);
+    EXPECT_NE(result.message.sourceText().find("dangling.png"), std::string::npos);
     EXPECT_EQ(readFileBytes(out / "p.nbx"), "previous project");
     EXPECT_EQ(filesIn(out.path()), (std::set<std::string>{"p.nbx"}));
 
@@ -292,8 +292,8 @@ TEST(ArchiveFiles, BadFilesGiveTheirMessageAndWriteNothing) {
         ASSERT_TRUE(writeFileBytes(root / "bad.nbx", file.bytes));
         const UnpackResult result = unpackProject(root / "bad.nbx", work, "bad.nbx");
         EXPECT_FALSE(result.result.ok) << file.label;
-        EXPECT_EQ(result.result.message, file.message) << file.label;
-        EXPECT_EQ(result.result.caption, "Fulgrane3D") << file.label;
+        EXPECT_EQ(result.result.message.sourceText(), file.message) << file.label;
+        EXPECT_EQ(result.result.caption.sourceText(), "Fulgrane3D") << file.label;
         EXPECT_EQ(filesIn(root.path()), (std::set<std::string>{"bad.nbx", "work", "work/keep.png"})) << file.label;
     }
 }
@@ -302,9 +302,9 @@ TEST(ArchiveFiles, AnUnreadableFileNamesItsPath) {
     TempDir root;
     const UnpackResult result = unpackProject(root / "nope.nbx", root.path(), "/x/nope.nbx");
     EXPECT_FALSE(result.result.ok);
-    EXPECT_EQ(result.result.message,
+    EXPECT_EQ(result.result.message.sourceText(),
               "「/x/nope.nbx」は存在しないか、他のアプリケーションで開いているため読み込めません。");
-    EXPECT_EQ(result.result.caption, "ファイル読み込みエラー");
+    EXPECT_EQ(result.result.caption.sourceText(), "ファイル読み込みエラー");
     EXPECT_FALSE(unpackProject(root.path(), root.path(), "folder").result.ok);
 }
 

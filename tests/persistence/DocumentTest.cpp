@@ -102,16 +102,16 @@ TEST(DocumentSave, TheMessageSaysWhyTheSaveFailed) {
     fs::create_symlink("/dev/full", root / "full.nbx");
     IoResult saved = saveProjectTo(g, (root / "full.nbx").string());
     EXPECT_FALSE(saved.ok);
-    EXPECT_EQ(saved.message, "「" + (root / "full.nbx").string() + "」に保存できませんでした。\n" +
+    EXPECT_EQ(saved.message.sourceText(), "「" + (root / "full.nbx").string() + "」に保存できませんでした。\n" +
                                  persistence_text::kDiskFull);
-    EXPECT_EQ(saved.caption, persistence_text::kWriteErrorCaption);
+    EXPECT_EQ(saved.caption.sourceText(), persistence_text::kWriteErrorCaption);
     EXPECT_TRUE(g.isModified);
 
     // A path through a file, which even the superuser cannot write.
     ASSERT_TRUE(writeFileBytes(root / "notes.txt", "a file"));
     saved = saveProjectTo(g, (root / "notes.txt" / "p.nbx").string());
     EXPECT_EQ(saved.message, persistence_text::cannotWrite((root / "notes.txt" / "p.nbx").string(), ENOTDIR));
-    EXPECT_NE(saved.message.find(persistence_text::kNotAFolder), std::string::npos);
+    EXPECT_NE(saved.message.sourceText().find(persistence_text::kNotAFolder), std::string::npos);
 
     // A folder without write permission (not for the superuser, who may write anyway).
     if (::geteuid() != 0) {
@@ -176,13 +176,13 @@ TEST(DocumentSave, WithoutAWorkFolderASaveIsRefusedAndTouchesNothing) {
     fs::rename(root / "ws", root / "elsewhere");
     const IoResult reset = resetWorkspace(g, session.workspace, session.hooks);
     EXPECT_FALSE(reset.ok);
-    EXPECT_EQ(reset.message, persistence_text::kWorkspaceError);
+    EXPECT_EQ(reset.message.sourceText(), persistence_text::kWorkspaceError);
 
     const std::string target = (root / "out.nbx").string();
     const IoResult saved = saveProjectTo(g, target);
     EXPECT_FALSE(saved.ok);
-    EXPECT_EQ(saved.message, persistence_text::kWorkspaceError);
-    EXPECT_EQ(saved.caption, "Fulgrane3D");
+    EXPECT_EQ(saved.message.sourceText(), persistence_text::kWorkspaceError);
+    EXPECT_EQ(saved.caption.sourceText(), "Fulgrane3D");
     EXPECT_FALSE(fs::exists(target));
     EXPECT_TRUE(g.isModified);
     EXPECT_FALSE(g.hasFileName);
@@ -191,7 +191,7 @@ TEST(DocumentSave, WithoutAWorkFolderASaveIsRefusedAndTouchesNothing) {
 
     // A workspace that was removed outright refuses the same way.
     g.workDir.clear();
-    EXPECT_EQ(saveProjectTo(g, target).message, persistence_text::kWorkspaceError);
+    EXPECT_EQ(saveProjectTo(g, target).message.sourceText(), persistence_text::kWorkspaceError);
     EXPECT_EQ(readFileBytes(root / "cwd" / "save.ini"), "a stranger's file");
 }
 
@@ -237,7 +237,7 @@ TEST(DocumentLoad, AFailedLoadLeavesAFreshWorkspaceAnEmptyTreeAndNoSelection) {
     ASSERT_TRUE(writeFileBytes(session.workspace.path() / "m.png", "x"));
     const IoResult loaded = loadProject(session.g, session.workspace, (root / "bad.nbx").string(), session.hooks);
     EXPECT_FALSE(loaded.ok);
-    EXPECT_EQ(loaded.message, persistence_text::kBrokenFile);
+    EXPECT_EQ(loaded.message.sourceText(), persistence_text::kBrokenFile);
     EXPECT_EQ(session.g.tree.root().childCount(), 0);
     EXPECT_EQ(session.g.tree.selected(), nullptr);
     EXPECT_EQ(session.g.project.fps, 60);
@@ -246,7 +246,7 @@ TEST(DocumentLoad, AFailedLoadLeavesAFreshWorkspaceAnEmptyTreeAndNoSelection) {
               (std::set<std::string>{std::string(kDummyTextureName), std::string(kWorkspaceLockName)}));
 
     const IoResult missing = loadProject(session.g, session.workspace, (root / "none.nbx").string(), session.hooks);
-    EXPECT_EQ(missing.caption, "ファイル読み込みエラー");
+    EXPECT_EQ(missing.caption.sourceText(), "ファイル読み込みエラー");
 }
 
 TEST(DocumentReset, RestoresSettingsAndViewsButKeepsTheFieldsThatSurviveAReset) {
@@ -323,13 +323,13 @@ TEST(OpenForTool, FailuresCarryTheEditorsMessageAndLeaveNoTree) {
     g.workDir = tool->path().string();
     const OpenProjectResult newer = openProjectForTool(g, (root / "v4.nbx").string());
     EXPECT_FALSE(newer.ok);
-    EXPECT_EQ(newer.message, persistence_text::kNewerVersion);
+    EXPECT_EQ(newer.message.sourceText(), persistence_text::kNewerVersion);
     EXPECT_EQ(g.tree.root().childCount(), 0);
     EXPECT_EQ(g.tree.selected(), nullptr);
 
     const OpenProjectResult missing = openProjectForTool(g, (root / "empty-folder").string());
     EXPECT_FALSE(missing.ok);
-    EXPECT_NE(missing.message.find("empty-folder"), std::string::npos);
+    EXPECT_NE(missing.message.sourceText().find("empty-folder"), std::string::npos);
 }
 
 // The editor and the command-line tools open a project through one reader,

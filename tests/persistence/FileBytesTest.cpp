@@ -158,16 +158,17 @@ TEST(FileBytes, TemporariesOfEndedProcessesAreRemoved) {
 
 TEST(FileBytes, TheReasonIsToldInWords) {
     using namespace persistence_text;
-    EXPECT_EQ(cannotWrite("/p/x.nbx"), "「/p/x.nbx」に保存できませんでした。");
-    EXPECT_EQ(cannotWrite("/p/x.nbx", ENOSPC), "「/p/x.nbx」に保存できませんでした。\nディスクの空き容量が足りません。");
-    EXPECT_EQ(fileErrorReason(EDQUOT), kDiskFull);
-    EXPECT_EQ(fileErrorReason(EROFS), kReadOnly);
-    EXPECT_EQ(fileErrorReason(EACCES), kNoPermission);
-    EXPECT_EQ(fileErrorReason(EPERM), kNoPermission);
-    EXPECT_EQ(fileErrorReason(ENOTDIR), kNotAFolder);
-    EXPECT_EQ(fileErrorReason(ENOENT), kNoFolder);
-    EXPECT_EQ(fileErrorReason(EFBIG), kFileTooLarge);
-    EXPECT_EQ(fileErrorReason(ENODEV), "システムエラー: No such device");
+    EXPECT_EQ(cannotWrite("/p/x.nbx").sourceText(), "「/p/x.nbx」に保存できませんでした。");
+    EXPECT_EQ(cannotWrite("/p/x.nbx", ENOSPC).sourceText(),
+              "「/p/x.nbx」に保存できませんでした。\nディスクの空き容量が足りません。");
+    EXPECT_EQ(fileErrorReason(EDQUOT), message(kDiskFull));
+    EXPECT_EQ(fileErrorReason(EROFS), message(kReadOnly));
+    EXPECT_EQ(fileErrorReason(EACCES), message(kNoPermission));
+    EXPECT_EQ(fileErrorReason(EPERM), message(kNoPermission));
+    EXPECT_EQ(fileErrorReason(ENOTDIR), message(kNotAFolder));
+    EXPECT_EQ(fileErrorReason(ENOENT), message(kNoFolder));
+    EXPECT_EQ(fileErrorReason(EFBIG), message(kFileTooLarge));
+    EXPECT_EQ(fileErrorReason(ENODEV).sourceText(), "システムエラー: No such device");
 }
 
 }  // namespace

@@ -154,7 +154,7 @@ TEST(Workspace, AFailedRenewalKeepsTheOldFolderAndWhatItHolds) {
     IoResult renewed = IoResult::success();
     withoutFreeDescriptors([&] { renewed = workspace->renew(); });
     EXPECT_FALSE(renewed.ok);
-    EXPECT_EQ(renewed.caption, "Fulgrane3D");
+    EXPECT_EQ(renewed.caption.sourceText(), "Fulgrane3D");
     EXPECT_EQ(workspace->path(), old);
     EXPECT_EQ(readFileBytes(old / "a.png"), "x");
     EXPECT_TRUE(fs::exists(old / kDummyTextureName));

@@ -71,7 +71,8 @@ ExportOutcome runHeadlessExport(const EditorState& g, const ExportRequest& reque
     RenderError failure;
     const std::unique_ptr<Renderer> renderer = Renderer::create(&failure);
     if (!renderer) {
-        outcome.error = failure.caption.empty() ? failure.message : failure.caption + ": " + failure.message;
+        outcome.error = failure.caption.empty() ? failure.message.sourceText()
+                                                : failure.caption.sourceText() + ": " + failure.message.sourceText();
         return outcome;
     }
     std::vector<std::string> problems = loadWorkspaceMaterials(renderer->assets(), g.workDir);

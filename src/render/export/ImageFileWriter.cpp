@@ -30,7 +30,7 @@ const char* qtFormatName(ImageFormat format) {
 
 std::string writeExportBytes(const std::string& path, std::string_view bytes) {
     const FileWriteResult written = writeFileBytes(path, bytes, LinkRule::WriteThrough);
-    return written ? std::string() : persistence_text::fileErrorReason(written.error);
+    return written ? std::string() : persistence_text::fileErrorReason(written.error).sourceText();
 }
 
 namespace {

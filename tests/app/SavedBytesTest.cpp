@@ -5,6 +5,7 @@
 
 #include <QTranslator>
 
+#include "app/AppTestSupport.h"
 #include "app/EditorTestSupport.h"
 #include "model/NodeFields.h"
 #include "persistence/FileBytes.h"
@@ -15,6 +16,7 @@ namespace {
 
 // The same edits in either language, saved; the saved file's bytes.
 std::string savedProject(Language language) {
+    test::testApplication();  // translators need one
     const std::unique_ptr<QTranslator> translator = installLanguage(language);
     test::ScratchHome home;
     test::ScriptedPrompts prompts;
