@@ -3,8 +3,6 @@
 #include <bit>
 #include <optional>
 
-#include "history/HistoryLabels.h"
-
 namespace fg {
 namespace {
 
@@ -136,8 +134,7 @@ bool EditHistory::recordValue(Node& node, const NodeField& field, std::uint32_t 
         entry.nodeId = node.m_ID;
         entry.before.bits = stored;
         entry.before.material = materialNameOf(field, stored, materials);
-        const std::string path = std::string(kSelectedNodePathPrefix) + field.key;
-        entry.label = fillTemplate(history_text::kParameter, {node.m_name, historyLabel(path)});
+        entry.label = fillTemplate(history_text::kParameter, {node.m_name, field.label});
         append(std::move(entry));
     }
     writeBits(node, field, bits);

@@ -55,7 +55,7 @@ struct HistoryEntry {
 
 namespace history_text {
 // %1 is the node's name; in kParameter and kGraph %2 is the parameter's
-// label (HistoryLabels) or the curve's name.
+// label (its node-field row's) or the curve's name.
 inline constexpr const char* kStart = FG_TRANSLATE_NOOP("fg::history_text", "スタート");
 inline constexpr const char* kParameter = "%1-%2";
 inline constexpr const char* kGraph = FG_TRANSLATE_NOOP("fg::history_text", "%1-%2グラフ");

@@ -1,12 +1,13 @@
 #pragma once
 // The authored emission parameters of one node, grouped as the settings file
 // stores them. Integers are signed 32-bit; "flag" fields hold 0 or 1; angles
-// are degrees; percentages are whole numbers. The initialisers are the
-// defaults of a new node.
+// are degrees; percentages are whole numbers. A new record holds the
+// initial values of the node-field table's rows (model/NodeFields.cpp).
 
 #include <cstdint>
 #include <string>
 
+#include "model/FieldId.h"
 #include "model/Vec3.h"
 
 namespace fg {
@@ -58,95 +59,99 @@ enum RevolutionAxis : std::int32_t {
 enum RotateDir : std::int32_t { kRotateNormal = 0, kRotateReversed = 1, kRotateRandom = 2 };
 
 struct EmitterParams {
-    std::int32_t type = kEmitterBox;
-    Vec3f size;               // shown ×10 in the panels
-    Vec3f pos;                // shown ×10 in the panels
-    std::int32_t scope = kScopeInside;
-    std::int32_t err = 0;     // percent, used when scope is custom
-    std::int32_t fix = 0;
-    std::int32_t scaleFix = 0;
-    std::int32_t isEvenInterval = 0;
+    std::int32_t type = initialInt(FieldId::EmitterType);
+    // size and pos are shown ×10 in the panels
+    Vec3f size{initialFloat(FieldId::EmitterSizeX), initialFloat(FieldId::EmitterSizeY),
+               initialFloat(FieldId::EmitterSizeZ)};
+    Vec3f pos{initialFloat(FieldId::EmitterPosX), initialFloat(FieldId::EmitterPosY),
+              initialFloat(FieldId::EmitterPosZ)};
+    std::int32_t scope = initialInt(FieldId::EmitterScope);
+    std::int32_t err = initialInt(FieldId::EmitterErr);  // percent, used when scope is custom
+    std::int32_t fix = initialInt(FieldId::EmitterFix);
+    std::int32_t scaleFix = initialInt(FieldId::EmitterScaleFix);
+    std::int32_t isEvenInterval = initialInt(FieldId::EmitterIsEvenInterval);
 };
 
 struct TimingParams {
-    std::int32_t type = kTimingAbsolute;
-    std::int32_t start = 1;
-    std::int32_t end = 1;
-    std::int32_t often = 1;
-    std::int32_t often_err = 0;
-    std::int32_t num = 1;
-    std::int32_t num_err = 0;
+    std::int32_t type = initialInt(FieldId::TimingType);
+    std::int32_t start = initialInt(FieldId::TimingStart);
+    std::int32_t end = initialInt(FieldId::TimingEnd);
+    std::int32_t often = initialInt(FieldId::TimingOften);
+    std::int32_t often_err = initialInt(FieldId::TimingOftenErr);
+    std::int32_t num = initialInt(FieldId::TimingNum);
+    std::int32_t num_err = initialInt(FieldId::TimingNumErr);
 };
 
 struct KillParams {
-    std::int32_t span = 60;
-    std::int32_t span_err = 0;
-    std::int32_t isFrame = 0;
-    std::int32_t frame = 60;
-    std::int32_t frame_err = 0;
-    std::int32_t isLand = 0;
+    std::int32_t span = initialInt(FieldId::KillSpan);
+    std::int32_t span_err = initialInt(FieldId::KillSpanErr);
+    std::int32_t isFrame = initialInt(FieldId::KillIsFrame);
+    std::int32_t frame = initialInt(FieldId::KillFrame);
+    std::int32_t frame_err = initialInt(FieldId::KillFrameErr);
+    std::int32_t isLand = initialInt(FieldId::KillIsLand);
 };
 
 struct MoveParams {
-    std::int32_t isOneWay = 0;
-    std::int32_t oneway_err = 0;  // degrees
-    float dirY = 0.0f;            // degrees, seen from above
-    float dirX = 90.0f;           // degrees, seen from the side
-    std::int32_t speed = 0;
-    std::int32_t speed_err = 0;
-    std::int32_t isFollow = 0;
-    std::int32_t gravity = 0;
-    Vec3f absorbPos;
-    float absorbPawer = 0.0f;
+    std::int32_t isOneWay = initialInt(FieldId::MoveIsOneWay);
+    std::int32_t oneway_err = initialInt(FieldId::MoveOnewayErr);  // degrees
+    float dirY = initialFloat(FieldId::MoveDirY);  // degrees, seen from above
+    float dirX = initialFloat(FieldId::MoveDirX);  // degrees, seen from the side
+    std::int32_t speed = initialInt(FieldId::MoveSpeed);
+    std::int32_t speed_err = initialInt(FieldId::MoveSpeedErr);
+    std::int32_t isFollow = initialInt(FieldId::MoveIsFollow);
+    std::int32_t gravity = initialInt(FieldId::MoveGravity);
+    Vec3f absorbPos{initialFloat(FieldId::MoveAbsorbPosX), initialFloat(FieldId::MoveAbsorbPosY),
+                    initialFloat(FieldId::MoveAbsorbPosZ)};
+    float absorbPawer = initialFloat(FieldId::MoveAbsorbPawer);
 };
 
 struct ShapeParams {
-    std::int32_t type = kShape2D;
+    std::int32_t type = initialInt(FieldId::ShapeType);
     std::string objName;  // model material name, kept only while materials change
-    std::int32_t dir = kDirFront;
-    std::int32_t isDir = 0;
-    std::int32_t isUnderCut = 0;
+    std::int32_t dir = initialInt(FieldId::ShapeDir);
+    std::int32_t isDir = initialInt(FieldId::ShapeIsDir);
+    std::int32_t isUnderCut = initialInt(FieldId::ShapeIsUnderCut);
 };
 
 struct TextureParams {
     std::string name;  // image material name, kept only while materials change
-    std::int32_t ID = -1;  // image material index, -1 = none
-    std::int32_t isAdd = 0;
-    std::int32_t isAnim = 0;
-    std::int32_t w = 4;
-    std::int32_t h = 4;
-    std::int32_t speed = 0;
-    std::int32_t isLoop = 0;
+    std::int32_t ID = initialInt(FieldId::TextureId);  // image material index, -1 = none
+    std::int32_t isAdd = initialInt(FieldId::TextureIsAdd);
+    std::int32_t isAnim = initialInt(FieldId::TextureIsAnim);
+    std::int32_t w = initialInt(FieldId::TextureW);
+    std::int32_t h = initialInt(FieldId::TextureH);
+    std::int32_t speed = initialInt(FieldId::TextureSpeed);
+    std::int32_t isLoop = initialInt(FieldId::TextureIsLoop);
 };
 
 struct ScaleParams {
-    std::int32_t max = 10;  // 10 stands for 1.0
-    std::int32_t max_err = 0;
-    std::int32_t trailLength = 10;
-    std::int32_t trailThickChange = 0;
+    std::int32_t max = initialInt(FieldId::ScaleMax);  // 10 stands for 1.0
+    std::int32_t max_err = initialInt(FieldId::ScaleMaxErr);
+    std::int32_t trailLength = initialInt(FieldId::ScaleTrailLength);
+    std::int32_t trailThickChange = initialInt(FieldId::ScaleTrailThickChange);
 };
 
 struct ColorParams {
-    std::int32_t isAlphaParent = 0;
-    std::int32_t brigRnd = 0;
-    std::int32_t alphaRnd = 0;
+    std::int32_t isAlphaParent = initialInt(FieldId::ColorIsAlphaParent);
+    std::int32_t brigRnd = initialInt(FieldId::ColorBrigRnd);
+    std::int32_t alphaRnd = initialInt(FieldId::ColorAlphaRnd);
 };
 
 struct RotateParams {
-    std::int32_t axis = kAxisZ;
-    std::int32_t angle = 0;
-    std::int32_t angle_err = 0;
-    std::int32_t dir = kRotateNormal;
-    std::int32_t isSameParent = 0;
-    std::int32_t revAxis = kRevAxisY;
-    std::int32_t revAngle = 0;
-    std::int32_t revAngle_err = 0;
-    std::int32_t revDir = kRotateNormal;
+    std::int32_t axis = initialInt(FieldId::RotateAxis);
+    std::int32_t angle = initialInt(FieldId::RotateAngle);
+    std::int32_t angle_err = initialInt(FieldId::RotateAngleErr);
+    std::int32_t dir = initialInt(FieldId::RotateDir);
+    std::int32_t isSameParent = initialInt(FieldId::RotateIsSameParent);
+    std::int32_t revAxis = initialInt(FieldId::RotateRevAxis);
+    std::int32_t revAngle = initialInt(FieldId::RotateRevAngle);
+    std::int32_t revAngle_err = initialInt(FieldId::RotateRevAngleErr);
+    std::int32_t revDir = initialInt(FieldId::RotateRevDir);
 };
 
 // Everything a node stores besides its identity, links and curves.
 struct NodeParams {
-    std::int32_t m_isDraw = 1;
+    std::int32_t m_isDraw = initialInt(FieldId::IsDraw);
     EmitterParams m_emitter;
     TimingParams m_timing;
     KillParams m_kill;

@@ -36,6 +36,8 @@ std::int64_t truncated(double value) {
     return static_cast<std::int64_t>(std::trunc(std::clamp(value, kMin, kMax)));
 }
 
+// A missing key reads as 0, as the file format has always read it, and not
+// as the row's initial value: a file that lacks a key opens as it always did.
 std::int32_t readInt(const IniDocument& ini, std::string_view section, std::string_view key) {
     const auto value = ini.find(section, key);
     return value ? parseIntLeading(*value) : 0;

@@ -172,17 +172,5 @@ TEST_F(ParameterHistory, JumpIgnoresRowsOutOfRangeAndTheCurrentRow) {
     EXPECT_EQ(first().m_kill.span, 70);
 }
 
-TEST(HistoryLabels, TheTableHasSixtyRowsAndAnswersByPath) {
-    EXPECT_EQ(historyLabels().size(), 60u);
-    EXPECT_EQ(historyLabel("g.pSelNode->m_move.absorbPawer"), "吸引力");
-    EXPECT_EQ(historyLabel("g.pSelNode->m_timing.num_err"), "発生個数誤差");
-    EXPECT_EQ(historyLabel("g.pSelNode->m_texture.isAdd"), "");
-    // Every path names a row of the node-field table.
-    for (const HistoryLabel& label : historyLabels()) {
-        const std::string_view key = label.path.substr(kSelectedNodePathPrefix.size());
-        EXPECT_NE(findNodeField(key), nullptr) << label.path;
-    }
-}
-
 }  // namespace
 }  // namespace fg

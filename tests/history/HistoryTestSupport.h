@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "history/EditHistory.h"
-#include "history/HistoryLabels.h"
 #include "model/EffectTree.h"
 #include "model/NodeFields.h"
 

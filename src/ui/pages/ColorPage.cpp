@@ -34,18 +34,18 @@ public:
         curves->addWidget(curve(kCurveOpacity, tr(" 不透明度"), tr("パーティクルの透明具合を設定。")), 1, 1);
         page->addLayout(curves);
 
-        page->addWidget(check("m_color.isAlphaParent", tr("親の影響を受ける"),
+        page->addWidget(check(FieldId::ColorIsAlphaParent, tr("親の影響を受ける"),
                               tr("親パーティクルが透明になると自分も透明になる。")));
 
         QGridLayout* grid = nullptr;
         QGroupBox* spread = group(tr(" 誤差"), grid);
         grid->addWidget(label(tr("明るさ")), 0, 0);
-        grid->addWidget(number("m_color.brigRnd", 0, 100,
+        grid->addWidget(number(FieldId::ColorBrigRnd,
                                tr("値を大きくすると、色相は変わらずに明るさがばらつくようになります。")),
                         0, 1);
         grid->addWidget(label(tr("％")), 0, 2);
         grid->addWidget(label(tr("透明度")), 1, 0);
-        grid->addWidget(number("m_color.alphaRnd", 0, 100, tr("値を大きくすると、透明度がばらつくようになります。")), 1,
+        grid->addWidget(number(FieldId::ColorAlphaRnd, tr("値を大きくすると、透明度がばらつくようになります。")), 1,
                         1);
         grid->addWidget(label(tr("％")), 1, 2);
         grid->setColumnStretch(3, 1);

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "model/NodeFields.h"
+
 namespace fg {
 
 float angleTowards(const QPointF& offset) {
@@ -13,7 +15,10 @@ float angleTowards(const QPointF& offset) {
 
 float topViewAngle(float angle) { return angle < 0.0f ? angle + 360.0f : angle; }
 
-float sideViewAngle(float angle) { return std::clamp(angle, 0.0f, 180.0f); }
+float sideViewAngle(float angle) {
+    const NodeField& side = nodeField(FieldId::MoveDirX);
+    return std::clamp(angle, static_cast<float>(side.minimum), static_cast<float>(side.maximum));
+}
 
 float snappedTo45(float angle) { return std::trunc((angle + 22.5f) / 45.0f) * 45.0f; }
 

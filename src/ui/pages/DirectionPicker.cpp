@@ -11,6 +11,7 @@
 
 #include "app/Editor.h"
 #include "model/Node.h"
+#include "model/NodeFields.h"
 #include "ui/HoverHelp.h"
 #include "ui/PanelFont.h"
 #include "ui/pages/DirectionAngles.h"
@@ -164,7 +165,7 @@ void DirectionPicker::apply(bool side, float angle, bool snap) {
     // Normalised (and snapped) before it is stored: one value per move.
     float value = side ? sideViewAngle(angle) : topViewAngle(angle);
     if (snap) value = snappedTo45(value);
-    m_editor.editFloat(fieldRow(side ? "m_move.dirX" : "m_move.dirY"), value);
+    m_editor.editFloat(nodeField(side ? FieldId::MoveDirX : FieldId::MoveDirY), value);
     fill();
     emit directionChanged();
 }

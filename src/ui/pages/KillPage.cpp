@@ -27,20 +27,20 @@ public:
 
         QGridLayout* grid = nullptr;
         QGroupBox* life = group(tr("寿命"), grid);
-        grid->addWidget(number("m_kill.span", 1, 999, tr("パーティクルが発生してから消えるまでのフレーム数。")), 0, 0);
+        grid->addWidget(number(FieldId::KillSpan, tr("パーティクルが発生してから消えるまでのフレーム数。")), 0, 0);
         grid->addWidget(label(tr("フレーム")), 0, 1, 1, 2);
         grid->addWidget(label(tr("（誤差")), 1, 0, Qt::AlignRight);
-        grid->addWidget(number("m_kill.span_err", 0, 100, tr("パーティクルの寿命のばらつき。")), 1, 1);
+        grid->addWidget(number(FieldId::KillSpanErr, tr("パーティクルの寿命のばらつき。")), 1, 1);
         grid->addWidget(label(tr("％）")), 1, 2);
         grid->setColumnStretch(3, 1);
         page->addWidget(life);
 
         QGroupBox* frame = group(tr("絶対フレーム数"), grid);
-        grid->addWidget(check("m_kill.isFrame", QString(), tr("指定したフレームになるとパーティクルを消す。")), 0, 0);
-        m_frame = number("m_kill.frame", 1, 999, tr("パーティクルを消滅させるフレーム。"));
+        grid->addWidget(check(FieldId::KillIsFrame, QString(), tr("指定したフレームになるとパーティクルを消す。")), 0, 0);
+        m_frame = number(FieldId::KillFrame, tr("パーティクルを消滅させるフレーム。"));
         grid->addWidget(m_frame, 0, 1);
         grid->addWidget(label(tr("フレーム")), 0, 2, 1, 2);
-        m_frameErr = number("m_kill.frame_err", 0, 100, tr("パーティクルを消滅させるフレームのばらつき。"));
+        m_frameErr = number(FieldId::KillFrameErr, tr("パーティクルを消滅させるフレームのばらつき。"));
         grid->addWidget(label(tr("（誤差")), 1, 0, 1, 1, Qt::AlignRight);
         grid->addWidget(m_frameErr, 1, 1);
         grid->addWidget(label(tr("％）")), 1, 2);
@@ -48,7 +48,7 @@ public:
         page->addWidget(frame);
 
         QGroupBox* other = group(tr("その他"), grid);
-        grid->addWidget(check("m_kill.isLand", tr("着地で消滅"), tr("下方向に移動している時に高さ0になると消滅。")),
+        grid->addWidget(check(FieldId::KillIsLand, tr("着地で消滅"), tr("下方向に移動している時に高さ0になると消滅。")),
                         0, 0);
         page->addWidget(other);
         page->addStretch(1);

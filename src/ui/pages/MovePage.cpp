@@ -31,13 +31,13 @@ public:
 
         QGridLayout* grid = nullptr;
         QGroupBox* direction = group(tr("方向"), grid);
-        QCheckBox* oneWay = check("m_move.isOneWay", tr("一方向"), tr("発射方向を指定する場合はチェック。"));
+        QCheckBox* oneWay = check(FieldId::MoveIsOneWay, tr("一方向"), tr("発射方向を指定する場合はチェック。"));
         grid->addWidget(oneWay, 0, 0, 1, 3);
         m_box = new DirectionBox(editor, this);
         HoverHelp::setHelpText(m_box, tr("パーティクルの発射する方向。"));
         grid->addWidget(m_box, 1, 0, 1, 3);
         grid->addWidget(label(tr("(誤差")), 2, 0, Qt::AlignRight);
-        grid->addWidget(number("m_move.oneway_err", 0, 360, tr("パーティクルの発射する方向のばらつき。")), 2, 1);
+        grid->addWidget(number(FieldId::MoveOnewayErr, tr("パーティクルの発射する方向のばらつき。")), 2, 1);
         grid->addWidget(label(tr("度)")), 2, 2);
         grid->setColumnStretch(3, 1);
         page->addWidget(direction);
@@ -49,30 +49,30 @@ public:
 
         QGroupBox* speed = group(QString(), grid);
         grid->addWidget(label(tr("速度")), 0, 0);
-        grid->addWidget(number("m_move.speed", 0, 999, tr("パーティクルの最大移動速度。")), 0, 1);
+        grid->addWidget(number(FieldId::MoveSpeed, tr("パーティクルの最大移動速度。")), 0, 1);
         grid->addWidget(curve(kCurveSpeed, QString(), tr("パーティクルの移動速度の変化。")), 1, 0, 1, 4);
         grid->addWidget(label(tr("(誤差")), 2, 0, Qt::AlignRight);
-        grid->addWidget(number("m_move.speed_err", 0, 100, tr("パーティクルの移動速度のばらつき。")), 2, 1);
+        grid->addWidget(number(FieldId::MoveSpeedErr, tr("パーティクルの移動速度のばらつき。")), 2, 1);
         grid->addWidget(label(tr("％)")), 2, 2);
         grid->setColumnStretch(3, 1);
         page->addWidget(speed);
 
         QGroupBox* absorb = group(tr("吸引"), grid);
         // Tenths of a world unit, as typed.
-        grid->addWidget(number("m_move.absorbPos.x", -999, 999, tr("パーティクルが吸い込まれる位置（左右）。")), 0, 0);
-        grid->addWidget(number("m_move.absorbPos.y", -999, 999, tr("パーティクルが吸い込まれる位置（上下）。")), 0, 1);
-        grid->addWidget(number("m_move.absorbPos.z", -999, 999, tr("パーティクルが吸い込まれる位置（前後）。")), 0, 2);
+        grid->addWidget(number(FieldId::MoveAbsorbPosX, tr("パーティクルが吸い込まれる位置（左右）。")), 0, 0);
+        grid->addWidget(number(FieldId::MoveAbsorbPosY, tr("パーティクルが吸い込まれる位置（上下）。")), 0, 1);
+        grid->addWidget(number(FieldId::MoveAbsorbPosZ, tr("パーティクルが吸い込まれる位置（前後）。")), 0, 2);
         auto* power = new QHBoxLayout;
         power->addWidget(label(tr("パワー")));
-        power->addWidget(number("m_move.absorbPawer", -999, 999, tr("パーティクルが吸い込まれる強さ。")));
+        power->addWidget(number(FieldId::MoveAbsorbPawer, tr("パーティクルが吸い込まれる強さ。")));
         power->addStretch(1);
         grid->addLayout(power, 1, 0, 1, 3);
         page->addWidget(absorb);
 
         QGroupBox* other = group(tr("その他"), grid);
         grid->addWidget(label(tr("重力")), 0, 0);
-        grid->addWidget(number("m_move.gravity", -999, 999, tr("落下する強さ。")), 0, 1);
-        grid->addWidget(check("m_move.isFollow", tr("親に追従"), tr("チェックを入れると親パーティクルについていく。")), 1,
+        grid->addWidget(number(FieldId::MoveGravity, tr("落下する強さ。")), 0, 1);
+        grid->addWidget(check(FieldId::MoveIsFollow, tr("親に追従"), tr("チェックを入れると親パーティクルについていく。")), 1,
                         0, 1, 3);
         grid->setColumnStretch(2, 1);
         page->addWidget(other);

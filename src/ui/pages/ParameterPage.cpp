@@ -53,12 +53,6 @@ QPalette paletteForWindow(const QWidget* from) {
     return copy;
 }
 
-const NodeField& fieldRow(std::string_view key) {
-    const NodeField* row = findNodeField(key);
-    if (row == nullptr) qFatal("no node field %.*s", static_cast<int>(key.size()), key.data());
-    return *row;
-}
-
 ParameterPage::ParameterPage(Editor& editor, std::function<void(int)> openCurve, QWidget* parent)
     : QWidget(parent), m_editor(editor), m_openCurve(std::move(openCurve)) {
     setFont(panelFont(kFontPoints));
@@ -96,9 +90,11 @@ void ParameterPage::changed() {
     if (Node* selected = node()) refresh(*selected);
 }
 
-NumberField* ParameterPage::number(std::string_view key, int minimum, int maximum, const QString& help,
-                                   bool tenths) {
-    const NodeField& row = fieldRow(key);
+NumberField* ParameterPage::number(FieldId id, const QString& help) {
+    const NodeField& row = nodeField(id);
+    Q_ASSERT(row.type != FieldType::Text && row.unit != FieldUnit::Flag && row.unit != FieldUnit::Choice);
+    const int minimum = row.minimum;
+    const int maximum = row.maximum;
     auto* field = new NumberField(minimum, maximum, this);
     field->setObjectName(QString::fromUtf8(row.key));
     field->setAlignment(Qt::AlignRight);
@@ -113,6 +109,7 @@ NumberField* ParameterPage::number(std::string_view key, int minimum, int maximu
     if (auto* text = field->findChild<QLineEdit*>()) HoverHelp::setHelpText(text, help);
 
     const bool isFloat = row.type == FieldType::Float;
+    const bool tenths = row.unit == FieldUnit::Tenths;
     m_loaders.push_back([field, &row, isFloat, tenths](Node& n) {
         if (!isFloat) {
             field->showValue(intField(n, row));
@@ -136,8 +133,9 @@ NumberField* ParameterPage::number(std::string_view key, int minimum, int maximu
     return field;
 }
 
-QCheckBox* ParameterPage::check(std::string_view key, const QString& text, const QString& help) {
-    const NodeField& row = fieldRow(key);
+QCheckBox* ParameterPage::check(FieldId id, const QString& text, const QString& help) {
+    const NodeField& row = nodeField(id);
+    Q_ASSERT(row.unit == FieldUnit::Flag);
     auto* box = new QCheckBox(text, this);
     box->setObjectName(QString::fromUtf8(row.key));
     HoverHelp::setHelpText(box, help);
@@ -150,9 +148,10 @@ QCheckBox* ParameterPage::check(std::string_view key, const QString& text, const
     return box;
 }
 
-QComboBox* ParameterPage::list(std::string_view key, std::function<QStringList()> entries, const QString& help,
-                               int firstValue) {
-    const NodeField& row = fieldRow(key);
+QComboBox* ParameterPage::list(FieldId id, std::function<QStringList()> entries, const QString& help) {
+    const NodeField& row = nodeField(id);
+    Q_ASSERT(row.unit == FieldUnit::Choice);
+    const int firstValue = row.minimum;
     auto* box = new QComboBox(this);
     box->setObjectName(QString::fromUtf8(row.key));
     HoverHelp::setHelpText(box, help);
@@ -174,13 +173,13 @@ QComboBox* ParameterPage::list(std::string_view key, std::function<QStringList()
     return box;
 }
 
-QComboBox* ParameterPage::list(std::string_view key, const QStringList& entries, const QString& help) {
-    return list(key, [entries] { return entries; }, help, 0);
+QComboBox* ParameterPage::list(FieldId id, const QStringList& entries, const QString& help) {
+    return list(id, [entries] { return entries; }, help);
 }
 
-std::vector<QRadioButton*> ParameterPage::radios(std::string_view key, const QStringList& labels,
-                                                 const QStringList& helps) {
-    const NodeField& row = fieldRow(key);
+std::vector<QRadioButton*> ParameterPage::radios(FieldId id, const QStringList& labels, const QStringList& helps) {
+    const NodeField& row = nodeField(id);
+    Q_ASSERT(row.unit == FieldUnit::Choice && row.minimum == 0);
     auto* buttons = new QButtonGroup(this);
     std::vector<QRadioButton*> made;
     for (int i = 0; i < labels.size(); ++i) {
@@ -201,9 +200,9 @@ std::vector<QRadioButton*> ParameterPage::radios(std::string_view key, const QSt
             buttons->setExclusive(true);
         }
     });
-    connect(buttons, &QButtonGroup::idClicked, this, [this, &row](int id) {
+    connect(buttons, &QButtonGroup::idClicked, this, [this, &row](int value) {
         if (m_filling) return;
-        m_editor.editInt(row, id);
+        m_editor.editInt(row, value);
         changed();
     });
     return made;

@@ -1,6 +1,7 @@
 #pragma once
 // A parameter page: the controls of one parameter group of the selected
-// node, each bound to its row of the node-field table. Filling shows the
+// node, each bound to its row of the node-field table, which gives the
+// control its range and unit and names it by its key. Filling shows the
 // node's values and never edits; every change a user makes goes to the
 // Editor's edit commands, after which the page applies its enabling rules.
 
@@ -8,9 +9,9 @@
 #include <QStringList>
 #include <QWidget>
 #include <functional>
-#include <string_view>
 #include <vector>
 
+#include "model/FieldId.h"
 #include "ui/pages/NumberField.h"
 
 class QCheckBox;
@@ -30,10 +31,6 @@ struct NodeField;
 // The colours of `from` set explicitly on a palette, so that a separate
 // window (the curve window, the direction picker) takes all of them.
 QPalette paletteForWindow(const QWidget* from);
-
-// The row of the node-field table with this key (a key every page uses;
-// a missing one is a programming error and stops the program).
-const NodeField& fieldRow(std::string_view key);
 
 class ParameterPage : public QWidget {
     Q_OBJECT
@@ -58,17 +55,16 @@ protected:
     // The selected node, or null.
     Node* node() const;
 
-    // A numeric field with up-down arrows over `minimum` … `maximum`; a
-    // float field shows and takes tenths when `tenths` is set, whole units
-    // otherwise.
-    NumberField* number(std::string_view key, int minimum, int maximum, const QString& help, bool tenths = false);
-    QCheckBox* check(std::string_view key, const QString& label, const QString& help);
-    // Entry i stores firstValue + i; `entries` is asked again at every fill.
-    QComboBox* list(std::string_view key, std::function<QStringList()> entries, const QString& help,
-                    int firstValue = 0);
-    QComboBox* list(std::string_view key, const QStringList& entries, const QString& help);
+    // A numeric field with up-down arrows over the row's range; a float
+    // row in tenths shows and takes tenths, any other float whole units.
+    NumberField* number(FieldId id, const QString& help);
+    QCheckBox* check(FieldId id, const QString& label, const QString& help);
+    // Entry i stores the row's minimum + i; `entries` is asked again at
+    // every fill.
+    QComboBox* list(FieldId id, std::function<QStringList()> entries, const QString& help);
+    QComboBox* list(FieldId id, const QStringList& entries, const QString& help);
     // Radio i stores i.
-    std::vector<QRadioButton*> radios(std::string_view key, const QStringList& labels, const QStringList& helps);
+    std::vector<QRadioButton*> radios(FieldId id, const QStringList& labels, const QStringList& helps);
     CurveThumbnail* curve(int index, const QString& caption, const QString& help);
 
     QLabel* label(const QString& text);

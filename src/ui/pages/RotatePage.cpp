@@ -17,9 +17,6 @@
 namespace fg {
 namespace {
 
-// Five digits: the arrows reach 99999, and so does typing.
-constexpr int kMaxAngle = 99999;
-
 class RotatePage : public ParameterPage {
     Q_DECLARE_TR_FUNCTIONS(fg::RotatePage)
 
@@ -34,32 +31,32 @@ public:
         QGridLayout* grid = nullptr;
         QGroupBox* self = group(tr("自転"), grid);
         grid->addWidget(label(tr("軸")), 0, 0);
-        grid->addWidget(list("m_rotate.axis",
+        grid->addWidget(list(FieldId::RotateAxis,
                              {tr("Ｘ軸（横軸）"), tr("Ｙ軸（縦軸）"), tr("Ｚ軸（前後軸）"), tr("進行方向Ｘ軸"),
                               tr("進行方向Ｙ軸"), tr("進行方向Ｚ軸"), tr("親の向き"), tr("親の進行方向")},
                              tr("自転の回転軸。")),
                         0, 1, 1, 3);
-        addAngleRows(grid, 1, "m_rotate.angle", "m_rotate.angle_err", tr("自転の回転角度。"),
+        addAngleRows(grid, 1, FieldId::RotateAngle, FieldId::RotateAngleErr, tr("自転の回転角度。"),
                      tr("自転の回転角度のばらつき。"));
         grid->addWidget(curve(kCurveSelfAngle, QString(), tr("自転の回転角度の変化。")), 3, 0, 1, 4);
         grid->addWidget(label(tr("回転方向")), 4, 0, 1, 2);
-        grid->addWidget(list("m_rotate.dir", directions, tr("自転の回転方向。")), 4, 2, 1, 2);
-        grid->addWidget(check("m_rotate.isSameParent", tr("親に合わせる"), tr("親と同じ回転をさせます。")), 5, 0, 1, 4);
+        grid->addWidget(list(FieldId::RotateDir, directions, tr("自転の回転方向。")), 4, 2, 1, 2);
+        grid->addWidget(check(FieldId::RotateIsSameParent, tr("親に合わせる"), tr("親と同じ回転をさせます。")), 5, 0, 1, 4);
         grid->setColumnStretch(3, 1);
         page->addWidget(self);
 
         QGroupBox* revolution = group(tr("公転"), grid);
         grid->addWidget(label(tr("軸")), 0, 0);
-        grid->addWidget(list("m_rotate.revAxis",
+        grid->addWidget(list(FieldId::RotateRevAxis,
                              {tr("Ｘ軸（横軸）"), tr("Ｙ軸（縦軸）"), tr("Ｚ軸（前後軸）"), tr("親の向き"),
                               tr("親の進行方向")},
                              tr("公転の回転軸。")),
                         0, 1, 1, 3);
-        addAngleRows(grid, 1, "m_rotate.revAngle", "m_rotate.revAngle_err", tr("公転の回転角度。"),
+        addAngleRows(grid, 1, FieldId::RotateRevAngle, FieldId::RotateRevAngleErr, tr("公転の回転角度。"),
                      tr("公転の回転角度のばらつき。"));
         grid->addWidget(curve(kCurveRevolutionAngle, QString(), tr("公転の回転角度の変化。")), 3, 0, 1, 4);
         grid->addWidget(label(tr("向き")), 4, 0, 1, 2);
-        grid->addWidget(list("m_rotate.revDir", directions, tr("公転の回転方向。")), 4, 2, 1, 2);
+        grid->addWidget(list(FieldId::RotateRevDir, directions, tr("公転の回転方向。")), 4, 2, 1, 2);
         grid->setColumnStretch(3, 1);
         page->addWidget(revolution);
         page->addStretch(1);
@@ -67,13 +64,13 @@ public:
 
 private:
     // "角度" field "度" and "(誤差" field "％)" on rows `row` and `row` + 1.
-    void addAngleRows(QGridLayout* grid, int row, const char* angleKey, const char* errKey, const QString& angleHelp,
+    void addAngleRows(QGridLayout* grid, int row, FieldId angleField, FieldId errField, const QString& angleHelp,
                       const QString& errHelp) {
         grid->addWidget(label(tr("角度")), row, 0);
-        grid->addWidget(number(angleKey, 0, kMaxAngle, angleHelp), row, 1);
+        grid->addWidget(number(angleField, angleHelp), row, 1);
         grid->addWidget(label(tr("度")), row, 2);
         grid->addWidget(label(tr("(誤差")), row + 1, 0);
-        grid->addWidget(number(errKey, 0, 100, errHelp), row + 1, 1);
+        grid->addWidget(number(errField, errHelp), row + 1, 1);
         grid->addWidget(label(tr("％)")), row + 1, 2);
     }
 };

@@ -29,8 +29,7 @@ public:
         QGroupBox* kind = group(QString(), grid);
         grid->addWidget(label(tr("タイプ")), 0, 0);
         // The built-in meshes, then one entry per model material.
-        grid->addWidget(list(
-                            "m_shape.type",
+        grid->addWidget(list(FieldId::ShapeType,
                             [this] {
                                 QStringList entries{tr("２Ｄ"), tr("平面"), tr("半球"), tr("円柱"), tr("軌跡")};
                                 return entries + pageMaterials(this->editor()).models;
@@ -38,18 +37,18 @@ public:
                             tr("パーティクルの形を選択。")),
                         0, 1);
         grid->addWidget(label(tr("向き")), 1, 0);
-        grid->addWidget(list("m_shape.dir",
+        grid->addWidget(list(FieldId::ShapeDir,
                              {tr("前"), tr("後"), tr("右"), tr("左"), tr("上"), tr("下"), tr("ランダム")},
                              tr("パーティクルの向きを選択。")),
                         1, 1);
-        grid->addWidget(check("m_shape.isDir", tr("進行方向を向く"),
+        grid->addWidget(check(FieldId::ShapeIsDir, tr("進行方向を向く"),
                               tr("チェックを入れるとパーティクルが常に進行方向を向く。")),
                         2, 0, 1, 2);
         grid->setColumnStretch(1, 1);
         page->addWidget(kind);
 
         QGroupBox* options = group(tr("オプション"), grid);
-        grid->addWidget(check("m_shape.isUnderCut", tr("地下非表示"), tr("地面の下（Y < 0)は表示されなくなる。")), 0, 0);
+        grid->addWidget(check(FieldId::ShapeIsUnderCut, tr("地下非表示"), tr("地面の下（Y < 0)は表示されなくなる。")), 0, 0);
         page->addWidget(options);
         page->addStretch(1);
     }

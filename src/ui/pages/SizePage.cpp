@@ -29,9 +29,9 @@ protected:
 
     void addSizeRows(QGridLayout& grid, const QString& caption) {
         grid.addWidget(label(caption), 0, 0);
-        grid.addWidget(number("m_scale.max", 0, 999, tr("パーティクルのサイズ。")), 0, 1);
+        grid.addWidget(number(FieldId::ScaleMax, tr("パーティクルのサイズ。")), 0, 1);
         grid.addWidget(label(tr("(誤差")), 1, 0);
-        grid.addWidget(number("m_scale.max_err", 0, 100, tr("パーティクルのサイズのばらつき。")), 1, 1);
+        grid.addWidget(number(FieldId::ScaleMaxErr, tr("パーティクルのサイズのばらつき。")), 1, 1);
         grid.addWidget(label(tr("％)")), 1, 2);
     }
 };
@@ -100,14 +100,14 @@ public:
 
         QGroupBox* kind = group(tr("太さタイプ"), grid);
         const std::vector<QRadioButton*> kinds =
-            radios("m_scale.trailThickChange", {tr("固定"), tr("変化")},
+            radios(FieldId::ScaleTrailThickChange, {tr("固定"), tr("変化")},
                    {tr("先頭から末尾までの太さを同じにする。"), tr("先頭の太さのみグラフで変化させる。")});
         grid->addWidget(kinds[0], 0, 0);
         grid->addWidget(kinds[1], 0, 1);
         page->addWidget(kind);
 
         QGroupBox* length = group(tr("軌跡の長さ"), grid);
-        grid->addWidget(number("m_scale.trailLength", 1, 999, tr("軌跡の長さ。")), 0, 0);
+        grid->addWidget(number(FieldId::ScaleTrailLength, tr("軌跡の長さ。")), 0, 0);
         grid->addWidget(label(tr("フレーム")), 0, 1);
         grid->setColumnStretch(2, 1);
         page->addWidget(length);

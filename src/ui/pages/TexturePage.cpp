@@ -31,29 +31,28 @@ public:
         QGridLayout* grid = nullptr;
         QGroupBox* texture = group(tr("テクスチャ"), grid);
         // "なし" stores -1, image k of the materials stores k.
-        grid->addWidget(list(
-                            "m_texture.ID",
+        grid->addWidget(list(FieldId::TextureId,
                             [this] { return QStringList{tr("なし")} + pageMaterials(this->editor()).images; },
-                            tr("パーティクルに貼り付ける画像を選択。"), -1),
+                            tr("パーティクルに貼り付ける画像を選択。")),
                         0, 0);
         page->addWidget(texture);
 
         QGroupBox* blend = group(tr("ブレンド"), grid);
         const std::vector<QRadioButton*> modes =
-            radios("m_texture.isAdd", {tr("通常合成"), tr("輝き合成")},
+            radios(FieldId::TextureIsAdd, {tr("通常合成"), tr("輝き合成")},
                    {tr("通常の半透明描画。"), tr("パーティクルの重なったところが光って見えるようになる。")});
         grid->addWidget(modes[0], 0, 0);
         grid->addWidget(modes[1], 0, 1);
         page->addWidget(blend);
 
         QGroupBox* animation = group(QString(), grid);
-        grid->addWidget(check("m_texture.isAnim", tr("ｱﾆﾒｰｼｮﾝさせる"),
+        grid->addWidget(check(FieldId::TextureIsAnim, tr("ｱﾆﾒｰｼｮﾝさせる"),
                               tr("テクスチャをアニメーションさせる場合はチェック。")),
                         0, 0, 1, 4);
         grid->addWidget(label(tr("コマの並び")), 1, 0, 1, 4);
-        m_w = number("m_texture.w", 1, 64, tr("テクスチャに横に何コマ画像がならんでいるか。"));
-        m_h = number("m_texture.h", 1, 64, tr("テクスチャに縦に何コマ画像がならんでいるか。"));
-        m_speed = number("m_texture.speed", 1, 64, tr("テクスチャアニメーションの速度。"));
+        m_w = number(FieldId::TextureW, tr("テクスチャに横に何コマ画像がならんでいるか。"));
+        m_h = number(FieldId::TextureH, tr("テクスチャに縦に何コマ画像がならんでいるか。"));
+        m_speed = number(FieldId::TextureSpeed, tr("テクスチャアニメーションの速度。"));
         grid->addWidget(label(tr("横")), 2, 0, Qt::AlignRight);
         grid->addWidget(m_w, 2, 1);
         grid->addWidget(label(tr("コマ")), 2, 2);
@@ -62,7 +61,7 @@ public:
         grid->addWidget(label(tr("コマ")), 3, 2);
         grid->addWidget(label(tr("速度")), 4, 0, Qt::AlignRight);
         grid->addWidget(m_speed, 4, 1);
-        m_loop = check("m_texture.isLoop", tr("繰り返し"), tr("アニメーションを繰り返すかどうか。"));
+        m_loop = check(FieldId::TextureIsLoop, tr("繰り返し"), tr("アニメーションを繰り返すかどうか。"));
         grid->addWidget(m_loop, 5, 0, 1, 4);
         grid->setColumnStretch(3, 1);
         page->addWidget(animation);

@@ -28,13 +28,13 @@ public:
         QGridLayout* grid = nullptr;
         QGroupBox* period = group(tr("期間"), grid);
         const std::vector<QRadioButton*> types =
-            radios("m_timing.type", {tr("絶対フレーム数"), tr("親のフレーム数"), tr("親の消滅時")},
+            radios(FieldId::TimingType, {tr("絶対フレーム数"), tr("親のフレーム数"), tr("親の消滅時")},
                    {tr("発生するタイミングをエフェクト開始からのフレーム数で指定する。"),
                     tr("発生するタイミングを親パーティクルが発生してからのフレーム数で指定する。"),
                     tr("親パーティクルが消滅する時に、このパーティクルを発生させる。")});
         for (int i = 0; i < 3; ++i) grid->addWidget(types[static_cast<std::size_t>(i)], i, 0, 1, 4);
-        m_start = number("m_timing.start", 1, 999, tr("パーティクルが発生し始めるフレーム。"));
-        m_end = number("m_timing.end", 1, 999, tr("パーティクルが発生し終えるフレーム。"));
+        m_start = number(FieldId::TimingStart, tr("パーティクルが発生し始めるフレーム。"));
+        m_end = number(FieldId::TimingEnd, tr("パーティクルが発生し終えるフレーム。"));
         grid->addWidget(m_start, 3, 0);
         grid->addWidget(label(tr("～")), 3, 1);
         grid->addWidget(m_end, 3, 2);
@@ -42,10 +42,10 @@ public:
         page->addWidget(period);
 
         QGroupBox* frequency = group(tr("頻度"), grid);
-        m_often = number("m_timing.often", 1, 999, tr("何フレームに１回の頻度でパーティクルを発生させるか。"));
+        m_often = number(FieldId::TimingOften, tr("何フレームに１回の頻度でパーティクルを発生させるか。"));
         grid->addWidget(m_often, 0, 0);
         grid->addWidget(label(tr("ﾌﾚｰﾑに1回")), 0, 1, 1, 2);
-        m_oftenErr = number("m_timing.often_err", 0, 100, tr("パーティクルの発生頻度のばらつき。"));
+        m_oftenErr = number(FieldId::TimingOftenErr, tr("パーティクルの発生頻度のばらつき。"));
         grid->addWidget(label(tr("（誤差")), 1, 0, Qt::AlignRight);
         grid->addWidget(m_oftenErr, 1, 1);
         grid->addWidget(label(tr("％）")), 1, 2);
@@ -53,10 +53,10 @@ public:
         page->addWidget(frequency);
 
         QGroupBox* count = group(tr("個数"), grid);
-        grid->addWidget(number("m_timing.num", 0, 100, tr("１度に何個ずつパーティクルを発生させるか。")), 0, 0);
+        grid->addWidget(number(FieldId::TimingNum, tr("１度に何個ずつパーティクルを発生させるか。")), 0, 0);
         grid->addWidget(label(tr("個ずつ")), 0, 1, 1, 2);
         grid->addWidget(label(tr("（誤差")), 1, 0, Qt::AlignRight);
-        grid->addWidget(number("m_timing.num_err", 0, 100, tr("１度に発生するパーティクル個数のばらつき。")), 1, 1);
+        grid->addWidget(number(FieldId::TimingNumErr, tr("１度に発生するパーティクル個数のばらつき。")), 1, 1);
         grid->addWidget(label(tr("％）")), 1, 2);
         grid->setColumnStretch(3, 1);
         page->addWidget(count);
