@@ -1,13 +1,12 @@
 #include "app/MaterialController.h"
 
-#include "persistence/Messages.h"
-
 #include <QStringList>
 #include <algorithm>
 #include <filesystem>
 
 #include "app/Editor.h"
 #include "model/MaterialNames.h"
+#include "persistence/Messages.h"
 #include "render/MaterialImport.h"
 
 namespace fg {
