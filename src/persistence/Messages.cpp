@@ -12,22 +12,25 @@ std::string cannotWrite(std::string_view path, int error) {
     return fillTemplate(kCannotWriteBecause, {path, fileErrorReason(error)});
 }
 
-std::string fileErrorReason(int error) {
+std::string fileErrorReason(int error) { return fileErrorMessage(error).sourceText(); }
+
+Message fileErrorMessage(int error) {
+    const auto text = [](const char* source) { return Message("fg::persistence_text", source); };
     switch (error) {
     case ENOSPC:
-    case EDQUOT: return kDiskFull;
-    case EFBIG: return kFileTooLarge;
-    case EROFS: return kReadOnly;
+    case EDQUOT: return text(kDiskFull);
+    case EFBIG: return text(kFileTooLarge);
+    case EROFS: return text(kReadOnly);
     case EACCES:
-    case EPERM: return kNoPermission;
-    case ENOENT: return kNoFolder;
-    case ENOTDIR: return kNotAFolder;
-    case EISDIR: return kFolderInTheWay;
-    case ENAMETOOLONG: return kNameTooLong;
-    case EIO: return kDeviceError;
+    case EPERM: return text(kNoPermission);
+    case ENOENT: return text(kNoFolder);
+    case ENOTDIR: return text(kNotAFolder);
+    case EISDIR: return text(kFolderInTheWay);
+    case ENAMETOOLONG: return text(kNameTooLong);
+    case EIO: return text(kDeviceError);
     case EBUSY:
-    case ETXTBSY: return kFileBusy;
-    default: return fillTemplate(kSystemError, {std::generic_category().message(error)});
+    case ETXTBSY: return text(kFileBusy);
+    default: return text(kSystemError).arg(std::generic_category().message(error));
     }
 }
 

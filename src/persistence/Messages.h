@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "model/Message.h"
 #include "model/TextTemplate.h"
 
 namespace fg::persistence_text {
@@ -47,6 +48,8 @@ inline constexpr const char* kDeviceError =
 inline constexpr const char* kFileBusy = FG_TRANSLATE_NOOP("fg::persistence_text", "ファイルが使用中です。");
 inline constexpr const char* kSystemError = FG_TRANSLATE_NOOP("fg::persistence_text", "システムエラー: %1");
 std::string fileErrorReason(int error);
+// The same as a message, for callers that show it later.
+Message fileErrorMessage(int error);
 inline constexpr const char* kMaterialNameNotStorable =
     FG_TRANSLATE_NOOP("fg::persistence_text",
                       "マテリアル「%1」の名前はプロジェクトファイルに保存できません。\n名前を変えて読み込み直してください。");

@@ -17,6 +17,7 @@
 #include "render/export/ExportSettings.h"
 #include "render/export/SheetComposer.h"
 #include "text/CoreText.h"
+#include "text/Format.h"
 #include "text/Language.h"
 
 namespace fg::text {
@@ -41,7 +42,7 @@ TEST_F(EnglishCoreText, FileMessagesKeepTheirPathWhereEnglishPutsIt) {
     EXPECT_EQ(coreTextUtf8(persistence_text::cannotWrite("/p/x.nbx", EACCES)),
               "Could not save to \"/p/x.nbx\".\nYou do not have permission to write here.");
     EXPECT_EQ(coreTextUtf8(persistence_text::fileErrorReason(ENODEV)), "System error: No such device");
-    EXPECT_EQ(coreTextUtf8(fillTemplate(export_text::kSaveFailed, {"/p/a.png", persistence_text::kReadOnly})),
+    EXPECT_EQ(formatUtf8(exportMessage(export_text::kSaveFailed).arg("/p/a.png").arg(persistence_text::fileErrorMessage(EROFS))),
               "Could not save the image file.\n/p/a.png\nThe location is read-only.");
     EXPECT_EQ(coreTextUtf8(tree_text::kConfirmCaption), "Confirm");
 }
@@ -58,11 +59,11 @@ TEST_F(EnglishCoreText, HistoryLabelsTranslateTheirWordsNotTheNodeName) {
 }
 
 TEST_F(EnglishCoreText, ExportMessagesIncludingOneInsideAnother) {
-    EXPECT_EQ(coreTextUtf8(fillTemplate(export_text::kTargetFailed, {targetTooLargeReason(12288, 12288, 8192, 8192)})),
+    EXPECT_EQ(formatUtf8(exportMessage(export_text::kTargetFailed).arg(targetTooLargeReason(12288, 12288, 8192, 8192))),
               "Could not create the render target for the export.\n"
               "The frame size times the smoothing (12288×12288 pixels) is larger than this system can draw "
               "(8192×8192 pixels).");
-    EXPECT_EQ(coreTextUtf8(overwritesProjectMessage("/p/fire.nbx")),
+    EXPECT_EQ(formatUtf8(overwritesProjectMessage("/p/fire.nbx")),
               "The export would overwrite the open project's file. Choose another file name.\n/p/fire.nbx");
     WriteSettings write;
     write.start = 1;
@@ -73,11 +74,11 @@ TEST_F(EnglishCoreText, ExportMessagesIncludingOneInsideAnother) {
     project.width = 64;
     project.height = 32;
     write.type = 0;
-    EXPECT_EQ(coreTextUtf8(exportInfoLine(write, project)), "4 frames, 192×64 pixels");
+    EXPECT_EQ(formatUtf8(exportInfoLine(write, project)), "4 frames, 192×64 pixels");
     write.type = 1;
-    EXPECT_EQ(coreTextUtf8(exportInfoLine(write, project)), "4 images");
+    EXPECT_EQ(formatUtf8(exportInfoLine(write, project)), "4 images");
     write.start = 5;  // after the end: what is wrong
-    EXPECT_EQ(coreTextUtf8(exportInfoLine(write, project)), "The first frame comes after the last frame.");
+    EXPECT_EQ(formatUtf8(exportInfoLine(write, project)), "The first frame comes after the last frame.");
 }
 
 TEST_F(EnglishCoreText, OtherTextsAndTheUntitledName) {
