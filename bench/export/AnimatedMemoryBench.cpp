@@ -2,6 +2,9 @@
 // of 128 × 128 are composed into one GIF and one WebP. Reported as the
 // process's peak resident size and its growth over the composition; run one
 // benchmark per process (--benchmark_filter), as the peak only ever rises.
+// Measured when written (RelWithDebInfo, growth over the composition): GIF
+// 5.3 MB, WebP 4.1 MB, mostly the compressed file itself; 44.3 MB and
+// 43.2 MB while every frame was held until the encoder took them all.
 
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
