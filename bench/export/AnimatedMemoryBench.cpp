@@ -96,8 +96,12 @@ void composeAnimated(benchmark::State& state, const char* name) {
     state.counters["file_MB"] = static_cast<double>(fs::file_size(request.destination, ignored)) / (1024.0 * 1024.0);
 }
 
-void BM_AnimatedGif600(benchmark::State& state) { composeAnimated(state, "long.gif"); }
-void BM_AnimatedWebp600(benchmark::State& state) { composeAnimated(state, "long.webp"); }
+void BM_AnimatedGif600(benchmark::State& state) {
+    composeAnimated(state, "long.gif");
+}
+void BM_AnimatedWebp600(benchmark::State& state) {
+    composeAnimated(state, "long.webp");
+}
 
 BENCHMARK(BM_AnimatedGif600)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AnimatedWebp600)->Iterations(1)->Unit(benchmark::kMillisecond);

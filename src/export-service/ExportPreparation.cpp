@@ -7,9 +7,12 @@
 namespace fg {
 namespace {
 
-ExportRefusalCode rangeCode(const Message& message) {
-    if (message.source() == export_text::kStartAfterEnd) return ExportRefusalCode::StartAfterEnd;
-    if (message.source() == export_text::kBadStart) return ExportRefusalCode::BadStart;
+ExportRefusalCode rangeCode(ExportRangeProblem problem) {
+    switch (problem) {
+    case ExportRangeProblem::StartAfterEnd: return ExportRefusalCode::StartAfterEnd;
+    case ExportRangeProblem::BadStart: return ExportRefusalCode::BadStart;
+    case ExportRangeProblem::BadEnd: break;
+    }
     return ExportRefusalCode::BadEnd;
 }
 
@@ -19,7 +22,7 @@ PreparedExport prepareExport(const EditorState& document, const ExportOptions& o
     ExportTask task{copyOf(document), {}};
     ExportRequest& request = task.request;
     if (auto error = acceptExportSettings(task.document.write, task.document.project, request.plan)) {
-        return ExportRefusal{rangeCode(error->message), std::move(error->caption), std::move(error->message)};
+        return ExportRefusal{rangeCode(error->problem), std::move(error->caption), std::move(error->message)};
     }
     request.plan.engine = options.engine;
     // Only the animation formats hold an animation; any other name would

@@ -16,7 +16,8 @@ void ExportService::start(ExportTask task) {
     m_running = true;
     m_thread = std::thread([this] {
         m_outcome = runHeadlessExport(m_task.document, m_task.request, [this](int done, int total) {
-            QMetaObject::invokeMethod(this, [this, done, total] { emit progressed(done, total); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this, done, total] { emit progressed(done, total); }, Qt::QueuedConnection);
             return !m_cancel.load();
         });
         QMetaObject::invokeMethod(

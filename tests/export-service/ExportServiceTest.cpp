@@ -31,7 +31,8 @@ namespace fs = std::filesystem;
 
 // Refusals read in failure messages: code, caption and message as Japanese text.
 void PrintTo(const ExportRefusal& refusal, std::ostream* out) {
-    *out << static_cast<int>(refusal.code) << " [" << refusal.caption.sourceText() << "] " << refusal.message.sourceText();
+    *out << static_cast<int>(refusal.code) << " [" << refusal.caption.sourceText() << "] "
+         << refusal.message.sourceText();
 }
 
 namespace {
@@ -76,8 +77,7 @@ protected:
     ExportTask task() const {
         PreparedExport prepared = ExportService::prepare(m_g, m_options);
         EXPECT_TRUE(std::holds_alternative<ExportTask>(prepared));
-        return std::holds_alternative<ExportTask>(prepared) ? std::get<ExportTask>(std::move(prepared))
-                                                            : ExportTask{};
+        return std::holds_alternative<ExportTask>(prepared) ? std::get<ExportTask>(std::move(prepared)) : ExportTask{};
     }
 
     // Runs the event loop until the service has finished (at most a minute).
@@ -99,7 +99,8 @@ TEST_F(ExportServiceTest, PrepareRefusesBadRangesWithTheDialogsMessagesInItsOrde
     m_g.write.end = 3;
     // The range is checked first, even when the name would be refused too.
     m_options.engine.animated = true;
-    EXPECT_EQ(refusal(), (ExportRefusal{ExportRefusalCode::StartAfterEnd, fix, exportMessage(export_text::kStartAfterEnd)}));
+    EXPECT_EQ(refusal(),
+              (ExportRefusal{ExportRefusalCode::StartAfterEnd, fix, exportMessage(export_text::kStartAfterEnd)}));
     m_options.engine.animated = false;
     m_g.write.start = 0;
     EXPECT_EQ(refusal(), (ExportRefusal{ExportRefusalCode::BadStart, fix, exportMessage(export_text::kBadStart)}));
@@ -117,8 +118,9 @@ TEST_F(ExportServiceTest, PrepareRefusesBadRangesWithTheDialogsMessagesInItsOrde
 TEST_F(ExportServiceTest, PrepareRefusesAStillNameForAnAnimationAndAnOutputOverTheProject) {
     m_options.engine.animated = true;
     m_options.destination = file("moving.PNG");
-    EXPECT_EQ(refusal(), (ExportRefusal{ExportRefusalCode::NotAnAnimationName, exportMessage(export_text::kExportCaption),
-                                        exportMessage(export_text::kAnimationNeedsFormat)}));
+    EXPECT_EQ(refusal(),
+              (ExportRefusal{ExportRefusalCode::NotAnAnimationName, exportMessage(export_text::kExportCaption),
+                             exportMessage(export_text::kAnimationNeedsFormat)}));
     m_options.destination = file("moving.WebP");
     EXPECT_EQ(task().request.destination, file("moving.WebP"));
 
@@ -154,7 +156,8 @@ TEST_F(ExportServiceTest, PrepareAcceptsTheLayoutAndLeavesTheDocumentAlone) {
 TEST_F(ExportServiceTest, AnExportOnTheServicesThreadReportsEveryPassAndWritesTheSheet) {
     ExportService service;
     std::vector<std::pair<int, int>> steps;
-    QObject::connect(&service, &ExportService::progressed, [&](int done, int total) { steps.emplace_back(done, total); });
+    QObject::connect(&service, &ExportService::progressed,
+                     [&](int done, int total) { steps.emplace_back(done, total); });
     service.start(task());
     EXPECT_TRUE(service.running());
     waitForFinished(service);

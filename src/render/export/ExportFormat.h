@@ -26,12 +26,12 @@ struct ExportFormat {
     ImageFormat id;
     const char* name;                          // "PNG"
     std::vector<std::string_view> extensions;  // lower case, dot included; the first is the default
-    bool keepsAlpha;                           // false: the background is always filled
-    StillEncoder still;                        // null: only an animation
-    AnimationBegin animation;                  // null: only still pictures
-    bool takesQuality;                         // the animation can be lossy (--quality)
-    const char* qtName;                        // Qt's image writer, for the encoders through Qt
-    const char* filterLabel;                   // the save dialog's filter, marked for translation
+    bool keepsAlpha = true;                    // false: the background is always filled
+    StillEncoder still = nullptr;              // null: only an animation
+    AnimationBegin animation = nullptr;        // null: only still pictures
+    bool takesQuality = false;                 // the animation can be lossy (--quality)
+    const char* qtName = nullptr;              // Qt's image writer, for the encoders through Qt
+    const char* filterLabel = nullptr;         // the save dialog's filter, marked for translation
 
     std::string_view defaultExtension() const { return extensions.front(); }
 };

@@ -13,6 +13,10 @@ namespace {
 // The frames from start to end, both included: 64-bit, as any two ints may be read from a file.
 std::int64_t frameSpan(int start, int end) { return std::int64_t{end} - start + 1; }
 
+ExportSettingsError rangeError(ExportRangeProblem problem, const char* source) {
+    return ExportSettingsError{problem, exportMessage(source)};
+}
+
 int clampToInt(std::int64_t value) {
     return static_cast<int>(std::clamp<std::int64_t>(value, INT_MIN, INT_MAX));
 }
@@ -57,10 +61,10 @@ void normaliseExportSettings(WriteSettings& write) {
 }
 
 std::optional<ExportSettingsError> validateExportRange(const WriteSettings& write, int projectFrames) {
-    if (write.end < write.start) return ExportSettingsError{exportMessage(export_text::kStartAfterEnd)};
-    if (write.start == 0) return ExportSettingsError{exportMessage(export_text::kBadStart)};
+    if (write.end < write.start) return rangeError(ExportRangeProblem::StartAfterEnd, export_text::kStartAfterEnd);
+    if (write.start == 0) return rangeError(ExportRangeProblem::BadStart, export_text::kBadStart);
     if (write.end == 0 || write.end > projectFrames || write.end > kMaxExportFrame) {
-        return ExportSettingsError{exportMessage(export_text::kBadEnd)};
+        return rangeError(ExportRangeProblem::BadEnd, export_text::kBadEnd);
     }
     return std::nullopt;
 }
@@ -71,7 +75,7 @@ std::optional<ExportSettingsError> acceptExportSettings(WriteSettings& write, co
     if (auto error = validateExportRange(write, project.frame)) return error;
     // A negative start would render frames before the effect begins: treat it
     // like the zero the dialog already refuses.
-    if (write.start < 0) return ExportSettingsError{exportMessage(export_text::kBadStart)};
+    if (write.start < 0) return rangeError(ExportRangeProblem::BadStart, export_text::kBadStart);
     // Steps beyond any range the end allows give the same single image; the
     // bound keeps the dialog's rounding from counting none.
     write.step = std::clamp(write.step, 1, kMaxExportFrame);

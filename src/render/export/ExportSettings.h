@@ -51,7 +51,11 @@ Message exportInfoLine(const WriteSettings& write, const ProjectSettings& projec
 // Values the dialog repairs as it opens and after every command.
 void normaliseExportSettings(WriteSettings& write);
 
+// What is wrong with a range, in the order the checks run.
+enum class ExportRangeProblem { StartAfterEnd, BadStart, BadEnd };
+
 struct ExportSettingsError {
+    ExportRangeProblem problem;
     Message message;
     Message caption = exportMessage(export_text::kFixCaption);
     friend bool operator==(const ExportSettingsError&, const ExportSettingsError&) = default;

@@ -9,6 +9,8 @@ namespace fg {
 inline constexpr const char* kExportTextContext = "fg::export_text";
 
 // `source`: a constant of export_text.
-inline Message exportMessage(const char* source) { return Message(kExportTextContext, source); }
+inline Message exportMessage(const char* source) {
+    return Message(kExportTextContext, source);
+}
 
 }  // namespace fg
