@@ -101,7 +101,7 @@ ComposeRequest composeRequest(const std::string& name) {
 void runCompose(benchmark::State& state, const ComposeRequest& request) {
     for (auto _ : state) {
         const ComposeResult result = composeExport(request);
-        if (!result.ok()) state.SkipWithError(result.error.c_str());
+        if (!result.ok()) state.SkipWithError(result.error.sourceText().c_str());
     }
 }
 

@@ -526,36 +526,8 @@ Do you want to save it?</translation>
         <translation>Export</translation>
     </message>
     <message>
-        <source>PNG(*.png)</source>
-        <translation>PNG (*.png)</translation>
-    </message>
-    <message>
-        <source>BMP(*.bmp)</source>
-        <translation>BMP (*.bmp)</translation>
-    </message>
-    <message>
-        <source>JPEG(*.jpg)</source>
-        <translation>JPEG (*.jpg)</translation>
-    </message>
-    <message>
-        <source>TIFF(*.tif)</source>
-        <translation>TIFF (*.tif)</translation>
-    </message>
-    <message>
-        <source>GIF(*.gif)</source>
-        <translation>GIF (*.gif)</translation>
-    </message>
-    <message>
         <source>無題</source>
         <translation>Untitled</translation>
-    </message>
-    <message>
-        <source>WebP(*.webp)</source>
-        <translation>WebP (*.webp)</translation>
-    </message>
-    <message>
-        <source>アニメーションはGIF（.gif）かWebP（.webp）で保存してください。</source>
-        <translation>Save an animation as GIF (.gif) or WebP (.webp).</translation>
     </message>
     <message>
         <source>詳細設定を保存できませんでした。
@@ -2044,6 +2016,38 @@ Delete it?</translation>
         <translation>Could not save the image file.
 %1
 %2</translation>
+    </message>
+    <message>
+        <source>書き出し</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>アニメーションはGIF（.gif）かWebP（.webp）で保存してください。</source>
+        <translation>Save an animation as GIF (.gif) or WebP (.webp).</translation>
+    </message>
+    <message>
+        <source>PNG(*.png)</source>
+        <translation>PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>BMP(*.bmp)</source>
+        <translation>BMP (*.bmp)</translation>
+    </message>
+    <message>
+        <source>JPEG(*.jpg)</source>
+        <translation>JPEG (*.jpg)</translation>
+    </message>
+    <message>
+        <source>TIFF(*.tif)</source>
+        <translation>TIFF (*.tif)</translation>
+    </message>
+    <message>
+        <source>GIF(*.gif)</source>
+        <translation>GIF (*.gif)</translation>
+    </message>
+    <message>
+        <source>WebP(*.webp)</source>
+        <translation>WebP (*.webp)</translation>
     </message>
 </context>
 <context>

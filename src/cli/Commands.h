@@ -14,11 +14,15 @@ struct Command {
     const char* name;
     const char* synopsis;  // one line for --help
     int (*run)(const Args& args);
+    // More lines for --help made at run time (indented, ending in a newline); may be null.
+    std::string (*moreHelp)() = nullptr;
 };
 
 int runInfo(const Args& args);
 int runSimulate(const Args& args);
 int runRender(const Args& args);
 int runExport(const Args& args);
+// The formats export writes, from the format table.
+std::string exportFormatsHelp();
 
 }  // namespace fg::cli

@@ -23,22 +23,44 @@
 #include "cli/ToolSession.h"
 #include "persistence/MaterialFiles.h"
 #include "persistence/SaveIni.h"
-#include "render/export/AnimatedWriter.h"
+#include "export-service/ExportService.h"
 #include "render/export/ExportFormat.h"
-#include "render/export/ExportPipeline.h"
 #include "render/export/ExportSettings.h"
+#include "text/Format.h"
 
 namespace fg::cli {
 namespace {
 
-constexpr const char* kUsage =
-    "usage: fulgrane3d-cli export PROJECT -o PATH [--start S --end E --step K --columns C --separate\n"
-    "                             --smooth N --alpha|--no-alpha --width W --height H --particle-limit L]\n"
-    "                             [--meta json --padding P --extrude --pow2 --loop]\n"
-    "                             [--animated [--quality Q]] [--quiet]\n";
+// The extensions of the table's formats that `wanted` accepts, joined by
+// `separator`: every one, or only each format's default.
+template <typename Wanted>
+std::string extensionList(Wanted wanted, const char* separator, bool every) {
+    std::string list;
+    for (const ExportFormat& format : exportFormats()) {
+        if (!wanted(format)) continue;
+        for (const std::string_view extension : format.extensions) {
+            if (!list.empty()) list += separator;
+            list += extension;
+            if (!every) break;
+        }
+    }
+    return list;
+}
+
+bool isStill(const ExportFormat& format) { return format.still != nullptr; }
+bool isAnimation(const ExportFormat& format) { return format.animation != nullptr; }
+bool takesQuality(const ExportFormat& format) { return format.animation != nullptr && format.takesQuality; }
+
+std::string usage() {
+    return "usage: fulgrane3d-cli export PROJECT -o PATH [--start S --end E --step K --columns C --separate\n"
+           "                             --smooth N --alpha|--no-alpha --width W --height H --particle-limit L]\n"
+           "                             [--meta json --padding P --extrude --pow2 --loop]\n"
+           "                             [--animated [--quality Q]] [--quiet]\n" +
+           exportFormatsHelp();
+}
 
 // Settings given on the command line; the rest comes from the project.
-struct ExportOptions {
+struct ExportArguments {
     std::string project;
     std::string output;
     std::optional<int> start, end, step, columns, smooth, width, height;
@@ -49,26 +71,28 @@ struct ExportOptions {
 };
 
 // Choices that contradict each other or the output path; empty when fine.
-std::string engineOptionsProblem(const ExportOptions& options) {
+std::string engineOptionsProblem(const ExportArguments& options) {
     if (!options.engine.animated) {
         if (options.engine.quality >= 0) return "--quality applies to --animated .webp files";
         return {};
     }
-    AnimatedFormat format = AnimatedFormat::Gif;
-    if (!animatedFormatFor(fileExtension(options.output), format)) return "--animated needs a .gif or .webp output path";
+    const ExportFormat* format = animationFormatFor(fileExtension(options.output));
+    if (!format) return "--animated needs a " + extensionList(isAnimation, " or ", false) + " output path";
     if (options.engine.metaJson) return "--meta json describes sheets and separate files, not animations";
     if (options.separate.value_or(false)) return "--animated writes one file; leave out --separate";
-    if (options.engine.quality >= 0 && format != AnimatedFormat::Webp) return "--quality applies to .webp files";
+    if (options.engine.quality >= 0 && !format->takesQuality) {
+        return "--quality applies to " + extensionList(takesQuality, " or ", false) + " files";
+    }
     return {};
 }
 
-std::optional<ExportOptions> parseOptions(const Args& args) {
-    ExportOptions options;
-    const std::pair<const char*, std::optional<int> ExportOptions::*> numbers[] = {
-        {"--start", &ExportOptions::start},   {"--end", &ExportOptions::end},
-        {"--step", &ExportOptions::step},     {"--columns", &ExportOptions::columns},
-        {"--smooth", &ExportOptions::smooth}, {"--width", &ExportOptions::width},
-        {"--height", &ExportOptions::height},
+std::optional<ExportArguments> parseOptions(const Args& args) {
+    ExportArguments options;
+    const std::pair<const char*, std::optional<int> ExportArguments::*> numbers[] = {
+        {"--start", &ExportArguments::start},   {"--end", &ExportArguments::end},
+        {"--step", &ExportArguments::step},     {"--columns", &ExportArguments::columns},
+        {"--smooth", &ExportArguments::smooth}, {"--width", &ExportArguments::width},
+        {"--height", &ExportArguments::height},
     };
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -123,25 +147,25 @@ std::optional<ExportOptions> parseOptions(const Args& args) {
         if (!ok) {
             if (range) {
                 std::fprintf(stderr, "fulgrane3d-cli export: bad argument \"%s\": give a whole number %s\n%s",
-                             arg.c_str(), range, kUsage);
+                             arg.c_str(), range, usage().c_str());
                 return std::nullopt;
             }
-            std::fprintf(stderr, "fulgrane3d-cli export: bad argument \"%s\"\n%s", arg.c_str(), kUsage);
+            std::fprintf(stderr, "fulgrane3d-cli export: bad argument \"%s\"\n%s", arg.c_str(), usage().c_str());
             return std::nullopt;
         }
     }
     if (options.project.empty() || options.output.empty()) {
-        std::fputs(kUsage, stderr);
+        std::fputs(usage().c_str(), stderr);
         return std::nullopt;
     }
     if (const std::string problem = engineOptionsProblem(options); !problem.empty()) {
-        std::fprintf(stderr, "fulgrane3d-cli export: %s\n%s", problem.c_str(), kUsage);
+        std::fprintf(stderr, "fulgrane3d-cli export: %s\n%s", problem.c_str(), usage().c_str());
         return std::nullopt;
     }
     return options;
 }
 
-void applyOptions(const ExportOptions& options, EditorState& g) {
+void applyOptions(const ExportArguments& options, EditorState& g) {
     WriteSettings& write = g.write;
     if (options.start) write.start = *options.start;
     if (options.end) write.end = *options.end;
@@ -208,41 +232,45 @@ private:
 
 }  // namespace
 
+std::string exportFormatsHelp() {
+    return "                         the extension picks the format: " + extensionList(isStill, " ", true) +
+           "\n                         (any other: .png); --animated: " + extensionList(isAnimation, " ", true) + "\n";
+}
+
 int runExport(const Args& args) {
-    const std::optional<ExportOptions> options = parseOptions(args);
+    const std::optional<ExportArguments> options = parseOptions(args);
     if (!options) return 2;
     const std::unique_ptr<OpenedProject> opened = openToolProject(options->project);
     if (!opened) return 1;
     EditorState& g = opened->g;
     applyOptions(*options, g);
 
-    ExportRequest request;
-    if (auto error = acceptExportSettings(g.write, g.project, request.plan)) {
-        std::fprintf(stderr, "%s: %s\n", error->caption.c_str(), error->message.c_str());
+    fg::ExportOptions exportOptions;
+    exportOptions.destination = options->output;
+    exportOptions.engine = options->engine;
+    exportOptions.sources = projectSources(options->project);
+    exportOptions.particleLimit = options->particleLimit;
+    const PreparedExport prepared = ExportService::prepare(g, exportOptions);
+    if (const auto* refusal = std::get_if<ExportRefusal>(&prepared)) {
+        const std::string message = text::formatUtf8(refusal->message);
+        if (refusal->caption.empty()) std::fprintf(stderr, "%s\n", message.c_str());
+        else std::fprintf(stderr, "%s: %s\n", text::formatUtf8(refusal->caption).c_str(), message.c_str());
         return 1;
     }
-    request.plan.engine = options->engine;
-    request.destination = options->output;
-    request.sources = projectSources(options->project);
-    // Refused before a GL context is made; the pipeline checks again.
-    if (const auto refused = exportOverwriteError(request)) {
-        std::fprintf(stderr, "%s\n", refused->c_str());
-        return 1;
-    }
-    std::optional<HeadlessRenderer> headless = createHeadlessRenderer("export", g);
+    const ExportTask& task = std::get<ExportTask>(prepared);
+    std::optional<HeadlessRenderer> headless = createHeadlessRenderer("export", task.document);
     if (!headless) return 1;
 
-    request.particleLimit = options->particleLimit;
     ExportOutcome outcome;
     {
         ProgressBar bar;
-        outcome = runExportPipeline(*headless->renderer, g, request, [&](int done, int total) {
+        outcome = ExportService::run(task, *headless->renderer, [&](int done, int total) {
             return options->quiet || bar.update(done, total);
         });
     }
     reportParticleLimit("export", outcome.particleLimit, outcome.skippedSpawns, "--particle-limit changes it");
     if (!outcome.ok()) {
-        std::fprintf(stderr, "%s\n", outcome.error.c_str());
+        std::fprintf(stderr, "%s\n", text::formatUtf8(outcome.error).c_str());
         return 1;
     }
     for (const std::string& file : outcome.written) std::printf("%s\n", file.c_str());

@@ -20,6 +20,7 @@
 #include "render/export/ExportFormat.h"
 #include "render/export/ImageFileWriter.h"
 #include "simulation/Simulation.h"
+#include "text/Format.h"
 
 namespace fg::cli {
 namespace {
@@ -127,10 +128,10 @@ int runRender(const Args& args) {
         return 1;
     }
     // The extension picks the format in either case; an unknown one gives PNG.
-    if (const std::string error = writeImageFile(picture, options->output, formatForExtension(fileExtension(options->output)));
+    if (const Message error = writeImageFile(picture, options->output, formatForExtension(fileExtension(options->output)));
         !error.empty()) {
         std::fprintf(stderr, "fulgrane3d-cli render: cannot write %s: %s\n", options->output.c_str(),
-                     error.c_str());
+                     text::formatUtf8(error).c_str());
         return 1;
     }
     return 0;

@@ -39,14 +39,13 @@ constexpr std::array kCommands{
                       "                         [--meta json] [--padding P [--extrude]] [--pow2] [--loop]\n"
                       "                         [--animated [--quality Q]]\n"
                       "                         write the frames as one sheet or numbered files;\n"
-                      "                         the extension picks the format (.png .bmp .jpg .tif .gif);\n"
                       "                         --meta json: PATH.json for sprite-sheet loaders;\n"
                       "                         --padding: P clear pixels around each cell, --extrude\n"
                       "                         repeats the cell's edges there; --pow2: sheet sides\n"
                       "                         rounded up to powers of two; --loop: the pass as it looks\n"
-                      "                         repeated forever; --animated: one looping .gif or .webp\n"
-                      "                         (lossless, or lossy at --quality 0-100)",
-            &fg::cli::runExport},
+                      "                         repeated forever; --animated: one looping animation\n"
+                      "                         (WebP lossless, or lossy at --quality 0-100)",
+            &fg::cli::runExport, &fg::cli::exportFormatsHelp},
 };
 
 void printHelp(std::FILE* out) {
@@ -55,7 +54,10 @@ void printHelp(std::FILE* out) {
                "PROJECT is a .nbx file, a folder holding save.ini, or a save.ini path.\n\n"
                "commands:\n",
                out);
-    for (const Command& command : kCommands) std::fprintf(out, "  %s\n", command.synopsis);
+    for (const Command& command : kCommands) {
+        std::fprintf(out, "  %s\n", command.synopsis);
+        if (command.moreHelp) std::fputs(command.moreHelp().c_str(), out);
+    }
     std::fputs("\n  --lang ja|en             the language of the messages (Japanese by default)\n"
                "  --help                   show this text (COMMAND --help: that command's)\n"
                "  --version                print the version\n",
@@ -130,6 +132,7 @@ int main(int argc, char** argv) {
         for (int i = 2; i < argc; ++i) {
             if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
                 std::printf("usage: fulgrane3d-cli %s\n", command.synopsis);
+                if (command.moreHelp) std::fputs(command.moreHelp().c_str(), stdout);
                 return 0;
             }
         }

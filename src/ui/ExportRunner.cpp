@@ -1,44 +1,22 @@
 #include "ui/ExportRunner.h"
 
 #include <QDir>
-#include <QEventLoop>
-#include <QFileInfo>
-#include <QStandardPaths>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QProgressDialog>
+#include <QStandardPaths>
 #include <filesystem>
+#include <variant>
 
 #include "app/Editor.h"
-#include "render/export/AnimatedWriter.h"
-#include "render/export/ExportSettings.h"
 #include "app/ProgramSettings.h"
+#include "export-service/ExportService.h"
+#include "render/export/ExportFormat.h"
+#include "text/Format.h"
 #include "ui/dialogs/ExportDialog.h"
 
 namespace fg {
-
-ExportJob::ExportJob(EditorState document, ExportRequest request, QObject* parent)
-    : QObject(parent), m_document(std::move(document)), m_request(std::move(request)) {}
-
-ExportJob::~ExportJob() {
-    m_cancel = true;
-    if (m_thread.joinable()) m_thread.join();
-}
-
-void ExportJob::start() {
-    m_thread = std::thread([this] {
-        m_outcome = runHeadlessExport(m_document, m_request, [this](int done, int total) {
-            QMetaObject::invokeMethod(this, [this, done, total] { emit progressed(done, total); }, Qt::QueuedConnection);
-            return !m_cancel.load();
-        });
-        QMetaObject::invokeMethod(this, [this] { emit finished(); }, Qt::QueuedConnection);
-    });
-}
-
-ExportOutcome ExportJob::wait() {
-    if (m_thread.joinable()) m_thread.join();
-    return m_outcome;
-}
 
 ExportRunner::ExportRunner(QWidget* window, Editor& editor)
     : QObject(window), m_window(window), m_editor(editor) {
@@ -67,34 +45,25 @@ bool ExportRunner::run() {
 }
 
 ExportOutcome ExportRunner::exportTo(const std::string& destination) {
-    EditorState document = copyOf(m_editor.state());
-    ExportRequest request;
-    request.destination = destination;
-    if (document.hasFileName) request.sources.emplace_back(document.fileName);
+    const EditorState& g = m_editor.state();
+    ExportOptions options;
+    options.destination = destination;
+    options.engine = m_choices;
+    if (g.hasFileName) options.sources.emplace_back(g.fileName);
+    PreparedExport prepared = ExportService::prepare(g, options);
     ExportOutcome outcome;
-    if (const auto error = acceptExportSettings(document.write, document.project, request.plan)) {
-        QMessageBox::warning(m_window, QString::fromStdString(error->caption), QString::fromStdString(error->message));
-        outcome.error = error->message;
+    if (const auto* refusal = std::get_if<ExportRefusal>(&prepared)) {
+        QMessageBox::warning(m_window, text::format(refusal->caption), text::format(refusal->message));
+        outcome.error = refusal->message;
         return outcome;
     }
-    request.plan.engine = m_choices;
-    // Only GIF and WebP hold an animation; any other name would quietly
-    // give still pictures instead of the animation that was asked for.
-    AnimatedFormat format = AnimatedFormat::Gif;
-    const std::string extension = std::filesystem::path(destination).extension().string();
-    if (m_choices.animated && !animatedFormatFor(extension, format)) {
-        const QString message = tr("アニメーションはGIF（.gif）かWebP（.webp）で保存してください。");
-        QMessageBox::warning(m_window, tr("書き出し"), message);
-        outcome.error = message.toStdString();
-        return outcome;
-    }
+    ExportTask& task = std::get<ExportTask>(prepared);
     // The layout as accepted (frames per row clamped to the image count, the
     // rows it needs) belongs to the project like the rest of the settings.
-    m_editor.viewSettings().setExportLayout(document.write.width, document.write.height);
+    m_editor.viewSettings().setExportLayout(task.document.write.width, task.document.write.height);
 
-    const int total = 2 * request.plan.imageCount;
-    ExportJob job(std::move(document), std::move(request));
-    QProgressDialog progress(tr("書き出し中"), tr("キャンセル"), 0, total, m_window);
+    ExportService service;
+    QProgressDialog progress(tr("書き出し中"), tr("キャンセル"), 0, task.total(), m_window);
     progress.setObjectName(QStringLiteral("exportProgress"));
     progress.setWindowTitle(tr("書き出し中"));
     progress.setWindowModality(Qt::ApplicationModal);
@@ -102,16 +71,22 @@ ExportOutcome ExportRunner::exportTo(const std::string& destination) {
     progress.setAutoReset(false);
     progress.setMinimumDuration(0);
     progress.setValue(0);
-    connect(&job, &ExportJob::progressed, &progress, [&progress](int done, int) { progress.setValue(done); });
-    connect(&progress, &QProgressDialog::canceled, &job, &ExportJob::cancel);
-    QEventLoop loop;
-    connect(&job, &ExportJob::finished, &loop, &QEventLoop::quit);
-    job.start();
-    loop.exec();
-    outcome = job.wait();
+    bool ended = false;
+    connect(&service, &ExportService::progressed, &progress, [&progress](int done, int) { progress.setValue(done); });
+    connect(&progress, &QProgressDialog::canceled, &service, &ExportService::cancel);
+    connect(&service, &ExportService::finished, &progress, [&] {
+        ended = true;
+        progress.done(QDialog::Accepted);
+    });
+    service.start(std::move(task));
+    // The modal dialog runs until the service says it has finished.
+    if (!ended) progress.exec();
+    // Closed another way (Escape): stop the export rather than wait for it.
+    if (service.running()) service.cancel();
+    outcome = service.wait();
     progress.close();
     if (!outcome.cancelled && !outcome.error.empty()) {
-        QMessageBox::warning(m_window, QString(), QString::fromStdString(outcome.error));
+        QMessageBox::warning(m_window, QString(), text::format(outcome.error));
     }
     return outcome;
 }
@@ -120,14 +95,17 @@ std::optional<std::string> ExportRunner::showSaveDialog() {
     QFileDialog dialog(m_window, tr("書き出し"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    if (m_choices.animated) {
-        dialog.setNameFilters({tr("GIF(*.gif)"), tr("WebP(*.webp)")});
-        dialog.setDefaultSuffix(QStringLiteral("gif"));
-    } else {
-        dialog.setNameFilters(
-            {tr("PNG(*.png)"), tr("BMP(*.bmp)"), tr("JPEG(*.jpg)"), tr("TIFF(*.tif)"), tr("GIF(*.gif)")});
-        dialog.setDefaultSuffix(QStringLiteral("png"));
+    // The formats of the table that can hold what is asked for, the first as
+    // the default suffix.
+    QStringList filters;
+    QString suffix;
+    for (const ExportFormat& format : exportFormats()) {
+        if (m_choices.animated ? format.animation == nullptr : format.still == nullptr) continue;
+        filters << text::format(Message("fg::export_text", format.filterLabel));
+        if (suffix.isEmpty()) suffix = QString::fromUtf8(format.defaultExtension().substr(1));
     }
+    dialog.setNameFilters(filters);
+    dialog.setDefaultSuffix(suffix);
     // Beside the project, as the project's own save dialog starts.
     const EditorState& g = m_editor.state();
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);

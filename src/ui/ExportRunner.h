@@ -1,19 +1,17 @@
 #pragma once
 // The export command: the export dialog, the destination, then the export
-// on a thread of its own with a progress dialog. The export reads a copy of
-// the document taken when it starts, so the preview worker goes on as it is
-// and nothing the editor does meanwhile can reach the export's data.
+// service with a progress dialog. The export reads a copy of the document
+// taken when it starts, so the preview worker goes on as it is and nothing
+// the editor does meanwhile can reach the export's data.
 
 #include <QObject>
 
-#include <atomic>
 #include <filesystem>
 #include <functional>
-#include <memory>
 #include <optional>
-#include <thread>
+#include <string>
 
-#include "model/EditorState.h"
+#include "render/export/EngineExportOptions.h"
 #include "render/export/ExportPipeline.h"
 
 class QWidget;
@@ -21,32 +19,6 @@ class QWidget;
 namespace fg {
 
 class Editor;
-
-// One export on its own thread, with its own GL context.
-class ExportJob : public QObject {
-    Q_OBJECT
-public:
-    ExportJob(EditorState document, ExportRequest request, QObject* parent = nullptr);
-    // Cancels a running export and waits for its thread.
-    ~ExportJob() override;
-
-    void start();
-    // Stops before the next image.
-    void cancel() { m_cancel = true; }
-    // Waits for the thread; the outcome of the export.
-    ExportOutcome wait();
-
-signals:
-    void progressed(int done, int total);
-    void finished();
-
-private:
-    EditorState m_document;
-    ExportRequest m_request;
-    std::atomic<bool> m_cancel{false};
-    std::thread m_thread;
-    ExportOutcome m_outcome;  // written by the thread, read after the join
-};
 
 class ExportRunner : public QObject {
     Q_OBJECT
@@ -57,7 +29,7 @@ public:
     // user has then been told why).
     bool run();
     // The export of the project's current export settings to `destination`,
-    // with the progress dialog; a failure is shown in a message box.
+    // with the progress dialog; a refusal or a failure is shown in a message box.
     ExportOutcome exportTo(const std::string& destination);
 
     // The save dialog; replaceable for tests. Nothing when cancelled.

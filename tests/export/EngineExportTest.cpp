@@ -97,7 +97,7 @@ TEST_F(EngineExportTest, MetadataDescribesEveryCellOfAPaddedPowerOfTwoSheet) {
     r.plan.engine.padding = 2;
     r.plan.engine.pow2 = true;
     const ComposeResult result = composeExport(r);
-    ASSERT_TRUE(result.ok()) << result.error;
+    ASSERT_TRUE(result.ok()) << result.error.sourceText();
     const std::string jsonPath = (m_dir / "out" / "fire.json").string();
     ASSERT_EQ(result.written, (std::vector<std::string>{r.destination, jsonPath}));
 
@@ -182,7 +182,7 @@ TEST_F(EngineExportTest, SeparateFilesGetOneEntryEach) {
     r.plan.engine.metaJson = true;
     r.plan.engine.pow2 = true;
     const ComposeResult result = composeExport(r);
-    ASSERT_TRUE(result.ok()) << result.error;
+    ASSERT_TRUE(result.ok()) << result.error.sourceText();
     ASSERT_EQ(result.written.size(), 6u);
     EXPECT_EQ(QImage(QString::fromStdString(result.written[0])).size(), QSize(64, 64));
     const QJsonObject root = readJson(result.written.back());
@@ -215,7 +215,7 @@ TEST_F(EngineExportTest, AnimatedGifLoopsForeverWithTheFrameDelayAndClearCorners
     ComposeRequest r = request("fire.gif");
     r.plan.engine.animated = true;
     const ComposeResult result = composeExport(r);
-    ASSERT_TRUE(result.ok()) << result.error;
+    ASSERT_TRUE(result.ok()) << result.error.sourceText();
     ASSERT_EQ(result.written, std::vector<std::string>{r.destination});
 
     int error = 0;

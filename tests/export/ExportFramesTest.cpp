@@ -198,14 +198,14 @@ TEST_F(ExportFramesTest, TheLargestExportTheDialogAllowsComposesEveryFrame) {
     if (p.renderWidth() > limits.maxWidth || p.renderHeight() > limits.maxHeight) {
         // A GL that cannot draw so large refuses cleanly; the largest frame
         // it can draw must then still export.
-        EXPECT_EQ(run(p).error, "書き出し用レンダーターゲット作成失敗\n" +
-                                    targetTooLargeReason(12288, 12288, limits.maxWidth, limits.maxHeight));
+        EXPECT_EQ(run(p).error.sourceText(), "書き出し用レンダーターゲット作成失敗\n" +
+                                    targetTooLargeReason(12288, 12288, limits.maxWidth, limits.maxHeight).sourceText());
         m_g.project.width = m_g.project.height = std::min(limits.maxWidth, limits.maxHeight) / kMaxSmooth;
         p = plan(1, 2, 1, kMaxSmooth);
         ASSERT_GT(p.renderWidth(), 5800) << "this GL is too small to test large frames";
     }
     const ExportFramesResult result = run(p);
-    ASSERT_TRUE(result.ok()) << result.error;
+    ASSERT_TRUE(result.ok()) << result.error.sourceText();
     ASSERT_EQ(result.lastIndex, 1);
     ASSERT_EQ(p.columns, 2);
 
@@ -215,7 +215,7 @@ TEST_F(ExportFramesTest, TheLargestExportTheDialogAllowsComposesEveryFrame) {
     request.plan = p;
     request.destination = (m_workDir / "sheet.png").string();
     const ComposeResult composed = composeExport(request);
-    ASSERT_TRUE(composed.ok()) << composed.error;
+    ASSERT_TRUE(composed.ok()) << composed.error.sourceText();
     const QImage sheet(QString::fromStdString(request.destination));
     ASSERT_EQ(sheet.size(), QSize(2 * p.frameWidth, p.frameHeight));
     for (int cell = 0; cell < 2; ++cell) {
@@ -231,7 +231,7 @@ TEST_F(ExportFramesTest, ATargetAboveTheContextsLimitIsRefusedBeforeRendering) {
     p.frameHeight = 4;
     p.smooth = 2;
     const ExportFramesResult result = run(p);
-    EXPECT_EQ(result.error, "書き出し用レンダーターゲット作成失敗\n１フレームの解像度×滑らかさ（" +
+    EXPECT_EQ(result.error.sourceText(), "書き出し用レンダーターゲット作成失敗\n１フレームの解像度×滑らかさ（" +
                                 std::to_string(p.renderWidth()) + "×8ピクセル）が、この環境で描画できる大きさ（" +
                                 std::to_string(limits.maxWidth) + "×" + std::to_string(limits.maxHeight) +
                                 "ピクセル）を超えています。");
@@ -258,7 +258,7 @@ TEST_F(ExportFramesTest, AGlErrorWhileDrawingFailsTheExport) {
         glBindTexture(GL_TEXTURE_2D, 0x7fffffff);
         return true;
     });
-    EXPECT_EQ(result.error, "書き出し用の画像を描画できませんでした。\nGL_INVALID_OPERATION (0x0502)");
+    EXPECT_EQ(result.error.sourceText(), "書き出し用の画像を描画できませんでした。\nGL_INVALID_OPERATION (0x0502)");
     EXPECT_EQ(result.lastIndex, -1);
     EXPECT_TRUE(image(0).isNull());
     EXPECT_EQ(takeGlErrors(), "");
@@ -270,7 +270,7 @@ TEST_F(ExportFramesTest, AnIntermediateThatCannotBeWrittenNamesTheFile) {
         std::ofstream blocker(exportRenderFolder(m_workDir));  // a file where the folder should be
     }
     const ExportFramesResult result = run(plan(1, 3, 1));
-    EXPECT_EQ(result.error, "書き出し用の中間ファイルを保存できませんでした。\n" +
+    EXPECT_EQ(result.error.sourceText(), "書き出し用の中間ファイルを保存できませんでした。\n" +
                                 intermediateFramePath(exportRenderFolder(m_workDir), 0).string() +
                                 "\n" + persistence_text::kNotAFolder);
     EXPECT_EQ(result.lastIndex, -1);

@@ -69,8 +69,8 @@ TEST(ExportSettings, RefusesBadRangesInTheDialogsOrder) {
     auto messageFor = [&](WriteSettings write) {
         auto error = acceptExportSettings(write, project, plan);
         if (!error) return std::string("accepted");
-        EXPECT_EQ(error->caption, "設定を修正してください。");
-        return error->message;
+        EXPECT_EQ(error->caption.sourceText(), "設定を修正してください。");
+        return error->message.sourceText();
     };
     EXPECT_EQ(messageFor(range(10, 5, 1)), "開始フレームが終了フレームより大きくなっています");
     EXPECT_EQ(messageFor(range(0, 0, 1)), "開始フレームが正しくありません");
@@ -87,14 +87,14 @@ TEST(ExportSettings, InformationLine) {
     project.width = 64;
     project.height = 32;
     WriteSettings write = range(1, 10, 3, 3);
-    EXPECT_EQ(exportInfoLine(write, project), "4コマ　192×64ピクセル");
+    EXPECT_EQ(exportInfoLine(write, project).sourceText(), "4コマ　192×64ピクセル");
     write.type = 1;
-    EXPECT_EQ(exportInfoLine(write, project), "4枚");
+    EXPECT_EQ(exportInfoLine(write, project).sourceText(), "4枚");
     // Start after the end: what is wrong, not a negative count.
     write = range(12, 10, 1, 3);
-    EXPECT_EQ(exportInfoLine(write, project), "開始フレームが終了フレームより大きくなっています");
+    EXPECT_EQ(exportInfoLine(write, project).sourceText(), "開始フレームが終了フレームより大きくなっています");
     write.type = 1;
-    EXPECT_EQ(exportInfoLine(write, project), "開始フレームが終了フレームより大きくなっています");
+    EXPECT_EQ(exportInfoLine(write, project).sourceText(), "開始フレームが終了フレームより大きくなっています");
 }
 
 TEST(ExportSettings, ExtremeValuesFromAFileGiveDefinedResults) {
@@ -114,20 +114,20 @@ TEST(ExportSettings, ExtremeValuesFromAFileGiveDefinedResults) {
     project.width = kMax;
     project.height = kMax;
     WriteSettings write = range(1, 60, 1, 7);
-    EXPECT_EQ(exportInfoLine(write, project), "60コマ　15032385529×19327352823ピクセル");
+    EXPECT_EQ(exportInfoLine(write, project).sourceText(), "60コマ　15032385529×19327352823ピクセル");
     write = range(kMin, kMax, 1, kMax);
-    EXPECT_EQ(exportInfoLine(write, project), "2147483647コマ　4611686014132420609×2147483647ピクセル");
+    EXPECT_EQ(exportInfoLine(write, project).sourceText(), "2147483647コマ　4611686014132420609×2147483647ピクセル");
 
     ExportPlan plan;
     project = ProjectSettings{};
     write = range(kMin, kMax, kMin, kMax);
     auto error = acceptExportSettings(write, project, plan);
     ASSERT_TRUE(error);
-    EXPECT_EQ(error->message, "終了フレームが正しくありません");
+    EXPECT_EQ(error->message.sourceText(), "終了フレームが正しくありません");
     write = range(kMin, 10, 1, kMax);
     error = acceptExportSettings(write, project, plan);
     ASSERT_TRUE(error);
-    EXPECT_EQ(error->message, "開始フレームが正しくありません");
+    EXPECT_EQ(error->message.sourceText(), "開始フレームが正しくありません");
     // A step far beyond the range would make the dialog's rounding count no
     // image at all; it is taken as the largest step the dialog offers.
     EXPECT_EQ(exportImageCount(1, 60, kMax), 0);
@@ -151,7 +151,7 @@ TEST(ExportSettings, TheEndStaysWithinTheLongestEffectTheEditorMakes) {
     ExportPlan plan;
     auto error = acceptExportSettings(write, project, plan);
     ASSERT_TRUE(error);
-    EXPECT_EQ(error->message, "終了フレームが正しくありません");
+    EXPECT_EQ(error->message.sourceText(), "終了フレームが正しくありません");
     write = range(1, 10000, 1);
     EXPECT_TRUE(acceptExportSettings(write, project, plan));
     write = range(1, 9999, 1);
@@ -192,12 +192,30 @@ TEST(ExportFormat, ExtensionsInAnyCase) {
     EXPECT_EQ(numberedFileName("/out.d/fire", 3), "/out.d/fire00003");
     EXPECT_EQ(numberedFileName("/out/FIRE.JPG", 1), "/out/FIRE00001.JPG");  // the extension as typed
 
-    AnimatedFormat animated = AnimatedFormat::Gif;
-    EXPECT_TRUE(animatedFormatFor(".WEBP", animated));
-    EXPECT_EQ(animated, AnimatedFormat::Webp);
-    EXPECT_TRUE(animatedFormatFor(".Gif", animated));
-    EXPECT_EQ(animated, AnimatedFormat::Gif);
-    EXPECT_FALSE(animatedFormatFor(".PNG", animated));
+    ASSERT_NE(animationFormatFor(".WEBP"), nullptr);
+    EXPECT_EQ(animationFormatFor(".WEBP")->id, ImageFormat::Webp);
+    ASSERT_NE(animationFormatFor(".Gif"), nullptr);
+    EXPECT_EQ(animationFormatFor(".Gif")->id, ImageFormat::Gif);
+    EXPECT_EQ(animationFormatFor(".PNG"), nullptr);
+    // WebP is an animation only: a still picture under that name is a PNG.
+    EXPECT_EQ(formatForExtension(".webp"), ImageFormat::Png);
+    EXPECT_TRUE(keepsTransparentBackground(true, ".webp"));
+}
+
+// The save dialog's filters and the command line's list come from the table,
+// in its order, the default name first.
+TEST(ExportFormat, TheTableListsStillsAndAnimations) {
+    std::vector<std::string> stills;
+    std::vector<std::string> animations;
+    for (const ExportFormat& format : exportFormats()) {
+        if (format.still) stills.push_back(format.filterLabel);
+        if (format.animation) animations.push_back(format.filterLabel);
+        EXPECT_EQ(format.defaultExtension(), format.extensions.front());
+        EXPECT_EQ(&exportFormat(format.id), &format);
+    }
+    EXPECT_EQ(stills, (std::vector<std::string>{"PNG(*.png)", "BMP(*.bmp)", "JPEG(*.jpg)", "TIFF(*.tif)", "GIF(*.gif)"}));
+    EXPECT_EQ(animations, (std::vector<std::string>{"GIF(*.gif)", "WebP(*.webp)"}));
+    EXPECT_EQ(exportFormats().front().defaultExtension(), ".png");
 }
 
 }  // namespace

@@ -55,7 +55,7 @@ TEST_F(ImageFileWriterTest, EveryFormatReportsAFullDevice) {
         // The name picks the format; the link leads to a device that is always full.
         const fs::path link = m_dir / (std::string("full") + extension);
         fs::create_symlink("/dev/full", link);
-        EXPECT_EQ(writeImageFile(picture, link.string(), formatForExtension(extension)), persistence_text::kDiskFull)
+        EXPECT_EQ(writeImageFile(picture, link.string(), formatForExtension(extension)).sourceText(), persistence_text::kDiskFull)
             << extension;
         EXPECT_TRUE(fs::is_symlink(link)) << extension;  // not ours to remove
     }
@@ -68,14 +68,14 @@ TEST_F(ImageFileWriterTest, AFileCutShortIsReportedAndLeavesTheEarlierFile) {
     for (const char* extension : {".png", ".jpg", ".tif", ".bmp", ".gif"}) {
         const fs::path file = m_dir / (std::string("cut") + extension);
         const fs::path earlier = m_dir / (std::string("earlier") + extension);
-        ASSERT_EQ(writeImageFile(small, earlier.string(), formatForExtension(extension)), "") << extension;
+        ASSERT_EQ(writeImageFile(small, earlier.string(), formatForExtension(extension)).sourceText(), "") << extension;
         const auto before = readFileBytes(earlier);
         std::string error;
         std::string overEarlier;
         {
             const FileSizeLimit limit(4096);
-            error = writeImageFile(picture, file.string(), formatForExtension(extension));
-            overEarlier = writeImageFile(picture, earlier.string(), formatForExtension(extension));
+            error = writeImageFile(picture, file.string(), formatForExtension(extension)).sourceText();
+            overEarlier = writeImageFile(picture, earlier.string(), formatForExtension(extension)).sourceText();
         }
         EXPECT_EQ(error, persistence_text::kFileTooLarge) << extension;
         EXPECT_EQ(overEarlier, persistence_text::kFileTooLarge) << extension;
@@ -85,7 +85,7 @@ TEST_F(ImageFileWriterTest, AFileCutShortIsReportedAndLeavesTheEarlierFile) {
     EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()), 5);  // no temporaries
     // A complete write of the same picture passes and reads back whole.
     const fs::path file = m_dir / "whole.png";
-    ASSERT_EQ(writeImageFile(picture, file.string(), ImageFormat::Png), "");
+    ASSERT_EQ(writeImageFile(picture, file.string(), ImageFormat::Png).sourceText(), "");
     EXPECT_EQ(QImage(QString::fromStdString(file.string())).convertToFormat(QImage::Format_ARGB32), picture);
 }
 
@@ -94,7 +94,7 @@ TEST_F(ImageFileWriterTest, AnIntermediateFrameCutShortNamesTheFile) {
     std::string error;
     {
         const FileSizeLimit limit(4096);
-        error = writeIntermediateFrame(noise(128, 128), file);
+        error = writeIntermediateFrame(noise(128, 128), file).sourceText();
     }
     EXPECT_EQ(error, "書き出し用の中間ファイルを保存できませんでした。\n" + file.string() + "\n" +
                          persistence_text::kFileTooLarge);
@@ -144,7 +144,7 @@ TEST_F(ImageFileWriterTest, AFailedExportLeavesThePreviousFilesUntouched) {
         flat.fill(Qt::red);
         renderFrames(flat);
         const ComposeResult first = compose(c.name, c.choose);
-        ASSERT_TRUE(first.ok()) << first.error;
+        ASSERT_TRUE(first.ok()) << first.error.sourceText();
         std::vector<std::optional<std::string>> before;
         for (const std::string& file : c.files) before.push_back(readFileBytes(m_dir / "out" / file));
 
@@ -155,7 +155,8 @@ TEST_F(ImageFileWriterTest, AFailedExportLeavesThePreviousFilesUntouched) {
             second = compose(c.name, c.choose);
         }
         EXPECT_FALSE(second.ok()) << c.name;
-        EXPECT_NE(second.error.find(persistence_text::kFileTooLarge), std::string::npos) << second.error;
+        EXPECT_NE(second.error.sourceText().find(persistence_text::kFileTooLarge), std::string::npos)
+            << second.error.sourceText();
         for (std::size_t i = 0; i < c.files.size(); ++i) {
             EXPECT_EQ(readFileBytes(m_dir / "out" / c.files[i]), before[i]) << c.files[i];
         }
@@ -165,7 +166,7 @@ TEST_F(ImageFileWriterTest, AFailedExportLeavesThePreviousFilesUntouched) {
     const auto jsonBefore = readFileBytes(json);
     {
         const FileSizeLimit limit(16);
-        EXPECT_EQ(writeExportBytes(json.string(), std::string(4096, ' ')), persistence_text::kFileTooLarge);
+        EXPECT_EQ(writeExportBytes(json.string(), std::string(4096, ' ')).sourceText(), persistence_text::kFileTooLarge);
     }
     EXPECT_EQ(readFileBytes(json), jsonBefore);
     std::set<std::string> left;

@@ -65,7 +65,7 @@ TEST_P(SampleExport, OpensAndExportsToASheet) {
     camera.eye = g.camera.eye;
     camera.target = g.camera.target;
     const ExportFramesResult frames = exportFrames(*renderer, simulation, camera, plan, g.workDir);
-    ASSERT_TRUE(frames.ok()) << frames.error;
+    ASSERT_TRUE(frames.ok()) << frames.error.sourceText();
     EXPECT_EQ(frames.lastIndex + 1, plan.imageCount);
 
     ComposeRequest request;
@@ -75,7 +75,7 @@ TEST_P(SampleExport, OpensAndExportsToASheet) {
     request.backColor = g.project.backColor;
     request.destination = (workspace->path() / "sheet.png").string();
     const ComposeResult composed = composeExport(request);
-    ASSERT_TRUE(composed.ok()) << composed.error;
+    ASSERT_TRUE(composed.ok()) << composed.error.sourceText();
     const QImage sheet(QString::fromStdString(request.destination));
     ASSERT_EQ(sheet.size(), QSize(plan.columns * plan.frameWidth, plan.rows * plan.frameHeight));
 

@@ -63,7 +63,7 @@ TEST_F(SheetComposerTest, SheetCellsAreAreaAveragedAndPlacedRowByRow) {
     writeCheckerFrame(2, QColor(0, 0, 255), QColor(0, 0, 255));
     ComposeRequest r = request("sheet.png", 2);
     const ComposeResult result = composeExport(r);
-    ASSERT_TRUE(result.ok()) << result.error;
+    ASSERT_TRUE(result.ok()) << result.error.sourceText();
     ASSERT_EQ(result.written.size(), 1u);
     const QImage sheet = load(r.destination);
     ASSERT_EQ(sheet.size(), QSize(400, 200));
@@ -174,7 +174,7 @@ TEST_F(SheetComposerTest, SeparateFilesAreNumbered) {
     ComposeRequest r = request("fire.png", 2);
     r.plan.separateFiles = true;
     const ComposeResult result = composeExport(r);
-    ASSERT_TRUE(result.ok()) << result.error;
+    ASSERT_TRUE(result.ok()) << result.error.sourceText();
     ASSERT_EQ(result.written.size(), 3u);
     for (int i = 0; i < 3; ++i) {
         const fs::path path = m_dir / "out" / ("fire0000" + std::to_string(i) + ".png");
@@ -191,7 +191,7 @@ TEST_F(SheetComposerTest, AFailedWriteIsReported) {
     ComposeRequest r = request("missing-folder/sheet.png", 0);
     const ComposeResult result = composeExport(r);
     EXPECT_FALSE(result.ok());
-    EXPECT_NE(result.error.find("画像ファイルを保存できませんでした。"), std::string::npos);
+    EXPECT_NE(result.error.sourceText().find("画像ファイルを保存できませんでした。"), std::string::npos);
     EXPECT_TRUE(result.written.empty());
     ComposeRequest gif = request("missing-folder/sheet.gif", 0);
     EXPECT_FALSE(composeExport(gif).ok());
@@ -207,7 +207,7 @@ TEST_F(SheetComposerTest, AFrameThatCannotBeReadBackFailsNamingIt) {
     // Missing: the render stopped before it or the file was removed.
     ComposeRequest r = request("sheet.png", 2);
     ComposeResult result = composeExport(r);
-    EXPECT_EQ(result.error.substr(0, headline.size() + third.string().size() + 1), headline + third.string() + "\n");
+    EXPECT_EQ(result.error.sourceText().substr(0, headline.size() + third.string().size() + 1), headline + third.string() + "\n");
     EXPECT_TRUE(result.written.empty());
     EXPECT_FALSE(fs::exists(r.destination));
 
@@ -216,7 +216,7 @@ TEST_F(SheetComposerTest, AFrameThatCannotBeReadBackFailsNamingIt) {
     r = request("fire.png", 1);
     r.plan.separateFiles = true;
     result = composeExport(r);
-    EXPECT_EQ(result.error.substr(0, headline.size() + second.string().size() + 1), headline + second.string() + "\n");
+    EXPECT_EQ(result.error.sourceText().substr(0, headline.size() + second.string().size() + 1), headline + second.string() + "\n");
     EXPECT_EQ(result.written, std::vector<std::string>{(m_dir / "out" / "fire00000.png").string()});
 
     // Another size than the export renders: a stale file from another export.
@@ -224,7 +224,7 @@ TEST_F(SheetComposerTest, AFrameThatCannotBeReadBackFailsNamingIt) {
     small.fill(Qt::red);
     ASSERT_TRUE(small.save(QString::fromStdString(second.string())));
     result = composeExport(request("sheet.png", 1));
-    EXPECT_EQ(result.error, headline + second.string() + "\n40×20 pixels instead of 400×200");
+    EXPECT_EQ(result.error.sourceText(), headline + second.string() + "\n40×20 pixels instead of 400×200");
 }
 
 TEST_F(SheetComposerTest, NoOutputMayReplaceTheProject) {
@@ -247,7 +247,7 @@ TEST_F(SheetComposerTest, NoOutputMayReplaceTheProject) {
         r.destination = destination;
         r.sources = {project};
         const ComposeResult result = composeExport(r);
-        EXPECT_EQ(result.error,
+        EXPECT_EQ(result.error.sourceText(),
                   "書き出し先のファイルは開いているプロジェクトのファイルです。別のファイル名を指定してください。\n" +
                       destination);
         EXPECT_TRUE(result.written.empty());
@@ -260,7 +260,7 @@ TEST_F(SheetComposerTest, NoOutputMayReplaceTheProject) {
     r.plan.separateFiles = true;
     r.sources = {m_dir / "out" / "shot00001.nbx"};
     ComposeResult result = composeExport(r);
-    EXPECT_EQ(result.error,
+    EXPECT_EQ(result.error.sourceText(),
               "書き出し先のファイルは開いているプロジェクトのファイルです。別のファイル名を指定してください。\n" +
                   (m_dir / "out" / "shot00001.png").string());
     EXPECT_FALSE(fs::exists(m_dir / "out" / "shot00000.png"));  // nothing is written at all
@@ -268,7 +268,7 @@ TEST_F(SheetComposerTest, NoOutputMayReplaceTheProject) {
     // A project that is not among the outputs leaves the export alone.
     r.sources = {project};
     result = composeExport(r);
-    EXPECT_TRUE(result.ok()) << result.error;
+    EXPECT_TRUE(result.ok()) << result.error.sourceText();
     EXPECT_EQ(result.written.size(), 2u);
 }
 
@@ -294,7 +294,7 @@ TEST(GifWriter, ReducesManyColoursToAPalette) {
         for (int x = 0; x < 256; ++x) gradient.setPixelColor(x, y, QColor(x, y * 4, 255 - x));
     }
     const std::string path = (std::filesystem::temp_directory_path() / "fg-gradient.gif").string();
-    ASSERT_EQ(writeGifFile(gradient, path), "");
+    ASSERT_TRUE(writeImageFile(gradient, path, ImageFormat::Gif).empty());
     const QImage back(QString::fromStdString(path));
     std::filesystem::remove(path);
     ASSERT_EQ(back.size(), gradient.size());

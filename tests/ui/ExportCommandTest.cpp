@@ -23,6 +23,8 @@
 #include "render/export/ExportFrames.h"
 #include "render/export/IntermediateFrames.h"
 #include "ui/ExportRunner.h"
+#include "export-service/ExportService.h"
+#include "text/Format.h"
 #include "ui/dialogs/ExportPreview.h"
 #include "ui/dialogs/ExportAdvancedGroup.h"
 #include "app/ProgramSettings.h"
@@ -342,7 +344,7 @@ TEST_F(ExportCommandTest, SeparateFilesAreNumberedAndFailuresAreTold) {
     editor->changeDocument({}, [](EditorState& g) { g.write.type = 1; });
     ExportRunner runner(&window, *editor);
     const ExportOutcome outcome = runner.exportTo(home.file("frame.bmp"));
-    ASSERT_TRUE(outcome.ok()) << outcome.error;
+    ASSERT_TRUE(outcome.ok()) << outcome.error.sourceText();
     EXPECT_EQ(outcome.written, (std::vector<std::string>{home.file("frame00000.bmp"), home.file("frame00001.bmp"),
                                                          home.file("frame00002.bmp")}));
     EXPECT_EQ(QImage(QString::fromStdString(outcome.written.back())).size(), QSize(32, 24));
@@ -356,20 +358,20 @@ TEST_F(ExportCommandTest, SeparateFilesAreNumberedAndFailuresAreTold) {
     const ExportOutcome failed = runner.exportTo(home.file("missing/frame.png"));
     EXPECT_FALSE(failed.ok());
     EXPECT_FALSE(failed.error.empty());
-    EXPECT_EQ(told, QString::fromStdString(failed.error));
+    EXPECT_EQ(told, text::format(failed.error));
 }
 
 TEST_F(ExportCommandTest, ACancelledJobStopsWithoutWriting) {
-    ExportRequest request;
-    EditorState g = copyOf(editor->state());
-    ASSERT_FALSE(acceptExportSettings(g.write, g.project, request.plan));
-    request.destination = home.file("never.png");
-    ExportJob job(copyOf(g), request);
-    job.cancel();
-    job.start();
-    const ExportOutcome outcome = job.wait();
+    ExportOptions options;
+    options.destination = home.file("never.png");
+    PreparedExport prepared = ExportService::prepare(editor->state(), options);
+    ASSERT_TRUE(std::holds_alternative<ExportTask>(prepared));
+    ExportService service;
+    service.cancel();
+    service.start(std::get<ExportTask>(std::move(prepared)));
+    const ExportOutcome outcome = service.wait();
     EXPECT_TRUE(outcome.cancelled);
-    EXPECT_FALSE(std::filesystem::exists(request.destination));
+    EXPECT_FALSE(std::filesystem::exists(options.destination));
 }
 
 TEST_F(ExportCommandTest, ThePipelineKeepsTheParticleLimitAndSaysWhatItSkipped) {
@@ -379,13 +381,13 @@ TEST_F(ExportCommandTest, ThePipelineKeepsTheParticleLimitAndSaysWhatItSkipped) 
     request.destination = home.file("limited.png");
     request.particleLimit = 1;  // the root particle only
     const ExportOutcome limited = runHeadlessExport(g, request);
-    ASSERT_TRUE(limited.ok()) << limited.error;
+    ASSERT_TRUE(limited.ok()) << limited.error.sourceText();
     EXPECT_EQ(limited.particleLimit, 1u);
     EXPECT_GT(limited.skippedSpawns, 0u);
 
     request.particleLimit.reset();
     const ExportOutcome unlimited = runHeadlessExport(g, request);
-    ASSERT_TRUE(unlimited.ok()) << unlimited.error;
+    ASSERT_TRUE(unlimited.ok()) << unlimited.error.sourceText();
     EXPECT_EQ(unlimited.skippedSpawns, 0u);
 }
 

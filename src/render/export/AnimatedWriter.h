@@ -1,20 +1,18 @@
 #pragma once
 // One animated file from the export's frames: GIF through giflib, WebP
 // through libwebp's animation encoder. Both loop forever and keep the
-// transparent background.
+// transparent background. Frames are handed over one at a time and encoded
+// as they come, so an animation holds one picture in memory, not all of them.
 
 #include <QImage>
 #include <cstdint>
+#include <memory>
 #include <string>
-#include <string_view>
 #include <vector>
 
+#include "model/Message.h"
+
 namespace fg {
-
-enum class AnimatedFormat { Gif, Webp };
-
-// ".gif" or ".webp" in any case, like the still formats; nothing for others.
-bool animatedFormatFor(std::string_view extension, AnimatedFormat& format);
 
 struct AnimationSettings {
     // Each picture stands for `step` frames of an effect played at `fps`.
@@ -30,11 +28,28 @@ struct AnimationSettings {
 // from the effect's. A rate of 0 counts as one frame a second.
 std::int64_t animationFrameEnd(const AnimationSettings& settings, int index, int unitsPerSecond);
 
-// Encodes in memory, then replaces the file whole (writeExportBytes). Empty
-// on success, otherwise why it failed. All frames have the same size.
-std::string writeAnimatedGif(const std::vector<QImage>& frames, const AnimationSettings& settings,
-                             const std::string& path);
-std::string writeAnimatedWebp(const std::vector<QImage>& frames, const AnimationSettings& settings,
-                              const std::string& path);
+// One animation being written: begin (the format's begin function), add
+// every frame in order, finish. Every frame has the size given at the begin.
+class AnimationWriter {
+public:
+    virtual ~AnimationWriter() = default;
+    // Encodes the next frame. Empty on success, otherwise why it failed;
+    // after a failure the writer takes nothing more.
+    virtual Message add(const QImage& frame) = 0;
+    // Ends the animation and replaces the file whole (writeExportBytes).
+    virtual Message finish() = 0;
+};
+
+// Nothing, with *error set, when the encoder cannot be made.
+using AnimationBegin = std::unique_ptr<AnimationWriter> (*)(int width, int height, const AnimationSettings& settings,
+                                                            const std::string& path, Message* error);
+std::unique_ptr<AnimationWriter> beginAnimatedGif(int width, int height, const AnimationSettings& settings,
+                                                  const std::string& path, Message* error);
+std::unique_ptr<AnimationWriter> beginAnimatedWebp(int width, int height, const AnimationSettings& settings,
+                                                   const std::string& path, Message* error);
+
+// A whole sequence through `begin`; empty on success.
+Message writeAnimation(AnimationBegin begin, const std::vector<QImage>& frames, const AnimationSettings& settings,
+                       const std::string& path);
 
 }  // namespace fg

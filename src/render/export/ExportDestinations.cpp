@@ -3,6 +3,7 @@
 #include <system_error>
 
 #include "render/export/ExportFormat.h"
+#include "render/export/ExportText.h"
 
 namespace fg {
 
@@ -24,8 +25,8 @@ std::optional<std::string> outputOverSource(const std::vector<std::string>& outp
     return std::nullopt;
 }
 
-std::string overwritesProjectMessage(const std::string& output) {
-    return fillTemplate(export_text::kOverwritesProject, {output});
+Message overwritesProjectMessage(const std::string& output) {
+    return exportMessage(export_text::kOverwritesProject).arg(output);
 }
 
 }  // namespace fg

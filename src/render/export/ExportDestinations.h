@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "model/Message.h"
 #include "model/TextTemplate.h"
 
 namespace fg {
@@ -28,6 +29,6 @@ std::optional<std::string> outputOverSource(const std::vector<std::string>& outp
                                             const std::vector<std::filesystem::path>& sources);
 
 // kOverwritesProject filled with the path.
-std::string overwritesProjectMessage(const std::string& output);
+Message overwritesProjectMessage(const std::string& output);
 
 }  // namespace fg

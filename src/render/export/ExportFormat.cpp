@@ -3,7 +3,54 @@
 #include <cctype>
 #include <cstdio>
 
+#include "render/export/ImageFileWriter.h"
+
 namespace fg {
+
+const std::vector<ExportFormat>& exportFormats() {
+    static const std::vector<ExportFormat> formats{
+        {.id = ImageFormat::Png,
+         .name = "PNG",
+         .extensions = {".png"},
+         .still = writeThroughQt,
+         .qtName = "png",
+         .filterLabel = FG_TRANSLATE_NOOP("fg::export_text", "PNG(*.png)")},
+        {.id = ImageFormat::Bmp,
+         .name = "BMP",
+         .extensions = {".bmp"},
+         .keepsAlpha = false,
+         .still = writeThroughQt,
+         .qtName = "bmp",
+         .filterLabel = FG_TRANSLATE_NOOP("fg::export_text", "BMP(*.bmp)")},
+        {.id = ImageFormat::Jpeg,
+         .name = "JPEG",
+         .extensions = {".jpg", ".jpeg"},
+         .keepsAlpha = false,
+         .still = writeThroughQt,
+         .qtName = "jpeg",
+         .filterLabel = FG_TRANSLATE_NOOP("fg::export_text", "JPEG(*.jpg)")},
+        {.id = ImageFormat::Tiff,
+         .name = "TIFF",
+         .extensions = {".tif", ".tiff"},
+         .still = writeThroughQt,
+         .qtName = "tiff",
+         .filterLabel = FG_TRANSLATE_NOOP("fg::export_text", "TIFF(*.tif)")},
+        {.id = ImageFormat::Gif,
+         .name = "GIF",
+         .extensions = {".gif"},
+         .still = writeGifFile,
+         .animation = beginAnimatedGif,
+         .filterLabel = FG_TRANSLATE_NOOP("fg::export_text", "GIF(*.gif)")},
+        {.id = ImageFormat::Webp,
+         .name = "WebP",
+         .extensions = {".webp"},
+         .animation = beginAnimatedWebp,
+         .takesQuality = true,
+         .filterLabel = FG_TRANSLATE_NOOP("fg::export_text", "WebP(*.webp)")},
+    };
+    return formats;
+}
+
 namespace {
 
 // Index of the extension's dot, or npos when the last path element has none.
@@ -13,6 +60,23 @@ std::size_t extensionStart(std::string_view path) {
     if (dot == std::string_view::npos) return dot;
     if (slash != std::string_view::npos && dot < slash) return std::string_view::npos;
     return dot;
+}
+
+bool hasExtension(const ExportFormat& format, std::string_view lower) {
+    for (const std::string_view extension : format.extensions) {
+        if (extension == lower) return true;
+    }
+    return false;
+}
+
+// The first row with the extension that `wanted` accepts, or null.
+template <typename Wanted>
+const ExportFormat* findFormat(std::string_view typed, Wanted wanted) {
+    const std::string extension = lowerCaseExtension(typed);
+    for (const ExportFormat& format : exportFormats()) {
+        if (wanted(format) && hasExtension(format, extension)) return &format;
+    }
+    return nullptr;
 }
 
 }  // namespace
@@ -28,18 +92,27 @@ std::string fileExtension(std::string_view path) {
     return dot == std::string_view::npos ? std::string() : std::string(path.substr(dot));
 }
 
-ImageFormat formatForExtension(std::string_view typed) {
-    const std::string extension = lowerCaseExtension(typed);
-    if (extension == ".bmp") return ImageFormat::Bmp;
-    if (extension == ".jpg" || extension == ".jpeg") return ImageFormat::Jpeg;
-    if (extension == ".tif" || extension == ".tiff") return ImageFormat::Tiff;
-    if (extension == ".gif") return ImageFormat::Gif;
-    return ImageFormat::Png;
+const ExportFormat& stillFormatFor(std::string_view extension) {
+    const ExportFormat* found = findFormat(extension, [](const ExportFormat& f) { return f.still != nullptr; });
+    return found ? *found : exportFormats().front();
 }
 
-bool keepsTransparentBackground(bool transparentRequested, std::string_view typed) {
-    const std::string extension = lowerCaseExtension(typed);
-    return transparentRequested && extension != ".jpg" && extension != ".jpeg" && extension != ".bmp";
+const ExportFormat* animationFormatFor(std::string_view extension) {
+    return findFormat(extension, [](const ExportFormat& f) { return f.animation != nullptr; });
+}
+
+const ExportFormat& exportFormat(ImageFormat id) {
+    for (const ExportFormat& format : exportFormats()) {
+        if (format.id == id) return format;
+    }
+    return exportFormats().front();
+}
+
+ImageFormat formatForExtension(std::string_view extension) { return stillFormatFor(extension).id; }
+
+bool keepsTransparentBackground(bool transparentRequested, std::string_view extension) {
+    const ExportFormat* any = findFormat(extension, [](const ExportFormat&) { return true; });
+    return transparentRequested && (any ? any->keepsAlpha : exportFormats().front().keepsAlpha);
 }
 
 std::string numberedFileName(std::string_view path, int index) {

@@ -13,9 +13,12 @@ namespace fg {
 
 std::filesystem::path exportRenderFolder(const std::filesystem::path& workDir) { return workDir / "render"; }
 
-std::string targetTooLargeReason(int width, int height, int maxWidth, int maxHeight) {
-    return fillTemplate(export_text::kTooLarge, {std::to_string(width), std::to_string(height), std::to_string(maxWidth),
-                                                 std::to_string(maxHeight)});
+Message targetTooLargeReason(int width, int height, int maxWidth, int maxHeight) {
+    return exportMessage(export_text::kTooLarge)
+        .arg(std::to_string(width))
+        .arg(std::to_string(height))
+        .arg(std::to_string(maxWidth))
+        .arg(std::to_string(maxHeight));
 }
 
 namespace {
@@ -32,36 +35,36 @@ bool stepFrames(Simulation& simulation, int count) {
 struct ExportTargets {
     std::unique_ptr<RenderTarget> target;
     std::unique_ptr<RenderTarget> copy;
-    std::string error;
+    Message error;
 };
 
 ExportTargets makeTargets(int width, int height) {
     ExportTargets made;
     const TargetLimits limits = currentTargetLimits();
     if (width > limits.maxWidth || height > limits.maxHeight) {
-        made.error = fillTemplate(export_text::kTargetFailed,
-                                  {targetTooLargeReason(width, height, limits.maxWidth, limits.maxHeight)});
+        made.error = exportMessage(export_text::kTargetFailed)
+                         .arg(targetTooLargeReason(width, height, limits.maxWidth, limits.maxHeight));
         return made;
     }
     std::string problem;
     made.target = RenderTarget::create(width, height, &problem);
     if (!made.target) {
-        made.error = fillTemplate(export_text::kTargetFailed, {problem});
+        made.error = exportMessage(export_text::kTargetFailed).arg(problem);
         return made;
     }
     made.copy = RenderTarget::create(width, height, &problem);
-    if (!made.copy) made.error = fillTemplate(export_text::kCopyTargetFailed, {problem});
+    if (!made.copy) made.error = exportMessage(export_text::kCopyTargetFailed).arg(problem);
     return made;
 }
 
 // The drawn frame read back, or a null image with *error set when the GL
 // reported a problem on the way or there is no memory for the picture.
-QImage finishedFrame(const RenderTarget& target, std::string* error) {
+QImage finishedFrame(const RenderTarget& target, Message* error) {
     QImage frame = target.readImage();
     std::string problem = takeGlErrors();
     if (problem.empty() && frame.isNull()) problem = "no memory for the picture";
     if (problem.empty()) return frame;
-    *error = fillTemplate(export_text::kDrawFailed, {problem});
+    *error = exportMessage(export_text::kDrawFailed).arg(problem);
     return {};
 }
 
@@ -108,7 +111,7 @@ ExportFramesResult exportFrames(Renderer& renderer, Simulation& simulation, Came
         const QImage frame = finishedFrame(*targets.target, &result.error);
         if (frame.isNull()) return result;
         const std::filesystem::path file = intermediateFramePath(folder, k);
-        if (std::string error = writeIntermediateFrame(frame, file); !error.empty()) {
+        if (Message error = writeIntermediateFrame(frame, file); !error.empty()) {
             result.error = error;
             return result;
         }

@@ -23,7 +23,7 @@ struct [[nodiscard]] ExportFramesResult {
     bool cancelled = false;
     // Empty unless the targets could not be made, a frame could not be drawn
     // or an intermediate file could not be written: the text to show.
-    std::string error;
+    Message error;
     bool ok() const { return error.empty() && !cancelled && lastIndex >= 0; }
 };
 
@@ -39,7 +39,7 @@ inline constexpr const char* kTooLarge = FG_TRANSLATE_NOOP(
 }
 
 // Why frames of w × h pixels cannot be rendered here, in the dialog's words.
-std::string targetTooLargeReason(int width, int height, int maxWidth, int maxHeight);
+Message targetTooLargeReason(int width, int height, int maxWidth, int maxHeight);
 
 // The render folder inside a workspace.
 std::filesystem::path exportRenderFolder(const std::filesystem::path& workDir);

@@ -12,7 +12,7 @@
 
 namespace fg {
 
-std::optional<std::string> exportOverwriteError(const ExportRequest& request) {
+std::optional<Message> exportOverwriteError(const ExportRequest& request) {
     const EngineExportOptions& engine = request.plan.engine;
     std::vector<std::string> outputs = exportOutputPaths(
         request.destination, request.plan.separateFiles && !engine.animated, request.plan.imageCount - 1);
@@ -65,14 +65,16 @@ ExportOutcome runHeadlessExport(const EditorState& g, const ExportRequest& reque
     std::string contextError;
     const std::unique_ptr<EglContext> context = EglContext::create(&contextError);
     if (!context) {
-        outcome.error = contextError;
+        outcome.error = Message::verbatim(contextError);
         return outcome;
     }
     RenderError failure;
     const std::unique_ptr<Renderer> renderer = Renderer::create(&failure);
     if (!renderer) {
-        outcome.error = failure.caption.empty() ? failure.message.sourceText()
-                                                : failure.caption.sourceText() + ": " + failure.message.sourceText();
+        // "caption: message", each in the language it is shown in.
+        outcome.error = failure.caption.empty()
+                            ? failure.message
+                            : Message("fg::export_text", "%1: %2").arg(failure.caption).arg(failure.message);
         return outcome;
     }
     std::vector<std::string> problems = loadWorkspaceMaterials(renderer->assets(), g.workDir);

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "model/EditorState.h"
+#include "model/Message.h"
 #include "render/export/ExportSettings.h"
 
 namespace fg {
@@ -29,7 +30,7 @@ struct ExportRequest {
 };
 
 struct [[nodiscard]] ExportOutcome {
-    std::string error;                 // empty on success: the text to show
+    Message error;                     // empty on success: the text to show
     bool cancelled = false;            // stopped through the progress callback
     std::vector<std::string> written;  // the files written, in order
     // Spawns the particle limit skipped, and the limit that was in force.
@@ -42,7 +43,7 @@ struct [[nodiscard]] ExportOutcome {
 using ExportProgressCallback = std::function<bool(int done, int total)>;
 
 // The message when an output of `request` would replace one of its sources.
-std::optional<std::string> exportOverwriteError(const ExportRequest& request);
+std::optional<Message> exportOverwriteError(const ExportRequest& request);
 
 // Renders and composes with `renderer`, whose context is current and which
 // holds the project's materials. `g` is read only: the export steps a

@@ -13,6 +13,10 @@ namespace {
 // The frames from start to end, both included: 64-bit, as any two ints may be read from a file.
 std::int64_t frameSpan(int start, int end) { return std::int64_t{end} - start + 1; }
 
+ExportSettingsError rangeError(ExportRangeProblem problem, const char* source) {
+    return ExportSettingsError{problem, exportMessage(source)};
+}
+
 int clampToInt(std::int64_t value) {
     return static_cast<int>(std::clamp<std::int64_t>(value, INT_MIN, INT_MAX));
 }
@@ -38,15 +42,17 @@ int sheetRows(int imageCount, int columns, int start, int end) {
     return std::max(clampToInt((std::int64_t{imageCount} + columns - 1) / columns), 1);
 }
 
-std::string exportInfoLine(const WriteSettings& write, const ProjectSettings& project) {
+Message exportInfoLine(const WriteSettings& write, const ProjectSettings& project) {
     // A count of "-2" images would only puzzle: say what OK will refuse.
-    if (write.end < write.start) return export_text::kStartAfterEnd;
+    if (write.end < write.start) return exportMessage(export_text::kStartAfterEnd);
     const int n = exportImageCount(write.start, write.end, write.step);
-    if (write.type == 1) return fillTemplate(export_text::kInfoFiles, {std::to_string(n)});
+    if (write.type == 1) return exportMessage(export_text::kInfoFiles).arg(std::to_string(n));
     const int columns = std::max(write.width, 1);
     const int rows = sheetRows(n, columns, write.start, write.end);
-    return fillTemplate(export_text::kInfoSheet, {std::to_string(n), std::to_string(std::int64_t{columns} * project.width),
-                                                  std::to_string(std::int64_t{rows} * project.height)});
+    return exportMessage(export_text::kInfoSheet)
+        .arg(std::to_string(n))
+        .arg(std::to_string(std::int64_t{columns} * project.width))
+        .arg(std::to_string(std::int64_t{rows} * project.height));
 }
 
 void normaliseExportSettings(WriteSettings& write) {
@@ -55,10 +61,10 @@ void normaliseExportSettings(WriteSettings& write) {
 }
 
 std::optional<ExportSettingsError> validateExportRange(const WriteSettings& write, int projectFrames) {
-    if (write.end < write.start) return ExportSettingsError{export_text::kStartAfterEnd};
-    if (write.start == 0) return ExportSettingsError{export_text::kBadStart};
+    if (write.end < write.start) return rangeError(ExportRangeProblem::StartAfterEnd, export_text::kStartAfterEnd);
+    if (write.start == 0) return rangeError(ExportRangeProblem::BadStart, export_text::kBadStart);
     if (write.end == 0 || write.end > projectFrames || write.end > kMaxExportFrame) {
-        return ExportSettingsError{export_text::kBadEnd};
+        return rangeError(ExportRangeProblem::BadEnd, export_text::kBadEnd);
     }
     return std::nullopt;
 }
@@ -69,7 +75,7 @@ std::optional<ExportSettingsError> acceptExportSettings(WriteSettings& write, co
     if (auto error = validateExportRange(write, project.frame)) return error;
     // A negative start would render frames before the effect begins: treat it
     // like the zero the dialog already refuses.
-    if (write.start < 0) return ExportSettingsError{export_text::kBadStart};
+    if (write.start < 0) return rangeError(ExportRangeProblem::BadStart, export_text::kBadStart);
     // Steps beyond any range the end allows give the same single image; the
     // bound keeps the dialog's rounding from counting none.
     write.step = std::clamp(write.step, 1, kMaxExportFrame);

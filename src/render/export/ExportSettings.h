@@ -9,6 +9,7 @@
 #include "model/ProjectSettings.h"
 #include "render/export/EngineExportOptions.h"
 #include "model/TextTemplate.h"
+#include "render/export/ExportText.h"
 
 namespace fg {
 
@@ -45,14 +46,19 @@ int sheetRows(int imageCount, int columns, int start, int end);
 
 // The dialog's information line: kInfoFiles for separate files, otherwise
 // kInfoSheet with the sheet's size; kStartAfterEnd while the range is upside down.
-std::string exportInfoLine(const WriteSettings& write, const ProjectSettings& project);
+Message exportInfoLine(const WriteSettings& write, const ProjectSettings& project);
 
 // Values the dialog repairs as it opens and after every command.
 void normaliseExportSettings(WriteSettings& write);
 
+// What is wrong with a range, in the order the checks run.
+enum class ExportRangeProblem { StartAfterEnd, BadStart, BadEnd };
+
 struct ExportSettingsError {
-    std::string message;
-    std::string caption = export_text::kFixCaption;
+    ExportRangeProblem problem;
+    Message message;
+    Message caption = exportMessage(export_text::kFixCaption);
+    friend bool operator==(const ExportSettingsError&, const ExportSettingsError&) = default;
 };
 
 // The OK checks in the dialog's order; nothing when the range is good. An end

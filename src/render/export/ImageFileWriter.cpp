@@ -13,32 +13,18 @@
 #include "render/export/GifSupport.h"
 
 namespace fg {
-namespace {
 
-const char* qtFormatName(ImageFormat format) {
-    switch (format) {
-        case ImageFormat::Bmp: return "bmp";
-        case ImageFormat::Jpeg: return "jpeg";
-        case ImageFormat::Tiff: return "tiff";
-        case ImageFormat::Gif:
-        case ImageFormat::Png: break;
-    }
-    return "png";
-}
-
-}  // namespace
-
-std::string writeExportBytes(const std::string& path, std::string_view bytes) {
+Message writeExportBytes(const std::string& path, std::string_view bytes) {
     const FileWriteResult written = writeFileBytes(path, bytes, LinkRule::WriteThrough);
-    return written ? std::string() : persistence_text::fileErrorReason(written.error).sourceText();
+    return written ? Message() : persistence_text::fileErrorReason(written.error);
 }
 
 namespace {
 
 // The picture in the pixel format the encoder should see: opaque for formats
 // without alpha, straight (not premultiplied) alpha for the others.
-QImage encoderInput(const QImage& image, ImageFormat format) {
-    if (format == ImageFormat::Jpeg || format == ImageFormat::Bmp) return image.convertToFormat(QImage::Format_RGB32);
+QImage encoderInput(const QImage& image, const ExportFormat& format) {
+    if (!format.keepsAlpha) return image.convertToFormat(QImage::Format_RGB32);
     if (!image.hasAlphaChannel() || image.format() == QImage::Format_ARGB32 ||
         image.format() == QImage::Format_RGBA8888) {
         return image;
@@ -48,58 +34,63 @@ QImage encoderInput(const QImage& image, ImageFormat format) {
 
 }  // namespace
 
-std::string writeImageFile(const QImage& image, const std::string& path, ImageFormat format) {
-    if (format == ImageFormat::Gif) return writeGifFile(image, path);
-    // Formats without alpha get the picture as it would show over black; the
-    // caller has already filled the background where it must be opaque.
+Message writeImageFile(const QImage& image, const std::string& path, ImageFormat id) {
+    const ExportFormat* format = &exportFormat(id);
+    if (format->still == nullptr) format = &exportFormats().front();
+    return format->still(image, path, *format);
+}
+
+Message writeThroughQt(const QImage& image, const std::string& path, const ExportFormat& format) {
+    // The caller has already filled the background where it must be opaque.
     QByteArray encoded;
     {
         QBuffer buffer(&encoded);
         buffer.open(QIODevice::WriteOnly);
-        QImageWriter writer(&buffer, qtFormatName(format));
-        if (!writer.write(encoderInput(image, format))) return writer.errorString().toStdString();
+        QImageWriter writer(&buffer, format.qtName);
+        if (!writer.write(encoderInput(image, format))) return Message::verbatim(writer.errorString().toStdString());
     }
     return writeExportBytes(path, std::string_view(encoded.constData(), static_cast<std::size_t>(encoded.size())));
 }
 
-std::string writeGifFile(const QImage& image, const std::string& path) {
+Message writeGifFile(const QImage& image, const std::string& path, const ExportFormat&) {
     IndexedPicture picture;
-    if (std::string problem = indexPicture(image, picture); !problem.empty()) return problem;
+    if (std::string problem = indexPicture(image, picture); !problem.empty()) return Message::verbatim(problem);
     const int width = picture.width;
     const int height = picture.height;
-    const bool anyClear = picture.anyClear;
-    GifColorType* palette = picture.palette;
-    constexpr int kTransparentIndex = kGifTransparentIndex;
     std::vector<GifByteType>& indices = picture.indices;
 
     int error = 0;
     std::string encoded;
     std::unique_ptr<GifFileType, GifCloser> gif(EGifOpen(&encoded, appendGifBytes, &error));
-    if (!gif) return gifError(error);
-    std::unique_ptr<ColorMapObject, decltype(&GifFreeMapObject)> colorMap(GifMakeMapObject(256, palette),
+    if (!gif) return Message::verbatim(gifError(error));
+    std::unique_ptr<ColorMapObject, decltype(&GifFreeMapObject)> colorMap(GifMakeMapObject(256, picture.palette),
                                                                           &GifFreeMapObject);
-    if (!colorMap) return "GIF palette allocation failed";
+    if (!colorMap) return Message::verbatim("GIF palette allocation failed");
     EGifSetGifVersion(gif.get(), true);
-    if (EGifPutScreenDesc(gif.get(), width, height, 8, 0, colorMap.get()) == GIF_ERROR) return gifError(gif->Error);
-    if (anyClear) {
+    if (EGifPutScreenDesc(gif.get(), width, height, 8, 0, colorMap.get()) == GIF_ERROR) {
+        return Message::verbatim(gifError(gif->Error));
+    }
+    if (picture.anyClear) {
         GraphicsControlBlock control{};
         control.DisposalMode = DISPOSAL_UNSPECIFIED;
-        control.TransparentColor = kTransparentIndex;
+        control.TransparentColor = kGifTransparentIndex;
         GifByteType extension[4];
         const std::size_t length = EGifGCBToExtension(&control, extension);
         if (EGifPutExtension(gif.get(), GRAPHICS_EXT_FUNC_CODE, static_cast<int>(length), extension) == GIF_ERROR) {
-            return gifError(gif->Error);
+            return Message::verbatim(gifError(gif->Error));
         }
     }
-    if (EGifPutImageDesc(gif.get(), 0, 0, width, height, false, nullptr) == GIF_ERROR) return gifError(gif->Error);
+    if (EGifPutImageDesc(gif.get(), 0, 0, width, height, false, nullptr) == GIF_ERROR) {
+        return Message::verbatim(gifError(gif->Error));
+    }
     for (int y = 0; y < height; ++y) {
         if (EGifPutLine(gif.get(), indices.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width),
                         width) == GIF_ERROR) {
-            return gifError(gif->Error);
+            return Message::verbatim(gifError(gif->Error));
         }
     }
     GifFileType* closing = gif.release();
-    if (EGifCloseFile(closing, &error) == GIF_ERROR) return gifError(error);
+    if (EGifCloseFile(closing, &error) == GIF_ERROR) return Message::verbatim(gifError(error));
     return writeExportBytes(path, encoded);
 }
 

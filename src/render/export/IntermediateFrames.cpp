@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "render/export/ExportText.h"
 #include "render/export/ImageFileWriter.h"
 
 namespace fg {
@@ -30,21 +31,21 @@ std::filesystem::path intermediateFramePath(const std::filesystem::path& renderD
     return renderDir / name;
 }
 
-std::string intermediateFailure(const std::filesystem::path& file, const std::string& reason) {
-    return fillTemplate(export_text::kIntermediateFailed, {file.string(), reason});
+Message intermediateFailure(const std::filesystem::path& file, Message reason) {
+    return exportMessage(export_text::kIntermediateFailed).arg(file.string()).arg(std::move(reason));
 }
 
-std::string writeIntermediateFrame(const QImage& frame, const std::filesystem::path& file) {
-    const std::string reason = writeImageFile(frame, file.string(), ImageFormat::Png);
-    return reason.empty() ? std::string() : intermediateFailure(file, reason);
+Message writeIntermediateFrame(const QImage& frame, const std::filesystem::path& file) {
+    Message reason = writeImageFile(frame, file.string(), ImageFormat::Png);
+    return reason.empty() ? Message() : intermediateFailure(file, std::move(reason));
 }
 
-QImage readIntermediateFrame(const std::filesystem::path& file, QSize size, std::string* error) {
+QImage readIntermediateFrame(const std::filesystem::path& file, QSize size, Message* error) {
     allowFramesOf(size);
     QImageReader reader(QString::fromStdString(file.string()), "png");
     QImage frame = reader.read();
     if (frame.isNull()) {
-        if (error) *error = intermediateFailure(file, reader.errorString().toStdString());
+        if (error) *error = intermediateFailure(file, Message::verbatim(reader.errorString().toStdString()));
         return {};
     }
     if (frame.size() != size) {
@@ -52,7 +53,7 @@ QImage readIntermediateFrame(const std::filesystem::path& file, QSize size, std:
             char reason[96];
             std::snprintf(reason, sizeof reason, "%d×%d pixels instead of %d×%d", frame.width(), frame.height(),
                           size.width(), size.height());
-            *error = intermediateFailure(file, reason);
+            *error = intermediateFailure(file, Message::verbatim(reason));
         }
         return {};
     }

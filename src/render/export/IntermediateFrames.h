@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <string>
 
+#include "model/Message.h"
 #include "model/TextTemplate.h"
 
 namespace fg {
@@ -23,14 +24,14 @@ std::filesystem::path intermediateFramePath(const std::filesystem::path& renderD
 
 // The message for an intermediate file that could not be written or read
 // back: the headline, the file and the reason, one per line.
-std::string intermediateFailure(const std::filesystem::path& file, const std::string& reason);
+Message intermediateFailure(const std::filesystem::path& file, Message reason);
 
 // Empty on success, otherwise the whole message.
-std::string writeIntermediateFrame(const QImage& frame, const std::filesystem::path& file);
+Message writeIntermediateFrame(const QImage& frame, const std::filesystem::path& file);
 
 // The frame as written, or a null image with *error set when the file is
 // missing, unreadable or not of the given size. Frames of every size the
 // export allows are read, however large.
-QImage readIntermediateFrame(const std::filesystem::path& file, QSize size, std::string* error);
+QImage readIntermediateFrame(const std::filesystem::path& file, QSize size, Message* error);
 
 }  // namespace fg

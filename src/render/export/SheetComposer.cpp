@@ -14,6 +14,7 @@
 #include "render/BackgroundColor.h"
 #include "render/export/ExportDestinations.h"
 #include "render/export/ExportFormat.h"
+#include "render/export/ExportText.h"
 #include "render/export/AnimatedWriter.h"
 #include "render/export/CellExtrude.h"
 #include "render/export/ImageFileWriter.h"
@@ -38,16 +39,16 @@ QImage blankCanvas(int width, int height, bool fill, Vec3f backColor) {
     return canvas;
 }
 
-std::string noMemoryFor(std::int64_t width, std::int64_t height) {
+Message noMemoryFor(std::int64_t width, std::int64_t height) {
     char reason[96];
     std::snprintf(reason, sizeof reason, "no memory for a %lld×%lld picture", static_cast<long long>(width),
                   static_cast<long long>(height));
-    return reason;
+    return Message::verbatim(reason);
 }
 
 // Draws intermediate image `index` scaled into the cell; false with *error
 // set when the frame cannot be read back.
-bool drawFrame(QPainter& painter, const ComposeRequest& request, int index, int x, int y, std::string* error) {
+bool drawFrame(QPainter& painter, const ComposeRequest& request, int index, int x, int y, Message* error) {
     const ExportPlan& plan = request.plan;
     QImage frame = readIntermediateFrame(intermediateFramePath(request.renderDir, index),
                                          QSize(plan.renderWidth(), plan.renderHeight()), error);
@@ -65,13 +66,13 @@ bool drawFrame(QPainter& painter, const ComposeRequest& request, int index, int 
     return true;
 }
 
-std::string failure(const std::string& path, const std::string& reason) {
-    return fillTemplate(export_text::kSaveFailed, {path, reason});
+Message failure(const std::string& path, Message reason) {
+    return exportMessage(export_text::kSaveFailed).arg(path).arg(std::move(reason));
 }
 
 // Draws image `index` into its cell and repeats its edges into the padding when asked.
 bool drawCell(QImage& canvas, const ComposeRequest& request, const SheetLayout& layout, int cell, int index,
-              std::string* error) {
+              Message* error) {
     const CellRect rect = layout.frame(cell);
     {
         QPainter painter(&canvas);
@@ -84,18 +85,30 @@ bool drawCell(QImage& canvas, const ComposeRequest& request, const SheetLayout& 
 // Writes the metadata beside the pictures; false with result.error set.
 bool writeMetadata(const ComposeRequest& request, const SheetMetadata& metadata, ComposeResult& result) {
     const std::string path = metadataPath(request.destination);
-    if (std::string error = writeExportBytes(path, metadataJson(metadata)); !error.empty()) {
-        result.error = failure(path, error);
+    if (Message error = writeExportBytes(path, metadataJson(metadata)); !error.empty()) {
+        result.error = failure(path, std::move(error));
         return false;
     }
     result.written.push_back(path);
     return true;
 }
 
-ComposeResult composeAnimation(const ComposeRequest& request, AnimatedFormat format, bool fill) {
+// Frame by frame: each is drawn, handed to the encoder and let go, so the
+// memory does not grow with the number of frames.
+ComposeResult composeAnimation(const ComposeRequest& request, const ExportFormat& format, bool fill) {
     ComposeResult result;
     const ExportPlan& plan = request.plan;
-    std::vector<QImage> frames;
+    AnimationSettings settings;
+    settings.step = plan.step;
+    settings.fps = request.fps;
+    settings.quality = plan.engine.quality;
+    Message error;
+    const std::unique_ptr<AnimationWriter> writer =
+        format.animation(plan.frameWidth, plan.frameHeight, settings, request.destination, &error);
+    if (!writer) {
+        result.error = failure(request.destination, std::move(error));
+        return result;
+    }
     for (int i = 0; i <= request.lastIndex; ++i) {
         QImage canvas = blankCanvas(plan.frameWidth, plan.frameHeight, fill, request.backColor);
         if (canvas.isNull()) {
@@ -106,17 +119,13 @@ ComposeResult composeAnimation(const ComposeRequest& request, AnimatedFormat for
             QPainter painter(&canvas);
             if (!drawFrame(painter, request, i, 0, 0, &result.error)) return result;
         }
-        frames.push_back(std::move(canvas));
+        if (error = writer->add(canvas); !error.empty()) {
+            result.error = failure(request.destination, std::move(error));
+            return result;
+        }
     }
-    AnimationSettings settings;
-    settings.step = plan.step;
-    settings.fps = request.fps;
-    settings.quality = plan.engine.quality;
-    const std::string error = format == AnimatedFormat::Gif
-                                  ? writeAnimatedGif(frames, settings, request.destination)
-                                  : writeAnimatedWebp(frames, settings, request.destination);
-    if (!error.empty()) {
-        result.error = failure(request.destination, error);
+    if (error = writer->finish(); !error.empty()) {
+        result.error = failure(request.destination, std::move(error));
         return result;
     }
     result.written.push_back(request.destination);
@@ -132,8 +141,8 @@ ComposeResult composeExport(const ComposeRequest& request) {
     const ImageFormat format = formatForExtension(extension);
     const bool fill = !keepsTransparentBackground(plan.transparent, extension);
     const EngineExportOptions& engine = plan.engine;
-    AnimatedFormat animatedFormat = AnimatedFormat::Gif;
-    const bool animated = engine.animated && animatedFormatFor(extension, animatedFormat);
+    const ExportFormat* animatedFormat = engine.animated ? animationFormatFor(extension) : nullptr;
+    const bool animated = animatedFormat != nullptr;
     std::vector<std::string> outputs =
         exportOutputPaths(request.destination, plan.separateFiles && !animated, request.lastIndex);
     if (engine.metaJson && !animated) outputs.push_back(metadataPath(request.destination));
@@ -143,7 +152,7 @@ ComposeResult composeExport(const ComposeRequest& request) {
     }
     // Exports killed between writing and renaming left their temporaries here.
     removeStaleTemporaries(std::vector<std::filesystem::path>(outputs.begin(), outputs.end()));
-    if (animated) return composeAnimation(request, animatedFormat, fill);
+    if (animated) return composeAnimation(request, *animatedFormat, fill);
     const int durationMs = frameDurationMs(plan.step, request.fps);
 
     if (plan.separateFiles) {
@@ -158,8 +167,8 @@ ComposeResult composeExport(const ComposeRequest& request) {
                 return result;
             }
             if (!drawCell(canvas, request, layout, 0, i, &result.error)) return result;
-            if (std::string error = writeImageFile(canvas, path, format); !error.empty()) {
-                result.error = failure(path, error);
+            if (Message error = writeImageFile(canvas, path, format); !error.empty()) {
+                result.error = failure(path, std::move(error));
                 return result;
             }
             result.written.push_back(path);
@@ -194,8 +203,8 @@ ComposeResult composeExport(const ComposeRequest& request) {
             if (!drawFrame(painter, request, i, cell.x, cell.y, &result.error)) return result;
         }
     }
-    if (std::string error = writeImageFile(sheet, request.destination, format); !error.empty()) {
-        result.error = failure(request.destination, error);
+    if (Message error = writeImageFile(sheet, request.destination, format); !error.empty()) {
+        result.error = failure(request.destination, std::move(error));
         return result;
     }
     result.written.push_back(request.destination);

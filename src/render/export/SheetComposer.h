@@ -24,7 +24,7 @@ struct ComposeRequest {
 };
 
 struct [[nodiscard]] ComposeResult {
-    std::string error;                 // empty on success: the text to show
+    Message error;                     // empty on success: the text to show
     std::vector<std::string> written;  // the files written, in order
     bool ok() const { return error.empty(); }
 };

@@ -19,6 +19,7 @@
 #include "ui/dialogs/DialogParts.h"
 #include "ui/dialogs/ExportAdvancedGroup.h"
 #include "ui/dialogs/ExportPreview.h"
+#include "text/Format.h"
 
 namespace fg {
 
@@ -143,7 +144,7 @@ void ExportDialog::accept() {
     // Text still being typed counts as typed: clamped to its range.
     for (QSpinBox* box : {m_start, m_end, m_step, m_columns, m_width, m_height, m_smooth}) box->interpretText();
     if (const auto error = validateExportRange(settings(), m_frames)) {
-        QMessageBox::warning(this, QString::fromStdString(error->caption), QString::fromStdString(error->message));
+        QMessageBox::warning(this, text::format(error->caption), text::format(error->message));
         return;
     }
     QDialog::accept();
@@ -172,7 +173,7 @@ void ExportDialog::refresh() {
     frame.width = m_width->value();
     frame.height = m_height->value();
     m_columns->setEnabled(shown.type == 0);
-    m_info->setText(QString::fromStdString(exportInfoLine(shown, frame)));
+    m_info->setText(text::format(exportInfoLine(shown, frame)));
     const int images = exportImageCount(shown.start, shown.end, shown.step);
     m_preview->showLayout(images, shown.width, sheetRows(images, shown.width, shown.start, shown.end), frame.width,
                           frame.height, shown.type == 1);

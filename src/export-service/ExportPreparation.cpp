@@ -1,0 +1,45 @@
+#include "export-service/ExportPreparation.h"
+
+#include "render/export/ExportFormat.h"
+#include "render/export/ExportSettings.h"
+#include "render/export/ExportText.h"
+
+namespace fg {
+namespace {
+
+ExportRefusalCode rangeCode(ExportRangeProblem problem) {
+    switch (problem) {
+    case ExportRangeProblem::StartAfterEnd: return ExportRefusalCode::StartAfterEnd;
+    case ExportRangeProblem::BadStart: return ExportRefusalCode::BadStart;
+    case ExportRangeProblem::BadEnd: break;
+    }
+    return ExportRefusalCode::BadEnd;
+}
+
+}  // namespace
+
+PreparedExport prepareExport(const EditorState& document, const ExportOptions& options) {
+    ExportTask task{copyOf(document), {}};
+    ExportRequest& request = task.request;
+    if (auto error = acceptExportSettings(task.document.write, task.document.project, request.plan)) {
+        return ExportRefusal{rangeCode(error->problem), std::move(error->caption), std::move(error->message)};
+    }
+    request.plan.engine = options.engine;
+    // Only the animation formats hold an animation; any other name would
+    // quietly give still pictures instead of the animation asked for.
+    if (options.engine.animated && animationFormatFor(fileExtension(options.destination)) == nullptr) {
+        return ExportRefusal{ExportRefusalCode::NotAnAnimationName, exportMessage(export_text::kExportCaption),
+                             exportMessage(export_text::kAnimationNeedsFormat)};
+    }
+    request.destination = options.destination;
+    request.sources = options.sources;
+    request.particleLimit = options.particleLimit;
+    // Refused before a GL context is made; the composer checks again with
+    // the names it really writes.
+    if (auto refused = exportOverwriteError(request)) {
+        return ExportRefusal{ExportRefusalCode::OverwritesSource, Message(), std::move(*refused)};
+    }
+    return task;
+}
+
+}  // namespace fg
