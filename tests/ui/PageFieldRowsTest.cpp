@@ -107,7 +107,7 @@ TEST_F(PageRowsTest, TheRowsGiveThePagesTheirRangesAndTenths) {
     // The attraction point is whole units, the emitter's position tenths.
     node().m_move.absorbPos.x = 12.0f;
     node().m_emitter.pos.x = 1.2f;
-    emit editor->pageReload();
+    emit editor->documentChanged(DocumentPart::Page);
     EXPECT_EQ(control<QSpinBox>("m_move.absorbPos.x")->value(), 12);
     choose(Page::Source);
     EXPECT_EQ(control<QSpinBox>("m_emitter.pos.x")->value(), 12);
@@ -116,7 +116,7 @@ TEST_F(PageRowsTest, TheRowsGiveThePagesTheirRangesAndTenths) {
     choose(Page::Image);
     QComboBox* textures = control<QComboBox>("m_texture.ID");
     node().m_texture.ID = 5;
-    emit editor->pageReload();
+    emit editor->documentChanged(DocumentPart::Page);
     textures->setFocus();
     QTest::keyClick(textures, Qt::Key_Home);
     EXPECT_EQ(node().m_texture.ID, -1);
