@@ -80,7 +80,9 @@ bool Editor::openInPlace(const std::string& path) {
         hooks.stopSimulation = [this] { m_simulation->clearParticles(); };
         loaded = loadProject(m_g, m_workspace, absolute, hooks);
     });
-    // The entries refer to the nodes that were just replaced.
+    // The entries refer to the nodes that were just replaced; the state
+    // just opened is the clean one.
+    m_changedOutsideHistory = m_g.isModified;
     resetHistory();
     emit treeChanged();
     emit selectionChanged();
@@ -128,6 +130,7 @@ bool Editor::saveTo(const std::string& path) {
         showError(saved.message, saved.caption);
         return false;
     }
+    markSaved();
     emit titleChanged(titleText());
     addRecent(absolute);
     return true;
@@ -156,7 +159,7 @@ void Editor::requestRelaunch(const QString& path) {
 void Editor::setCamera(Vec3f eye, Vec3f target) {
     m_g.camera.eye = eye;
     m_g.camera.target = target;
-    if (!m_g.isModified) setModified(true);
+    markModified();
 }
 
 void Editor::notify(DocumentChanges what) {
@@ -175,7 +178,9 @@ void Editor::notify(DocumentChanges what) {
 }
 
 void Editor::setModified(bool modified) {
-    m_g.isModified = modified;
+    m_changedOutsideHistory = modified;
+    if (!modified) m_history.setClean();
+    syncModified();
     notify(DocumentPart::Title);
 }
 

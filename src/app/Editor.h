@@ -16,6 +16,7 @@
 #include "app/EditorPrompts.h"
 #include "app/ProjectSettingsRules.h"
 #include "history/EditHistory.h"
+#include "history/TreeCommandEdit.h"
 #include "model/EditorState.h"
 #include "model/NodeFields.h"
 #include "persistence/MaterialFiles.h"
@@ -90,11 +91,15 @@ public:
     // is now modified.
     void setCamera(Vec3f eye, Vec3f target);
 
+    // True: a change outside the history; false: the present state is the
+    // saved one.
     void setModified(bool modified);
+    // Whether the history stands away from the saved row, or a change
+    // outside it happened since the last save or open.
     bool isModified() const { return m_g.isModified; }
     // A change that is no history entry (settings, camera): the project is
     // modified until it is saved.
-    void markModified() { if (!m_g.isModified) setModified(true); }
+    void markModified() { if (!m_changedOutsideHistory) setModified(true); }
     // "無題.nbx* - Fulgrane3D"
     QString titleText() const;
 
@@ -234,19 +239,27 @@ private:
     bool m_leaving = false;  // a relaunch was requested: no more questions
 
     // Node panel, material panel and history.
-    TreeEditResult treeCommand(TreeEditResult (EffectTree::*command)(), EntryKind kind);
+    TreeEditResult treeCommand(TreeCommand command);
     void changeMaterials(const std::function<void()>& change);
     // Today's material list as names, for references kept by name.
     MaterialNameList materialNames() const;
-    // An entry was recorded: the project is modified, the list follows.
+    // An entry was recorded: the modified mark and the list follow.
     void noteHistoryEntry();
-    void afterHistoryStep();
+    // Undo, redo or a jump inside the document-change bracket.
+    void stepHistory(const std::function<void()>& step);
+    // The modified mark from the clean row and outside changes; Title when it changed.
+    DocumentChanges syncModified();
+    // Saved or opened: the present state is the file's.
+    void markSaved();
     EditHistory m_history;
+    bool m_changedOutsideHistory = false;
     struct PendingGraphEdit {
         std::int32_t nodeId = 0;
         int graphNumber = 0;
+        std::uint64_t gesture = 0;  // the history merges the gesture's changes by it
     };
-    std::optional<PendingGraphEdit> m_pendingGraphEdit;  // a gesture begun, not yet recorded
+    std::optional<PendingGraphEdit> m_pendingGraphEdit;  // the curve gesture under way
+    std::uint64_t m_lastGesture = 0;
 };
 
 }  // namespace fg

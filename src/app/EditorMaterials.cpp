@@ -39,7 +39,7 @@ void Editor::changeMaterials(const std::function<void()>& change) {
         for (Node* subtree : saved) relinkSubtreeMaterials(*subtree, after);
     });
     // The materials travel with the project file.
-    if (!m_g.isModified) setModified(true);
+    markModified();
     emit materialsChanged();
     emit pageReload();
 }
@@ -111,7 +111,7 @@ bool Editor::mirrorMaterial(int index) {
     // The name and the position stay: no reference needs converting.
     changeDocument([&] { mirrored = mirrorImageFile(std::filesystem::path(m_g.workDir) / material.fileName); });
     if (!mirrored) return false;
-    if (!m_g.isModified) setModified(true);
+    markModified();
     emit materialsChanged();
     return true;
 }

@@ -44,7 +44,7 @@ void Editor::setCameraPlacement(Vec3f eye, Vec3f target) {
     m_g.camera.eye = eye;
     m_g.camera.target = target;
     emit cameraPlaced();
-    if (!m_g.isModified) setModified(true);
+    markModified();
 }
 
 void Editor::addView() {
@@ -54,7 +54,7 @@ void Editor::addView() {
     views.push_back(ViewEntry{m_g.camera.eye, m_g.camera.target, 60.0f, viewLabel(m_g.camera.eye, m_g.camera.target)});
     views.push_back(viewListPlaceholder());
     emit viewListChanged();
-    if (!m_g.isModified) setModified(true);
+    markModified();
 }
 
 void Editor::removeView(int index) {
@@ -62,7 +62,7 @@ void Editor::removeView(int index) {
     if (index < 0 || static_cast<std::size_t>(index) + 1 >= views.size()) return;
     views.erase(views.begin() + index);
     emit viewListChanged();
-    if (!m_g.isModified) setModified(true);
+    markModified();
 }
 
 void Editor::applyView(int index) {
