@@ -9,7 +9,7 @@ void Editor::editInt(const NodeField& field, std::int32_t value) {
     if (node == nullptr) return;
     // A texture or model choice is recorded with its material's name.
     const MaterialNameList materials = selectsMaterial(field) ? materialNames() : MaterialNameList{};
-    if (!m_history.push(m_g.tree, Edit::setInt(*node, field, value), materials)) return;
+    if (!m_history.push(m_g.tree, Edit::setInt(*node, field, value, materials), materials)) return;
     publishParameters();
     noteHistoryEntry();
 }

@@ -101,7 +101,7 @@ Message nodeName(const Node& node) { return Message::verbatim(node.m_name); }
 
 }  // namespace
 
-Edit Edit::parameter(const Node& node, const NodeField& field, std::uint32_t bits) {
+Edit Edit::parameter(const Node& node, const NodeField& field, std::uint32_t bits, const MaterialNameList& materials) {
     // The label is the node's name and the parameter's label; a field
     // without a label leaves the text after the dash empty.
     const std::string_view label = historyLabel(std::string(kSelectedNodePathPrefix) + field.key);
@@ -109,20 +109,21 @@ Edit Edit::parameter(const Node& node, const NodeField& field, std::uint32_t bit
     ParameterEdit edit;
     edit.field = &field;
     edit.after.bits = bits;
+    edit.after.material = materialNameOf(field, bits, materials);
     return {node.m_ID, Message("fg::history_text", history_text::kParameter).arg(nodeName(node)).arg(std::move(labelText)),
             std::move(edit)};
 }
 
 bool selectsMaterial(const NodeField& field) { return materialLinkOf(field) != MaterialLink::None; }
 
-Edit Edit::setInt(const Node& node, const NodeField& field, std::int32_t value) {
+Edit Edit::setInt(const Node& node, const NodeField& field, std::int32_t value, const MaterialNameList& materials) {
     assert(field.type == FieldType::Int && "an int value for a float field");
-    return parameter(node, field, std::bit_cast<std::uint32_t>(value));
+    return parameter(node, field, std::bit_cast<std::uint32_t>(value), materials);
 }
 
 Edit Edit::setFloat(const Node& node, const NodeField& field, float value) {
     assert(field.type == FieldType::Float && "a float value for an int field");
-    return parameter(node, field, std::bit_cast<std::uint32_t>(value));
+    return parameter(node, field, std::bit_cast<std::uint32_t>(value), {});
 }
 
 Edit Edit::setCurve(const Node& node, int graphNumber, GraphPoints points, std::uint64_t gesture) {

@@ -90,8 +90,10 @@ enum class Direction { Redo, Undo };
 
 class Edit {
 public:
-    // Parameter `field` of `node` set to `value`.
-    static Edit setInt(const Node& node, const NodeField& field, std::int32_t value);
+    // Parameter `field` of `node` set to `value`. `materials` is the list a
+    // texture or model-shape value refers to (other fields need none).
+    static Edit setInt(const Node& node, const NodeField& field, std::int32_t value,
+                       const MaterialNameList& materials = {});
     static Edit setFloat(const Node& node, const NodeField& field, float value);
     // Curve `graphNumber` of `node` given `points`. Edits of one gesture
     // (the same nonzero `gesture`) merge into one.
@@ -140,7 +142,8 @@ public:
     Node* savedSubtree() const;
 
 private:
-    static Edit parameter(const Node& node, const NodeField& field, std::uint32_t bits);
+    static Edit parameter(const Node& node, const NodeField& field, std::uint32_t bits,
+                          const MaterialNameList& materials);
     Edit(std::int32_t nodeId, Message label, EditData data) : m_nodeId(nodeId), m_label(std::move(label)), m_data(std::move(data)) {}
 
     std::int32_t m_nodeId = 0;

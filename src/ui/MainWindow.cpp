@@ -27,6 +27,7 @@
 #include "ui/StatusPanel.h"
 #include "ui/TabPanel.h"
 #include "ui/ToolbarStrip.h"
+#include "ui/UndoActions.h"
 #include "ui/VersionBox.h"
 #include "ui/ViewPanel.h"
 #include "ui/ViewWidget.h"
@@ -186,6 +187,8 @@ void MainWindow::followEditor() {
     };
     showFlags();
     connect(&m_editor, &Editor::displayFlagsChanged, this, showFlags);
+
+    followHistory(m_editor, action(Command::Undo), action(Command::Redo));
 
     // Undo and redo rebuild the shown page from the node.
     connect(&m_editor, &Editor::pageReload, tabPanel()->selector(), &PageSelector::reload);
