@@ -190,8 +190,8 @@ bool Edit::changes(EffectTree& tree) const {
     return false;
 }
 
-void Edit::apply(EffectTree& tree, Direction direction, const MaterialNameList& materials) {
-    const bool undoing = direction == Direction::Undo;
+void Edit::apply(EffectTree& tree, EditDirection direction, const MaterialNameList& materials) {
+    const bool undoing = direction == EditDirection::Undo;
     Node* node = tree.findById(m_nodeId);
     switch (kind()) {
     case EditKind::Parameter: {

@@ -86,7 +86,7 @@ inline constexpr const char* kDelete = FG_TRANSLATE_NOOP("fg::history_text", "�
 inline constexpr const char* kMoved = FG_TRANSLATE_NOOP("fg::history_text", "%1-ノードの移動");
 }  // namespace history_text
 
-enum class Direction { Redo, Undo };
+enum class EditDirection { Redo, Undo };
 
 class Edit {
 public:
@@ -131,7 +131,7 @@ public:
     // capturing the present state into the other side. `materials` is
     // today's material list: a texture choice whose material is gone becomes
     // none, a model shape whose model is gone stays as it is.
-    void apply(EffectTree& tree, Direction direction, const MaterialNameList& materials);
+    void apply(EffectTree& tree, EditDirection direction, const MaterialNameList& materials);
     // Whether `later`, pushed right after this edit, belongs to it: the same
     // parameter of the same node, or the same curve within one gesture.
     bool absorbs(const Edit& later) const;

@@ -15,7 +15,7 @@ void EditHistory::clear() {
 
 bool EditHistory::push(EffectTree& tree, Edit edit, const MaterialNameList& materials) {
     if (!edit.changes(tree)) return false;
-    edit.apply(tree, Direction::Redo, materials);
+    edit.apply(tree, EditDirection::Redo, materials);
     // A drag through many values is one edit: the entry keeps the value
     // from before its first step. Only an entry that is current merges;
     // after an undo the edit starts a new branch.
@@ -63,7 +63,7 @@ void EditHistory::append(HistoryEntry entry) {
 bool EditHistory::undo(EffectTree& tree, const MaterialNameList& materials) {
     if (count() < 2 || m_index < 1) return false;
     std::vector<Edit>& edits = m_entries[static_cast<std::size_t>(m_index)].edits;
-    for (auto edit = edits.rbegin(); edit != edits.rend(); ++edit) edit->apply(tree, Direction::Undo, materials);
+    for (auto edit = edits.rbegin(); edit != edits.rend(); ++edit) edit->apply(tree, EditDirection::Undo, materials);
     --m_index;
     return true;
 }
@@ -71,7 +71,7 @@ bool EditHistory::undo(EffectTree& tree, const MaterialNameList& materials) {
 bool EditHistory::redo(EffectTree& tree, const MaterialNameList& materials) {
     if (m_index + 1 >= count()) return false;
     ++m_index;
-    for (Edit& edit : m_entries[static_cast<std::size_t>(m_index)].edits) edit.apply(tree, Direction::Redo, materials);
+    for (Edit& edit : m_entries[static_cast<std::size_t>(m_index)].edits) edit.apply(tree, EditDirection::Redo, materials);
     return true;
 }
 

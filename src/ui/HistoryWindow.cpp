@@ -144,13 +144,6 @@ QScrollBar* HistoryWindow::scrollBar() const { return m_view->verticalScrollBar(
 
 int HistoryWindow::scrollOffset() const { return scrollBar()->value(); }
 
-int HistoryWindow::rowAt(int y) const {
-    // Row i's highlight covers y = 25·i − 5 … 25·i + 19 (before scrolling):
-    // a point anywhere on it is that row.
-    const int shifted = y + kRowLead + scrollOffset();
-    return shifted < 0 ? -1 : shifted / kRowHeight;
-}
-
 void HistoryWindow::follow() {
     const int offset = scrollOffset();
     m_model->refresh();

@@ -54,8 +54,6 @@ public:
     HistoryListView* listView() const { return m_view; }
     QScrollBar* scrollBar() const;
     int scrollOffset() const;
-    // The entry under window point y (may be past the list).
-    int rowAt(int y) const;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
