@@ -1072,6 +1072,14 @@ Do you want to save it?</translation>
         <source>ヘルプ(&amp;H)</source>
         <translation>&amp;Help</translation>
     </message>
+    <message>
+        <source>元に戻す: %1</source>
+        <translation>Undo: %1</translation>
+    </message>
+    <message>
+        <source>やり直し: %1</source>
+        <translation>Redo: %1</translation>
+    </message>
 </context>
 <context>
     <name>fg::MaterialPanel</name>

@@ -48,7 +48,9 @@ bool DocumentController::openInPlace(const std::string& path) {
         hooks.stopSimulation = [this] { m_editor.m_simulation->clearParticles(); };
         loaded = loadProject(m_editor.m_g, m_editor.m_workspace, absolute, hooks);
     });
-    // The entries refer to the nodes that were just replaced.
+    // The entries refer to the nodes that were just replaced; the state
+    // just opened is the clean one.
+    m_editor.m_changedOutsideHistory = m_editor.m_g.isModified;
     m_editor.resetHistory();
     m_editor.notify(DocumentPart::Tree | DocumentPart::Selection | DocumentPart::Materials | DocumentPart::Page |
                     DocumentPart::Title | DocumentPart::Settings | DocumentPart::Views);
@@ -93,6 +95,7 @@ bool DocumentController::saveTo(const std::string& path) {
         m_editor.showError(saved.message, saved.caption);
         return false;
     }
+    m_editor.markSaved();
     m_editor.notify(DocumentPart::Title);
     addRecent(absolute);
     return true;

@@ -66,7 +66,9 @@ void Editor::remake() {
 void Editor::notify(DocumentChanges what) { emit documentChanged(what); }
 
 void Editor::setModified(bool modified) {
-    m_g.isModified = modified;
+    m_changedOutsideHistory = modified;
+    if (!modified) m_history.setClean();
+    syncModified();
     notify(DocumentPart::Title);
 }
 

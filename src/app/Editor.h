@@ -37,6 +37,7 @@
 #include "app/MaterialController.h"
 #include "app/ViewSettingsController.h"
 #include "history/EditHistory.h"
+#include "history/TreeCommandEdit.h"
 #include "model/EditorState.h"
 #include "model/NodeFields.h"
 #include "persistence/Workspace.h"
@@ -100,11 +101,15 @@ public:
     ViewSettingsController& viewSettings() { return *m_viewSettings; }
     const ViewSettingsController& viewSettings() const { return *m_viewSettings; }
 
+    // True: a change outside the history; false: the present state is the
+    // saved one.
     void setModified(bool modified);
+    // Whether the history stands away from the saved row, or a change
+    // outside it happened since the last save or open.
     bool isModified() const { return m_g.isModified; }
     // A change that is no history entry (settings, camera): the project is
     // modified until it is saved.
-    void markModified() { if (!m_g.isModified) setModified(true); }
+    void markModified() { if (!m_changedOutsideHistory) setModified(true); }
 
     // ---- Edits of the effect (each becomes an edit-history entry) ----
     // A parameter of the selected node, by its row of the node-field table.
@@ -184,18 +189,26 @@ private:
     std::unique_ptr<ViewSettingsController> m_viewSettings;
 
     // Node panel, material panel and history.
-    TreeEditResult treeCommand(TreeEditResult (EffectTree::*command)(), EntryKind kind);
+    TreeEditResult treeCommand(TreeCommand command);
     // Today's material list as names, for references kept by name.
     MaterialNameList materialNames() const;
-    // An entry was recorded: the project is modified, the list follows.
+    // An entry was recorded: the modified mark and the list follow.
     void noteHistoryEntry();
-    void afterHistoryStep();
+    // Undo, redo or a jump inside the document-change bracket.
+    void stepHistory(const std::function<void()>& step);
+    // The modified mark from the clean row and outside changes; Title when it changed.
+    DocumentChanges syncModified();
+    // Saved or opened: the present state is the file's.
+    void markSaved();
     EditHistory m_history;
+    bool m_changedOutsideHistory = false;
     struct PendingGraphEdit {
         std::int32_t nodeId = 0;
         int graphNumber = 0;
+        std::uint64_t gesture = 0;  // the history merges the gesture's changes by it
     };
-    std::optional<PendingGraphEdit> m_pendingGraphEdit;  // a gesture begun, not yet recorded
+    std::optional<PendingGraphEdit> m_pendingGraphEdit;  // the curve gesture under way
+    std::uint64_t m_lastGesture = 0;
 };
 
 }  // namespace fg

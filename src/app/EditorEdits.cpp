@@ -8,15 +8,15 @@ void Editor::editInt(const NodeField& field, std::int32_t value) {
     Node* node = m_g.pSelNode();
     if (node == nullptr) return;
     // A texture or model choice is recorded with its material's name.
-    const MaterialNameList materials = EditHistory::selectsMaterial(field) ? materialNames() : MaterialNameList{};
-    if (!m_history.recordInt(*node, field, value, materials)) return;
+    const MaterialNameList materials = selectsMaterial(field) ? materialNames() : MaterialNameList{};
+    if (!m_history.push(m_g.tree, Edit::setInt(*node, field, value, materials), materials)) return;
     publishParameters();
     noteHistoryEntry();
 }
 
 void Editor::editFloat(const NodeField& field, float value) {
     Node* node = m_g.pSelNode();
-    if (node == nullptr || !m_history.recordFloat(*node, field, value)) return;
+    if (node == nullptr || !m_history.push(m_g.tree, Edit::setFloat(*node, field, value))) return;
     publishParameters();
     noteHistoryEntry();
 }
@@ -24,26 +24,28 @@ void Editor::editFloat(const NodeField& field, float value) {
 void Editor::beginGraphEdit(int graphNumber) {
     Node* node = m_g.pSelNode();
     if (node == nullptr || graphNumber < 0 || graphNumber >= kCurveCount) return;
-    // Recorded at the gesture's first real change: a press that only
-    // picks a point leaves the history and the modified mark alone.
-    m_pendingGraphEdit = PendingGraphEdit{node->m_ID, graphNumber};
+    // Every change of the gesture merges into one entry, made at its first
+    // real change: a press that only picks a point records nothing.
+    m_pendingGraphEdit = PendingGraphEdit{node->m_ID, graphNumber, ++m_lastGesture};
 }
 
 void Editor::setGraphPoints(int graphNumber, const GraphPoints& points) {
     Node* node = m_g.pSelNode();
     if (node == nullptr || graphNumber < 0 || graphNumber >= kCurveCount) return;
-    Graph& graph = node->curve(graphNumber);
-    if (graph.points() == points) return;
     if (m_pendingGraphEdit && m_pendingGraphEdit->nodeId == node->m_ID &&
         m_pendingGraphEdit->graphNumber == graphNumber) {
-        m_history.recordGraph(*node, graphNumber);
+        if (!m_history.push(m_g.tree, Edit::setCurve(*node, graphNumber, points, m_pendingGraphEdit->gesture))) return;
+        publishParameters();
         noteHistoryEntry();
+        return;
     }
-    m_pendingGraphEdit.reset();
+    // Outside a gesture: a change of the project that is no entry.
+    Graph& graph = node->curve(graphNumber);
+    if (graph.points() == points) return;
     graph.setPoints(points);
     graph.rebuild();
     publishParameters();
-    if (!m_g.isModified) setModified(true);
+    markModified();
 }
 
 }  // namespace fg

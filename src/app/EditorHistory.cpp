@@ -1,4 +1,6 @@
-// Undo, redo and jumps through the edit history.
+// Undo, redo and jumps through the edit history, and the modified mark it
+// gives: the project differs from its file while the history stands away
+// from the saved row or something outside the history changed since.
 
 #include "app/Editor.h"
 
@@ -6,36 +8,48 @@ namespace fg {
 
 void Editor::undo() {
     if (!m_history.canUndo()) return;
-    changeDocument([this] { m_history.undo(m_g.tree, materialNames()); });
-    afterHistoryStep();
+    stepHistory([this] { m_history.undo(m_g.tree, materialNames()); });
 }
 
 void Editor::redo() {
     if (!m_history.canRedo()) return;
-    changeDocument([this] { m_history.redo(m_g.tree, materialNames()); });
-    afterHistoryStep();
+    stepHistory([this] { m_history.redo(m_g.tree, materialNames()); });
 }
 
 void Editor::jumpTo(int row) {
-    if (row < 0 || row >= m_history.count() || row == m_history.current()) return;
-    changeDocument([this, row] { m_history.jumpTo(m_g.tree, row, materialNames()); });
-    afterHistoryStep();
+    if (row < 0 || row >= m_history.count() || row == m_history.index()) return;
+    stepHistory([this, row] { m_history.jumpTo(m_g.tree, row, materialNames()); });
 }
 
 void Editor::resetHistory() {
     m_history.clear();
-    notify(DocumentPart::History);
+    notify(DocumentPart::History | syncModified());
 }
 
-void Editor::noteHistoryEntry() {
-    if (!m_g.isModified) setModified(true);
-    notify(DocumentPart::History);
+void Editor::noteHistoryEntry() { notify(DocumentPart::History | syncModified()); }
+
+void Editor::stepHistory(const std::function<void()>& step) {
+    const Node* selected = m_g.tree.selected();
+    const std::int32_t selectedId = selected != nullptr ? selected->m_ID : -1;
+    changeDocument(step);
+    const Node* now = m_g.tree.selected();
+    // A new selection refills the shown page itself; asking for a page
+    // reload as well would fill it twice.
+    const bool moved = now != selected || (now != nullptr && now->m_ID != selectedId);
+    notify(DocumentPart::History | DocumentPart::Tree | (moved ? DocumentPart::Selection : DocumentPart::Page) |
+           syncModified());
 }
 
-void Editor::afterHistoryStep() {
-    // The effect differs from what was saved, whichever way the step went.
-    if (!m_g.isModified) setModified(true);
-    notify(DocumentPart::History | DocumentPart::Tree | DocumentPart::Selection | DocumentPart::Page);
+DocumentChanges Editor::syncModified() {
+    const bool modified = m_changedOutsideHistory || !m_history.isClean();
+    if (modified == m_g.isModified) return {};
+    m_g.isModified = modified;
+    return DocumentPart::Title;
+}
+
+void Editor::markSaved() {
+    m_changedOutsideHistory = false;
+    m_history.setClean();
 }
 
 }  // namespace fg

@@ -1,71 +1,45 @@
 // The node panel's commands: tree edits, rename, selection and visibility.
 
-#include <optional>
-
 #include "app/Editor.h"
 
 namespace fg {
 
-TreeEditResult Editor::addBelow() { return treeCommand(&EffectTree::addBelowSelected, EntryKind::AddNode); }
+TreeEditResult Editor::addBelow() { return treeCommand(TreeCommand::AddBelow); }
 
-TreeEditResult Editor::addChild() { return treeCommand(&EffectTree::addChildToSelected, EntryKind::AddNode); }
+TreeEditResult Editor::addChild() { return treeCommand(TreeCommand::AddChild); }
 
-TreeEditResult Editor::duplicateNode() { return treeCommand(&EffectTree::duplicateSelected, EntryKind::AddNode); }
+TreeEditResult Editor::duplicateNode() { return treeCommand(TreeCommand::Duplicate); }
 
-TreeEditResult Editor::deleteNode() { return treeCommand(&EffectTree::deleteSelected, EntryKind::DeleteNode); }
+TreeEditResult Editor::deleteNode() { return treeCommand(TreeCommand::Delete); }
 
-TreeEditResult Editor::moveDown() { return treeCommand(&EffectTree::moveDown, EntryKind::MoveNode); }
+TreeEditResult Editor::moveDown() { return treeCommand(TreeCommand::MoveDown); }
 
-TreeEditResult Editor::moveUp() { return treeCommand(&EffectTree::moveUp, EntryKind::MoveNode); }
+TreeEditResult Editor::moveUp() { return treeCommand(TreeCommand::MoveUp); }
 
-TreeEditResult Editor::makeChild() { return treeCommand(&EffectTree::makeChild, EntryKind::MoveNode); }
+TreeEditResult Editor::makeChild() { return treeCommand(TreeCommand::MakeChild); }
 
-TreeEditResult Editor::makeParent() { return treeCommand(&EffectTree::makeParent, EntryKind::MoveNode); }
+TreeEditResult Editor::makeParent() { return treeCommand(TreeCommand::MakeParent); }
 
-TreeEditResult Editor::treeCommand(TreeEditResult (EffectTree::*command)(), EntryKind kind) {
-    EffectTree& tree = m_g.tree;
-    const Node* selected = tree.selected();
-    if (selected == nullptr) return TreeEditResult::nothing();
-    // Deletes and moves are recorded from the node as it was; the entry is
-    // kept only when the command then applies.
-    std::optional<HistoryEntry> before;
-    if (kind == EntryKind::DeleteNode) {
-        TreeEditResult check = tree.checkDelete();
-        if (check.outcome == TreeEditResult::Outcome::Refused) showError(check.message, check.caption);
-        if (!check.done()) return check;
-        before = EditHistory::deleteEntry(*selected);
-    } else if (kind == EntryKind::MoveNode) {
-        before = EditHistory::moveEntry(*selected);
-    }
+TreeEditResult Editor::treeCommand(TreeCommand command) {
     // The worker steps only the effect table it loaded at its last restart
     // and never reads the tree, so a command may find out whether it applies
     // while the preview runs on; only a change stops and restarts it.
-    const TreeEditResult result = (tree.*command)();
-    if (result.done()) {
-        changeDocument([&] {
-            if (before) {
-                m_history.append(std::move(*before));
-            } else {
-                m_history.recordAdd(*tree.selected());
-            }
-        });
-    }
-    if (result.outcome == TreeEditResult::Outcome::Refused) showError(result.message, result.caption);
-    if (!result.done()) return result;
-    noteHistoryEntry();
-    notify(DocumentPart::Tree | DocumentPart::Selection | DocumentPart::Page);
-    return result;
+    TreeCommandPlan plan = planTreeCommand(m_g.tree, command);
+    if (plan.result.outcome == TreeEditResult::Outcome::Refused) showError(plan.result.message, plan.result.caption);
+    if (!plan.edit) return plan.result;
+    changeDocument([&] { m_history.push(m_g.tree, std::move(*plan.edit)); });
+    notify(DocumentPart::History | DocumentPart::Tree | DocumentPart::Selection | DocumentPart::Page |
+           syncModified());
+    return plan.result;
 }
 
 bool Editor::renameSelected(const std::string& name) {
     Node* node = m_g.tree.selected();
     if (node == nullptr) return false;
-    const std::string oldName = node->m_name;
-    node->setName(name);
-    if (node->m_name == oldName) return false;
-    changeDocument([&] { m_history.recordRename(*node, oldName); });
-    noteHistoryEntry();
-    notify(DocumentPart::Tree);
+    Edit rename = Edit::rename(*node, name);
+    if (!rename.changes(m_g.tree)) return false;
+    changeDocument([&] { m_history.push(m_g.tree, std::move(rename)); });
+    notify(DocumentPart::History | DocumentPart::Tree | syncModified());
     return true;
 }
 
@@ -82,7 +56,7 @@ void Editor::toggleVisible(std::int32_t id) {
     node->m_isDraw = node->m_isDraw != 0 ? 0 : 1;
     publishParameters();
     // Saved with the project, so closing without saving must ask.
-    if (!m_g.isModified) setModified(true);
+    markModified();
     notify(DocumentPart::Tree);
 }
 

@@ -24,7 +24,7 @@ void ViewSettingsController::setProjectSettings(const ProjectSettingsChoice& cho
     m_editor.changeDocument([&] { applyProjectSettings(g, choice); });
     if (!sameProject(project, g.project) || !sameWrite(write, g.write)) {
         m_editor.notify(DocumentPart::Settings);
-        m_editor.setModified(true);
+        m_editor.markModified();
     }
 }
 
@@ -33,7 +33,7 @@ void ViewSettingsController::setBackgroundColor(Vec3f color) {
     if (color == g.project.backColor) return;
     m_editor.changeDocument([&] { g.project.backColor = color; });
     m_editor.notify(DocumentPart::Settings);
-    m_editor.setModified(true);
+    m_editor.markModified();
 }
 
 void ViewSettingsController::setExportSettings(const WriteSettings& write, std::int32_t frameWidth,
@@ -46,7 +46,7 @@ void ViewSettingsController::setExportSettings(const WriteSettings& write, std::
     g.project.width = frameWidth;
     g.project.height = frameHeight;
     m_editor.notify(DocumentPart::Settings);
-    m_editor.setModified(true);
+    m_editor.markModified();
 }
 
 void ViewSettingsController::setExportLayout(std::int32_t columns, std::int32_t rows) {
@@ -55,7 +55,7 @@ void ViewSettingsController::setExportLayout(std::int32_t columns, std::int32_t 
     write.width = columns;
     write.height = rows;
     m_editor.notify(DocumentPart::Settings);
-    m_editor.setModified(true);
+    m_editor.markModified();
 }
 
 void ViewSettingsController::setCamera(Vec3f eye, Vec3f target) {

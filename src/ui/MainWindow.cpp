@@ -27,6 +27,7 @@
 #include "ui/StatusPanel.h"
 #include "ui/TabPanel.h"
 #include "ui/ToolbarStrip.h"
+#include "ui/UndoActions.h"
 #include "ui/VersionBox.h"
 #include "ui/ViewPanel.h"
 #include "ui/ViewWidget.h"
@@ -195,6 +196,8 @@ void MainWindow::followEditor() {
         // Undo and redo rebuild the shown page from the node.
         if (what & DocumentPart::Page) tabPanel()->selector()->reload();
     });
+
+    followHistory(m_editor, action(Command::Undo), action(Command::Redo));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -22,7 +22,7 @@ using test::ScriptedPrompts;
 
 std::vector<std::string> labels(const EditHistory& history) {
     std::vector<std::string> texts;
-    for (int i = 0; i < history.count(); ++i) texts.push_back(history.entry(i).label);
+    for (int i = 0; i < history.count(); ++i) texts.push_back(history.entry(i).label.sourceText());
     return texts;
 }
 
@@ -134,6 +134,70 @@ TEST_F(EditorHistory, AnEditAfterSavingMarksTheProjectModifiedEvenWhenItMerges) 
     EXPECT_TRUE(editor->isModified());
 }
 
+TEST_F(EditorHistory, UndoingBackToTheSavedRowMakesTheProjectUnmodifiedAgain) {
+    QSignalSpy titles(editor.get(), &Editor::titleChanged);
+    editor->editInt(*findNodeField("m_kill.span"), 70);
+    ASSERT_TRUE(editor->saveTo(home.file("c.nbx")));
+    EXPECT_FALSE(editor->isModified());
+    editor->editInt(*findNodeField("m_scale.max"), 20);
+    EXPECT_TRUE(editor->isModified());
+    EXPECT_TRUE(editor->titleText().contains(QLatin1Char('*')));
+    titles.clear();
+    editor->undo();
+    EXPECT_FALSE(editor->isModified());
+    EXPECT_FALSE(editor->titleText().contains(QLatin1Char('*')));
+    ASSERT_EQ(titles.count(), 1);
+    EXPECT_FALSE(titles.last().at(0).toString().contains(QLatin1Char('*')));
+    // Before the saved row, and after it again, the project differs from its file.
+    editor->undo();
+    EXPECT_TRUE(editor->isModified());
+    editor->jumpTo(1);
+    EXPECT_FALSE(editor->isModified());
+    editor->redo();
+    EXPECT_TRUE(editor->isModified());
+}
+
+TEST_F(EditorHistory, AChangeOutsideTheHistoryKeepsTheProjectModifiedAtTheSavedRow) {
+    ASSERT_TRUE(editor->addBelow().done());
+    ASSERT_TRUE(editor->saveTo(home.file("d.nbx")));
+    editor->toggleVisible(2);
+    editor->editInt(*findNodeField("m_kill.span"), 70);
+    editor->undo();
+    EXPECT_TRUE(editor->isModified());
+    ASSERT_TRUE(editor->saveTo(home.file("d.nbx")));
+    EXPECT_FALSE(editor->isModified());
+    // Opening starts clean, at the base entry.
+    editor->markModified();
+    ASSERT_TRUE(editor->openInPlace(home.file("d.nbx")));
+    EXPECT_FALSE(editor->isModified());
+    editor->addChild();
+    editor->undo();
+    EXPECT_FALSE(editor->isModified());
+}
+
+TEST_F(EditorHistory, OneUndoNotifiesOnceAndFillsThePageOnce) {
+    ASSERT_TRUE(editor->addBelow().done());
+    editor->editInt(*findNodeField("m_kill.span"), 70);
+    QSignalSpy changes(editor.get(), &Editor::documentChanged);
+    // Each of these refills the shown page.
+    QSignalSpy reloads(editor.get(), &Editor::pageReload);
+    QSignalSpy selections(editor.get(), &Editor::selectionChanged);
+    editor->undo();  // the parameter: the selection stays
+    EXPECT_EQ(changes.count(), 1);
+    EXPECT_EQ(reloads.count() + selections.count(), 1);
+    const auto what = changes.last().at(0).value<DocumentChanges>();
+    EXPECT_TRUE(what & DocumentPart::History);
+    EXPECT_TRUE(what & DocumentPart::Page);
+
+    changes.clear();
+    reloads.clear();
+    selections.clear();
+    editor->undo();  // the added node goes: the selection moves
+    EXPECT_EQ(changes.count(), 1);
+    EXPECT_EQ(reloads.count() + selections.count(), 1);
+    EXPECT_TRUE(changes.last().at(0).value<DocumentChanges>() & DocumentPart::Selection);
+}
+
 TEST_F(EditorHistory, GraphGesturesRecordTheCurveBeforeTheirFirstChange) {
     const GraphPoints before = g().pSelNode()->curve(kCurveRed).points();
     editor->beginGraphEdit(kCurveRed);
@@ -153,7 +217,7 @@ TEST_F(EditorHistory, JumpingToTheStartUndoesEverythingAndSelectsAsBefore) {
     editor->editInt(*findNodeField("m_timing.num"), 4);
     test::PartSpy trees(*editor, DocumentPart::Tree);
     editor->jumpTo(0);
-    EXPECT_EQ(editor->history().current(), 0);
+    EXPECT_EQ(editor->history().index(), 0);
     EXPECT_EQ(g().pRoot()->childCount(), 1);
     EXPECT_EQ(g().pRoot()->childAt(0)->childCount(), 0);
     EXPECT_EQ(selectedId(), 1);

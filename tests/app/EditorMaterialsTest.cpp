@@ -176,7 +176,7 @@ TEST_F(EditorMaterials, AThreeLevelEffectWithATextureComesBackAsLeft) {
     editor->materials().importFiles({image("glow.png", 8, 4, Qt::white)});
     editor->editInt(*findNodeField("m_texture.ID"), 0);
     // Every step can be undone and redone before saving.
-    const int steps = editor->history().current();
+    const int steps = editor->history().index();
     editor->jumpTo(0);
     EXPECT_EQ(editor->state().pRoot()->childAt(0)->m_name, "ノード1");
     editor->jumpTo(steps);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "history/EditHistory.h"
+#include "history/TreeCommandEdit.h"
 #include "model/EffectTree.h"
 #include "model/NodeFields.h"
 
@@ -14,8 +15,14 @@ inline const NodeField& row(const char* key) { return *findNodeField(key); }
 
 inline std::vector<std::string> labels(const EditHistory& history) {
     std::vector<std::string> texts;
-    for (int i = 0; i < history.count(); ++i) texts.push_back(history.entry(i).label);
+    for (int i = 0; i < history.count(); ++i) texts.push_back(history.entry(i).label.sourceText());
     return texts;
+}
+
+// Runs a node-panel command on the selected node through the history.
+inline bool command(EditHistory& history, EffectTree& tree, TreeCommand which) {
+    TreeCommandPlan plan = planTreeCommand(tree, which);
+    return plan.edit && history.push(tree, std::move(*plan.edit));
 }
 
 // "name(id)[children]" in tree order, the root left out.

@@ -31,7 +31,7 @@ protected:
 TEST_F(MaterialHistory, ATextureChoiceComesBackByNameAfterAnImportMovedTheList) {
     const MaterialNameList before = list({"fire", "spark"}, {});
     node().m_texture.ID = 0;  // fire
-    ASSERT_TRUE(history.recordInt(node(), row("m_texture.ID"), 1, before));  // spark
+    ASSERT_TRUE(history.push(tree, Edit::setInt(node(), row("m_texture.ID"), 1, before), before));  // spark
 
     // A file sorting first arrives: fire is at 1, spark at 2.
     const MaterialNameList after = list({"mixed", "fire", "spark"}, {});
@@ -52,7 +52,7 @@ TEST_F(MaterialHistory, ATextureChoiceComesBackByNameAfterAnImportMovedTheList) 
 TEST_F(MaterialHistory, ATextureThatIsGoneBecomesNoneNeverAnotherOne) {
     const MaterialNameList before = list({"fire", "spark"}, {});
     node().m_texture.ID = 0;
-    ASSERT_TRUE(history.recordInt(node(), row("m_texture.ID"), 1, before));
+    ASSERT_TRUE(history.push(tree, Edit::setInt(node(), row("m_texture.ID"), 1, before), before));
 
     const MaterialNameList fireDeleted = list({"spark"}, {});
     node().m_texture.ID = 0;  // spark, moved down
@@ -62,7 +62,7 @@ TEST_F(MaterialHistory, ATextureThatIsGoneBecomesNoneNeverAnotherOne) {
     EXPECT_EQ(node().m_texture.ID, 0);
 
     // "なし" recorded stays none whatever the list holds.
-    ASSERT_TRUE(history.recordInt(node(), row("m_texture.ID"), -1, fireDeleted));
+    ASSERT_TRUE(history.push(tree, Edit::setInt(node(), row("m_texture.ID"), -1, fireDeleted), fireDeleted));
     ASSERT_TRUE(history.undo(tree, list({}, {})));
     EXPECT_EQ(node().m_texture.ID, -1);  // spark is gone too
     ASSERT_TRUE(history.redo(tree, list({"spark"}, {})));
@@ -71,11 +71,11 @@ TEST_F(MaterialHistory, ATextureThatIsGoneBecomesNoneNeverAnotherOne) {
 
 TEST_F(MaterialHistory, AModelShapeFollowsItsModelAndStaysWhenTheModelIsGone) {
     const MaterialNameList before = list({"fire"}, {"cube", "ring"});
-    ASSERT_TRUE(history.recordInt(node(), row("m_shape.type"), 6, before));  // ring
-    ASSERT_TRUE(history.recordInt(node(), row("m_shape.type"), 2, before));  // merges: still one entry
+    ASSERT_TRUE(history.push(tree, Edit::setInt(node(), row("m_shape.type"), 6, before), before));  // ring
+    ASSERT_TRUE(history.push(tree, Edit::setInt(node(), row("m_shape.type"), 2, before), before));  // merges: still one entry
     ASSERT_EQ(history.count(), 2);
-    ASSERT_TRUE(history.recordInt(node(), row("m_texture.ID"), 0, before));
-    ASSERT_TRUE(history.recordInt(node(), row("m_shape.type"), 5, before));  // cube
+    ASSERT_TRUE(history.push(tree, Edit::setInt(node(), row("m_texture.ID"), 0, before), before));
+    ASSERT_TRUE(history.push(tree, Edit::setInt(node(), row("m_shape.type"), 5, before), before));  // cube
 
     // A model sorting first: cube is the second model now.
     const MaterialNameList imported = list({"fire"}, {"arc", "cube", "ring"});
@@ -88,8 +88,8 @@ TEST_F(MaterialHistory, AModelShapeFollowsItsModelAndStaysWhenTheModelIsGone) {
     // Away from cube, then cube deleted: ring now sits at cube's old
     // number. Undo cannot find cube and leaves the shape as it is, as
     // deleting a model does, rather than picking ring.
-    ASSERT_TRUE(history.recordInt(node(), row("m_texture.w"), 2, imported));
-    ASSERT_TRUE(history.recordInt(node(), row("m_shape.type"), 1, imported));
+    ASSERT_TRUE(history.push(tree, Edit::setInt(node(), row("m_texture.w"), 2, imported), imported));
+    ASSERT_TRUE(history.push(tree, Edit::setInt(node(), row("m_shape.type"), 1, imported), imported));
     const MaterialNameList deleted = list({"fire"}, {"arc", "ring"});
     ASSERT_TRUE(history.undo(tree, deleted));
     EXPECT_EQ(node().m_shape.type, 1);
@@ -100,12 +100,12 @@ TEST_F(MaterialHistory, AModelShapeFollowsItsModelAndStaysWhenTheModelIsGone) {
 }
 
 TEST_F(MaterialHistory, OtherParametersAreNumbersWhateverTheList) {
-    ASSERT_TRUE(history.recordInt(node(), row("m_texture.w"), 2, list({"a"}, {})));
+    ASSERT_TRUE(history.push(tree, Edit::setInt(node(), row("m_texture.w"), 2, list({"a"}, {})), list({"a"}, {})));
     ASSERT_TRUE(history.undo(tree, list({}, {})));
     EXPECT_EQ(node().m_texture.w, 4);
-    EXPECT_TRUE(EditHistory::selectsMaterial(row("m_texture.ID")));
-    EXPECT_TRUE(EditHistory::selectsMaterial(row("m_shape.type")));
-    EXPECT_FALSE(EditHistory::selectsMaterial(row("m_texture.w")));
+    EXPECT_TRUE(selectsMaterial(row("m_texture.ID")));
+    EXPECT_TRUE(selectsMaterial(row("m_shape.type")));
+    EXPECT_FALSE(selectsMaterial(row("m_texture.w")));
 }
 
 TEST_F(MaterialHistory, SavedSubtreesFollowTheMaterialList) {
@@ -113,8 +113,11 @@ TEST_F(MaterialHistory, SavedSubtreesFollowTheMaterialList) {
     Node& child = *node().childAt(0);
     node().m_texture.ID = 1;
     child.m_shape.type = 5;
-    HistoryEntry entry = EditHistory::deleteEntry(node());
-    history.append(std::move(entry));
+    // A second top-level node, so that the first may go.
+    tree.addChild(tree.root());
+    tree.finish();
+    tree.select(&node());
+    ASSERT_TRUE(test::command(history, tree, TreeCommand::Delete));
     ASSERT_EQ(history.savedSubtrees().size(), 1u);
     Node& saved = *history.savedSubtrees().front();
 

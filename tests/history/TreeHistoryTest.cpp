@@ -7,6 +7,7 @@
 namespace fg {
 namespace {
 
+using test::command;
 using test::labels;
 using test::outline;
 using test::row;
@@ -32,10 +33,8 @@ protected:
 
 TEST_F(TreeHistory, UndoingADeleteBringsTheSubtreeBackInPlaceAndSelectsIt) {
     select(2);
-    HistoryEntry entry = EditHistory::deleteEntry(*tree.selected());
-    ASSERT_TRUE(tree.deleteSelected().done());
-    history.append(std::move(entry));
-    EXPECT_EQ(history.entry(1).label, "＜ノード2＞を削除");
+    ASSERT_TRUE(command(history, tree, TreeCommand::Delete));
+    EXPECT_EQ(history.entry(1).label.sourceText(), "＜ノード2＞を削除");
     EXPECT_EQ(outline(tree.root()), "ノード1(1)[ノード4(4) ノード5(5) ] ノード6(6) ");
     EXPECT_EQ(tree.selected()->m_ID, 4);
 
@@ -46,20 +45,18 @@ TEST_F(TreeHistory, UndoingADeleteBringsTheSubtreeBackInPlaceAndSelectsIt) {
     EXPECT_EQ(tree.findById(3)->m_pParent, tree.findById(2));
     EXPECT_EQ(tree.findById(4)->m_index, 1);
     // The saved subtree went back into the tree: it is held once.
-    EXPECT_EQ(history.entry(1).saved, nullptr);
+    EXPECT_EQ(history.entry(1).edits.front().savedSubtree(), nullptr);
 
     history.redo(tree);
     EXPECT_EQ(outline(tree.root()), "ノード1(1)[ノード4(4) ノード5(5) ] ノード6(6) ");
     EXPECT_EQ(tree.selected()->m_ID, 4);
-    ASSERT_NE(history.entry(1).saved, nullptr);
-    EXPECT_EQ(history.entry(1).saved->m_ID, 2);
+    ASSERT_NE(history.entry(1).edits.front().savedSubtree(), nullptr);
+    EXPECT_EQ(history.entry(1).edits.front().savedSubtree()->m_ID, 2);
 }
 
 TEST_F(TreeHistory, RedoingADeleteWhileAChildOfItIsSelectedMovesTheSelectionOut) {
     select(2);
-    HistoryEntry entry = EditHistory::deleteEntry(*tree.selected());
-    ASSERT_TRUE(tree.deleteSelected().done());
-    history.append(std::move(entry));
+    ASSERT_TRUE(command(history, tree, TreeCommand::Delete));
     history.undo(tree);
     select(3);  // inside the subtree that redo takes out again
     history.redo(tree);
@@ -70,10 +67,9 @@ TEST_F(TreeHistory, RedoingADeleteWhileAChildOfItIsSelectedMovesTheSelectionOut)
 
 TEST_F(TreeHistory, UndoingAnAddTakesTheNodeOutAndRedoPutsItBackSelected) {
     select(4);
-    ASSERT_TRUE(tree.addChildToSelected().done());
-    history.recordAdd(*tree.selected());
-    EXPECT_EQ(history.entry(1).label, "＜ノード7＞を追加");
-    history.recordInt(*tree.selected(), row("m_kill.span"), 5);
+    ASSERT_TRUE(command(history, tree, TreeCommand::AddChild));
+    EXPECT_EQ(history.entry(1).label.sourceText(), "＜ノード7＞を追加");
+    history.push(tree, Edit::setInt(*tree.selected(), row("m_kill.span"), 5));
 
     history.undo(tree);
     history.undo(tree);
@@ -88,13 +84,9 @@ TEST_F(TreeHistory, UndoingAnAddTakesTheNodeOutAndRedoPutsItBackSelected) {
 
 TEST_F(TreeHistory, MovesGoBackToTheOldParentAndPosition) {
     select(5);
-    HistoryEntry up = EditHistory::moveEntry(*tree.selected());
-    ASSERT_TRUE(tree.moveUp().done());
-    history.append(std::move(up));
-    HistoryEntry in = EditHistory::moveEntry(*tree.selected());
-    ASSERT_TRUE(tree.makeChild().done());
-    history.append(std::move(in));
-    EXPECT_EQ(history.entry(2).label, "ノード5-ノードの移動");
+    ASSERT_TRUE(command(history, tree, TreeCommand::MoveUp));
+    ASSERT_TRUE(command(history, tree, TreeCommand::MakeChild));
+    EXPECT_EQ(history.entry(2).label.sourceText(), "ノード5-ノードの移動");
     EXPECT_EQ(outline(tree.root()), "ノード1(1)[ノード2(2)[ノード3(3) ノード5(5) ] ノード4(4) ] ノード6(6) ");
 
     history.undo(tree);
@@ -111,26 +103,19 @@ TEST_F(TreeHistory, MovesGoBackToTheOldParentAndPosition) {
 TEST_F(TreeHistory, JumpingToTheStartUndoesEveryKindAndBackRedoesThem) {
     const std::string start = outline(tree.root());
     select(3);
-    history.recordInt(*tree.selected(), row("m_timing.often"), 4);
-    const std::string oldName = tree.selected()->m_name;
-    tree.selected()->setName("火花");
-    history.recordRename(*tree.selected(), oldName);
-    HistoryEntry out = EditHistory::moveEntry(*tree.selected());
-    ASSERT_TRUE(tree.makeParent().done());
-    history.append(std::move(out));
-    ASSERT_TRUE(tree.duplicateSelected().done());
-    history.recordAdd(*tree.selected());
+    history.push(tree, Edit::setInt(*tree.selected(), row("m_timing.often"), 4));
+    history.push(tree, Edit::rename(*tree.selected(), "火花"));
+    ASSERT_TRUE(command(history, tree, TreeCommand::MakeParent));
+    ASSERT_TRUE(command(history, tree, TreeCommand::Duplicate));
     select(6);
-    HistoryEntry gone = EditHistory::deleteEntry(*tree.selected());
-    ASSERT_TRUE(tree.deleteSelected().done());
-    history.append(std::move(gone));
+    ASSERT_TRUE(command(history, tree, TreeCommand::Delete));
     const std::string end = outline(tree.root());
     EXPECT_EQ(end, "ノード1(1)[ノード2(2) 火花のｺﾋﾟｰ(8) 火花(3) ノード4(4) ノード5(5) ] ");
 
     EXPECT_TRUE(history.jumpTo(tree, 0));
     EXPECT_EQ(outline(tree.root()), start);
     EXPECT_EQ(tree.findById(3)->m_timing.often, 1);
-    EXPECT_EQ(history.current(), 0);
+    EXPECT_EQ(history.index(), 0);
     EXPECT_TRUE(history.jumpTo(tree, history.count() - 1));
     EXPECT_EQ(outline(tree.root()), end);
     EXPECT_EQ(tree.findById(3)->m_timing.often, 4);
@@ -138,9 +123,7 @@ TEST_F(TreeHistory, JumpingToTheStartUndoesEveryKindAndBackRedoesThem) {
 
 TEST_F(TreeHistory, AMoveWhoseNodeIsGoneIsSteppedOver) {
     select(5);
-    HistoryEntry up = EditHistory::moveEntry(*tree.selected());
-    ASSERT_TRUE(tree.moveUp().done());
-    history.append(std::move(up));
+    ASSERT_TRUE(command(history, tree, TreeCommand::MoveUp));
     tree.findById(1)->removeChild(1);
     tree.finish();
     EXPECT_TRUE(history.undo(tree));

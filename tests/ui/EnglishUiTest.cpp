@@ -102,6 +102,9 @@ protected:
         english = text::installLanguage(text::Language::English);
         ASSERT_NE(english, nullptr);
         test::WindowTest::SetUp();
+        // Node names are the user's data, shown as they are; the Undo command
+        // quotes them, so the start node gets a name without Japanese.
+        editor->state().pSelNode()->setName("Node 1");
         addLanguageMenu(*window, home.file("data.prm"), text::Language::English);
         window->show();
     }

@@ -1,6 +1,7 @@
 // The history list window and the undo/redo commands of the main window.
 
 #include <QAction>
+#include <QApplication>
 #include <QScrollBar>
 
 #include "UiTestSupport.h"
@@ -48,20 +49,23 @@ TEST_F(WindowTest, TheHistoryListOpensOnceAndJumpsOnAClick) {
     EXPECT_EQ(window->historyWindow(), list);
     EXPECT_EQ(window->findChildren<HistoryWindow*>().size(), 1);
 
+    // Clicks land on the list at window points.
+    QWidget* rows = list->listView()->viewport();
+    const auto at = [&](int y) { return rows->mapFrom(list, QPoint(50, y)); };
     // The top of row 0's highlight (y = 25·0 − 5 … 19) picks row 0.
-    QTest::mouseClick(list, Qt::LeftButton, {}, QPoint(50, 2));
-    EXPECT_EQ(editor->history().current(), 0);
+    QTest::mouseClick(rows, Qt::LeftButton, {}, at(2));
+    EXPECT_EQ(editor->history().index(), 0);
     EXPECT_EQ(editor->state().pRoot()->childAt(0)->childCount(), 0);
     // Row 2 spans y = 45 … 69.
-    QTest::mouseClick(list, Qt::LeftButton, {}, QPoint(50, 46));
-    EXPECT_EQ(editor->history().current(), 2);
+    QTest::mouseClick(rows, Qt::LeftButton, {}, at(46));
+    EXPECT_EQ(editor->history().index(), 2);
     EXPECT_EQ(editor->state().pSelNode()->m_name, "火花");
-    QTest::mouseClick(list, Qt::LeftButton, {}, QPoint(50, 44));
-    EXPECT_EQ(editor->history().current(), 1);
+    QTest::mouseClick(rows, Qt::LeftButton, {}, at(44));
+    EXPECT_EQ(editor->history().index(), 1);
     EXPECT_EQ(editor->state().pSelNode()->m_name, "ノード2");
     // Past the last row nothing happens.
-    QTest::mouseClick(list, Qt::LeftButton, {}, QPoint(50, 150));
-    EXPECT_EQ(editor->history().current(), 1);
+    QTest::mouseClick(rows, Qt::LeftButton, {}, at(150));
+    EXPECT_EQ(editor->history().index(), 1);
 
     list->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -89,6 +93,85 @@ TEST_F(WindowTest, TheHistoryListShowsTheCurrentRowAndFollowsNewEntries) {
     const QImage after = list->grab().toImage();
     const int undone = 30 * HistoryWindow::kRowHeight - bar->value();
     EXPECT_NE(after.pixelColor(200, undone + 3), list->palette().color(QPalette::Highlight));
+}
+
+TEST_F(WindowTest, UndoAndRedoAreEnabledOnlyWithAStepAndNameTheirEntry) {
+    QAction* undo = window->action(Command::Undo);
+    QAction* redo = window->action(Command::Redo);
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_FALSE(redo->isEnabled());
+    EXPECT_EQ(undo->text(), QString("元に戻す(&U)"));
+    EXPECT_EQ(redo->text(), QString("やりなおし(&R)"));
+
+    ASSERT_TRUE(editor->renameSelected("炎"));
+    editor->editInt(*findNodeField("m_scale.max"), 20);
+    EXPECT_TRUE(undo->isEnabled());
+    EXPECT_FALSE(redo->isEnabled());
+    EXPECT_EQ(undo->text(), QString("元に戻す: 炎-サイズ"));
+    EXPECT_EQ(redo->text(), QString("やりなおし(&R)"));
+
+    undo->trigger();
+    EXPECT_EQ(undo->text(), QString("元に戻す: ノード名＜炎＞に変更"));
+    EXPECT_TRUE(redo->isEnabled());
+    EXPECT_EQ(redo->text(), QString("やり直し: 炎-サイズ"));
+    undo->trigger();
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_EQ(undo->text(), QString("元に戻す(&U)"));
+    // A disabled command does nothing, from the menu or its shortcut.
+    undo->trigger();
+    EXPECT_EQ(editor->history().index(), 0);
+    // Shortcuts and help texts stay as they are.
+    EXPECT_EQ(undo->shortcut(), QKeySequence(QStringLiteral("Ctrl+Z")));
+    EXPECT_EQ(redo->shortcut(), QKeySequence(QStringLiteral("Ctrl+Y")));
+    EXPECT_EQ(undo->statusTip(), QString("元に戻す。"));
+    EXPECT_EQ(redo->statusTip(), QString("やりなおし。"));
+
+    // A name holding '&' is shown as it is, not as a mnemonic.
+    redo->trigger();
+    ASSERT_TRUE(editor->renameSelected("R&D"));
+    EXPECT_EQ(undo->text(), QString("元に戻す: ノード名＜R&&D＞に変更"));
+    EXPECT_FALSE(redo->isEnabled());
+}
+
+TEST_F(WindowTest, UndoingToTheSavedRowTakesTheMarkOffTheTitle) {
+    editor->editInt(*findNodeField("m_kill.span"), 70);
+    ASSERT_TRUE(editor->saveTo(home.file("saved.nbx")));
+    editor->editInt(*findNodeField("m_scale.max"), 20);
+    EXPECT_TRUE(window->windowTitle().contains(QLatin1Char('*')));
+    window->action(Command::Undo)->trigger();
+    EXPECT_FALSE(window->windowTitle().contains(QLatin1Char('*')));
+    window->action(Command::Undo)->trigger();
+    EXPECT_TRUE(window->windowTitle().contains(QLatin1Char('*')));
+}
+
+TEST_F(WindowTest, TheHistoryListJumpsWithTheKeyboard) {
+    for (int v = 0; v < 4; ++v) editor->editInt(*findNodeField(v % 2 == 0 ? "m_kill.span" : "m_scale.max"), 100 + v);
+    window->showHistoryList();
+    HistoryWindow* list = window->historyWindow();
+    HistoryListView* rows = list->listView();
+    EXPECT_EQ(rows->currentIndex().row(), 4);
+    QTest::keyClick(rows, Qt::Key_Up);
+    EXPECT_EQ(editor->history().index(), 3);
+    EXPECT_EQ(rows->currentIndex().row(), 3);
+    QTest::keyClick(rows, Qt::Key_Up);
+    QTest::keyClick(rows, Qt::Key_Down);
+    EXPECT_EQ(editor->history().index(), 3);
+    // Home moves the cursor; Enter jumps there.
+    QTest::keyClick(rows, Qt::Key_Home);
+    EXPECT_EQ(editor->history().index(), 3);
+    QTest::keyClick(rows, Qt::Key_Return);
+    EXPECT_EQ(editor->history().index(), 0);
+    EXPECT_EQ(editor->state().pSelNode()->m_kill.span, 60);
+    QTest::keyClick(rows, Qt::Key_End);
+    QTest::keyClick(rows, Qt::Key_Enter);
+    EXPECT_EQ(editor->history().index(), 4);
+    // At either end a step goes nowhere.
+    QTest::keyClick(rows, Qt::Key_Down);
+    EXPECT_EQ(editor->history().index(), 4);
+    // The rows read as their labels (for screen readers too).
+    const QModelIndex last = rows->model()->index(4, 0);
+    EXPECT_EQ(last.data(Qt::DisplayRole).toString(), QString("ノード1-サイズ"));
+    EXPECT_EQ(last.data(Qt::AccessibleTextRole).toString(), QString("ノード1-サイズ"));
 }
 
 }  // namespace

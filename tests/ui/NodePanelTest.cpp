@@ -130,7 +130,7 @@ TEST_F(NodePanelTest, EnterCommitsTheRenameAndEscKeepsTheOldName) {
     QTest::keyClick(box, Qt::Key_Return);
     EXPECT_EQ(panel->renameBox(), nullptr);
     EXPECT_EQ(nameOfNode(1), "煙の柱");
-    EXPECT_EQ(editor->history().entry(1).label, "ノード名＜煙の柱＞に変更");
+    EXPECT_EQ(editor->history().entry(1).label.sourceText(), "ノード名＜煙の柱＞に変更");
 
     // The same name again records nothing.
     QTest::keyClick(panel.get(), Qt::Key_F2);
@@ -188,7 +188,7 @@ TEST_F(NodePanelTest, ArrowsMoveTheSelectionAndDeleteDeletes) {
     QTest::keyClick(panel.get(), Qt::Key_Delete);
     EXPECT_EQ(panel->rows().size(), 1u);
     EXPECT_EQ(selectedId(), 1);
-    EXPECT_EQ(editor->history().entry(editor->history().current()).label, "＜ノード2＞を削除");
+    EXPECT_EQ(editor->history().entry(editor->history().index()).label.sourceText(), "＜ノード2＞を削除");
 }
 
 TEST_F(NodePanelTest, ATallTreeScrollsToTheSelectedRow) {
