@@ -104,7 +104,7 @@ protected:
         test::WindowTest::SetUp();
         // Node names are the user's data, shown as they are; the Undo command
         // quotes them, so the start node gets a name without Japanese.
-        editor->state().pSelNode()->setName("Node 1");
+        editor->changeDocument(DocumentPart::Tree, [](EditorState& g) { g.pSelNode()->setName("Node 1"); });
         addLanguageMenu(*window, home.file("data.prm"), text::Language::English);
         window->show();
     }

@@ -135,7 +135,7 @@ TEST_F(WindowTest, UndoAndRedoAreEnabledOnlyWithAStepAndNameTheirEntry) {
 
 TEST_F(WindowTest, UndoingToTheSavedRowTakesTheMarkOffTheTitle) {
     editor->editInt(*findNodeField("m_kill.span"), 70);
-    ASSERT_TRUE(editor->saveTo(home.file("saved.nbx")));
+    ASSERT_TRUE(editor->document().saveTo(home.file("saved.nbx")));
     editor->editInt(*findNodeField("m_scale.max"), 20);
     EXPECT_TRUE(window->windowTitle().contains(QLatin1Char('*')));
     window->action(Command::Undo)->trigger();
