@@ -23,7 +23,7 @@ Editor::Editor(ScopedWorkspace workspace, QObject* parent)
     : QObject(parent), m_workspace(std::move(workspace)) {
     m_g.workDir = m_workspace.path().string();
     m_simulation = std::make_unique<Simulation>(m_g);
-    m_worker = std::make_unique<SimulationWorker>(*m_simulation, m_flags, m_view);
+    m_worker = std::make_unique<SimulationWorker>(*m_simulation, m_view);
 }
 
 Editor::~Editor() { m_worker->stop(); }
@@ -32,7 +32,7 @@ void Editor::attachView(WorkerView* view) {
     const bool wasRunning = m_worker->isRunning();
     m_worker.reset();  // joins the thread
     m_view = view;
-    m_worker = std::make_unique<SimulationWorker>(*m_simulation, m_flags, m_view);
+    m_worker = std::make_unique<SimulationWorker>(*m_simulation, m_view);
     if (wasRunning) m_worker->start();
 }
 
@@ -44,7 +44,7 @@ void Editor::changeDocument(const std::function<void()>& change) {
     const bool wasRunning = m_worker->isRunning();
     if (wasRunning) m_worker->stop();
     change();
-    m_simulation->restart();
+    m_simulation->restart(m_g);
     emit previewRestarted();
     if (wasRunning) m_worker->start();
 }

@@ -38,7 +38,6 @@ public:
     EditorState& state() { return m_g; }
     const EditorState& state() const { return m_g; }
     Simulation& simulation() { return *m_simulation; }
-    WorkerFlags& workerFlags() { return m_flags; }
     bool workerRunning() const { return m_worker->isRunning(); }
 
     // Questions are answered by `prompts` (not owned; null answers nothing
@@ -225,7 +224,6 @@ private:
     EditorState m_g;  // before the simulation, which reads it
     ScopedWorkspace m_workspace;
     std::unique_ptr<Simulation> m_simulation;
-    WorkerFlags m_flags;
     WorkerView* m_view = nullptr;
     std::unique_ptr<SimulationWorker> m_worker;
     EditorPrompts* m_prompts = nullptr;
