@@ -270,5 +270,23 @@ TEST(SimulationBounds, ZeroOrNegativeEffectLengthsDoNotHang) {
     EXPECT_TRUE(sim.particles().empty());
 }
 
+// Debug builds stop at a broken list order; release builds keep going (the
+// checks cost nothing there), so these die only where assertions are on.
+TEST(SimulationListDeathTest, ParentsComeBeforeTheirChildren) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    ParticleList list;
+    Particle orphan;
+    orphan.parent = 3;  // not in the list yet
+    EXPECT_DEBUG_DEATH(list.append(orphan), "parent");
+
+    ParticleList moved;
+    moved.append(Particle{});
+    moved.append(Particle{});
+    Particle late;
+    late.parent = 1;  // a parent after the particle that moves behind it
+    moved.append(late);
+    EXPECT_DEBUG_DEATH(moved.moveBehindItsChildren(0), "parent");
+}
+
 }  // namespace
 }  // namespace fg
