@@ -10,7 +10,7 @@ Editor::Editor(ScopedWorkspace workspace, QObject* parent)
       m_viewSettings(std::make_unique<ViewSettingsController>(*this)) {
     m_g.workDir = m_workspace.path().string();
     m_simulation = std::make_unique<Simulation>(m_g);
-    m_worker = std::make_unique<SimulationWorker>(*m_simulation, m_flags, m_view);
+    m_worker = std::make_unique<SimulationWorker>(*m_simulation, m_view);
 }
 
 Editor::~Editor() { m_worker->stop(); }
@@ -22,7 +22,7 @@ void Editor::attachView(WorkerView* view) {
     m_worker.reset();  // joins the thread
     m_ownedView.reset();
     m_view = view;
-    m_worker = std::make_unique<SimulationWorker>(*m_simulation, m_flags, m_view);
+    m_worker = std::make_unique<SimulationWorker>(*m_simulation, m_view);
     if (wasRunning) m_worker->start();
 }
 
@@ -43,7 +43,7 @@ void Editor::changeDocument(const std::function<void()>& change) {
     const bool wasRunning = m_worker->isRunning();
     if (wasRunning) m_worker->stop();
     change();
-    m_simulation->restart();
+    m_simulation->restart(m_g);
     notify(DocumentPart::Preview);
     if (wasRunning) m_worker->start();
 }

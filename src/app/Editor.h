@@ -61,7 +61,6 @@ public:
     // The preview's live-particle limit (the program settings'), before the
     // worker starts.
     void setParticleLimit(std::uint32_t limit);
-    WorkerFlags& workerFlags() { return m_flags; }
     bool workerRunning() const { return m_worker->isRunning(); }
 
     // Questions are answered by `prompts` (not owned; null answers nothing
@@ -179,7 +178,6 @@ private:
     EditorState m_g;  // before the simulation, which reads it
     ScopedWorkspace m_workspace;
     std::unique_ptr<Simulation> m_simulation;
-    WorkerFlags m_flags;
     WorkerView* m_view = nullptr;
     std::unique_ptr<WorkerView> m_ownedView;  // one made by attachView(maker)
     std::unique_ptr<SimulationWorker> m_worker;

@@ -1,5 +1,7 @@
 #include "render/PreviewChannel.h"
 
+#include <cassert>
+
 #include "render/ParticleDraws.h"
 
 namespace fg {
@@ -98,6 +100,8 @@ void PreviewChannel::publishFrom(Simulation& simulation) {
     std::function<void()> published;
     {
         const std::lock_guard lock(m_mutex);
+        // Never replaces one the view has not taken: at most two exist.
+        assert(!m_latest || m_latestTaken);
         std::swap(m_latest, snapshot);  // the old one is let go outside the lock
         m_latestTaken = false;
         ++m_published;

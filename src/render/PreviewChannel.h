@@ -78,7 +78,6 @@ public:
     SnapshotWorkerView(PreviewChannel& channel, Simulation& simulation)
         : m_channel(channel), m_simulation(simulation) {}
     void drawPreview() override { m_channel.publishFrom(m_simulation); }
-    void runExport() override {}
 
 private:
     PreviewChannel& m_channel;

@@ -1,5 +1,7 @@
 #include "simulation/EffectTable.h"
 
+#include <cassert>
+
 namespace fg {
 
 NodeCurves curvesOf(const Node& node) {
@@ -19,6 +21,16 @@ void EffectTable::load(const Node& root, std::int32_t effectFrames) {
     // The root particle lives exactly as long as the effect. Only the copy
     // changes: the root node itself stays at its defaults.
     top.params.m_kill.span = effectFrames;
+#ifndef NDEBUG
+    // Pre-order: every node after its parent, children in range and after
+    // their parent; the parameter channel and the emitters rely on it.
+    for (NodeIndex i = 0; i < m_nodes.size(); ++i) {
+        assert((i == kRoot) == (m_nodes[i].parent == kNoNode));
+        assert(i == kRoot || m_nodes[i].parent < i);
+        for (NodeIndex child : m_nodes[i].children)
+            assert(child > i && child < m_nodes.size() && m_nodes[child].parent == i);
+    }
+#endif
 }
 
 void EffectTable::add(const Node& node, NodeIndex parent) {

@@ -6,6 +6,7 @@
 // through the parameter channel.
 
 #include <array>
+#include <cassert>
 #include <cstdint>
 #include <vector>
 
@@ -49,8 +50,14 @@ public:
 
     std::size_t size() const { return m_nodes.size(); }
     bool empty() const { return m_nodes.empty(); }
-    EffectNode& operator[](NodeIndex index) { return m_nodes[index]; }
-    const EffectNode& operator[](NodeIndex index) const { return m_nodes[index]; }
+    EffectNode& operator[](NodeIndex index) {
+        assert(index < m_nodes.size());
+        return m_nodes[index];
+    }
+    const EffectNode& operator[](NodeIndex index) const {
+        assert(index < m_nodes.size());
+        return m_nodes[index];
+    }
     static constexpr NodeIndex kRoot = 0;  // the root node comes first
     // Position of the node with this m_ID, trying `hint` first; kNoNode when absent.
     NodeIndex find(std::int32_t id, NodeIndex hint) const;

@@ -1,5 +1,7 @@
 #include "simulation/Emission.h"
 
+#include <cassert>
+
 #include "simulation/Motion.h"
 #include "simulation/Simulation.h"
 #include "simulation/Spawn.h"
@@ -17,6 +19,8 @@ std::int32_t drawCount(Simulation& simulation, const TimingParams& timing, Parti
 
 ParticleIndex spawnChild(Simulation& simulation, NodeIndex childNode, ParticleIndex parent, std::uint32_t i) {
     ParticleList& list = simulation.particles();
+    // A node's particles are emitted only by particles of its parent node.
+    assert(simulation.effect()[childNode].parent == list[parent].node);
     list[parent].emitIndex = i;
     const Mat4& preset = simulation.presets().forDir(simulation.effect()[childNode].params.m_shape.dir);
     Particle child = spawnParticle(simulation.effect(), simulation.random(), childNode, &list[parent], preset);

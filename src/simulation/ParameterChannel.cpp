@@ -1,5 +1,7 @@
 #include "simulation/ParameterChannel.h"
 
+#include <cassert>
+
 #include "simulation/EffectTable.h"
 
 namespace fg {
@@ -25,6 +27,7 @@ bool ParameterChannel::takeNewest(EffectTable& table) {
     std::lock_guard lock(m_mutex);
     if (!m_fresh) return false;
     m_fresh = false;
+    assert(m_count <= m_pending.size());
     // Entries come in tree order without the root, so entry k is usually
     // table row k + 1; a node the table does not know is skipped.
     for (std::size_t k = 0; k < m_count; ++k) {

@@ -1,10 +1,13 @@
 #include "simulation/ParticleList.h"
 
 #include <algorithm>
+#include <cassert>
 
 namespace fg {
 
 ParticleIndex ParticleList::append(Particle particle) {
+    // A parent is always in the list before its child.
+    assert(particle.parent == kNoParticle || particle.parent < m_items.size());
     m_items.push_back(std::move(particle));
     ++m_live;
     return static_cast<ParticleIndex>(m_items.size() - 1);
@@ -13,14 +16,20 @@ ParticleIndex ParticleList::append(Particle particle) {
 ParticleIndex ParticleList::moveBehindItsChildren(ParticleIndex index) {
     const auto last = static_cast<ParticleIndex>(m_items.size() - 1);
     if (index == last) return index;
+    assert(index < last);
+    // Only the moved particle's children may come after it with a parent
+    // among the moved ones; any other would be left pointing one slot off.
+    assert(m_items[index].parent == kNoParticle || m_items[index].parent < index);
     std::rotate(m_items.begin() + index, m_items.begin() + index + 1, m_items.end());
     for (ParticleIndex i = index; i < last; ++i) {
+        assert(m_items[i].parent == kNoParticle || m_items[i].parent <= index);
         if (m_items[i].parent == index) m_items[i].parent = last;
     }
     return last;
 }
 
 void ParticleList::remove(ParticleIndex index) {
+    assert(index < m_items.size());
     Particle& p = m_items[index];
     if (!p.alive) return;
     p.alive = false;
@@ -67,6 +76,10 @@ void ParticleList::applyOrder() {
     m_items.swap(m_spare);
     m_spare.clear();
     m_live = static_cast<std::uint32_t>(m_items.size());
+#ifndef NDEBUG
+    // Parents are remapped with the order; a dead one became none.
+    for (const Particle& p : m_items) assert(p.alive && (p.parent == kNoParticle || p.parent < m_items.size()));
+#endif
 }
 
 }  // namespace fg

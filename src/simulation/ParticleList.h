@@ -5,6 +5,7 @@
 // reached by the same walk, and a child whose parent died sees no parent
 // from that moment on without any scan of the list.
 
+#include <cassert>
 #include <cstdint>
 #include <vector>
 
@@ -20,11 +21,19 @@ public:
     std::uint32_t size() const { return m_live; }
     bool empty() const { return m_live == 0; }
 
-    Particle& operator[](ParticleIndex index) { return m_items[index]; }
-    const Particle& operator[](ParticleIndex index) const { return m_items[index]; }
+    // Debug builds check the index; release builds pay nothing per particle.
+    Particle& operator[](ParticleIndex index) {
+        assert(index < m_items.size());
+        return m_items[index];
+    }
+    const Particle& operator[](ParticleIndex index) const {
+        assert(index < m_items.size());
+        return m_items[index];
+    }
 
     // The live parent of a particle, or null (none, or it has died).
     Particle* parentOf(const Particle& particle) {
+        assert(particle.parent == kNoParticle || particle.parent < m_items.size());
         return particle.parent == kNoParticle || !m_items[particle.parent].alive ? nullptr
                                                                                 : &m_items[particle.parent];
     }

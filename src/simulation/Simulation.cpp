@@ -1,6 +1,7 @@
 #include "simulation/Simulation.h"
 
 #include <algorithm>
+#include <cassert>
 #include <chrono>
 
 #include "simulation/Emission.h"
@@ -15,13 +16,18 @@ std::uint32_t steadyMilliseconds() {
     return static_cast<std::uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
 }
 
-Simulation::Simulation(const EditorState& g, MillisecondClock clock) : m_g(g), m_clock(std::move(clock)) {
+Simulation::Simulation(const EditorState& g, MillisecondClock clock) : m_clock(std::move(clock)) { restart(g); }
+
+void Simulation::restart(const EditorState& g) {
+    m_start.project = g.project;
+    m_start.effect.load(g.tree.root(), g.project.frame);
     restart();
 }
 
 void Simulation::restart() {
-    m_project = m_g.project;
-    m_effect.load(m_g.tree.root(), m_project.frame);
+    m_project = m_start.project;
+    m_effect = m_start.effect;
+    assert(!m_effect.empty() && m_effect[EffectTable::kRoot].isRoot);
     m_parameters.discard();
     m_skippedSpawns = 0;
     m_cycle = 0;
@@ -96,6 +102,8 @@ void Simulation::putAwayActiveRandom() {
 
 void Simulation::switchCycle(std::uint32_t cycle) {
     if (cycle == m_activeCycle) return;
+    // No particle belongs to a pass that has not begun (the offset below).
+    assert(cycle <= m_cycle);
     putAwayActiveRandom();
     if (auto wanted = findCycleRandom(cycle); wanted != m_cycleRandoms.end()) m_random = wanted->random;
     m_activeCycle = cycle;
@@ -103,7 +111,7 @@ void Simulation::switchCycle(std::uint32_t cycle) {
     m_frameOffset = (m_cycle - cycle) * length;
 }
 
-bool Simulation::step(const std::atomic<bool>* stepHold) {
+bool Simulation::step() {
     m_parameters.takeNewest(m_effect);
 
     bool restarted = false;
@@ -117,7 +125,6 @@ bool Simulation::step(const std::atomic<bool>* stepHold) {
     // The bound is re-read every time: particles emitted during the walk are
     // updated in the frame of their birth.
     for (ParticleIndex i = 0; i < m_particles.slotCount(); ++i) {
-        if (stepHold != nullptr && stepHold->load(std::memory_order_relaxed)) break;
         if (!m_particles[i].alive) continue;
         if (!m_loop) {
             if (updateParticle(*this, i)) retire(i);
@@ -139,6 +146,7 @@ bool Simulation::step(const std::atomic<bool>* stepHold) {
 }
 
 void Simulation::retire(ParticleIndex index) {
+    assert(m_particles[index].alive);
     const NodeIndex node = m_particles[index].node;
     for (NodeIndex child : m_effect[node].children) emitAtDeath(*this, child, index);
     // Its children see no parent from here on (ParticleList::parentOf).

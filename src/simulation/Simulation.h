@@ -2,7 +2,6 @@
 // The owner of every live particle: restarts the effect, advances it one
 // frame per step and wraps around after the project's last frame.
 
-#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -28,18 +27,21 @@ public:
     // project file with absurd counts from exhausting memory.
     static constexpr std::uint32_t kDefaultParticleLimit = 2'000'000;
 
-    // Reads the effect and the project settings from `g` and restarts.
+    // Takes its copy of the effect and the project settings from `g` and
+    // starts. Nothing of `g` is kept: the editor may change or destroy it.
     explicit Simulation(const EditorState& g, MillisecondClock clock = steadyMilliseconds);
 
-    // Takes the effect's current structure, parameters and project settings
-    // from the editor state, then starts again at frame 1 with only the root
-    // particle. Editor thread, while the worker is stopped.
+    // Takes a new copy of the effect's structure, parameters and curves and
+    // of the project settings from `g`, then starts again at frame 1 with
+    // only the root particle. Editor thread, while the worker is stopped.
+    void restart(const EditorState& g);
+    // Starts again from the copy taken last (published parameter edits are
+    // dropped with the rest of the run).
     void restart();
 
     // Simulates one frame. Returns true when it restarted the effect first
-    // because the last frame had passed. While `stepHold` is set the walk over
-    // the particles stops where it is.
-    bool step(const std::atomic<bool>* stepHold = nullptr);
+    // because the last frame had passed.
+    bool step();
 
     void clearParticles();
 
@@ -108,7 +110,12 @@ private:
     void retire(ParticleIndex index);
     void measureStepRate();
 
-    const EditorState& m_g;
+    // What restart() starts from: the copy taken from the editor state.
+    struct Start {
+        ProjectSettings project;
+        EffectTable effect;
+    };
+    Start m_start;
     MillisecondClock m_clock;
     ProjectSettings m_project;
     EffectTable m_effect;

@@ -1,5 +1,6 @@
 #include "simulation/Worker.h"
 
+#include <cassert>
 #include <chrono>
 
 namespace fg {
@@ -19,33 +20,30 @@ bool FramePacer::frameDue(std::uint32_t now, std::int32_t fps) {
     return true;
 }
 
-SimulationWorker::SimulationWorker(Simulation& simulation, WorkerFlags& flags, WorkerView* view,
-                                   MillisecondClock clock)
-    : m_simulation(simulation), m_flags(flags), m_view(view), m_clock(std::move(clock)) {}
+SimulationWorker::SimulationWorker(Simulation& simulation, WorkerView* view, MillisecondClock clock)
+    : m_simulation(simulation), m_view(view), m_clock(std::move(clock)) {}
 
-SimulationWorker::~SimulationWorker() {
-    m_flags.stop.store(true);
-    if (m_thread.joinable()) m_thread.join();
-}
+SimulationWorker::~SimulationWorker() { stop(); }
 
 void SimulationWorker::start() {
     if (m_running.load()) return;
     if (m_thread.joinable()) m_thread.join();  // a thread that ended by itself
-    m_flags.stop.store(false);
+    m_stop.store(false);
     m_running.store(true);
     m_thread = std::thread([this] { run(); });
 }
 
 void SimulationWorker::stop() {
-    m_flags.stop.store(true);
+    m_stop.store(true);
     // The join is the whole wait: once the thread has ended nothing of it is
     // left running, so no settling pause is needed (it would only freeze the
     // window for every edit).
     if (m_thread.joinable()) m_thread.join();
+    assert(!m_running.load() && "the worker thread ended without saying so");
 }
 
 void SimulationWorker::run() {
-    while (!m_flags.stop.load()) {
+    while (!m_stop.load()) {
         pass();
         std::this_thread::sleep_for(std::chrono::milliseconds(kSleepMilliseconds));
     }
@@ -53,23 +51,10 @@ void SimulationWorker::run() {
 }
 
 void SimulationWorker::pass() {
-    if (m_flags.idleHold.load() || m_view == nullptr) return;
-    if (m_pacer.frameDue(m_clock(), m_simulation.project().fps) && !m_flags.stepHold.load()) {
-        m_simulation.step(&m_flags.stepHold);
-    }
+    if (m_view == nullptr) return;
+    if (m_pacer.frameDue(m_clock(), m_simulation.project().fps)) m_simulation.step();
     // Drawn on every pass, so camera moves show even at a low fps.
-    if (m_flags.exportMode.load()) {
-        m_view->runExport();
-    } else {
-        m_view->drawPreview();
-    }
-}
-
-void remakeEffect(EditorState& g, SimulationWorker& worker, Simulation& simulation) {
-    changeDocument(worker, simulation, [&g] {
-        // Wraps at the int limit instead of overflowing.
-        g.project.randomSeed = static_cast<std::int32_t>(static_cast<std::uint32_t>(g.project.randomSeed) + 1u);
-    });
+    m_view->drawPreview();
 }
 
 }  // namespace fg

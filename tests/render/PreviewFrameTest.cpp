@@ -95,7 +95,7 @@ TEST_F(PreviewFrameTest, BackgroundChannelsOutsideTheRangeClampToIt) {
     EXPECT_TRUE(near(pixelAt(preview, 32, 2), {255, 0, 255, 255}, 0));
 
     g.project.backColor = {-0.5f, 1e9f, 127.0f};
-    simulation.restart();
+    simulation.restart(g);
     RenderTarget target(32, 32);
     RenderTarget copy(32, 32);
     renderer->renderExportImage(simulation, camera, target, copy);

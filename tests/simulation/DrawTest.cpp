@@ -53,7 +53,7 @@ TEST_F(DrawOrderFixture, WithoutSortTheNewestComesFirstAndReverseStartsWithTheOl
     build();
     EXPECT_EQ(drawnIds({}), (std::vector<std::int32_t>{3, 2, 1, 0}));
     g.project.reverse = 1;
-    sim->restart();
+    sim->restart(g);
     for (int i = 0; i < 3; ++i) sim->step();
     EXPECT_EQ(drawnIds({}), (std::vector<std::int32_t>{0, 1, 2, 3}));
 }
@@ -64,7 +64,7 @@ TEST_F(DrawOrderFixture, ZSortDrawsFarToNearAndReverseNearToFar) {
     // Eye at x = 10: distances 5 (node 1), 9 (node 2), 7 (node 3), 10 (root).
     EXPECT_EQ(drawnIds({10, 0, 0}), (std::vector<std::int32_t>{0, 2, 3, 1}));
     g.project.reverse = 1;
-    sim->restart();
+    sim->restart(g);
     for (int i = 0; i < 3; ++i) sim->step();
     EXPECT_EQ(drawnIds({10, 0, 0}), (std::vector<std::int32_t>{1, 3, 2, 0}));
 }
@@ -75,7 +75,7 @@ TEST_F(DrawOrderFixture, SortedOrderPersistsAndKeepsParentsAndTies) {
     Node& child = test::addQuietNode(g, *g.tree.root().childAt(0));  // under node 1 (x = 5)
     child.m_timing.start = 1;
     child.m_timing.end = 1;
-    sim->restart();
+    sim->restart(g);
     for (int i = 0; i < 3; ++i) sim->step();
     sortByCameraDistance(*sim, {-10, 0, 0});
     const auto live = test::liveParticles(*sim);

@@ -1,9 +1,9 @@
 // The frame loop: restart, wrap-around, replay, parameter hand-over, the
-// step hold, the step rate and the particle list's bookkeeping.
+// state a run starts from, the step rate and the particle list's bookkeeping.
 
 #include <gtest/gtest.h>
 
-#include <atomic>
+#include <memory>
 
 #include "SimulationTestSupport.h"
 
@@ -146,18 +146,62 @@ TEST(SimulationParameters, PublishedRootAndUnknownNodesAreIgnored) {
     EXPECT_EQ(sim.effect()[EffectTable::kRoot].params.m_kill.span, 40);
 }
 
-TEST(SimulationHold, StepHoldStopsTheWalkButTheFrameAdvances) {
-    EditorState g = livelyState();
+// The simulation keeps its own copy of what it starts from: the editor may
+// change or destroy its state, and only a restart with a state takes it up.
+TEST(SimulationStart, RestartsFromItsOwnCopyUntilGivenAnotherState) {
+    auto g = std::make_unique<EditorState>(livelyState());
+    Simulation sim(*g);
+    std::vector<std::string> first;
+    for (int i = 0; i < 5; ++i) {
+        sim.step();
+        first.push_back(test::outputLine(sim));
+    }
+    g->project.randomSeed = 8;
+    g->project.frame = 3;
+    g->tree.addChild(g->tree.root());
+    sim.restart();
+    EXPECT_EQ(sim.project().randomSeed, 7);
+    EXPECT_EQ(sim.project().frame, 30);
+    EXPECT_EQ(sim.effect().size(), 3u);
+    for (int i = 0; i < 5; ++i) {
+        sim.step();
+        EXPECT_EQ(test::outputLine(sim), first[static_cast<std::size_t>(i)]) << "frame " << i + 1;
+    }
+
+    // A restart with the state takes the changes up.
+    sim.restart(*g);
+    EXPECT_EQ(sim.project().randomSeed, 8);
+    EXPECT_EQ(sim.project().frame, 3);
+    EXPECT_EQ(sim.effect().size(), 4u);
+    EXPECT_EQ(sim.effect()[EffectTable::kRoot].params.m_kill.span, 3);
+    EXPECT_EQ(sim.frame(), 1u);
+    EXPECT_EQ(sim.particles().size(), 1u);
+
+    // Without one it goes back to the copy, even when the state is gone.
+    g.reset();
+    sim.restart();
+    EXPECT_EQ(sim.project().randomSeed, 8);
+    EXPECT_EQ(sim.effect().size(), 4u);
+    for (int i = 0; i < 5; ++i) sim.step();
+    EXPECT_EQ(sim.frame(), 3u);  // frames 1 to 3, then 1 and 2 again
+}
+
+// Edits published during a run end with it: a restart goes back to the copy.
+TEST(SimulationStart, ARestartDropsPublishedEdits) {
+    EditorState g = test::rootOnlyState();
+    Node& node = test::addQuietNode(g, g.tree.root());
+    node.m_move.speed = 50;
     Simulation sim(g);
+    node.m_move.speed = 100;
+    sim.parameters().publish(g.tree.root());
     sim.step();
-    const std::string before = test::outputLine(sim);
-    std::atomic<bool> hold{true};
-    sim.step(&hold);
-    EXPECT_EQ(sim.frame(), 3u);
-    // Nothing was updated: the same particles with the same ages.
-    std::string after;
-    appendSimulateLine(sim, 1, after);
-    EXPECT_EQ(after, before);
+    EXPECT_EQ(sim.effect()[1].params.m_move.speed, 100);
+    sim.restart();
+    EXPECT_EQ(sim.effect()[1].params.m_move.speed, 50);
+    sim.parameters().publish(g.tree.root());
+    sim.restart();  // a version published before the restart is not taken after it
+    sim.step();
+    EXPECT_EQ(sim.effect()[1].params.m_move.speed, 50);
 }
 
 TEST(SimulationRate, CountsStepsWithinEachSecond) {
@@ -221,9 +265,27 @@ TEST(SimulationBounds, ZeroOrNegativeEffectLengthsDoNotHang) {
     EXPECT_TRUE(sim.step());  // frame 1 > 0: restart every step
     EXPECT_TRUE(sim.step());
     g.project.frame = -5;  // the root has no life and dies at once
-    sim.restart();
+    sim.restart(g);
     EXPECT_FALSE(sim.step());
     EXPECT_TRUE(sim.particles().empty());
+}
+
+// Debug builds stop at a broken list order; release builds keep going (the
+// checks cost nothing there), so these die only where assertions are on.
+TEST(SimulationListDeathTest, ParentsComeBeforeTheirChildren) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    ParticleList list;
+    Particle orphan;
+    orphan.parent = 3;  // not in the list yet
+    EXPECT_DEBUG_DEATH(list.append(orphan), "parent");
+
+    ParticleList moved;
+    moved.append(Particle{});
+    moved.append(Particle{});
+    Particle late;
+    late.parent = 1;  // a parent after the particle that moves behind it
+    moved.append(late);
+    EXPECT_DEBUG_DEATH(moved.moveBehindItsChildren(0), "parent");
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
-// The preview worker: frame pacing, its flags, start and stop, remake, and
-// parameter edits arriving while it runs (run under ThreadSanitizer too).
+// The preview worker: frame pacing, start and stop, restarts between runs,
+// and parameter edits arriving while it runs (CI runs these under
+// ThreadSanitizer too).
 
 #include <gtest/gtest.h>
 
@@ -54,10 +55,8 @@ public:
         if (m_sim.effect().size() > m_watched) seenSpeed.store(m_sim.effect()[m_watched].params.m_move.speed);
         frame.store(m_sim.frame());
     }
-    void runExport() override { ++exports; }
 
     std::atomic<int> previews{0};
-    std::atomic<int> exports{0};
     std::atomic<std::int32_t> seenSpeed{-1};
     std::atomic<std::uint32_t> frame{0};
 
@@ -85,9 +84,8 @@ bool waitFor(Pred pred) {
 TEST(Worker, StepsAndDrawsUntilStoppedAndCanStartAgain) {
     EditorState g = test::rootOnlyState();
     Simulation sim(g);
-    WorkerFlags flags;
     RecordingView view(sim);
-    SimulationWorker worker(sim, flags, &view, fastClock());
+    SimulationWorker worker(sim, &view, fastClock());
     worker.start();
     EXPECT_TRUE(worker.isRunning());
     ASSERT_TRUE(waitFor([&] { return view.frame.load() > 5; }));
@@ -101,53 +99,38 @@ TEST(Worker, StepsAndDrawsUntilStoppedAndCanStartAgain) {
     worker.stop();
 }
 
-TEST(Worker, HoldFlagsAndExportMode) {
-    EditorState g = test::rootOnlyState();
-    Simulation sim(g);
-    WorkerFlags flags;
-    RecordingView view(sim);
-    SimulationWorker worker(sim, flags, &view, fastClock());
-
-    flags.idleHold = true;  // neither step nor draw
-    worker.start();
-    std::this_thread::sleep_for(40ms);
-    EXPECT_EQ(view.previews.load(), 0);
-    flags.idleHold = false;
-    flags.stepHold = true;  // draw without stepping
-    ASSERT_TRUE(waitFor([&] { return view.previews.load() > 3; }));
-    EXPECT_EQ(view.frame.load(), 1u);
-    flags.stepHold = false;
-    flags.exportMode = true;  // export instead of the preview
-    ASSERT_TRUE(waitFor([&] { return view.exports.load() > 3; }));
-    worker.stop();
-    EXPECT_GT(sim.frame(), 1u);
-}
-
 TEST(Worker, WithoutAViewNothingRuns) {
     EditorState g = test::rootOnlyState();
     Simulation sim(g);
-    WorkerFlags flags;
-    SimulationWorker worker(sim, flags, nullptr, fastClock());
+    SimulationWorker worker(sim, nullptr, fastClock());
     worker.start();
     std::this_thread::sleep_for(30ms);
     worker.stop();
     EXPECT_EQ(sim.frame(), 1u);
 }
 
-TEST(Worker, RemakeRestartsWithTheNextSeed) {
+// Between runs the editor changes its state as it likes and restarts the
+// simulation from it; while the worker runs, the simulation reads none of it.
+TEST(Worker, RestartsBetweenRunsFromTheStateGiven) {
     EditorState g = test::rootOnlyState();
     g.project.randomSeed = 41;
+    g.project.frame = 4;  // wrap-arounds while it runs
     Simulation sim(g);
-    WorkerFlags flags;
     RecordingView view(sim);
-    SimulationWorker worker(sim, flags, &view, fastClock());
+    SimulationWorker worker(sim, &view, fastClock());
     worker.start();
-    ASSERT_TRUE(waitFor([&] { return view.frame.load() > 3; }));
-    remakeEffect(g, worker, sim);
-    EXPECT_EQ(g.project.randomSeed, 42);
-    EXPECT_TRUE(worker.isRunning());
+    for (int run = 0; run < 3; ++run) {
+        ASSERT_TRUE(waitFor([&] { return view.previews.load() > 10 * (run + 1); }));
+        g.project.randomSeed += 1;  // the editor's state, not the worker's
+        g.tree.addChild(g.tree.root());
+        worker.stop();
+        sim.restart(g);
+        EXPECT_EQ(sim.frame(), 1u);
+        worker.start();
+    }
     worker.stop();
-    EXPECT_EQ(sim.project().randomSeed, 42);
+    EXPECT_EQ(sim.project().randomSeed, 44);
+    EXPECT_EQ(sim.effect().size(), 4u);
 }
 
 // The editor thread edits and publishes as fast as it can while the worker
@@ -163,9 +146,8 @@ TEST(Worker, ParameterEditsReachTheRunningSimulation) {
     node.m_move.isOneWay = 1;
     node.m_move.speed = 1;
     Simulation sim(g);
-    WorkerFlags flags;
     RecordingView view(sim);
-    SimulationWorker worker(sim, flags, &view, fastClock());
+    SimulationWorker worker(sim, &view, fastClock());
     worker.start();
 
     for (std::int32_t i = 1; i <= 2000; ++i) {

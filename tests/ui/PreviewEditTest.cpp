@@ -20,7 +20,6 @@ namespace {
 class CountingView : public WorkerView {
 public:
     void drawPreview() override { ++passes; }
-    void runExport() override {}
     std::atomic<int> passes{0};
 };
 
