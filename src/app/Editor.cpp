@@ -31,7 +31,7 @@ void Editor::attachView(const WorkerViewMaker& makeView) {
     m_worker.reset();  // joins the thread before its view goes
     m_ownedView = makeView ? makeView(*m_simulation) : nullptr;
     m_view = m_ownedView.get();
-    m_worker = std::make_unique<SimulationWorker>(*m_simulation, m_flags, m_view);
+    m_worker = std::make_unique<SimulationWorker>(*m_simulation, m_view);
     if (wasRunning) m_worker->start();
 }
 
