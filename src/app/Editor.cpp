@@ -40,11 +40,15 @@ void Editor::startWorker() { m_worker->start(); }
 void Editor::stopWorker() { m_worker->stop(); }
 
 void Editor::changeDocument(const std::function<void()>& change) {
+    restartAround(change);
+    notify(DocumentPart::Preview);
+}
+
+void Editor::restartAround(const std::function<void()>& change) {
     const bool wasRunning = m_worker->isRunning();
     if (wasRunning) m_worker->stop();
     change();
     m_simulation->restart(m_g);
-    notify(DocumentPart::Preview);
     if (wasRunning) m_worker->start();
 }
 

@@ -173,6 +173,9 @@ private:
 
     // Announces a change by the parts it touched.
     void notify(DocumentChanges what);
+    // changeDocument's bracket without its announcement, for a command that
+    // announces the restart together with the rest of what it changed.
+    void restartAround(const std::function<void()>& change);
     void showError(const Message& message, const Message& caption);
 
     EditorState m_g;  // before the simulation, which reads it

@@ -31,13 +31,13 @@ void Editor::noteHistoryEntry() { notify(DocumentPart::History | syncModified())
 void Editor::stepHistory(const std::function<void()>& step) {
     const Node* selected = m_g.tree.selected();
     const std::int32_t selectedId = selected != nullptr ? selected->m_ID : -1;
-    changeDocument(step);
+    restartAround(step);
     const Node* now = m_g.tree.selected();
     // A new selection refills the shown page itself; asking for a page
     // reload as well would fill it twice.
     const bool moved = now != selected || (now != nullptr && now->m_ID != selectedId);
-    notify(DocumentPart::History | DocumentPart::Tree | (moved ? DocumentPart::Selection : DocumentPart::Page) |
-           syncModified());
+    notify(DocumentPart::Preview | DocumentPart::History | DocumentPart::Tree |
+           (moved ? DocumentPart::Selection : DocumentPart::Page) | syncModified());
 }
 
 DocumentChanges Editor::syncModified() {

@@ -27,8 +27,8 @@ TreeEditResult Editor::treeCommand(TreeCommand command) {
     TreeCommandPlan plan = planTreeCommand(m_g.tree, command);
     if (plan.result.outcome == TreeEditResult::Outcome::Refused) showError(plan.result.message, plan.result.caption);
     if (!plan.edit) return plan.result;
-    changeDocument([&] { m_history.push(m_g.tree, std::move(*plan.edit)); });
-    notify(DocumentPart::History | DocumentPart::Tree | DocumentPart::Selection | DocumentPart::Page |
+    restartAround([&] { m_history.push(m_g.tree, std::move(*plan.edit)); });
+    notify(DocumentPart::Preview | DocumentPart::History | DocumentPart::Tree | DocumentPart::Selection | DocumentPart::Page |
            syncModified());
     return plan.result;
 }
@@ -38,8 +38,8 @@ bool Editor::renameSelected(const std::string& name) {
     if (node == nullptr) return false;
     Edit rename = Edit::rename(*node, name);
     if (!rename.changes(m_g.tree)) return false;
-    changeDocument([&] { m_history.push(m_g.tree, std::move(rename)); });
-    notify(DocumentPart::History | DocumentPart::Tree | syncModified());
+    restartAround([&] { m_history.push(m_g.tree, std::move(rename)); });
+    notify(DocumentPart::Preview | DocumentPart::History | DocumentPart::Tree | syncModified());
     return true;
 }
 

@@ -65,7 +65,7 @@ const std::vector<CommandCase>& commandCases() {
              e.editInt(*findNodeField("m_timing.num"), 4);
              (void)home;
          },
-         [](Editor& e, const ScratchHome&) { e.undo(); }, P::Preview | P::History | P::Tree | P::Selection | P::Page},
+         [](Editor& e, const ScratchHome&) { e.undo(); }, P::Preview | P::History | P::Tree | P::Page},
         {"save", nothing, saved, P::Title | P::Recent},
         {"recent", nothing, [](Editor& e, const ScratchHome&) { e.document().setRecentFiles(RecentFiles{}); },
          P::Recent},
