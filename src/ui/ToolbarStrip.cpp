@@ -20,6 +20,8 @@ QSize ToolbarButton::sizeHint() const { return {kToolbarButtonWidth, kToolbarHei
 
 void ToolbarButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    // A command that cannot act now (Undo with nothing to undo) is dimmed.
+    if (!isEnabled()) painter.setOpacity(0.35);
     painter.drawPixmap(0, 0, isDown() ? m_pressed : m_normal);
 }
 
@@ -54,11 +56,21 @@ ToolbarStrip::ToolbarStrip(const std::function<QAction*(Command)>& actionFor, QW
 void ToolbarStrip::connectTo(ToolbarButton* button, QAction* action) {
     const CommandInfo& info = commandInfo(button->command());
     if (info.helpText != nullptr) HoverHelp::setHelpText(button, action->statusTip());
-    // The label without its mnemonic, with the shortcut, as a tool tip.
-    QString tip = action->text();
-    tip.remove(QRegularExpression(QStringLiteral("\\(&.\\)")));
-    if (!action->shortcut().isEmpty()) tip += QStringLiteral(" (%1)").arg(action->shortcut().toString(QKeySequence::NativeText));
-    button->setToolTip(tip);
+    // The button follows its action: enabled with it, and its tool tip is
+    // the action's text (which names the entry for Undo and Redo).
+    const auto follow = [button, action] {
+        button->setEnabled(action->isEnabled());
+        // The label without its mnemonic, with the shortcut.
+        QString tip = action->text();
+        tip.remove(QRegularExpression(QStringLiteral("\\(&.\\)")));
+        tip.replace(QStringLiteral("&&"), QStringLiteral("&"));
+        if (!action->shortcut().isEmpty()) {
+            tip += QStringLiteral(" (%1)").arg(action->shortcut().toString(QKeySequence::NativeText));
+        }
+        button->setToolTip(tip);
+    };
+    follow();
+    connect(action, &QAction::changed, button, follow);
     connect(button, &QAbstractButton::clicked, action, &QAction::trigger);
 }
 

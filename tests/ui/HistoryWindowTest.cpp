@@ -10,6 +10,7 @@
 #include "ui/MaterialPanel.h"
 #include "ui/NodePanel.h"
 #include "ui/ShellLayout.h"
+#include "ui/ToolbarStrip.h"
 
 namespace fg {
 namespace {
@@ -131,6 +132,36 @@ TEST_F(WindowTest, UndoAndRedoAreEnabledOnlyWithAStepAndNameTheirEntry) {
     ASSERT_TRUE(editor->renameSelected("R&D"));
     EXPECT_EQ(undo->text(), QString("元に戻す: ノード名＜R&&D＞に変更"));
     EXPECT_FALSE(redo->isEnabled());
+}
+
+TEST_F(WindowTest, TheToolbarsUndoAndRedoFollowTheirCommands) {
+    ToolbarButton* undo = window->toolbar()->button(Command::Undo);
+    ToolbarButton* redo = window->toolbar()->button(Command::Redo);
+    ASSERT_NE(undo, nullptr);
+    ASSERT_NE(redo, nullptr);
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    // Nothing to undo: dimmed, and a click does nothing.
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_FALSE(redo->isEnabled());
+    EXPECT_EQ(undo->toolTip(), QString("元に戻す (Ctrl+Z)"));
+    const QImage dimmed = undo->grab().toImage();
+
+    editor->editInt(*findNodeField("m_scale.max"), 20);
+    EXPECT_TRUE(undo->isEnabled());
+    EXPECT_FALSE(redo->isEnabled());
+    EXPECT_EQ(undo->toolTip(), QString("元に戻す: ノード1-サイズ (Ctrl+Z)"));
+    EXPECT_NE(undo->grab().toImage(), dimmed);
+
+    QTest::mouseClick(undo, Qt::LeftButton);
+    EXPECT_EQ(editor->history().index(), 0);
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_TRUE(redo->isEnabled());
+    EXPECT_EQ(redo->toolTip(), QString("やり直し: ノード1-サイズ (Ctrl+Y)"));
+    QTest::mouseClick(undo, Qt::LeftButton);
+    EXPECT_EQ(editor->history().index(), 0);
+    QTest::mouseClick(redo, Qt::LeftButton);
+    EXPECT_EQ(editor->history().index(), 1);
 }
 
 TEST_F(WindowTest, UndoingToTheSavedRowTakesTheMarkOffTheTitle) {
