@@ -20,12 +20,14 @@ std::string absolutePath(const std::string& path) {
 }  // namespace
 
 bool DocumentController::newProject() {
+    const Editor::ChangeBatch batch(m_editor);
     if (!resolveUnsavedChanges()) return false;
     requestRelaunch(QString());
     return true;
 }
 
 bool DocumentController::openProject() {
+    const Editor::ChangeBatch batch(m_editor);
     if (!resolveUnsavedChanges() || m_editor.m_prompts == nullptr) return false;
     const std::optional<std::string> path = m_editor.m_prompts->askOpenPath();
     if (!path) return false;
@@ -34,6 +36,7 @@ bool DocumentController::openProject() {
 }
 
 bool DocumentController::openDropped(const QStringList& paths) {
+    const Editor::ChangeBatch batch(m_editor);
     if (paths.isEmpty() || !resolveUnsavedChanges()) return false;
     // Whether it is a project at all is for the new instance's open to say.
     requestRelaunch(paths.front());
@@ -41,6 +44,7 @@ bool DocumentController::openDropped(const QStringList& paths) {
 }
 
 bool DocumentController::openInPlace(const std::string& path) {
+    const Editor::ChangeBatch batch(m_editor);
     const std::string absolute = absolutePath(path);
     IoResult loaded;
     m_editor.changeDocument([&] {
@@ -63,6 +67,7 @@ bool DocumentController::openInPlace(const std::string& path) {
 }
 
 bool DocumentController::openRecent(int index) {
+    const Editor::ChangeBatch batch(m_editor);
     const std::vector<std::string> entries = m_recent.menuEntries();
     if (index < 0 || static_cast<std::size_t>(index) >= entries.size()) return false;
     if (!resolveUnsavedChanges()) return false;
@@ -77,11 +82,13 @@ bool DocumentController::openRecent(int index) {
 }
 
 bool DocumentController::save() {
+    const Editor::ChangeBatch batch(m_editor);
     if (m_editor.m_g.hasFileName) return saveTo(m_editor.m_g.fileName);
     return saveAs();
 }
 
 bool DocumentController::saveAs() {
+    const Editor::ChangeBatch batch(m_editor);
     if (m_editor.m_prompts == nullptr) return false;
     const std::optional<std::string> path = m_editor.m_prompts->askSavePath();
     if (!path) return false;
@@ -89,6 +96,7 @@ bool DocumentController::saveAs() {
 }
 
 bool DocumentController::saveTo(const std::string& path) {
+    const Editor::ChangeBatch batch(m_editor);
     const std::string absolute = absolutePath(path);
     const IoResult saved = saveProjectTo(m_editor.m_g, absolute);
     if (!saved.ok) {
@@ -102,6 +110,7 @@ bool DocumentController::saveTo(const std::string& path) {
 }
 
 bool DocumentController::confirmClose() {
+    const Editor::ChangeBatch batch(m_editor);
     if (!m_leaving && !resolveUnsavedChanges()) return false;
     m_editor.stopWorker();
     return true;
@@ -124,6 +133,7 @@ QString DocumentController::titleText() const {
 }
 
 void DocumentController::setRecentFiles(RecentFiles recent) {
+    const Editor::ChangeBatch batch(m_editor);
     m_recent = std::move(recent);
     m_editor.notify(DocumentPart::Recent);
 }

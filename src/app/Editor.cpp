@@ -40,6 +40,7 @@ void Editor::startWorker() { m_worker->start(); }
 void Editor::stopWorker() { m_worker->stop(); }
 
 void Editor::changeDocument(const std::function<void()>& change) {
+    const ChangeBatch batch(*this);
     restartAround(change);
     notify(DocumentPart::Preview);
 }
@@ -53,6 +54,7 @@ void Editor::restartAround(const std::function<void()>& change) {
 }
 
 void Editor::changeDocument(DocumentChanges what, const std::function<void(EditorState&)>& change) {
+    const ChangeBatch batch(*this);
     changeDocument([&] { change(m_g); });
     if (what) notify(what);
 }
@@ -60,6 +62,7 @@ void Editor::changeDocument(DocumentChanges what, const std::function<void(Edito
 void Editor::publishParameters() { m_simulation->parameters().publish(m_g.tree.root()); }
 
 void Editor::remake() {
+    const ChangeBatch batch(*this);
     changeDocument([this] {
         // Wraps at the int limit instead of overflowing.
         m_g.project.randomSeed =
@@ -67,9 +70,23 @@ void Editor::remake() {
     });
 }
 
-void Editor::notify(DocumentChanges what) { emit documentChanged(what); }
+void Editor::notify(DocumentChanges what) {
+    if (m_batchDepth > 0) {
+        m_pending |= what;
+        return;
+    }
+    if (what) emit documentChanged(what);
+}
+
+Editor::ChangeBatch::~ChangeBatch() {
+    if (--m_editor.m_batchDepth > 0 || !m_editor.m_pending) return;
+    const DocumentChanges what = m_editor.m_pending;
+    m_editor.m_pending = {};
+    emit m_editor.documentChanged(what);
+}
 
 void Editor::setModified(bool modified) {
+    const ChangeBatch batch(*this);
     m_changedOutsideHistory = modified;
     if (!modified) m_history.setClean();
     syncModified();
@@ -79,6 +96,12 @@ void Editor::setModified(bool modified) {
 MaterialNameList Editor::materialNames() const { return m_materials->names(); }
 
 void Editor::showError(const Message& message, const Message& caption) {
+    // The panels show what the command changed before the message box does.
+    if (m_pending) {
+        const DocumentChanges what = m_pending;
+        m_pending = {};
+        emit documentChanged(what);
+    }
     if (m_prompts != nullptr) m_prompts->showError(message, caption);
 }
 

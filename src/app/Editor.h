@@ -171,8 +171,22 @@ private:
     friend class MaterialController;
     friend class ViewSettingsController;
 
-    // Announces a change by the parts it touched.
+    // Announces a change by the parts it touched; inside a command, once
+    // the command is done.
     void notify(DocumentChanges what);
+    // Held by every command for its whole run: the parts it touched go out
+    // in one documentChanged when the outermost command ends, so a panel
+    // refills once per command however many steps the command took.
+    class ChangeBatch {
+    public:
+        explicit ChangeBatch(Editor& editor) : m_editor(editor) { ++m_editor.m_batchDepth; }
+        ~ChangeBatch();
+        ChangeBatch(const ChangeBatch&) = delete;
+        ChangeBatch& operator=(const ChangeBatch&) = delete;
+
+    private:
+        Editor& m_editor;
+    };
     // changeDocument's bracket without its announcement, for a command that
     // announces the restart together with the rest of what it changed.
     void restartAround(const std::function<void()>& change);
@@ -203,6 +217,8 @@ private:
     void markSaved();
     EditHistory m_history;
     bool m_changedOutsideHistory = false;
+    int m_batchDepth = 0;          // commands running (a command may call another)
+    DocumentChanges m_pending;     // what they changed so far
     struct PendingGraphEdit {
         std::int32_t nodeId = 0;
         int graphNumber = 0;

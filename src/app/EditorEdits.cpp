@@ -5,6 +5,7 @@
 namespace fg {
 
 void Editor::editInt(const NodeField& field, std::int32_t value) {
+    const ChangeBatch batch(*this);
     Node* node = m_g.pSelNode();
     if (node == nullptr) return;
     // A texture or model choice is recorded with its material's name.
@@ -15,6 +16,7 @@ void Editor::editInt(const NodeField& field, std::int32_t value) {
 }
 
 void Editor::editFloat(const NodeField& field, float value) {
+    const ChangeBatch batch(*this);
     Node* node = m_g.pSelNode();
     if (node == nullptr || !m_history.push(m_g.tree, Edit::setFloat(*node, field, value))) return;
     publishParameters();
@@ -30,6 +32,7 @@ void Editor::beginGraphEdit(int graphNumber) {
 }
 
 void Editor::setGraphPoints(int graphNumber, const GraphPoints& points) {
+    const ChangeBatch batch(*this);
     Node* node = m_g.pSelNode();
     if (node == nullptr || graphNumber < 0 || graphNumber >= kCurveCount) return;
     if (m_pendingGraphEdit && m_pendingGraphEdit->nodeId == node->m_ID &&

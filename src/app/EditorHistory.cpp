@@ -7,21 +7,25 @@
 namespace fg {
 
 void Editor::undo() {
+    const ChangeBatch batch(*this);
     if (!m_history.canUndo()) return;
     stepHistory([this] { m_history.undo(m_g.tree, materialNames()); });
 }
 
 void Editor::redo() {
+    const ChangeBatch batch(*this);
     if (!m_history.canRedo()) return;
     stepHistory([this] { m_history.redo(m_g.tree, materialNames()); });
 }
 
 void Editor::jumpTo(int row) {
+    const ChangeBatch batch(*this);
     if (row < 0 || row >= m_history.count() || row == m_history.index()) return;
     stepHistory([this, row] { m_history.jumpTo(m_g.tree, row, materialNames()); });
 }
 
 void Editor::resetHistory() {
+    const ChangeBatch batch(*this);
     m_history.clear();
     notify(DocumentPart::History | syncModified());
 }

@@ -13,6 +13,7 @@ void Editor::copyCurvePoints(int graphNumber) {
 bool Editor::canPastePoints() const { return m_g.pointClipboard.points.size() >= 2; }
 
 bool Editor::pasteCurvePoints(int graphNumber) {
+    const ChangeBatch batch(*this);
     Node* node = m_g.pSelNode();
     if (node == nullptr || graphNumber < 0 || graphNumber >= kCurveCount || !canPastePoints()) return false;
     // A copy: the clipboard may hold this very curve's points.

@@ -21,6 +21,7 @@ TreeEditResult Editor::makeChild() { return treeCommand(TreeCommand::MakeChild);
 TreeEditResult Editor::makeParent() { return treeCommand(TreeCommand::MakeParent); }
 
 TreeEditResult Editor::treeCommand(TreeCommand command) {
+    const ChangeBatch batch(*this);
     // The worker steps only the effect table it loaded at its last restart
     // and never reads the tree, so a command may find out whether it applies
     // while the preview runs on; only a change stops and restarts it.
@@ -34,6 +35,7 @@ TreeEditResult Editor::treeCommand(TreeCommand command) {
 }
 
 bool Editor::renameSelected(const std::string& name) {
+    const ChangeBatch batch(*this);
     Node* node = m_g.tree.selected();
     if (node == nullptr) return false;
     Edit rename = Edit::rename(*node, name);
@@ -44,6 +46,7 @@ bool Editor::renameSelected(const std::string& name) {
 }
 
 void Editor::selectNode(std::int32_t id) {
+    const ChangeBatch batch(*this);
     Node* node = m_g.tree.findById(id);
     if (node == nullptr || node->m_pParent == nullptr || node == m_g.tree.selected()) return;
     m_g.tree.select(node);
@@ -51,6 +54,7 @@ void Editor::selectNode(std::int32_t id) {
 }
 
 void Editor::toggleVisible(std::int32_t id) {
+    const ChangeBatch batch(*this);
     Node* node = m_g.tree.findById(id);
     if (node == nullptr || node->m_pParent == nullptr) return;
     node->m_isDraw = node->m_isDraw != 0 ? 0 : 1;

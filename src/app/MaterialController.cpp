@@ -51,6 +51,7 @@ void MaterialController::changeList(const std::function<void()>& change) {
 }
 
 int MaterialController::importFiles(const std::vector<std::string>& paths) {
+    const Editor::ChangeBatch batch(m_editor);
     if (paths.empty()) return 0;
     int imported = 0;
     QStringList unreadable;
@@ -74,6 +75,7 @@ int MaterialController::importFiles(const std::vector<std::string>& paths) {
 }
 
 bool MaterialController::remove(int index) {
+    const Editor::ChangeBatch batch(m_editor);
     const std::vector<MaterialFile> files = list();
     if (index < 0 || static_cast<std::size_t>(index) >= files.size()) return false;
     bool removed = false;
@@ -112,6 +114,7 @@ bool MaterialController::saveCopy(int index, const std::string& destination) con
 }
 
 bool MaterialController::mirror(int index) {
+    const Editor::ChangeBatch batch(m_editor);
     const std::vector<MaterialFile> files = list();
     if (index < 0 || static_cast<std::size_t>(index) >= files.size()) return false;
     const MaterialFile& material = files[static_cast<std::size_t>(index)];

@@ -18,6 +18,7 @@ bool sameProject(const ProjectSettings& a, const ProjectSettings& b) {
 }  // namespace
 
 void ViewSettingsController::setProjectSettings(const ProjectSettingsChoice& choice) {
+    const Editor::ChangeBatch batch(m_editor);
     EditorState& g = m_editor.m_g;
     const ProjectSettings project = g.project;
     const WriteSettings write = g.write;
@@ -29,6 +30,7 @@ void ViewSettingsController::setProjectSettings(const ProjectSettingsChoice& cho
 }
 
 void ViewSettingsController::setBackgroundColor(Vec3f color) {
+    const Editor::ChangeBatch batch(m_editor);
     EditorState& g = m_editor.m_g;
     if (color == g.project.backColor) return;
     m_editor.changeDocument([&] { g.project.backColor = color; });
@@ -38,6 +40,7 @@ void ViewSettingsController::setBackgroundColor(Vec3f color) {
 
 void ViewSettingsController::setExportSettings(const WriteSettings& write, std::int32_t frameWidth,
                                                std::int32_t frameHeight) {
+    const Editor::ChangeBatch batch(m_editor);
     EditorState& g = m_editor.m_g;
     if (sameWrite(write, g.write) && frameWidth == g.project.width && frameHeight == g.project.height) return;
     // The frame size only matters to an export, which reads the document as
@@ -50,6 +53,7 @@ void ViewSettingsController::setExportSettings(const WriteSettings& write, std::
 }
 
 void ViewSettingsController::setExportLayout(std::int32_t columns, std::int32_t rows) {
+    const Editor::ChangeBatch batch(m_editor);
     WriteSettings& write = m_editor.m_g.write;
     if (write.width == columns && write.height == rows) return;
     write.width = columns;
@@ -59,6 +63,7 @@ void ViewSettingsController::setExportLayout(std::int32_t columns, std::int32_t 
 }
 
 void ViewSettingsController::setCamera(Vec3f eye, Vec3f target) {
+    const Editor::ChangeBatch batch(m_editor);
     CameraPlacement& camera = m_editor.m_g.camera;
     camera.eye = eye;
     camera.target = target;
@@ -66,6 +71,7 @@ void ViewSettingsController::setCamera(Vec3f eye, Vec3f target) {
 }
 
 void ViewSettingsController::setCameraPlacement(Vec3f eye, Vec3f target) {
+    const Editor::ChangeBatch batch(m_editor);
     CameraPlacement& camera = m_editor.m_g.camera;
     camera.eye = eye;
     camera.target = target;
@@ -74,6 +80,7 @@ void ViewSettingsController::setCameraPlacement(Vec3f eye, Vec3f target) {
 }
 
 void ViewSettingsController::addView() {
+    const Editor::ChangeBatch batch(m_editor);
     EditorState& g = m_editor.m_g;
     std::vector<ViewEntry>& views = g.viewList;
     // The add row is always last; a list read without one gets it back.
@@ -85,6 +92,7 @@ void ViewSettingsController::addView() {
 }
 
 void ViewSettingsController::removeView(int index) {
+    const Editor::ChangeBatch batch(m_editor);
     std::vector<ViewEntry>& views = m_editor.m_g.viewList;
     if (index < 0 || static_cast<std::size_t>(index) + 1 >= views.size()) return;
     views.erase(views.begin() + index);
@@ -93,6 +101,7 @@ void ViewSettingsController::removeView(int index) {
 }
 
 void ViewSettingsController::applyView(int index) {
+    const Editor::ChangeBatch batch(m_editor);
     const std::vector<ViewEntry>& views = m_editor.state().viewList;
     if (index < 0 || static_cast<std::size_t>(index) + 1 >= views.size()) return;
     const ViewEntry& view = views[static_cast<std::size_t>(index)];
@@ -100,22 +109,26 @@ void ViewSettingsController::applyView(int index) {
 }
 
 void ViewSettingsController::setDisplayFlags(const DisplayFlags& flags) {
+    const Editor::ChangeBatch batch(m_editor);
     changeDisplay(flags);
 }
 
 void ViewSettingsController::toggleFrameDisplay() {
+    const Editor::ChangeBatch batch(m_editor);
     DisplayFlags flags = m_display;
     flags.frame = !flags.frame;
     changeDisplay(flags);
 }
 
 void ViewSettingsController::toggleParticleDisplay() {
+    const Editor::ChangeBatch batch(m_editor);
     DisplayFlags flags = m_display;
     flags.particles = !flags.particles;
     changeDisplay(flags);
 }
 
 void ViewSettingsController::toggleFpsDisplay() {
+    const Editor::ChangeBatch batch(m_editor);
     DisplayFlags flags = m_display;
     flags.fps = !flags.fps;
     changeDisplay(flags);
