@@ -72,11 +72,9 @@ void ViewSettingsController::setCamera(Vec3f eye, Vec3f target) {
 
 void ViewSettingsController::setCameraPlacement(Vec3f eye, Vec3f target) {
     const Editor::ChangeBatch batch(m_editor);
-    CameraPlacement& camera = m_editor.m_g.camera;
-    camera.eye = eye;
-    camera.target = target;
+    setCamera(eye, target);
+    // Unlike a move in the view, the view has still to follow.
     m_editor.notify(DocumentPart::Camera);
-    m_editor.markModified();
 }
 
 void ViewSettingsController::addView() {
