@@ -49,6 +49,27 @@ void Simulation::restartEffect() {
 
 void Simulation::clearParticles() { m_particles.clear(); }
 
+Simulation::Checkpoint Simulation::checkpoint() const {
+    return {m_project, m_effect, m_particles, m_random, m_frame, m_limitReachedThisLoop,
+            m_skippedSpawns, m_cycle, m_activeCycle, m_frameOffset, m_cycleRandoms};
+}
+
+void Simulation::resume(const Checkpoint& checkpoint) {
+    m_project = checkpoint.project;
+    m_effect = checkpoint.effect;
+    m_particles = checkpoint.particles;
+    m_random = checkpoint.random;
+    m_frame = checkpoint.frame;
+    m_limitReachedThisLoop = checkpoint.limitReachedThisLoop;
+    m_skippedSpawns = checkpoint.skippedSpawns;
+    m_cycle = checkpoint.cycle;
+    m_activeCycle = checkpoint.activeCycle;
+    m_frameOffset = checkpoint.frameOffset;
+    m_cycleRandoms = checkpoint.cycleRandoms;
+    // Edits published after the checkpoint belong to a later state.
+    m_parameters.discard();
+}
+
 bool Simulation::firstCycleAlive() const {
     for (ParticleIndex i = 0; i < m_particles.slotCount(); ++i) {
         const Particle& p = m_particles[i];

@@ -84,6 +84,15 @@ public:
         return false;
     }
 
+    // Everything later steps depend on, to come back to: the particles, the
+    // random sequences, the frame and pass counters, and the effect and
+    // settings as they are now (published edits included). Restoring one
+    // and stepping gives exactly what stepping on from where it was taken
+    // gave; the live-particle limit is a setting and stays as it is.
+    struct Checkpoint;
+    Checkpoint checkpoint() const;
+    void resume(const Checkpoint& checkpoint);
+
     ParticleList& particles() { return m_particles; }
     const ParticleList& particles() const { return m_particles; }
     EffectTable& effect() { return m_effect; }
@@ -138,6 +147,20 @@ private:
     std::uint32_t m_rateStart = 0;
     int m_rateCount = 0;
     int m_stepRate = 0;
+};
+
+struct Simulation::Checkpoint {
+    ProjectSettings project;
+    EffectTable effect;
+    ParticleList particles;
+    Random random;
+    std::uint32_t frame = 1;
+    bool limitReachedThisLoop = false;
+    std::uint64_t skippedSpawns = 0;
+    std::uint32_t cycle = 0;
+    std::uint32_t activeCycle = 0;
+    std::uint32_t frameOffset = 0;
+    std::vector<CycleRandom> cycleRandoms;
 };
 
 }  // namespace fg
