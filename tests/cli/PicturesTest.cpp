@@ -21,6 +21,7 @@
 
 #include <unistd.h>
 
+#include "FileMagic.h"
 #include "model/EditorState.h"
 #include "persistence/SaveIni.h"
 
@@ -163,20 +164,7 @@ TEST_F(CliPictures, CameraBelowItsTargetLookingUpStillDraws) {
     EXPECT_TRUE(upright(rendered, 20));
 }
 
-// The format its first bytes show.
-std::string magicOf(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::string head(12, '\0');
-    in.read(head.data(), 12);
-    head.resize(static_cast<std::size_t>(in.gcount()));
-    if (head.starts_with("\x89PNG")) return "png";
-    if (head.starts_with("\xFF\xD8\xFF")) return "jpeg";
-    if (head.starts_with("II*") || head.starts_with("MM\0*")) return "tiff";
-    if (head.starts_with("GIF8")) return "gif";
-    if (head.starts_with("BM")) return "bmp";
-    if (head.starts_with("RIFF") && head.substr(8, 4) == "WEBP") return "webp";
-    return "unknown";
-}
+using test::magicOf;
 
 TEST_F(CliPictures, UpperCaseExtensionsPickTheirFormats) {
     EditorState g = risingColumn({0, 20, -60}, 32);

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "FileMagic.h"
 #include "render/export/ImageFileWriter.h"
 #include "render/export/SheetComposer.h"
 
@@ -120,20 +121,7 @@ TEST_F(SheetComposerTest, TransparencyDependsOnTheFormat) {
     EXPECT_EQ(QImage(QString::fromStdString((m_dir / "out" / "a.gif").string()), "gif").isNull(), false);
 }
 
-// The format a file's first bytes show.
-std::string magicOf(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::string head(12, '\0');
-    in.read(head.data(), 12);
-    head.resize(static_cast<std::size_t>(in.gcount()));
-    if (head.starts_with("\x89PNG")) return "png";
-    if (head.starts_with("\xFF\xD8\xFF")) return "jpeg";
-    if (head.starts_with("II*") || head.starts_with("MM\0*")) return "tiff";
-    if (head.starts_with("GIF8")) return "gif";
-    if (head.starts_with("BM")) return "bmp";
-    if (head.starts_with("RIFF") && head.substr(8, 4) == "WEBP") return "webp";
-    return "unknown";
-}
+using test::magicOf;
 
 TEST_F(SheetComposerTest, TheExtensionPicksTheFormatInAnyCase) {
     writeCheckerFrame(0, QColor(0, 255, 0), QColor(0, 0, 255));
