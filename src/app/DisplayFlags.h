@@ -1,5 +1,6 @@
 #pragma once
-// What the view's overlay counters show ("表示" menu).
+// What the view shows besides the effect ("表示" menu): the overlay
+// counters, the timeline under the view and the ground grid's lines.
 
 namespace fg {
 
@@ -7,6 +8,9 @@ struct DisplayFlags {
     bool frame = true;       // the current frame number
     bool particles = false;  // the live particle count
     bool fps = false;        // the measured frame rate
+    bool timeline = true;    // the timeline under the view
+    bool grid = true;        // the ground grid's grey lines
+    bool axis = true;        // the ground grid's axis lines
 
     bool operator==(const DisplayFlags&) const = default;
 };

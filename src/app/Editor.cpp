@@ -7,7 +7,8 @@ Editor::Editor(ScopedWorkspace workspace, QObject* parent)
       m_workspace(std::move(workspace)),
       m_document(std::make_unique<DocumentController>(*this)),
       m_materials(std::make_unique<MaterialController>(*this)),
-      m_viewSettings(std::make_unique<ViewSettingsController>(*this)) {
+      m_viewSettings(std::make_unique<ViewSettingsController>(*this)),
+      m_playback(std::make_unique<PlaybackController>(*this, m_playbackControl)) {
     m_g.workDir = m_workspace.path().string();
     m_simulation = std::make_unique<Simulation>(m_g);
     m_worker = std::make_unique<SimulationWorker>(*m_simulation, m_view);
@@ -60,6 +61,11 @@ void Editor::changeDocument(DocumentChanges what, const std::function<void(Edito
 }
 
 void Editor::publishParameters() { m_simulation->parameters().publish(m_g.tree.root()); }
+
+void Editor::setLoopPreview(bool loop) {
+    const ChangeBatch batch(*this);
+    changeDocument([&] { m_simulation->setLoop(loop); });
+}
 
 void Editor::remake() {
     const ChangeBatch batch(*this);

@@ -16,7 +16,9 @@
 //                           (MaterialController);
 //   viewSettings()          project, background and export settings, the
 //                           camera, the view list and the display flags
-//                           (ViewSettingsController).
+//                           (ViewSettingsController);
+//   playback()              the preview's time: play, pause, step, jump,
+//                           speed and the loop preview (PlaybackController).
 // The controllers are parts of the Editor: they change the one document
 // through its bracket and announce every change through its one signal,
 // documentChanged(what), with the parts the command touched. Widgets call
@@ -35,6 +37,7 @@
 #include "app/DocumentController.h"
 #include "app/EditorPrompts.h"
 #include "app/MaterialController.h"
+#include "app/PlaybackController.h"
 #include "app/ViewSettingsController.h"
 #include "history/EditHistory.h"
 #include "history/TreeCommandEdit.h"
@@ -99,6 +102,12 @@ public:
     const MaterialController& materials() const { return *m_materials; }
     ViewSettingsController& viewSettings() { return *m_viewSettings; }
     const ViewSettingsController& viewSettings() const { return *m_viewSettings; }
+    PlaybackController& playback() { return *m_playback; }
+    const PlaybackController& playback() const { return *m_playback; }
+
+    // The preview plays the effect as `export --loop` exports it (on) or as
+    // the effect runs once (off): the preview restarts.
+    void setLoopPreview(bool loop);
 
     // True: a change outside the history; false: the present state is the
     // saved one.
@@ -170,6 +179,7 @@ private:
     friend class DocumentController;
     friend class MaterialController;
     friend class ViewSettingsController;
+    friend class PlaybackController;
 
     // Announces a change by the parts it touched; inside a command, once
     // the command is done.
@@ -202,6 +212,8 @@ private:
     std::unique_ptr<DocumentController> m_document;
     std::unique_ptr<MaterialController> m_materials;
     std::unique_ptr<ViewSettingsController> m_viewSettings;
+    PlaybackControl m_playbackControl;  // shared with the worker
+    std::unique_ptr<PlaybackController> m_playback;
 
     // Node panel, material panel and history.
     TreeEditResult treeCommand(TreeCommand command);

@@ -132,6 +132,27 @@ void ViewSettingsController::toggleFpsDisplay() {
     changeDisplay(flags);
 }
 
+void ViewSettingsController::toggleTimeline() {
+    const Editor::ChangeBatch batch(m_editor);
+    DisplayFlags flags = m_display;
+    flags.timeline = !flags.timeline;
+    changeDisplay(flags);
+}
+
+void ViewSettingsController::toggleGrid() {
+    const Editor::ChangeBatch batch(m_editor);
+    DisplayFlags flags = m_display;
+    flags.grid = !flags.grid;
+    changeDisplay(flags);
+}
+
+void ViewSettingsController::toggleAxis() {
+    const Editor::ChangeBatch batch(m_editor);
+    DisplayFlags flags = m_display;
+    flags.axis = !flags.axis;
+    changeDisplay(flags);
+}
+
 void ViewSettingsController::changeDisplay(const DisplayFlags& flags) {
     m_display = flags;
     m_editor.notify(DocumentPart::Display);

@@ -54,6 +54,17 @@ public:
     void toggleFrameDisplay();
     void toggleParticleDisplay();
     void toggleFpsDisplay();
+    void toggleTimeline();
+    void toggleGrid();
+    void toggleAxis();
+
+    // "エフェクト全体を表示": the camera keeps its direction and moves so
+    // that every particle the effect shows over its whole pass is inside
+    // the view of `aspect` (width / height). A camera move like any other.
+    void frameEffect(double aspect);
+    // The camera back where the project placed it when it was opened or
+    // last saved (a new project: the default placement).
+    void resetCamera();
 
 private:
     void changeDisplay(const DisplayFlags& flags);

@@ -43,6 +43,8 @@ struct FrameSnapshot {
     std::vector<GizmoAnchor> gizmos;           // in the order of the particles marked `gizmo`
     ProjectSettings project;                   // as the simulation last restarted
     std::uint32_t frame = 1;                   // the frame the next step simulates
+    std::uint32_t timelineFrame = 0;           // the place on the timeline: steps since the pass began
+    bool paused = false;                       // the preview stands still at this frame
     int particleCount = 0;                     // live particles without the root
     int stepRate = 0;
     bool particleLimitReached = false;
