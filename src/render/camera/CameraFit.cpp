@@ -13,6 +13,7 @@ namespace {
 constexpr double kMargin = 1.08;
 // The smallest sphere fitted: a point still gets a view around it.
 constexpr double kSmallestRadius = 0.5;
+constexpr double kNarrowest = 1e-3;
 
 }  // namespace
 
@@ -26,12 +27,18 @@ CameraPlacement fitCameraToSphere(const CameraPlacement& from, Vec3f centre, flo
     direction = normalize(direction);
 
     const double halfHeight = static_cast<double>(Camera::kFieldOfView) / 2.0;
-    const double halfWidth = std::atan(std::tan(halfHeight) * std::max(aspect, 1e-3));
+    const double wide = aspect > kNarrowest ? aspect : kNarrowest;  // a view without width, or no number
+    const double halfWidth = std::atan(std::tan(halfHeight) * wide);
     const double half = std::min(halfHeight, halfWidth);
-    const double r = std::max(static_cast<double>(radius), kSmallestRadius) * kMargin;
+    const double r = std::isfinite(radius) ? std::max(static_cast<double>(radius), kSmallestRadius) * kMargin
+                                           : static_cast<double>(Camera::kFar);
     // The sphere touches the sides of a cone of half-angle `half` at this
     // distance from its tip.
-    const double distance = std::max(r / std::sin(half), r + 2.0 * static_cast<double>(Camera::kNear));
+    double distance = std::max(r / std::sin(half), r + 2.0 * static_cast<double>(Camera::kNear));
+    // Beyond the far plane nothing is drawn: a sphere too deep for the view
+    // is seen from where its near half still fits, or its centre at least.
+    const double far = static_cast<double>(Camera::kFar);
+    if (distance + r > far) distance = std::max(far - r, far / 2.0);
 
     CameraPlacement placed;
     placed.target = centre;
