@@ -108,6 +108,21 @@ TEST(EditorFraming, AWideEffectOutsideTheViewIsBroughtIntoIt) {
     expectFramed(*editor, {800, 600}, "generated effect");
 }
 
+// Only what the view draws is framed: a hidden node's particles far away
+// do not pull the camera off the shown ones.
+TEST(EditorFraming, AHiddenNodeIsLeftOut) {
+    ScratchHome home;
+    auto editor = test::makeEditor(nullptr);
+    ASSERT_TRUE(editor->addBelow().done());
+    const std::int32_t far = editor->state().tree.selected()->m_ID;
+    editor->changeDocument({}, [](EditorState& g) { g.tree.selected()->m_emitter.pos = Vec3f{400.0f, 0.0f, 0.0f}; });
+    editor->viewSettings().frameEffect(1.0);
+    EXPECT_GT(editor->state().camera.target.x, 100.0f);  // control: shown, it is framed
+    editor->toggleVisible(far);
+    editor->viewSettings().frameEffect(1.0);
+    EXPECT_LT(std::fabs(editor->state().camera.target.x), 5.0f);
+}
+
 TEST(EditorFraming, AnEffectThatDrawsNothingLeavesTheCameraAlone) {
     ScratchHome home;
     auto editor = test::makeEditor(nullptr);
