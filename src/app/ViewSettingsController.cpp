@@ -96,6 +96,9 @@ void ViewSettingsController::frameEffect(double aspect) {
 void ViewSettingsController::resetCamera() {
     const Editor::ChangeBatch batch(m_editor);
     const CameraPlacement& placed = m_editor.document().placedCamera();
+    const CameraPlacement& now = m_editor.state().camera;
+    // Already there: nothing moves, so nothing is modified.
+    if (now.eye == placed.eye && now.target == placed.target) return;
     setCameraPlacement(placed.eye, placed.target);
 }
 

@@ -158,6 +158,11 @@ TEST(EditorFraming, ResetPutsTheCameraWhereTheProjectWasCreatedOpenedOrSaved) {
 
     auto reopened = test::makeEditor(nullptr);
     ASSERT_TRUE(reopened->document().openInPlace(path));
+    // Where it is already, the camera stays and the project is not modified.
+    test::PartSpy unmoved(*reopened, DocumentPart::Camera);
+    reopened->viewSettings().resetCamera();
+    EXPECT_EQ(unmoved.count(), 0);
+    EXPECT_FALSE(reopened->isModified());
     reopened->viewSettings().frameEffect(1.0);
     EXPECT_NE(reopened->state().camera.eye, (Vec3f{1.5f, 2.0f, -7.0f}));
     reopened->viewSettings().resetCamera();
