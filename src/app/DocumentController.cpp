@@ -56,6 +56,7 @@ bool DocumentController::openInPlace(const std::string& path) {
     // just opened is the clean one.
     m_editor.m_changedOutsideHistory = m_editor.m_g.isModified;
     m_editor.resetHistory();
+    m_placedCamera = m_editor.m_g.camera;
     m_editor.notify(DocumentPart::Tree | DocumentPart::Selection | DocumentPart::Materials | DocumentPart::Page |
                     DocumentPart::Title | DocumentPart::Settings | DocumentPart::Views);
     if (!loaded.ok) {
@@ -104,6 +105,7 @@ bool DocumentController::saveTo(const std::string& path) {
         return false;
     }
     m_editor.markSaved();
+    m_placedCamera = m_editor.m_g.camera;
     m_editor.notify(DocumentPart::Title);
     addRecent(absolute);
     return true;

@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <string>
 
+#include "model/ProjectSettings.h"
 #include "persistence/RecentFiles.h"
 
 namespace fg {
@@ -47,6 +48,10 @@ public:
     // closes.
     void requestRelaunch(const QString& path);
 
+    // The camera as the project placed it when it was opened or last saved;
+    // a new project's is the default placement.
+    const CameraPlacement& placedCamera() const { return m_placedCamera; }
+
     // "無題.nbx* - Fulgrane3D"
     QString titleText() const;
 
@@ -63,6 +68,7 @@ private:
     Editor& m_editor;
     RecentFiles m_recent;
     bool m_leaving = false;  // a relaunch was requested: no more questions
+    CameraPlacement m_placedCamera;
 };
 
 }  // namespace fg

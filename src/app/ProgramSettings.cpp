@@ -51,6 +51,9 @@ ProgramSettings ProgramSettings::read(const IniDocument& file) {
     settings.display.frame = file.getInt(kDisp, "FLAME", display.frame ? 1 : 0) != 0;
     settings.display.particles = file.getInt(kDisp, "PARTICLE", display.particles ? 1 : 0) != 0;
     settings.display.fps = file.getInt(kDisp, "FPS", display.fps ? 1 : 0) != 0;
+    settings.display.timeline = file.getInt(kDisp, "TIMELINE", display.timeline ? 1 : 0) != 0;
+    settings.display.grid = file.getInt(kDisp, "GRID", display.grid ? 1 : 0) != 0;
+    settings.display.axis = file.getInt(kDisp, "AXIS", display.axis ? 1 : 0) != 0;
     const std::int32_t limit = file.getInt(kDisp, "PARTICLE_LIMIT", static_cast<std::int32_t>(kDefaultPreviewParticleLimit));
     settings.previewParticleLimit = limit > 0 ? static_cast<std::uint32_t>(limit) : kDefaultPreviewParticleLimit;
 
@@ -100,6 +103,9 @@ void storeDisplay(IniDocument& file, const DisplayFlags& display) {
     file.setInt(kDisp, "FLAME", display.frame ? 1 : 0);
     file.setInt(kDisp, "PARTICLE", display.particles ? 1 : 0);
     file.setInt(kDisp, "FPS", display.fps ? 1 : 0);
+    file.setInt(kDisp, "TIMELINE", display.timeline ? 1 : 0);
+    file.setInt(kDisp, "GRID", display.grid ? 1 : 0);
+    file.setInt(kDisp, "AXIS", display.axis ? 1 : 0);
 }
 
 void storeIgnoredVersion(IniDocument& file, std::string_view version) {

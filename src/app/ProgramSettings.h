@@ -6,8 +6,10 @@
 // hand stay, and so do those another writer put there meanwhile.
 //
 //   [WINDOW]  WIDTH HEIGHT X Y ZOOMED
-//   [DISP]    FLAME PARTICLE FPS; PARTICLE_LIMIT (read, never written): the
-//             live preview's particle limit
+//   [DISP]    FLAME PARTICLE FPS; TIMELINE GRID AXIS (1 or 0, missing: 1):
+//             the timeline under the view and the ground grid's grey and
+//             axis lines; PARTICLE_LIMIT (read, never written): the live
+//             preview's particle limit
 //   [RECENT]  list0 … list9 ("-" marks an empty slot)
 //   [UPDATE]  VERSION (at most 15 bytes are read), URL, DOWNLOAD
 //   [HELP]    URL
@@ -34,7 +36,8 @@
 
 namespace fg::app {
 
-// The view's three counters, stored under DISP as FLAME, PARTICLE and FPS.
+// The view's three counters, stored under DISP as FLAME, PARTICLE and FPS,
+// and the timeline, grid and axis as TIMELINE, GRID and AXIS.
 using fg::DisplayFlags;
 
 // The default addresses of the maker's web pages.

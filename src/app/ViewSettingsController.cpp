@@ -1,6 +1,8 @@
 #include "app/ViewSettingsController.h"
 
 #include "app/Editor.h"
+#include "render/camera/CameraFit.h"
+#include "simulation/EffectBounds.h"
 
 namespace fg {
 namespace {
@@ -75,6 +77,29 @@ void ViewSettingsController::setCameraPlacement(Vec3f eye, Vec3f target) {
     setCamera(eye, target);
     // Unlike a move in the view, the view has still to follow.
     m_editor.notify(DocumentPart::Camera);
+}
+
+void ViewSettingsController::frameEffect(double aspect) {
+    const Editor::ChangeBatch batch(m_editor);
+    const EditorState& g = m_editor.state();
+    // The pass the preview plays, with the preview's particle limit: what
+    // the artist sees is what is framed. One pass, run here and now.
+    EffectPass pass;
+    pass.loop = m_editor.playback().loopPreview();
+    pass.particleLimit = m_editor.simulation().particleLimit();
+    const std::optional<Bounds3> bounds = effectBounds(g, pass);
+    if (!bounds) return;
+    const CameraPlacement fitted = fitCameraToSphere(g.camera, bounds->centre(), bounds->radius(), aspect);
+    setCameraPlacement(fitted.eye, fitted.target);
+}
+
+void ViewSettingsController::resetCamera() {
+    const Editor::ChangeBatch batch(m_editor);
+    const CameraPlacement& placed = m_editor.document().placedCamera();
+    const CameraPlacement& now = m_editor.state().camera;
+    // Already there: nothing moves, so nothing is modified.
+    if (now.eye == placed.eye && now.target == placed.target) return;
+    setCameraPlacement(placed.eye, placed.target);
 }
 
 void ViewSettingsController::addView() {

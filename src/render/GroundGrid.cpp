@@ -2,9 +2,9 @@
 
 namespace fg {
 
-std::vector<LineSegment> makeGroundGrid() {
+std::vector<LineSegment> makeGridLines() {
     std::vector<LineSegment> lines;
-    lines.reserve(44);
+    lines.reserve(40);
     for (int i = -10; i <= 10; ++i) {
         if (i == 0) continue;
         const float f = static_cast<float>(i);
@@ -15,6 +15,12 @@ std::vector<LineSegment> makeGroundGrid() {
         const float f = static_cast<float>(i);
         lines.emplace_back(Vec3f{f, 0.0f, -10.0f}, Vec3f{f, 0.0f, 10.0f}, 128, 128, 128);
     }
+    return lines;
+}
+
+std::vector<LineSegment> makeAxisLines() {
+    std::vector<LineSegment> lines;
+    lines.reserve(4);
     lines.emplace_back(Vec3f{-10.0f, 0.0f, 0.0f}, Vec3f{0.0f, 0.0f, 0.0f}, 200, 200, 200);
     lines.emplace_back(Vec3f{0.0f, 0.0f, -10.0f}, Vec3f{0.0f, 0.0f, 10.0f}, 200, 200, 200);
     lines.emplace_back(Vec3f{0.0f, 0.0f, 0.0f}, Vec3f{0.0f, 10.0f, 0.0f}, 0, 0, 255);

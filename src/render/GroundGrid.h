@@ -1,6 +1,7 @@
 #pragma once
 // The ground grid of the 3D view: 40 grey lines one unit apart over
-// -10..10, the light-grey -X and Z axis lines, the blue +Y and red +X axes.
+// -10..10, and apart from them, to be shown on their own, the axes: the
+// light-grey -X and Z lines, the blue +Y and the red +X.
 
 #include <vector>
 
@@ -8,7 +9,10 @@
 
 namespace fg {
 
-std::vector<LineSegment> makeGroundGrid();
+// The grey lines, drawn first.
+std::vector<LineSegment> makeGridLines();
+// The axis lines, drawn over the grey ones.
+std::vector<LineSegment> makeAxisLines();
 
 // Draws the lines in order with the identity world matrix.
 void drawLines(const std::vector<LineSegment>& lines, LineProgram& program, const Camera& camera, const Mat4& world);

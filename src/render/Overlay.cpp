@@ -21,6 +21,15 @@ constexpr SpriteTint kDarkLine{0.0f, 0.0f, 0.0f, 1.0f};
 // The particle line while the live-particle limit holds spawns back.
 constexpr SpriteTint kWarning{1.0f, 0.45f, 0.3f, 1.0f};
 constexpr PixelRect kLimitLabel{94.0f, 16.0f, 34.0f, 16.0f};
+// The pause mark after the frame line: two upright bars in the glyphs' white
+// with their shadow one pixel down and right, as the digit picture has it.
+constexpr float kPauseGap = 5.0f;   // between the last glyph and the first bar
+constexpr float kPauseBar = 3.0f;   // each bar's width
+constexpr float kPauseSpace = 3.0f; // between the bars
+constexpr float kPauseTop = 2.0f;
+constexpr float kPauseHeight = 12.0f;
+constexpr SpriteTint kInk{1.0f, 1.0f, 1.0f, 1.0f};
+constexpr SpriteTint kShadow{0.0f, 0.0f, 0.0f, 200.0f / 255.0f};
 
 const char* const kDigitsPicture = ":/fulgrane3d/pictures/digits.png";
 
@@ -148,8 +157,10 @@ float Overlay::drawText(int viewWidth, int viewHeight, float x, float y, const s
 
 void Overlay::drawCounters(int viewWidth, int viewHeight, const CounterOptions& options, const CounterValues& values) {
     float y = 0.0f;
-    if (options.showFrame) {
-        drawText(viewWidth, viewHeight, 0.0f, y, formatted("%04d/%04d", values.completedFrame, values.effectFrames));
+    if (options.showFrame || values.paused) {
+        const float end =
+            drawText(viewWidth, viewHeight, 0.0f, y, formatted("%04d/%04d", values.completedFrame, values.effectFrames));
+        if (values.paused) drawPauseMark(viewWidth, viewHeight, end + kPauseGap, y);
         y += kLineHeight;
     }
     if (options.showParticles || values.particleLimitReached) {
@@ -164,6 +175,15 @@ void Overlay::drawCounters(int viewWidth, int viewHeight, const CounterOptions& 
     if (options.showFps) {
         m_digits.draw(viewWidth, viewHeight, {0.0f, y, 32.0f, 16.0f}, {0.0f, 16.0f, 32.0f, 16.0f});
         drawText(viewWidth, viewHeight, 32.0f, y, formatted(":%d", values.fps));
+    }
+}
+
+void Overlay::drawPauseMark(int viewWidth, int viewHeight, float x, float y) {
+    for (const float bar : {x, x + kPauseBar + kPauseSpace}) {
+        fill(viewWidth, viewHeight, {bar + 1.0f, y + kPauseTop + 1.0f, kPauseBar, kPauseHeight}, kShadow);
+    }
+    for (const float bar : {x, x + kPauseBar + kPauseSpace}) {
+        fill(viewWidth, viewHeight, {bar, y + kPauseTop, kPauseBar, kPauseHeight}, kInk);
     }
 }
 

@@ -24,7 +24,8 @@ public:
     // frameHeight) and outlines the frame, in tones that stand out against
     // `backColor` (the project's background, 0..255 per channel).
     void drawLetterbox(int viewWidth, int viewHeight, int frameWidth, int frameHeight, Vec3f backColor);
-    // One line per shown counter, 18 pixels apart from the top.
+    // One line per shown counter, 18 pixels apart from the top; a paused
+    // preview's frame line ends in a pause mark.
     void drawCounters(int viewWidth, int viewHeight, const CounterOptions& options, const CounterValues& values);
     // The move, rotate and zoom icons in the top-right corner.
     void drawIcons(int viewWidth, int viewHeight, int hoveredTool);
@@ -41,6 +42,8 @@ private:
     // Returns the x after the last glyph.
     float drawText(int viewWidth, int viewHeight, float x, float y, const std::string& text,
                    const SpriteTint& tint = {});
+    // Two upright bars from x on the line at y.
+    void drawPauseMark(int viewWidth, int viewHeight, float x, float y);
     // A plain rectangle of one colour.
     void fill(int viewWidth, int viewHeight, const PixelRect& area, const SpriteTint& colour);
 

@@ -18,6 +18,9 @@ struct CounterValues {
     // The live-particle limit skipped spawns: the particle line is shown,
     // whatever the options say, in a warning colour and marked "LIMIT".
     bool particleLimitReached = false;
+    // The preview stands still: the frame line is shown, whatever the
+    // options say, followed by a pause mark.
+    bool paused = false;
 };
 
 }  // namespace fg

@@ -34,6 +34,9 @@ void PreviewRenderer::draw(const FrameSnapshot& snapshot, const Camera& camera, 
     frame.counters = picture.counters;
     frame.fps = picture.fps;
     frame.hoveredTool = picture.hoveredTool;
+    frame.grid = picture.grid;
+    frame.axis = picture.axis;
+    frame.paused = picture.paused;
     m_renderer->renderFrame(snapshot, camera, frame);
 }
 

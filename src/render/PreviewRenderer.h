@@ -23,6 +23,9 @@ struct ViewPicture {
     CounterOptions counters;
     int fps = 0;  // the FPS counter: pictures the view shows per second
     int hoveredTool = 0;
+    bool grid = true;     // the ground grid's grey lines
+    bool axis = true;     // its axis lines
+    bool paused = false;  // the preview stands still: the counters say so
 };
 
 class PreviewRenderer {

@@ -19,7 +19,8 @@ std::unique_ptr<Renderer> Renderer::create(RenderError* error) {
     if (!renderer->m_sprite) return nullptr;
     renderer->m_overlay = Overlay::create(*renderer->m_sprite, error);
     if (!renderer->m_overlay) return nullptr;
-    renderer->m_grid = makeGroundGrid();
+    renderer->m_grid = makeGridLines();
+    renderer->m_axes = makeAxisLines();
     renderer->m_gizmos = std::make_unique<EmitterGizmos>();
     renderer->m_assets = std::make_unique<DrawAssets>();
     renderer->m_copySampler = makeSampler();
@@ -44,7 +45,8 @@ void Renderer::renderFrame(const FrameSnapshot& snapshot, const Camera& camera, 
     applyCull(CullMode::None);
     applyBlend(BlendMode::Alpha);
     applyDepth(DepthUse::Overlay);
-    drawLines(m_grid, *m_line, camera, Mat4::identity());
+    if (frame.grid) drawLines(m_grid, *m_line, camera, Mat4::identity());
+    if (frame.axis) drawLines(m_axes, *m_line, camera, Mat4::identity());
 
     applyCull(CullMode::Back);
     drawParticlePass(snapshot, camera, frame);
@@ -252,6 +254,7 @@ void Renderer::drawOverlay(const FrameSnapshot& snapshot, const PreviewFrame& fr
     values.particles = snapshot.particleCount;
     values.fps = frame.fps.value_or(snapshot.stepRate);
     values.particleLimitReached = snapshot.particleLimitReached;
+    values.paused = frame.paused;
     m_overlay->drawCounters(frame.viewWidth, frame.viewHeight, frame.counters, values);
     m_overlay->drawIcons(frame.viewWidth, frame.viewHeight, frame.hoveredTool);
 }

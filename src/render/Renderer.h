@@ -44,6 +44,9 @@ struct PreviewFrame {
     const ProjectSettings* project = nullptr;  // background colour and the exported frame size
     std::int32_t selectedNodeId = -1;          // the node whose emitter gizmos are shown, -1 for none
     bool overlay = true;                       // letterbox, counters and icons
+    bool grid = true;                          // the ground grid's grey lines
+    bool axis = true;                          // the ground grid's axis lines
+    bool paused = false;                       // the counters mark the picture as standing still
     CounterOptions counters;
     // The FPS counter's value: the pictures a view draws per second. Unset,
     // it shows the simulation's step rate (a picture per step).
@@ -93,6 +96,7 @@ private:
     std::unique_ptr<PolyProgram> m_poly;
     std::unique_ptr<SpriteProgram> m_sprite;
     std::vector<LineSegment> m_grid;
+    std::vector<LineSegment> m_axes;
     std::unique_ptr<EmitterGizmos> m_gizmos;
     std::unique_ptr<DrawAssets> m_assets;
     std::unique_ptr<Overlay> m_overlay;

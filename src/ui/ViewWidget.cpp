@@ -166,6 +166,8 @@ void ViewWidget::paintGL() {
     picture.counters = {flags.frame, flags.particles, flags.fps};
     picture.fps = m_shownRate.perSecond();
     picture.hoveredTool = m_tools.hovered;
+    picture.grid = flags.grid;
+    picture.axis = flags.axis;
     m_camera.updateMatrices(picture.width, picture.height);
     m_renderer->draw(*snapshot, m_camera, picture);
     ++m_framesDrawn;

@@ -127,6 +127,38 @@ TEST(ProgramSettingsFile, ClosingSettingsComeBackAtTheNextStart) {
     EXPECT_NE(text->find("list9=-\r\n"), std::string::npos);
 }
 
+// The timeline and the ground grid's lines: shown unless a user turned them
+// off, and a file of an older version (no such keys) shows them.
+TEST(ProgramSettingsFile, TheTimelineGridAndAxisTogglesComeBackAndDefaultToShown) {
+    const ProgramSettings old = ProgramSettings::read(IniDocument::parse("[DISP]\nFLAME=0\nPARTICLE=1\nFPS=1\n"));
+    EXPECT_TRUE(old.display.timeline);
+    EXPECT_TRUE(old.display.grid);
+    EXPECT_TRUE(old.display.axis);
+    const ProgramSettings read =
+        ProgramSettings::read(IniDocument::parse("[DISP]\nTIMELINE=0\nGRID=1\nAXIS=0\n"));
+    EXPECT_FALSE(read.display.timeline);
+    EXPECT_TRUE(read.display.grid);
+    EXPECT_FALSE(read.display.axis);
+
+    fg::test::TempDir dir;
+    const auto dataPrm = dir / "data.prm";
+    ASSERT_TRUE(writeFileBytes(dataPrm, "[DISP]\r\nPARTICLE_LIMIT=5000\r\nMINE=7\r\n"));
+    for (const DisplayFlags& display :
+         {DisplayFlags{true, false, false, false, true, false}, DisplayFlags{false, true, true, true, false, true},
+          DisplayFlags{true, true, true, true, true, true}}) {
+        ASSERT_TRUE(saveClosingSettings(dataPrm, WindowGeometry{}, display, RecentFiles{}));
+        const ProgramSettings reloaded = loadProgramSettings(dataPrm);
+        EXPECT_EQ(reloaded.display, display);
+        EXPECT_EQ(reloaded.previewParticleLimit, 5000u);
+    }
+    const auto file = readIniFile(dataPrm, IniEncoding::Utf8);
+    ASSERT_TRUE(file);
+    EXPECT_EQ(file->getString("DISP", "MINE", ""), "7");
+    EXPECT_EQ(file->getString("DISP", "TIMELINE", ""), "1");
+    EXPECT_EQ(file->getString("DISP", "GRID", ""), "1");
+    EXPECT_EQ(file->getString("DISP", "AXIS", ""), "1");
+}
+
 TEST(ProgramSettingsFile, ClosingMaximisedKeepsTheNormalGeometryAndOpensMaximisedNextTime) {
     fg::test::TempDir dir;
     const auto dataPrm = dir / "data.prm";

@@ -1,10 +1,14 @@
-// Camera defaults, matrices and the mouse drag rules of the view tools.
+// Camera defaults, matrices, fitting a sphere into the view and the mouse
+// drag rules of the view tools.
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "render/camera/CameraControl.h"
+#include "render/camera/CameraFit.h"
 
 namespace fg {
 namespace {
@@ -49,6 +53,68 @@ TEST(Camera, BillboardTurnsTheQuadNormalTowardsTheCamera) {
     EXPECT_NEAR(onScreen.m[0][0], 1.0f, 1e-5f);
     EXPECT_NEAR(onScreen.m[1][1], 1.0f, 1e-5f);
     EXPECT_NEAR(onScreen.m[2][2], 1.0f, 1e-5f);
+}
+
+// Where the sphere around `centre` meets the view's frustum: the largest
+// share of the half-width / half-height / depth range any of its extreme
+// points uses (1: touching an edge).
+double frustumUse(const CameraPlacement& placed, Vec3f centre, float radius, int width, int height) {
+    Camera camera;
+    camera.eye = placed.eye;
+    camera.target = placed.target;
+    camera.updateMatrices(width, height);
+    const Mat4 m = camera.view * camera.projection;
+    double use = 0.0;
+    // The sphere's outline as seen from the eye lies within these points
+    // taken across the view's own axes.
+    const Vec3f forward = normalize(placed.target - placed.eye);
+    const Vec3f right = normalize(cross(Vec3f{0.0f, 1.0f, 0.0f}, forward));
+    const Vec3f up = cross(forward, right);
+    for (const Vec3f offset : {right, right * -1.0f, up, up * -1.0f, forward, forward * -1.0f}) {
+        const Vec3f p = centre + offset * radius;
+        double clip[4];
+        for (int j = 0; j < 4; ++j) {
+            clip[j] = static_cast<double>(p.x * m.m[0][j] + p.y * m.m[1][j] + p.z * m.m[2][j] + m.m[3][j]);
+        }
+        if (clip[3] <= 0.0) return 1e9;
+        use = std::max({use, std::fabs(clip[0] / clip[3]), std::fabs(clip[1] / clip[3]), clip[2] / clip[3]});
+        if (clip[2] < 0.0) return 1e9;
+    }
+    return use;
+}
+
+TEST(CameraFit, TheSphereFitsTheNarrowerFieldOfViewWithALittleRoom) {
+    const CameraPlacement from{{3.0f, 6.0f, -9.0f}, {1.0f, 1.0f, 0.0f}};
+    const Vec3f centre{10.0f, 2.0f, 5.0f};
+    for (const auto& [width, height] : {std::pair{1600, 900}, std::pair{400, 1000}, std::pair{500, 500}}) {
+        const CameraPlacement placed = fitCameraToSphere(from, centre, 4.0f, double(width) / double(height));
+        EXPECT_EQ(placed.target, centre);
+        const Vec3f before = normalize(from.target - from.eye);
+        const Vec3f after = normalize(placed.target - placed.eye);
+        EXPECT_NEAR(dot(before, after), 1.0f, 1e-5f);
+        // Inside, yet not far off: the sphere takes most of the narrower side.
+        const double use = frustumUse(placed, centre, 4.0f, width, height);
+        EXPECT_LT(use, 1.0) << width << "x" << height;
+        EXPECT_GT(use, 0.7) << width << "x" << height;
+    }
+}
+
+TEST(CameraFit, OddInputsStillGiveAUsablePlacement) {
+    // No direction to keep: the default placement's.
+    const CameraPlacement standard;
+    const CameraPlacement still = fitCameraToSphere({{1.0f, 1.0f, 1.0f}, {1.0f, 1.0f, 1.0f}}, {}, 1.0f, 1.0);
+    EXPECT_NEAR(dot(normalize(still.target - still.eye), normalize(standard.target - standard.eye)), 1.0f, 1e-5f);
+    // A point is framed as a small sphere, well outside the near plane.
+    const CameraPlacement point = fitCameraToSphere(standard, {}, 0.0f, 1.0);
+    EXPECT_GT(length(point.eye - point.target), 0.5f);
+    // A view without width, or no aspect at all, still gives finite numbers.
+    for (const double aspect : {0.0, -1.0, std::nan("")}) {
+        const CameraPlacement placed = fitCameraToSphere(standard, {}, 2.0f, aspect);
+        EXPECT_TRUE(std::isfinite(placed.eye.x) && std::isfinite(placed.eye.y) && std::isfinite(placed.eye.z));
+    }
+    // A sphere deeper than the far plane: its centre stays in front of it.
+    const CameraPlacement huge = fitCameraToSphere(standard, {}, 5000.0f, 1.0);
+    EXPECT_LT(length(huge.eye - huge.target), Camera::kFar);
 }
 
 TEST(CameraControl, IconHitTestInAFiveHundredPixelView) {

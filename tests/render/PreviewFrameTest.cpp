@@ -365,6 +365,105 @@ TEST_F(PreviewFrameTest, HoveredIconComesFromTheHighlightedRow) {
     EXPECT_LT(std::abs(normal.r - normal.b), 30);
 }
 
+// Pixels of `image` unlike `plain`, and those of them in colour (the red
+// and blue axes).
+struct LinePixels {
+    int drawn = 0;
+    int coloured = 0;
+};
+
+LinePixels linePixels(const QImage& image, const QImage& plain) {
+    LinePixels pixels;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixel(x, y) == plain.pixel(x, y)) continue;
+            ++pixels.drawn;
+            const Rgba8 p = pixelAt(image, x, y);
+            if (p.r != p.g || p.g != p.b) ++pixels.coloured;
+        }
+    }
+    return pixels;
+}
+
+// The grey lines and the axes go on and off apart; with both on the picture
+// is the grey lines with the axes drawn over them, as it always was.
+TEST_F(PreviewFrameTest, TheGridAndTheAxesAreShownApart) {
+    Simulation simulation(g);
+    const auto drawn = [&](bool grid, bool axis) {
+        PreviewFrame frame = withoutOverlay();
+        frame.grid = grid;
+        frame.axis = axis;
+        return render(simulation, 240, 180, frame);
+    };
+    const QImage both = drawn(true, true);
+    const QImage gridOnly = drawn(true, false);
+    const QImage axisOnly = drawn(false, true);
+    const QImage neither = drawn(false, false);
+
+    // Nothing but the background without lines.
+    for (int y = 0; y < neither.height(); ++y) {
+        for (int x = 0; x < neither.width(); ++x) ASSERT_TRUE(near(pixelAt(neither, x, y), {0, 0, 0, 255}, 0));
+    }
+    const LinePixels grey = linePixels(gridOnly, neither);
+    EXPECT_GT(grey.drawn, 2000);
+    EXPECT_EQ(grey.coloured, 0);
+    const LinePixels axes = linePixels(axisOnly, neither);
+    EXPECT_GT(axes.drawn, 300);
+    EXPECT_LT(axes.drawn, grey.drawn / 4);
+    EXPECT_GT(axes.coloured, 100);
+
+    // Control: both on is the default, and each pixel is the grey lines'
+    // where no axis passes and the axes' where no grey line does.
+    EXPECT_EQ(both, render(simulation, 240, 180, withoutOverlay()));
+    int differing = 0;
+    for (int y = 0; y < both.height(); ++y) {
+        for (int x = 0; x < both.width(); ++x) {
+            const bool onAxis = axisOnly.pixel(x, y) != neither.pixel(x, y);
+            const bool onGrid = gridOnly.pixel(x, y) != neither.pixel(x, y);
+            if (onAxis && onGrid) continue;  // an axis over a grey line
+            const QRgb expected = onAxis ? axisOnly.pixel(x, y) : gridOnly.pixel(x, y);
+            if (both.pixel(x, y) != expected) ++differing;
+        }
+    }
+    EXPECT_EQ(differing, 0);
+}
+
+// A paused preview's frame line ends in a pause mark, and shows even with
+// the frame counter off; playing, the counters are as they always were.
+TEST_F(PreviewFrameTest, APausedPreviewIsMarkedOnTheFrameLine) {
+    Simulation simulation(g);
+    const FrameSnapshot snapshot = takeSnapshot(simulation, -1, [](int) { return true; });
+    const QImage digits(":/fulgrane3d/pictures/digits.png");
+    PreviewFrame frame;
+    frame.grid = false;
+    frame.axis = false;
+    frame.counters = {true, false, false};
+    const QImage playing = render(snapshot, 240, 240, frame);
+    frame.paused = true;
+    const QImage paused = render(snapshot, 240, 240, frame);
+
+    // "0000/0060" in both; the mark after it only when paused.
+    for (const QImage* image : {&playing, &paused}) {
+        for (int i = 0; i < 4; ++i) EXPECT_TRUE(cellShows(*image, 10 * i, 0, digits, 0, 0, 10, 16)) << i;
+    }
+    EXPECT_EQ(brightPixels(playing, 90, 0, 120, 16), 0);
+    EXPECT_GE(brightPixels(paused, 90, 0, 120, 16), 2 * 3 * 12);
+    // Two bars: ink, a gap, ink along the mark's middle row.
+    const std::vector<int> columns = inkColumns(paused, 90, 120, 0);
+    EXPECT_EQ(inkGaps(columns).size(), 1u);
+    // Outside the frame line the pictures are the same.
+    EXPECT_EQ(playing.copy(0, 18, 240, 222), paused.copy(0, 18, 240, 222));
+
+    frame.counters = {false, false, false};
+    frame.paused = false;
+    const QImage hidden = render(snapshot, 240, 240, frame);
+    EXPECT_EQ(brightPixels(hidden, 0, 0, 120, 16), 0);
+    frame.paused = true;
+    const QImage shown = render(snapshot, 240, 240, frame);
+    EXPECT_TRUE(cellShows(shown, 0, 0, digits, 0, 0, 10, 16));
+    EXPECT_GE(brightPixels(shown, 90, 0, 120, 16), 2 * 3 * 12);
+}
+
 TEST_F(PreviewFrameTest, SelectedNodeShowsItsEmitterAroundTheParentParticles) {
     Node* selected = g.pSelNode();
     ASSERT_NE(selected, nullptr);
