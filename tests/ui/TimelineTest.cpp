@@ -11,11 +11,44 @@
 #include "app/PlaybackController.h"
 #include "app/ViewSettingsController.h"
 #include "ui/PanelColours.h"
+#include "ui/TimelineScale.h"
 #include "ui/TimelineWidget.h"
 #include "ui/ViewPanel.h"
 
 namespace fg {
 namespace {
+
+TEST(TimelineScale, NumbersAsOftenAsTheyFitAndTicksBetween) {
+    // 10 pixels a frame: every 5th frame numbered 30 pixels apart, a tick on each frame.
+    const TimelineScale tenPixels{0, 600, 60};
+    EXPECT_EQ(tenPixels.labelStep(30), 5);
+    EXPECT_EQ(tenPixels.minorStep(5, 4), 1);
+    EXPECT_EQ(tenPixels.labelStep(5), 1);
+    EXPECT_EQ(tenPixels.minorStep(1, 4), 0);
+    // 2 pixels a frame.
+    const TimelineScale twoPixels{0, 600, 300};
+    EXPECT_EQ(twoPixels.labelStep(30), 20);
+    EXPECT_EQ(twoPixels.minorStep(20, 4), 2);
+    EXPECT_EQ(twoPixels.minorStep(20, 12), 10);
+    // Half a pixel a frame: hundreds.
+    const TimelineScale dense{10, 510, 1000};
+    EXPECT_EQ(dense.labelStep(40), 100);
+    EXPECT_EQ(dense.xOf(500), 260);
+    EXPECT_EQ(dense.frameAt(260), 500);
+    // A step wider than the scale numbers frame 0 alone.
+    EXPECT_EQ(TimelineScale({0, 20, 3}).labelStep(30), 5);
+}
+
+TEST(TimelineScale, AnEmptyEffectSitsAtTheStart) {
+    const TimelineScale empty{16, 300, 0};
+    EXPECT_EQ(empty.xOf(0), 16);
+    EXPECT_EQ(empty.xOf(10), 16);
+    EXPECT_EQ(empty.frameAt(200), 0);
+    EXPECT_EQ(empty.labelStep(30), 1);
+    const TimelineScale narrow{16, 16, 60};
+    EXPECT_EQ(narrow.frameAt(16), 0);
+    EXPECT_EQ(narrow.xOf(60), 16);
+}
 
 // A view panel as the window has it, with a plain widget standing in for
 // the GL view (the offscreen platform has no OpenGL).
