@@ -30,7 +30,7 @@ constexpr int kMinorTick = 3;
 constexpr int kTrackTop = 20;
 constexpr int kTrackHeight = 12;
 constexpr int kMarkTop = kTrackTop + kTrackHeight / 2;
-constexpr int kLabelGap = 12;  // the least room between two numbers
+constexpr int kLabelGap = 24;  // the least room between two numbers
 constexpr int kMinorGap = 4;   // the least room between two unnumbered ticks
 constexpr int kMarkGap = 2;    // export marks closer than this make one solid strip
 
