@@ -9,6 +9,7 @@
 
 #include "UiTestSupport.h"
 #include "app/PlaybackController.h"
+#include "app/ProjectSettingsRules.h"
 #include "app/ViewSettingsController.h"
 #include "ui/PanelColours.h"
 #include "ui/TimelineScale.h"
@@ -284,6 +285,45 @@ TEST_F(Timeline, TheCurrentFrameIsMarkedWhereTheViewIs) {
         if (picture.pixelColor(x, labels.top() + 1) == colour(QPalette::Highlight)) ++highlighted;
     }
     EXPECT_GT(highlighted, 10);
+}
+
+// Counts the paints of a widget.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+};
+
+TEST_F(Timeline, FollowsTheFrameCountTheExportRangeAndTheShownFrame) {
+    QApplication::processEvents();
+    PaintCounter counter(timeline);
+    const auto repainted = [&] {
+        counter.paints = 0;
+        QApplication::processEvents();
+        return counter.paints > 0;
+    };
+    ASSERT_FALSE(repainted());
+
+    ProjectSettingsChoice longer = projectSettingsChoice(editor->state().project);
+    longer.frame = 120;
+    editor->viewSettings().setProjectSettings(longer);
+    EXPECT_TRUE(repainted());
+    EXPECT_EQ(timeline->xOf(120), timeline->trackRect().right());
+    EXPECT_EQ(timeline->frameAt(timeline->trackRect().right()), 120);
+
+    setExportRange(30, 90, 3);
+    EXPECT_TRUE(repainted());
+    playback().frameShown(45);
+    EXPECT_TRUE(repainted());
+    // A camera move alone leaves it be.
+    editor->viewSettings().setCamera({0.0F, 10.0F, -50.0F}, {0.0F, 0.0F, 0.0F});
+    EXPECT_FALSE(repainted());
 }
 
 TEST_F(Timeline, TellsWhatItIsInTheChosenLanguage) {
