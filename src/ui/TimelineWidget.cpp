@@ -13,6 +13,7 @@
 #include "app/Editor.h"
 #include "app/PlaybackController.h"
 #include "app/ViewSettingsController.h"
+#include "ui/HoverHelp.h"
 #include "ui/PanelFont.h"
 #include "ui/ViewPanel.h"
 
@@ -59,6 +60,7 @@ TimelineWidget::TimelineWidget(Editor& editor, QWidget* parent) : QWidget(parent
     setFocusPolicy(Qt::ClickFocus);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setAccessibleName(tr("タイムライン"));
+    HoverHelp::setHelpText(this, tr("クリックでそのフレームへ移動、ドラッグで前後に動かす。ホイールと ←/→ で１フレームずつ送る。"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     PlaybackController& playback = m_editor.playback();
     connect(&playback, &PlaybackController::frameChanged, this, [this] { update(); });
@@ -98,81 +100,85 @@ void TimelineWidget::followFlags() {
 
 void TimelineWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    const QPalette& colours = palette();
-    painter.fillRect(rect(), colours.color(QPalette::Button));
+    painter.fillRect(rect(), palette().color(QPalette::Button));
+    painter.fillRect(trackRect(), palette().color(QPalette::Base));
+    paintExportRange(painter);
+    painter.setFont(labelFont());
+    const int current = std::clamp(m_editor.playback().currentFrame(), 0, scale().frameCount);
+    const QRect currentBox = labelBox(painter.fontMetrics(), QString::number(current), xOf(current), width(), 3);
+    paintTicks(painter, currentBox);
+    paintCurrentFrame(painter, current, currentBox);
+    if (hasFocus()) {
+        painter.setPen(palette().color(QPalette::Highlight));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
 
+void TimelineWidget::paintExportRange(QPainter& painter) const {
     const PlaybackController& playback = m_editor.playback();
     const TimelineScale s = scale();
-    const QRect track = trackRect();
-    painter.fillRect(track, colours.color(QPalette::Base));
-
-    // The export range and the frames an export writes.
     const int start = playback.exportStart();
     const int end = playback.exportEnd();
-    if (start <= end) {
-        const int bandLeft = s.xOf(start);
-        painter.fillRect(QRect(bandLeft, track.top(), s.xOf(end) - bandLeft + 1, track.height()),
-                         colours.color(QPalette::Highlight));
-        const QColor markColour = colours.color(QPalette::Highlight).lighter(170);
-        const int step = playback.exportStep();
-        if (step * s.pixelsPerFrame() < kMarkGap) {
-            painter.fillRect(QRect(bandLeft, kMarkTop, s.xOf(end) - bandLeft + 1, track.bottom() - kMarkTop + 1),
-                             markColour);
-        } else {
-            painter.setPen(markColour);
-            for (int frame = start; frame <= end; frame += step) {
-                const int x = s.xOf(frame);
-                painter.drawLine(x, kMarkTop, x, track.bottom());
-            }
-        }
+    if (start > end) return;
+    const QRect track = trackRect();
+    const QColor band = palette().color(QPalette::Highlight);
+    const int left = s.xOf(start);
+    const int width = s.xOf(end) - left + 1;
+    painter.fillRect(QRect(left, track.top(), width, track.height()), band);
+    // A mark on every frame an export writes.
+    const QColor mark = band.lighter(170);
+    const int step = playback.exportStep();
+    if (step * s.pixelsPerFrame() < kMarkGap) {
+        painter.fillRect(QRect(left, kMarkTop, width, track.bottom() - kMarkTop + 1), mark);
+        return;
     }
+    painter.setPen(mark);
+    for (int frame = start; frame <= end; frame += step) {
+        const int x = s.xOf(frame);
+        painter.drawLine(x, kMarkTop, x, track.bottom());
+    }
+}
 
-    // Ticks and frame numbers.
-    painter.setFont(labelFont());
+void TimelineWidget::paintTicks(QPainter& painter, const QRect& currentBox) const {
+    const TimelineScale s = scale();
     const QFontMetrics metrics = painter.fontMetrics();
     const int widest = metrics.horizontalAdvance(QString::number(s.frameCount));
     const int labelStep = s.labelStep(widest + kLabelGap);
     const int minorStep = s.minorStep(labelStep, kMinorGap);
     if (minorStep > 0) {
-        painter.setPen(colours.color(QPalette::PlaceholderText));
+        painter.setPen(palette().color(QPalette::PlaceholderText));
         for (int frame = 0; frame <= s.frameCount; frame += minorStep) {
             if (frame % labelStep == 0) continue;
             const int x = s.xOf(frame);
             painter.drawLine(x, kTickTop + kMajorTick - kMinorTick, x, kTickTop + kMajorTick - 1);
         }
     }
-    painter.setPen(colours.color(QPalette::WindowText));
-    int lastLabelled = 0;
-    for (int frame = 0; frame <= s.frameCount; frame += labelStep) {
+    painter.setPen(palette().color(QPalette::WindowText));
+    const auto numbered = [&](int frame) {
         const int x = s.xOf(frame);
         painter.drawLine(x, kTickTop, x, kTickTop + kMajorTick - 1);
-        const QString text = QString::number(frame);
-        painter.drawText(labelBox(metrics, text, x, width(), 0), Qt::AlignCenter, text);
-        lastLabelled = frame;
+        const QString number = QString::number(frame);
+        const QRect box = labelBox(metrics, number, x, width(), 0);
+        // The current frame's number hides the numbers it would overlap.
+        if (!box.intersects(currentBox)) painter.drawText(box, Qt::AlignCenter, number);
+    };
+    int last = 0;
+    for (int frame = 0; frame <= s.frameCount; frame += labelStep) {
+        numbered(frame);
+        last = frame;
     }
     // The last frame is numbered too when there is room beside the last number.
-    if (lastLabelled != s.frameCount && s.xOf(s.frameCount) - s.xOf(lastLabelled) >= widest + kLabelGap) {
-        const int x = s.xOf(s.frameCount);
-        painter.drawLine(x, kTickTop, x, kTickTop + kMajorTick - 1);
-        const QString text = QString::number(s.frameCount);
-        painter.drawText(labelBox(metrics, text, x, width(), 0), Qt::AlignCenter, text);
-    }
+    if (last != s.frameCount && s.xOf(s.frameCount) - s.xOf(last) >= widest + kLabelGap) numbered(s.frameCount);
+}
 
-    // The frame the view shows: a line through the track under its number.
-    const int current = std::clamp(playback.currentFrame(), 0, s.frameCount);
-    const int x = s.xOf(current);
-    const QString text = QString::number(current);
-    const QRect box = labelBox(metrics, text, x, width(), 3);
-    painter.fillRect(box, colours.color(QPalette::Highlight));
-    painter.setPen(colours.color(QPalette::HighlightedText));
-    painter.drawText(box, Qt::AlignCenter, text);
-    painter.setPen(colours.color(QPalette::BrightText));
-    painter.drawLine(x, kTickTop, x, track.bottom());
-
-    if (hasFocus()) {
-        painter.setPen(colours.color(QPalette::Highlight));
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    }
+void TimelineWidget::paintCurrentFrame(QPainter& painter, int frame, const QRect& box) const {
+    painter.fillRect(box, palette().color(QPalette::Highlight));
+    painter.setPen(palette().color(QPalette::HighlightedText));
+    painter.drawText(box, Qt::AlignCenter, QString::number(frame));
+    // Its line runs from under the number through the track.
+    const int x = xOf(frame);
+    painter.setPen(palette().color(QPalette::BrightText));
+    painter.drawLine(x, kTickTop, x, trackRect().bottom());
 }
 
 bool TimelineWidget::event(QEvent* event) {
@@ -199,7 +205,7 @@ QString TimelineWidget::toolTipAt(int x) const {
                .arg(playback.exportStart())
                .arg(playback.exportEnd())
                .arg(playback.exportStep()) +
-           QLatin1Char('\n') + tr("クリックでそのフレームへ移動、ドラッグで前後に動かす。ホイールと ←/→ で１フレームずつ送る。");
+           QLatin1Char('\n') + HoverHelp::helpText(this);
 }
 
 void TimelineWidget::mousePressEvent(QMouseEvent* event) {

@@ -13,6 +13,8 @@
 #include "ui/TimelineScale.h"
 #include "ui/WheelSteps.h"
 
+class QPainter;
+
 namespace fg {
 
 class Editor;
@@ -57,6 +59,10 @@ protected:
 
 private:
     TimelineScale scale() const;
+    void paintExportRange(QPainter& painter) const;
+    // The ticks and their numbers, leaving out those under `currentBox`.
+    void paintTicks(QPainter& painter, const QRect& currentBox) const;
+    void paintCurrentFrame(QPainter& painter, int frame, const QRect& box) const;
     void followDocument(DocumentChanges what);
     void followFlags();
     void scrubTo(int x);

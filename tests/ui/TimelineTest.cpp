@@ -11,6 +11,7 @@
 #include "app/PlaybackController.h"
 #include "app/ProjectSettingsRules.h"
 #include "app/ViewSettingsController.h"
+#include "ui/HoverHelp.h"
 #include "ui/PanelColours.h"
 #include "ui/TimelineScale.h"
 #include "ui/TimelineWidget.h"
@@ -328,10 +329,12 @@ TEST_F(Timeline, FollowsTheFrameCountTheExportRangeAndTheShownFrame) {
 
 TEST_F(Timeline, TellsWhatItIsInTheChosenLanguage) {
     EXPECT_FALSE(timeline->accessibleName().isEmpty());
+    EXPECT_FALSE(HoverHelp::helpText(timeline).isEmpty());
     QHelpEvent help(QEvent::ToolTip, at(30), timeline->mapToGlobal(at(30)));
     QApplication::sendEvent(timeline, &help);
     EXPECT_TRUE(QToolTip::isVisible());
     EXPECT_TRUE(QToolTip::text().contains(QStringLiteral("30"))) << QToolTip::text().toStdString();
+    EXPECT_TRUE(QToolTip::text().contains(HoverHelp::helpText(timeline)));
     QToolTip::hideText();
 }
 
