@@ -49,7 +49,8 @@ void ViewPanel::setTimeline(QWidget* timeline) {
         m_timeline->deleteLater();
     }
     m_timeline = timeline;
-    if (m_timeline != nullptr) m_layout->addWidget(m_timeline);
+    // At the foot of the panel even where there is no view above it.
+    if (m_timeline != nullptr) m_layout->addWidget(m_timeline, 0, Qt::AlignBottom);
 }
 
 void ViewPanel::dragEnterEvent(QDragEnterEvent* event) {

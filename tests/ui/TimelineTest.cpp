@@ -13,12 +13,15 @@
 #include "app/ViewSettingsController.h"
 #include "ui/HoverHelp.h"
 #include "ui/PanelColours.h"
+#include "ui/ShellLayout.h"
 #include "ui/TimelineScale.h"
 #include "ui/TimelineWidget.h"
 #include "ui/ViewPanel.h"
 
 namespace fg {
 namespace {
+
+using test::WindowTest;
 
 TEST(TimelineScale, NumbersAsOftenAsTheyFitAndTicksBetween) {
     // 10 pixels a frame: every 5th frame numbered 30 pixels apart, a tick on each frame.
@@ -130,6 +133,23 @@ TEST_F(Timeline, SitsUnderTheViewAndHidingItGivesTheViewThePanel) {
     QApplication::processEvents();
     EXPECT_TRUE(timeline->isVisible());
     EXPECT_EQ(view->geometry().height(), kPanelSize.height() - TimelineWidget::kHeight);
+}
+
+TEST_F(WindowTest, TheWindowsViewPanelHasTheTimelineAlongItsFoot) {
+    window->show();
+    QApplication::processEvents();
+    ViewPanel* panel = window->viewPanel();
+    const QRect before = panel->geometry();
+    auto* timeline = qobject_cast<TimelineWidget*>(panel->timeline());
+    ASSERT_NE(timeline, nullptr);
+    EXPECT_TRUE(timeline->isVisible());
+    EXPECT_EQ(timeline->geometry(), QRect(0, before.height() - TimelineWidget::kHeight, before.width(),
+                                          TimelineWidget::kHeight));
+    // The panels keep their places either way.
+    editor->viewSettings().toggleTimeline();
+    QApplication::processEvents();
+    EXPECT_FALSE(timeline->isVisible());
+    EXPECT_EQ(panel->geometry(), before);
 }
 
 TEST_F(Timeline, StartsHiddenWhenTheFlagIsOff) {
