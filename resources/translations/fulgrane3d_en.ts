@@ -1732,6 +1732,25 @@ Delete it?</translation>
     </message>
 </context>
 <context>
+    <name>fg::TimelineWidget</name>
+    <message>
+        <source>タイムライン</source>
+        <translation>Timeline</translation>
+    </message>
+    <message>
+        <source>フレーム %1</source>
+        <translation>Frame %1</translation>
+    </message>
+    <message>
+        <source>書き出し範囲 %1～%2、%3フレーム毎</source>
+        <translation>Export range %1 to %2, every %3 frame(s)</translation>
+    </message>
+    <message>
+        <source>クリックでそのフレームへ移動、ドラッグで前後に動かす。ホイールと ←/→ で１フレームずつ送る。</source>
+        <translation>Click to go to a frame, drag to scrub. The wheel and ←/→ step one frame at a time.</translation>
+    </message>
+</context>
+<context>
     <name>fg::TimingPage</name>
     <message>
         <source>期間</source>

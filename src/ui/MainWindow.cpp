@@ -26,6 +26,7 @@
 #include "ui/ShellLayout.h"
 #include "ui/StatusPanel.h"
 #include "ui/TabPanel.h"
+#include "ui/TimelineWidget.h"
 #include "ui/ToolbarStrip.h"
 #include "ui/UndoActions.h"
 #include "ui/VersionBox.h"
@@ -59,6 +60,7 @@ MainWindow::MainWindow(Editor& editor, const PanelColours& colours, QWidget* par
     m_editor.setPrompts(m_prompts.get());
 
     installViewWidget(m_editor, *viewPanel(), statusPanel());
+    installTimeline(m_editor, *viewPanel());
     m_pages = new PageHost(m_editor, *tabPanel(), this);
     m_pages->showPage(tabPanel()->selector()->currentPage());
     setHelpPage(helpPagePath(text::Language::Japanese, QCoreApplication::applicationDirPath()));

@@ -21,7 +21,7 @@ QStringList localFiles(const QMimeData* mime) {
 
 }  // namespace
 
-ViewPanel::ViewPanel(QWidget* parent) : QWidget(parent) {
+ViewPanel::ViewPanel(QWidget* parent) : QWidget(parent), m_layout(new QVBoxLayout(this)) {
     setObjectName(QStringLiteral("viewPanel"));
     setAcceptDrops(true);
     // Black until the view draws, as an empty 3D view is.
@@ -29,17 +29,28 @@ ViewPanel::ViewPanel(QWidget* parent) : QWidget(parent) {
     black.setColor(QPalette::Window, Qt::black);
     setPalette(black);
     setAutoFillBackground(true);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
+    m_layout->setContentsMargins(0, 0, 0, 0);
+    m_layout->setSpacing(0);
 }
 
 void ViewPanel::setView(QWidget* view) {
     if (m_view != nullptr) {
-        layout()->removeWidget(m_view);
+        m_layout->removeWidget(m_view);
         m_view->deleteLater();
     }
     m_view = view;
-    if (m_view != nullptr) layout()->addWidget(m_view);
+    // Always above the timeline, whichever came first.
+    if (m_view != nullptr) m_layout->insertWidget(0, m_view, 1);
+}
+
+void ViewPanel::setTimeline(QWidget* timeline) {
+    if (m_timeline != nullptr) {
+        m_layout->removeWidget(m_timeline);
+        m_timeline->deleteLater();
+    }
+    m_timeline = timeline;
+    // At the foot of the panel even where there is no view above it.
+    if (m_timeline != nullptr) m_layout->addWidget(m_timeline, 0, Qt::AlignBottom);
 }
 
 void ViewPanel::dragEnterEvent(QDragEnterEvent* event) {
