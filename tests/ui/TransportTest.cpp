@@ -1,0 +1,162 @@
+// The preview's transport in the real window, with the live view drawing
+// the fire sample on a real display (run under xvfb-run): Space pauses and
+// plays, the period and the comma step, a jump shows what the command-line
+// tool renders for that frame, an edit while paused redraws the frame, and
+// the keys type in a text field.
+
+#include <QLineEdit>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <cstdlib>
+
+#include "PageTestSupport.h"
+#include "app/PlaybackController.h"
+#include "model/NodeFields.h"
+#include "ui/NodePanel.h"
+#include "ui/ViewPanel.h"
+#include "ui/ViewWidget.h"
+
+namespace fg {
+namespace {
+
+constexpr int kWaitMs = 20000;
+
+class TransportTest : public test::PageTest {
+protected:
+    void SetUp() override {
+        PageTest::SetUp();
+        const char* source = std::getenv("FULGRANE3D_SOURCE_DIR");
+        ASSERT_NE(source, nullptr);
+        // A copy: the CLI renders the very file the editor shows.
+        ASSERT_TRUE(scratch.isValid());
+        projectPath = scratch.filePath(QStringLiteral("fire.nbx"));
+        ASSERT_TRUE(editor->document().openInPlace(std::string(source) + "/resources/samples/fire.nbx"));
+        ASSERT_TRUE(editor->document().saveTo(projectPath.toStdString()));
+        view = qobject_cast<ViewWidget*>(window->viewPanel()->view());
+        ASSERT_NE(view, nullptr) << "no OpenGL on this display";
+        editor->startWorker();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return view->framesDrawn() >= 3; }, kWaitMs));
+        view->setFocus();
+    }
+    void press(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
+    PlaybackController& playback() { return editor->playback(); }
+
+    // Waits until the view has drawn `frame` and a few more pictures after it.
+    ::testing::AssertionResult settleAt(int frame) {
+        if (!QTest::qWaitFor([&] { return playback().currentFrame() == frame; }, kWaitMs)) {
+            return ::testing::AssertionFailure() << "the view shows frame " << playback().currentFrame() << ", not "
+                                                 << frame;
+        }
+        QTest::qWait(300);
+        if (playback().currentFrame() != frame) {
+            return ::testing::AssertionFailure() << "the view left frame " << frame << " for "
+                                                 << playback().currentFrame();
+        }
+        return ::testing::AssertionSuccess();
+    }
+    QImage picture() { return view->grabFramebuffer().convertToFormat(QImage::Format_RGB888); }
+
+    QTemporaryDir scratch;
+    QString projectPath;
+    ViewWidget* view = nullptr;
+};
+
+TEST_F(TransportTest, SpacePausesThePictureAndPlaysItAgain) {
+    ASSERT_TRUE(playback().isPlaying());
+    press(Qt::Key_Space);
+    EXPECT_FALSE(playback().isPlaying());
+    ASSERT_TRUE(settleAt(playback().currentFrame()));
+    const int frame = playback().currentFrame();
+    const QImage paused = picture();
+    QTest::qWait(1000);
+    EXPECT_EQ(playback().currentFrame(), frame);
+    EXPECT_EQ(picture(), paused);
+
+    press(Qt::Key_Space);
+    EXPECT_TRUE(playback().isPlaying());
+    QTest::qWait(1000);
+    EXPECT_NE(playback().currentFrame(), frame);
+    EXPECT_NE(picture(), paused);
+}
+
+TEST_F(TransportTest, PeriodStepsOneFrameAndCommaReturnsToTheSamePixels) {
+    press(Qt::Key_Space);
+    ASSERT_TRUE(settleAt(playback().currentFrame()));
+    const int frame = playback().currentFrame();
+    const QImage before = picture();
+    press(Qt::Key_Period);
+    ASSERT_TRUE(settleAt(frame + 1));
+    const QImage after = picture();
+    EXPECT_NE(after, before);
+    press(Qt::Key_Comma);
+    ASSERT_TRUE(settleAt(frame));
+    EXPECT_EQ(picture(), before);
+    EXPECT_FALSE(playback().isPlaying());
+}
+
+TEST_F(TransportTest, AJumpShowsWhatTheCommandLineRendersForThatFrame) {
+    // The counters (frame, paused mark) are the editor's own: both leave them out.
+    editor->viewSettings().toggleFrameDisplay();
+    ASSERT_FALSE(editor->viewSettings().displayFlags().frame);
+    playback().pause();
+    playback().jumpTo(30);
+    ASSERT_TRUE(settleAt(30));
+    const QImage shown = picture();
+
+    const QString rendered = scratch.filePath(QStringLiteral("frame30.png"));
+    QProcess cli;
+    cli.start(QStringLiteral(FULGRANE3D_CLI_PATH),
+              {QStringLiteral("render"), projectPath, QStringLiteral("--frame"), QStringLiteral("30"),
+               QStringLiteral("-o"), rendered, QStringLiteral("--width"), QString::number(shown.width()),
+               QStringLiteral("--height"), QString::number(shown.height()), QStringLiteral("--counters"),
+               QStringLiteral("none")});
+    ASSERT_TRUE(cli.waitForFinished(120000));
+    ASSERT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+    const QImage expected = QImage(rendered).convertToFormat(QImage::Format_RGB888);
+    ASSERT_EQ(expected.size(), shown.size());
+    int differing = 0;
+    for (int y = 0; y < shown.height(); ++y) {
+        for (int x = 0; x < shown.width(); ++x) differing += shown.pixel(x, y) != expected.pixel(x, y) ? 1 : 0;
+    }
+    EXPECT_EQ(differing, 0);
+    if (differing != 0) {
+        shown.save(scratch.filePath(QStringLiteral("shown30.png")));
+        scratch.setAutoRemove(false);
+        ADD_FAILURE() << "pictures kept in " << scratch.path().toStdString();
+    }
+}
+
+TEST_F(TransportTest, AnEditWhilePausedRedrawsThePausedFrame) {
+    playback().pause();
+    playback().jumpTo(20);
+    ASSERT_TRUE(settleAt(20));
+    const QImage before = picture();
+    const int drawn = view->framesDrawn();
+    editor->editInt(nodeField(FieldId::ScaleMax), node().m_scale.max * 3);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return view->framesDrawn() > drawn; }, kWaitMs));
+    ASSERT_TRUE(settleAt(20));
+    EXPECT_FALSE(playback().isPlaying());
+    EXPECT_NE(picture(), before);
+}
+
+TEST_F(TransportTest, SpaceTypedIntoTheNodesNameDoesNotPause) {
+    NodePanel* nodes = window->nodePanel();
+    nodes->setFocus();
+    press(Qt::Key_F2);
+    QLineEdit* name = nodes->renameBox();
+    ASSERT_NE(name, nullptr);
+    ASSERT_TRUE(name->hasFocus());
+    press(Qt::Key_End);
+    press(Qt::Key_Space);
+    EXPECT_TRUE(name->text().endsWith(QLatin1Char(' ')));
+    EXPECT_TRUE(playback().isPlaying());
+    press(Qt::Key_Return);
+    // Back on the tree, Space is the window's again.
+    ASSERT_TRUE(nodes->hasFocus());
+    press(Qt::Key_Space);
+    EXPECT_FALSE(playback().isPlaying());
+}
+
+}  // namespace
+}  // namespace fg
