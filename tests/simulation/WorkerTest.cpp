@@ -50,7 +50,7 @@ TEST(FramePacing, NoRateNoFrames) {
 class RecordingView : public WorkerView {
 public:
     explicit RecordingView(const Simulation& sim, NodeIndex watched = 1) : m_sim(sim), m_watched(watched) {}
-    void drawPreview() override {
+    void drawPreview(const PreviewTime&) override {
         ++previews;
         if (m_sim.effect().size() > m_watched) seenSpeed.store(m_sim.effect()[m_watched].params.m_move.speed);
         frame.store(m_sim.frame());
