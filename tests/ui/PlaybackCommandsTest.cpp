@@ -175,9 +175,13 @@ TEST_F(PlainKeyTest, TextFieldsAndButtonsKeepTheKeysTheyUse) {
     choose(Page::Kill);
     QSpinBox* span = control<QSpinBox>("m_kill.span");
     span->setFocus();
+    QLineEdit* text = span->findChild<QLineEdit*>();
+    ASSERT_NE(text, nullptr);
     press(Qt::Key_Space);
     press(Qt::Key_Home);
+    EXPECT_EQ(text->cursorPosition(), 0);
     press(Qt::Key_End);
+    EXPECT_EQ(text->cursorPosition(), text->text().size());
     press(Qt::Key_Period);
     press(Qt::Key_F);
 
