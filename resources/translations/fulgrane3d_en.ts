@@ -1142,7 +1142,7 @@ Do you want to save it?</translation>
     </message>
     <message>
         <source>本来の速さで再生する。</source>
-        <translation>Play at the effect's own speed.</translation>
+        <translation>Play at the effect&apos;s own speed.</translation>
     </message>
     <message>
         <source>再生速度 2×(&amp;4)</source>
@@ -1198,7 +1198,7 @@ Do you want to save it?</translation>
     </message>
     <message>
         <source>カメラをプロジェクトの既定に戻す。</source>
-        <translation>Put the camera back to the project's default.</translation>
+        <translation>Put the camera back to the project&apos;s default.</translation>
     </message>
     <message>
         <source>再生(&amp;A)</source>
