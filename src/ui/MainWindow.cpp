@@ -25,12 +25,12 @@
 #include "ui/MaterialPanel.h"
 #include "ui/NodePanel.h"
 #include "ui/PageSelector.h"
+#include "ui/PlainKeys.h"
 #include "ui/RecentFilesMenu.h"
 #include "ui/ShellLayout.h"
 #include "ui/StatusPanel.h"
 #include "ui/TabPanel.h"
 #include "ui/ToolbarStrip.h"
-#include "ui/PlainKeys.h"
 #include "ui/UndoActions.h"
 #include "ui/VersionBox.h"
 #include "ui/ViewPanel.h"
@@ -230,6 +230,7 @@ QList<QAction*> MainWindow::plainKeyActions() const {
         const QKeySequence keys = action(info.command)->shortcut();
         const Qt::KeyboardModifiers held = keys.isEmpty() ? Qt::NoModifier : keys[0].keyboardModifiers();
         if (keys.count() == 1 && !held.testAnyFlags(Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+            // Function keys (F1) are no control's own.
             const Qt::Key key = keys[0].key();
             if (key < Qt::Key_F1 || key > Qt::Key_F35) plain << action(info.command);
         }
