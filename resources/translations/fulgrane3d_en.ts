@@ -1080,6 +1080,134 @@ Do you want to save it?</translation>
         <source>やり直し: %1</source>
         <translation>Redo: %1</translation>
     </message>
+    <message>
+        <source>再生/一時停止(&amp;P)</source>
+        <translation>&amp;Play/Pause</translation>
+    </message>
+    <message>
+        <source>再生と一時停止を切り替える。</source>
+        <translation>Play or pause the preview.</translation>
+    </message>
+    <message>
+        <source>1フレーム進む(&amp;N)</source>
+        <translation>Step &amp;Forward</translation>
+    </message>
+    <message>
+        <source>1フレーム進める。</source>
+        <translation>Step one frame forward.</translation>
+    </message>
+    <message>
+        <source>1フレーム戻る(&amp;B)</source>
+        <translation>Step &amp;Back</translation>
+    </message>
+    <message>
+        <source>1フレーム戻す。</source>
+        <translation>Step one frame back.</translation>
+    </message>
+    <message>
+        <source>最初のフレームへ(&amp;H)</source>
+        <translation>Fi&amp;rst Frame</translation>
+    </message>
+    <message>
+        <source>最初のフレームへ移動する。</source>
+        <translation>Go to the first frame.</translation>
+    </message>
+    <message>
+        <source>最後のフレームへ(&amp;E)</source>
+        <translation>&amp;Last Frame</translation>
+    </message>
+    <message>
+        <source>書き出し範囲の最後のフレームへ移動する。</source>
+        <translation>Go to the last frame of the export range.</translation>
+    </message>
+    <message>
+        <source>再生速度 ¼×(&amp;1)</source>
+        <translation>&amp;Quarter Speed (¼×)</translation>
+    </message>
+    <message>
+        <source>¼倍の速さで再生する。</source>
+        <translation>Play at a quarter of the speed.</translation>
+    </message>
+    <message>
+        <source>再生速度 ½×(&amp;2)</source>
+        <translation>&amp;Half Speed (½×)</translation>
+    </message>
+    <message>
+        <source>½倍の速さで再生する。</source>
+        <translation>Play at half the speed.</translation>
+    </message>
+    <message>
+        <source>再生速度 1×(&amp;3)</source>
+        <translation>&amp;Normal Speed (1×)</translation>
+    </message>
+    <message>
+        <source>本来の速さで再生する。</source>
+        <translation>Play at the effect&apos;s own speed.</translation>
+    </message>
+    <message>
+        <source>再生速度 2×(&amp;4)</source>
+        <translation>&amp;Double Speed (2×)</translation>
+    </message>
+    <message>
+        <source>2倍の速さで再生する。</source>
+        <translation>Play at twice the speed.</translation>
+    </message>
+    <message>
+        <source>ループ再生(&amp;L)</source>
+        <translation>L&amp;oop Preview</translation>
+    </message>
+    <message>
+        <source>書き出しのループと同じく、パーティクルを次の周回へ持ち越して再生する。</source>
+        <translation>Play the effect as a looped export does, the particles carried on into the next pass.</translation>
+    </message>
+    <message>
+        <source>タイムライン(&amp;T)</source>
+        <translation>&amp;Timeline</translation>
+    </message>
+    <message>
+        <source>ビューの下にタイムラインを表示する。</source>
+        <translation>Show the timeline under the view.</translation>
+    </message>
+    <message>
+        <source>グリッド(&amp;G)</source>
+        <translation>&amp;Grid</translation>
+    </message>
+    <message>
+        <source>地面のグリッドを表示する。</source>
+        <translation>Show the ground grid.</translation>
+    </message>
+    <message>
+        <source>軸(&amp;X)</source>
+        <translation>A&amp;xis</translation>
+    </message>
+    <message>
+        <source>地面の軸を表示する。</source>
+        <translation>Show the axis lines on the ground.</translation>
+    </message>
+    <message>
+        <source>エフェクト全体を表示(&amp;E)</source>
+        <translation>Frame the &amp;Effect</translation>
+    </message>
+    <message>
+        <source>エフェクト全体が収まるようにカメラを合わせる。</source>
+        <translation>Fit the camera to the whole effect.</translation>
+    </message>
+    <message>
+        <source>カメラをリセット(&amp;R)</source>
+        <translation>&amp;Reset Camera</translation>
+    </message>
+    <message>
+        <source>カメラをプロジェクトの既定に戻す。</source>
+        <translation>Put the camera back to the project&apos;s default.</translation>
+    </message>
+    <message>
+        <source>再生(&amp;A)</source>
+        <translation>Pl&amp;ayback</translation>
+    </message>
+    <message>
+        <source>%1(%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>fg::MaterialPanel</name>

@@ -2,6 +2,7 @@
 // 3D view's picture of it (grid, particles, gizmos, overlay) as the editor
 // would show it, with the project's camera and background, headless.
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <memory>
@@ -14,6 +15,7 @@
 #include "cli/Commands.h"
 #include "cli/ParticleLimitNotice.h"
 #include "cli/ToolSession.h"
+#include "render/OverlayCounters.h"
 #include "render/ParticleDraws.h"
 #include "render/RenderTarget.h"
 #include "render/camera/Camera.h"
@@ -27,7 +29,7 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: fulgrane3d-cli render PROJECT --frame F -o OUT.png [--width W --height H] [--no-overlay]\n"
-    "                             [--particle-limit L]\n";
+    "                             [--counters none|frame,particles,fps] [--particle-limit L]\n";
 // Larger views than this are refused rather than risking an allocation failure.
 constexpr int kMaxViewSide = 8192;
 
@@ -38,8 +40,32 @@ struct RenderOptions {
     int width = 640;
     int height = 480;
     bool overlay = true;
+    CounterOptions counters;
     std::uint32_t particleLimit = Simulation::kDefaultParticleLimit;
 };
+
+// "none", or the counters to show separated by commas: as the editor's
+// 表示 menu leaves them, so that the two pictures can be compared.
+bool parseCounters(const std::string& text, CounterOptions& counters) {
+    counters = {false, false, false};
+    if (text == "none") return true;
+    std::size_t begin = 0;
+    while (begin <= text.size()) {
+        const std::size_t end = std::min(text.find(',', begin), text.size());
+        const std::string name = text.substr(begin, end - begin);
+        if (name == "frame") {
+            counters.showFrame = true;
+        } else if (name == "particles") {
+            counters.showParticles = true;
+        } else if (name == "fps") {
+            counters.showFps = true;
+        } else {
+            return false;
+        }
+        begin = end + 1;
+    }
+    return true;
+}
 
 std::optional<RenderOptions> parseOptions(const Args& args) {
     RenderOptions options;
@@ -59,6 +85,8 @@ std::optional<RenderOptions> parseOptions(const Args& args) {
                  options.height <= kMaxViewSide;
         } else if (arg == "--particle-limit") {
             ok = hasValue && parseInt(args[++i], options.particleLimit) && options.particleLimit > 0;
+        } else if (arg == "--counters") {
+            ok = hasValue && parseCounters(args[++i], options.counters);
         } else if (arg == "--no-overlay") {
             options.overlay = false;
         } else if (arg.starts_with("-") || !options.project.empty()) {
@@ -118,6 +146,7 @@ int runRender(const Args& args) {
     frame.project = &g.project;
     frame.selectedNodeId = g.tree.selected() ? g.tree.selected()->m_ID : -1;
     frame.overlay = options->overlay;
+    frame.counters = options->counters;
     renderer.renderFrame(simulation, camera, frame);
 
     // The view shows colours only; alpha left by blending is not part of the picture.

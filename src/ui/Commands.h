@@ -27,14 +27,31 @@ enum class Command {
     ShowFps,
     HistoryList,
     ViewList,
+    PlayPause,
+    StepForward,
+    StepBack,
+    FirstFrame,
+    LastFrame,
+    SpeedQuarter,
+    SpeedHalf,
+    SpeedNormal,
+    SpeedDouble,
+    LoopPreview,
+    ShowTimeline,
+    ShowGrid,
+    ShowAxis,
+    FrameEffect,
+    ResetCamera,
     OnlineHelp,
     CheckUpdate,
     Version,
 };
-inline constexpr int kCommandCount = 20;
+inline constexpr int kCommandCount = 35;
 
-enum class MenuId { File, Edit, View, Help };
-inline constexpr int kMenuCount = 4;
+// The menu bar's four menus, then the submenus (Playback stands in View).
+enum class MenuId { File, Edit, View, Help, Playback };
+inline constexpr int kMenuBarCount = 4;
+inline constexpr int kMenuCount = 5;
 
 struct CommandInfo {
     Command command;
@@ -43,17 +60,22 @@ struct CommandInfo {
     const char* shortcut;  // portable key text; empty: none
     const char* helpText;  // what the status panel says on the toolbar; null: nothing
     bool checkable = false;
-    bool separatorBefore = false;  // a separator in the menu before this item
+    bool separatorBefore = false;  // a separator in the menu before this item (a submenu's first
+                                   // item: before the submenu)
+    bool helpNamesKey = false;     // the help text ends with the shortcut, "…。(Space)"
 };
 
 // Every command in menu order.
 std::span<const CommandInfo> commandTable();
 const CommandInfo& commandInfo(Command command);
-// "ファイル(&F)", "編集(&E)", "表示(&V)", "ヘルプ(&H)"
+// "ファイル(&F)", "編集(&E)", "表示(&V)", "ヘルプ(&H)", "再生(&A)"
 const char* menuTitle(MenuId menu);
+// The submenu a menu stands in, or the menu itself for the menu bar's.
+MenuId parentMenu(MenuId menu);
 
-// The toolbar from left to right; an empty slot is a 24-pixel gap.
-inline constexpr int kToolbarButtonCount = 13;
+// The toolbar from left to right; an empty slot is a 24-pixel gap. The
+// transport buttons stand last, so the others keep their places.
+inline constexpr int kToolbarButtonCount = 16;
 inline constexpr int kToolbarButtonWidth = 48;
 inline constexpr int kToolbarHeight = 35;
 inline constexpr int kToolbarGap = 24;

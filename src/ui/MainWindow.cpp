@@ -1,6 +1,7 @@
 #include "ui/MainWindow.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
@@ -9,8 +10,10 @@
 #include <QStandardPaths>
 #include <QStatusTipEvent>
 #include <QWindow>
+#include <utility>
 
 #include "app/Editor.h"
+#include "app/PlaybackController.h"
 #include "ui/DialogPrompts.h"
 #include "ui/FieldKeys.h"
 #include "ui/dialogs/BackgroundColorDialog.h"
@@ -22,6 +25,7 @@
 #include "ui/MaterialPanel.h"
 #include "ui/NodePanel.h"
 #include "ui/PageSelector.h"
+#include "ui/PlainKeys.h"
 #include "ui/RecentFilesMenu.h"
 #include "ui/ShellLayout.h"
 #include "ui/StatusPanel.h"
@@ -35,6 +39,16 @@
 #include "ui/pages/PageHost.h"
 
 namespace fg {
+namespace {
+
+constexpr std::pair<Command, PlaybackSpeed> kSpeedCommands[] = {
+    {Command::SpeedQuarter, PlaybackSpeed::Quarter},
+    {Command::SpeedHalf, PlaybackSpeed::Half},
+    {Command::SpeedNormal, PlaybackSpeed::Normal},
+    {Command::SpeedDouble, PlaybackSpeed::Double},
+};
+
+}  // namespace
 
 MainWindow::MainWindow(Editor& editor, const PanelColours& colours, QWidget* parent)
     : QMainWindow(parent), m_editor(editor), m_colours(colours) {
@@ -67,6 +81,7 @@ MainWindow::MainWindow(Editor& editor, const PanelColours& colours, QWidget* par
     connectCommands();
     new FieldKeys(this, {action(Command::Undo), action(Command::Redo), action(Command::CameraSettings),
                          action(Command::ViewList)});
+    new PlainKeys(this, plainKeyActions());
     followEditor();
     setClientSize({1200, 720});
 }
@@ -108,7 +123,13 @@ void MainWindow::createActions() {
             item->setShortcut(QKeySequence(QString::fromLatin1(info.shortcut), QKeySequence::PortableText));
             item->setShortcutContext(Qt::WindowShortcut);
         }
-        if (info.helpText != nullptr) item->setStatusTip(tr(info.helpText));
+        if (info.helpText != nullptr) {
+            QString help = tr(info.helpText);
+            if (info.helpNamesKey) {
+                help = tr("%1(%2)").arg(help, item->shortcut().toString(QKeySequence::NativeText));
+            }
+            item->setStatusTip(help);
+        }
         item->setCheckable(info.checkable);
         // Shortcuts work wherever the window has focus, menus open or not;
         // a focused text field still takes its own editing keys first.
@@ -118,12 +139,17 @@ void MainWindow::createActions() {
 }
 
 void MainWindow::createMenus() {
-    for (int i = 0; i < kMenuCount; ++i) {
+    for (int i = 0; i < kMenuBarCount; ++i) {
         m_menus[static_cast<std::size_t>(i)] = menuBar()->addMenu(tr(menuTitle(static_cast<MenuId>(i))));
     }
     for (const CommandInfo& info : commandTable()) {
-        QMenu* target = menu(info.menu);
-        if (info.command == Command::Exit) {
+        QMenu*& target = m_menus[static_cast<std::size_t>(info.menu)];
+        if (target == nullptr) {
+            // A submenu stands where its first item is due.
+            QMenu* parent = menu(parentMenu(info.menu));
+            if (info.separatorBefore) parent->addSeparator();
+            target = parent->addMenu(tr(menuTitle(info.menu)));
+        } else if (info.command == Command::Exit) {
             // The recent projects stand just above "終了", set off by a separator.
             target->addSeparator();
             m_recent = new RecentFilesMenu(target);
@@ -161,6 +187,11 @@ void MainWindow::connectCommands() {
             [this] { m_editor.viewSettings().toggleParticleDisplay(); });
     connect(action(Command::ShowFps), &QAction::triggered, this,
             [this] { m_editor.viewSettings().toggleFpsDisplay(); });
+    connect(action(Command::ShowTimeline), &QAction::triggered, this,
+            [this] { m_editor.viewSettings().toggleTimeline(); });
+    connect(action(Command::ShowGrid), &QAction::triggered, this, [this] { m_editor.viewSettings().toggleGrid(); });
+    connect(action(Command::ShowAxis), &QAction::triggered, this, [this] { m_editor.viewSettings().toggleAxis(); });
+    connectPlayback();
     connect(action(Command::OnlineHelp), &QAction::triggered, this, &MainWindow::openHelpPage);
     connect(action(Command::Version), &QAction::triggered, this, &MainWindow::showVersion);
     connect(action(Command::ProjectSettings), &QAction::triggered, this, [this] {
@@ -179,6 +210,44 @@ void MainWindow::connectCommands() {
     });
 }
 
+void MainWindow::connectPlayback() {
+    PlaybackController& playback = m_editor.playback();
+    connect(action(Command::PlayPause), &QAction::triggered, &playback, &PlaybackController::togglePlaying);
+    connect(action(Command::StepForward), &QAction::triggered, &playback, &PlaybackController::stepForward);
+    connect(action(Command::StepBack), &QAction::triggered, &playback, &PlaybackController::stepBack);
+    connect(action(Command::FirstFrame), &QAction::triggered, &playback, &PlaybackController::jumpToStart);
+    connect(action(Command::LastFrame), &QAction::triggered, &playback, &PlaybackController::jumpToEnd);
+    auto* speeds = new QActionGroup(this);
+    for (const auto& [command, speed] : kSpeedCommands) {
+        speeds->addAction(action(command));
+        connect(action(command), &QAction::triggered, &playback,
+                [&playback, speed = speed] { playback.setSpeed(speed); });
+    }
+    connect(action(Command::LoopPreview), &QAction::triggered, &playback, &PlaybackController::setLoopPreview);
+}
+
+QList<QAction*> MainWindow::plainKeyActions() const {
+    QList<QAction*> plain;
+    for (const CommandInfo& info : commandTable()) {
+        const QKeySequence keys = action(info.command)->shortcut();
+        const Qt::KeyboardModifiers held = keys.isEmpty() ? Qt::NoModifier : keys[0].keyboardModifiers();
+        if (keys.count() == 1 && !held.testAnyFlags(Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+            // Function keys (F1) are no control's own.
+            const Qt::Key key = keys[0].key();
+            if (key < Qt::Key_F1 || key > Qt::Key_F35) plain << action(info.command);
+        }
+    }
+    return plain;
+}
+
+void MainWindow::followPlayback() {
+    const PlaybackController& playback = m_editor.playback();
+    for (const auto& [command, speed] : kSpeedCommands) action(command)->setChecked(playback.speed() == speed);
+    action(Command::LoopPreview)->setChecked(playback.loopPreview());
+    // The button offers what a click does: pause while playing, play while paused.
+    if (ToolbarButton* button = m_toolbar->button(Command::PlayPause)) button->setAlternate(!playback.isPlaying());
+}
+
 void MainWindow::followEditor() {
     setWindowTitle(m_editor.document().titleText());
     m_recent->rebuild(m_editor.document().recentMenuEntries());
@@ -188,8 +257,13 @@ void MainWindow::followEditor() {
         action(Command::ShowFrame)->setChecked(flags.frame);
         action(Command::ShowParticles)->setChecked(flags.particles);
         action(Command::ShowFps)->setChecked(flags.fps);
+        action(Command::ShowTimeline)->setChecked(flags.timeline);
+        action(Command::ShowGrid)->setChecked(flags.grid);
+        action(Command::ShowAxis)->setChecked(flags.axis);
     };
     showFlags();
+    followPlayback();
+    connect(&m_editor.playback(), &PlaybackController::playbackChanged, this, &MainWindow::followPlayback);
 
     connect(&m_editor, &Editor::documentChanged, this, [this, showFlags](DocumentChanges what) {
         if (what & DocumentPart::Title) setWindowTitle(m_editor.document().titleText());

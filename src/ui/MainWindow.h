@@ -79,7 +79,12 @@ private:
     void createActions();
     void createMenus();
     void connectCommands();
+    void connectPlayback();
+    // The commands on keys without Ctrl or Alt, which a focused control
+    // may keep for itself.
+    QList<QAction*> plainKeyActions() const;
     void followEditor();
+    void followPlayback();
     void showVersion();
     void openHelpPage();
     void openCameraDialog();

@@ -175,11 +175,47 @@ void drawHelp(QPainter& p) {
     p.drawPoint(QPointF(12, 17.5));
 }
 
-// In toolbar order.
-constexpr IconPainter kIcons[kToolbarButtonCount] = {
+// The transport buttons: a pause sign while playing, a play triangle while
+// paused, a step back or forward (a bar and a triangle).
+void drawPause(QPainter& p) {
+    p.setPen(inkPen(1.2));
+    p.setBrush(kAccent);
+    p.drawRoundedRect(QRectF(6, 5, 4.5, 14), 1, 1);
+    p.drawRoundedRect(QRectF(13.5, 5, 4.5, 14), 1, 1);
+}
+
+void drawPlay(QPainter& p) {
+    p.setPen(inkPen(1.2));
+    p.setBrush(kAccent);
+    p.drawPolygon(QPolygonF({QPointF(7, 4.5), QPointF(19, 12), QPointF(7, 19.5)}));
+}
+
+void drawStep(QPainter& p, bool forward) {
+    p.save();
+    if (!forward) {
+        p.translate(24, 0);
+        p.scale(-1, 1);
+    }
+    p.setPen(inkPen(1.2));
+    p.setBrush(kAccent);
+    p.drawPolygon(QPolygonF({QPointF(5, 5.5), QPointF(15, 12), QPointF(5, 18.5)}));
+    p.setBrush(kInk);
+    p.drawRoundedRect(QRectF(16.5, 5.5, 3, 13), 0.8, 0.8);
+    p.restore();
+}
+
+void drawStepBack(QPainter& p) { drawStep(p, false); }
+void drawStepForward(QPainter& p) { drawStep(p, true); }
+
+// In toolbar order, then the play face.
+constexpr int kCellCount = kToolbarButtonCount + 1;
+constexpr IconPainter kIcons[kCellCount] = {
     drawNew,           drawOpen,           drawSave,            drawExport,      drawUndo,     drawRedo,    drawRemake,
     drawProjectSettings, drawCameraSettings, drawBackgroundColor, drawHistoryList, drawViewList, drawHelp,
+    drawPause,         drawStepBack,       drawStepForward,     drawPlay,
 };
+static_assert(kCellCount * kCellWidth == kToolbarSheetWidth);
+static_assert(kToolbarPlayFace == kCellCount - 1);
 
 void drawCell(QPainter& p, int index, bool pressed) {
     const QRectF cell(index * kCellWidth, pressed ? kCellHeight : 0, kCellWidth, kCellHeight);
@@ -208,7 +244,7 @@ QImage drawToolbarSheet() {
     sheet.fill(Qt::transparent);
     QPainter p(&sheet);
     p.setRenderHint(QPainter::Antialiasing);
-    for (int i = 0; i < kToolbarButtonCount; ++i) {
+    for (int i = 0; i < kCellCount; ++i) {
         drawCell(p, i, false);
         drawCell(p, i, true);
     }

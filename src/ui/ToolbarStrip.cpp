@@ -18,11 +18,26 @@ ToolbarButton::ToolbarButton(Command command, const QImage& normal, const QImage
 
 QSize ToolbarButton::sizeHint() const { return {kToolbarButtonWidth, kToolbarHeight}; }
 
+void ToolbarButton::setAlternateFaces(const QImage& normal, const QImage& pressed) {
+    m_alternateNormal = QPixmap::fromImage(normal);
+    m_alternatePressed = QPixmap::fromImage(pressed);
+}
+
+void ToolbarButton::setAlternate(bool alternate) {
+    if (alternate == m_alternate || m_alternateNormal.isNull()) return;
+    m_alternate = alternate;
+    update();
+}
+
 void ToolbarButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     // A command that cannot act now (Undo with nothing to undo) is dimmed.
     if (!isEnabled()) painter.setOpacity(0.35);
-    painter.drawPixmap(0, 0, isDown() ? m_pressed : m_normal);
+    if (m_alternate) {
+        painter.drawPixmap(0, 0, isDown() ? m_alternatePressed : m_alternateNormal);
+    } else {
+        painter.drawPixmap(0, 0, isDown() ? m_pressed : m_normal);
+    }
 }
 
 ToolbarButton* ToolbarStrip::button(Command command) const {
@@ -46,6 +61,10 @@ ToolbarStrip::ToolbarStrip(const std::function<QAction*(Command)>& actionFor, QW
         auto* button = new ToolbarButton(*slot, toolbarFace(sheet, position, false), toolbarFace(sheet, position, true),
                                          this);
         button->move(x, 0);
+        if (*slot == Command::PlayPause) {
+            button->setAlternateFaces(toolbarFace(sheet, kToolbarPlayFace, false),
+                                      toolbarFace(sheet, kToolbarPlayFace, true));
+        }
         m_buttons.push_back(button);
         x += kToolbarButtonWidth;
         ++position;

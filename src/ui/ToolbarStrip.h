@@ -1,5 +1,5 @@
 #pragma once
-// The strip of 13 picture buttons under the menu bar. Each button triggers
+// The strip of 16 picture buttons under the menu bar. Each button triggers
 // its command's action; positions and gaps follow the toolbar layout.
 
 #include <QAbstractButton>
@@ -22,6 +22,11 @@ public:
     ToolbarButton(Command command, const QImage& normal, const QImage& pressed, QWidget* parent);
     Command command() const { return m_command; }
     QSize sizeHint() const override;
+    // A second pair of faces, for a button whose picture shows a state.
+    void setAlternateFaces(const QImage& normal, const QImage& pressed);
+    // Shows the second faces (true) or the first ones.
+    void setAlternate(bool alternate);
+    bool isAlternate() const { return m_alternate; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -30,6 +35,9 @@ private:
     Command m_command;
     QPixmap m_normal;
     QPixmap m_pressed;
+    QPixmap m_alternateNormal;
+    QPixmap m_alternatePressed;
+    bool m_alternate = false;
 };
 
 class ToolbarStrip : public QWidget {

@@ -146,6 +146,36 @@ int brightCount(const QImage& image) {
     return count;
 }
 
+TEST_F(CliPictures, CountersCanBeLeftOutOfTheRenderedView) {
+    // The picture of frame `frame` with the overlay and `counters` ("": the option left out).
+    const auto renderWithCounters = [](const fs::path& project, int frame, const std::string& counters) {
+        const fs::path out = project / ("counters" + std::to_string(frame) + counters + ".png");
+        std::vector<std::string> args{"render", project.string(), "--frame", std::to_string(frame), "-o",
+                                      out.string(), "--width", "160", "--height", "120"};
+        if (!counters.empty()) args.insert(args.end(), {"--counters", counters});
+        EXPECT_EQ(run(args), 0) << counters;
+        return QImage(QString::fromStdString(out.string()));
+    };
+    // Nothing is born: only the frame counter tells two frames apart.
+    EditorState g = risingColumn({0, 20, -60}, 32);
+    g.pSelNode()->m_timing.num = 0;
+    const fs::path project = writeProject(g, "counters");
+    const QImage shown3 = renderWithCounters(project, 3, "");
+    const QImage shown7 = renderWithCounters(project, 7, "");
+    ASSERT_FALSE(shown3.isNull());
+    EXPECT_NE(shown3, shown7);
+    EXPECT_EQ(renderWithCounters(project, 7, "frame,particles,fps"), shown7);
+    const QImage none3 = renderWithCounters(project, 3, "none");
+    ASSERT_FALSE(none3.isNull());
+    EXPECT_EQ(none3, renderWithCounters(project, 7, "none"));
+    EXPECT_NE(none3, shown3);
+    // Only the frame counter, as the editor shows by default.
+    EXPECT_NE(renderWithCounters(project, 3, "frame"), renderWithCounters(project, 7, "frame"));
+    EXPECT_NE(run({"render", project.string(), "--frame", "1", "-o", (project / "x.png").string(), "--counters",
+                   "frames"}),
+              0);
+}
+
 TEST_F(CliPictures, OffAxisCameraKeepsTheWorldsYAxisUpright) {
     // The view list's "斜め左上", which used to come out rolled by 14.7°.
     EditorState g = risingColumn({-3, 3, -8}, 160);

@@ -20,13 +20,15 @@ using test::WindowTest;
 
 TEST_F(WindowTest, ToolbarButtonsInOrderWithTheirGaps) {
     const std::vector<ToolbarButton*>& buttons = window->toolbar()->buttons();
-    ASSERT_EQ(buttons.size(), 13u);
+    ASSERT_EQ(buttons.size(), 16u);
+    // The transport buttons follow the original thirteen, after a gap.
     const std::vector<Command> order{Command::New,         Command::Open,           Command::Save,
                                      Command::Export,      Command::Undo,           Command::Redo,
                                      Command::Remake,      Command::ProjectSettings, Command::CameraSettings,
                                      Command::BackgroundColor, Command::HistoryList, Command::ViewList,
-                                     Command::OnlineHelp};
-    const std::vector<int> lefts{0, 48, 96, 168, 240, 288, 360, 432, 480, 528, 600, 648, 720};
+                                     Command::OnlineHelp,  Command::PlayPause,      Command::StepBack,
+                                     Command::StepForward};
+    const std::vector<int> lefts{0, 48, 96, 168, 240, 288, 360, 432, 480, 528, 600, 648, 720, 792, 840, 888};
     for (std::size_t i = 0; i < buttons.size(); ++i) {
         EXPECT_EQ(buttons[i]->command(), order[i]) << i;
         EXPECT_EQ(buttons[i]->geometry(), QRect(lefts[i], 0, 48, 35)) << i;
@@ -35,8 +37,9 @@ TEST_F(WindowTest, ToolbarButtonsInOrderWithTheirGaps) {
 
 TEST(ToolbarArt, EveryButtonHasItsOwnNormalAndPressedFace) {
     const QImage sheet = drawToolbarSheet();
-    ASSERT_EQ(sheet.size(), QSize(624, 70));
-    for (int i = 0; i < 13; ++i) {
+    ASSERT_EQ(sheet.size(), QSize(816, 70));
+    // The 16 buttons and the play/pause button's face while paused.
+    for (int i = 0; i <= kToolbarPlayFace; ++i) {
         const QImage normal = toolbarFace(sheet, i, false);
         const QImage pressed = toolbarFace(sheet, i, true);
         EXPECT_EQ(normal.size(), QSize(48, 35));
@@ -122,7 +125,7 @@ TEST_F(WindowTest, TheHelpLineDescribesTheControlUnderTheMouse) {
 
     // So does the bare strip behind the buttons, reached from a button.
     QTest::mouseMove(remake, QPoint(10, 10));
-    QTest::mouseMove(window->toolbar(), QPoint(900, 10));
+    QTest::mouseMove(window->toolbar(), QPoint(1000, 10));
     QCoreApplication::processEvents();
     EXPECT_EQ(status->helpText(), QString());
     // From one button straight to the next: the next one's text.

@@ -47,7 +47,15 @@ TEST_F(WindowTest, FourMenusWithEveryCommandInOrder) {
                            "背景色の設定(&B)", "カメラの設定(&C)"}));
     EXPECT_EQ(itemsOf(window->menu(MenuId::View)),
               (QStringList{"現在のフレーム(&F)", "現在のパーティクル数(&P)", "現在のFPS(&S)", "-", "履歴リスト(&H)",
-                           "視点リスト(&V)"}));
+                           "視点リスト(&V)", "-", "> 再生(&A)", "タイムライン(&T)", "-", "グリッド(&G)", "軸(&X)",
+                           "-", "エフェクト全体を表示(&E)", "カメラをリセット(&R)"}));
+    const QMenu* playback = window->menu(MenuId::Playback);
+    ASSERT_NE(playback, nullptr);
+    EXPECT_EQ(playback->menuAction(), window->menu(MenuId::View)->actions()[7]);
+    EXPECT_EQ(itemsOf(playback),
+              (QStringList{"再生/一時停止(&P)", "1フレーム進む(&N)", "1フレーム戻る(&B)", "最初のフレームへ(&H)",
+                           "最後のフレームへ(&E)", "-", "再生速度 ¼×(&1)", "再生速度 ½×(&2)", "再生速度 1×(&3)",
+                           "再生速度 2×(&4)", "-", "ループ再生(&L)"}));
     EXPECT_EQ(itemsOf(window->menu(MenuId::Help)),
               (QStringList{"オンライン情報交換(&H)", "-", "アップデート確認(&U)", "バージョン情報(&V)"}));
 }
@@ -71,6 +79,21 @@ TEST_F(WindowTest, ShortcutsAsTheMenuShowsThem) {
         {Command::ShowFps, QKeySequence(Qt::CTRL | Qt::Key_L)},
         {Command::HistoryList, QKeySequence(Qt::CTRL | Qt::Key_H)},
         {Command::ViewList, QKeySequence(Qt::CTRL | Qt::Key_V)},
+        {Command::PlayPause, QKeySequence(Qt::Key_Space)},
+        {Command::StepForward, QKeySequence(Qt::Key_Period)},
+        {Command::StepBack, QKeySequence(Qt::Key_Comma)},
+        {Command::FirstFrame, QKeySequence(Qt::Key_Home)},
+        {Command::LastFrame, QKeySequence(Qt::Key_End)},
+        {Command::SpeedQuarter, QKeySequence()},
+        {Command::SpeedHalf, QKeySequence()},
+        {Command::SpeedNormal, QKeySequence()},
+        {Command::SpeedDouble, QKeySequence()},
+        {Command::LoopPreview, QKeySequence()},
+        {Command::ShowTimeline, QKeySequence()},
+        {Command::ShowGrid, QKeySequence()},
+        {Command::ShowAxis, QKeySequence()},
+        {Command::FrameEffect, QKeySequence(Qt::Key_F)},
+        {Command::ResetCamera, QKeySequence(Qt::SHIFT | Qt::Key_F)},
         {Command::OnlineHelp, QKeySequence(Qt::Key_F1)},
         {Command::CheckUpdate, QKeySequence()},
         {Command::Version, QKeySequence()},
