@@ -62,9 +62,7 @@ TimelineWidget::TimelineWidget(Editor& editor, QWidget* parent) : QWidget(parent
     setAccessibleName(tr("タイムライン"));
     HoverHelp::setHelpText(this, tr("クリックでそのフレームへ移動、ドラッグで前後に動かす。ホイールと ←/→ で１フレームずつ送る。"));
     setAttribute(Qt::WA_OpaquePaintEvent);
-    PlaybackController& playback = m_editor.playback();
-    connect(&playback, &PlaybackController::frameChanged, this, [this] { update(); });
-    connect(&playback, &PlaybackController::playbackChanged, this, [this] { update(); });
+    connect(&m_editor.playback(), &PlaybackController::frameChanged, this, [this] { update(); });
     connect(&m_editor, &Editor::documentChanged, this, &TimelineWidget::followDocument);
     followFlags();
 }
