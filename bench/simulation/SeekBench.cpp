@@ -8,7 +8,9 @@
 #include <random>
 
 #include "model/EditorState.h"
+#include "simulation/DrawOrder.h"
 #include "simulation/FrameSeeker.h"
+#include "simulation/PreviewTransport.h"
 #include "simulation/Simulation.h"
 
 namespace {
@@ -46,6 +48,40 @@ void BM_SeekRandomFrame(benchmark::State& state) {
     state.counters["interval"] = static_cast<double>(seeker.interval());
 }
 
+// Settles every step as the preview does: sorted from a fixed eye.
+class SortingView : public fg::WorkerView {
+public:
+    explicit SortingView(fg::Simulation& simulation) : m_simulation(simulation) {}
+    void drawPreview(const fg::PreviewTime&) override {}
+    void settle() override { fg::sortByCameraDistance(m_simulation, {0.0f, 5.0f, -10.0f}); }
+
+private:
+    fg::Simulation& m_simulation;
+};
+
+// A jump asked of the paused preview, as the timeline asks it: through the
+// transport, with the depth sort after every step of a project that sorts.
+void BM_PreviewJumpRandomFrame(benchmark::State& state) {
+    fg::EditorState g = tenThousandParticles();
+    g.project.sort = 1;
+    fg::Simulation simulation(g);
+    fg::PlaybackControl control;
+    control.setPlaying(false);
+    fg::PreviewTransport transport(simulation, control);
+    SortingView view(simulation);
+    transport.setView(&view);
+    control.requestFrame(kFrames);
+    transport.advance(0);
+    std::mt19937 gen(1);
+    std::uniform_int_distribution<int> frame(0, kFrames);
+    for (auto _ : state) {
+        control.requestFrame(static_cast<std::uint32_t>(frame(gen)));
+        transport.advance(0);
+        benchmark::DoNotOptimize(simulation.particles().size());
+    }
+    state.counters["kept_states"] = static_cast<double>(transport.seeker().keptStates());
+}
+
 // The same jumps by stepping from the start each time, for comparison.
 void BM_SeekRandomFrameFromTheStart(benchmark::State& state) {
     const fg::EditorState g = tenThousandParticles();
@@ -62,4 +98,5 @@ void BM_SeekRandomFrameFromTheStart(benchmark::State& state) {
 }  // namespace
 
 BENCHMARK(BM_SeekRandomFrame)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PreviewJumpRandomFrame)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SeekRandomFrameFromTheStart)->Unit(benchmark::kMillisecond);

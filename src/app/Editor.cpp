@@ -11,7 +11,13 @@ Editor::Editor(ScopedWorkspace workspace, QObject* parent)
       m_playback(std::make_unique<PlaybackController>(*this, m_playbackControl)) {
     m_g.workDir = m_workspace.path().string();
     m_simulation = std::make_unique<Simulation>(m_g);
-    m_worker = std::make_unique<SimulationWorker>(*m_simulation, m_view);
+    m_transport = std::make_unique<PreviewTransport>(*m_simulation, m_playbackControl);
+    m_worker = makeWorker();
+}
+
+std::unique_ptr<SimulationWorker> Editor::makeWorker() {
+    m_transport->setView(m_view);
+    return std::make_unique<SimulationWorker>(*m_simulation, m_view, steadyMilliseconds, m_transport.get());
 }
 
 Editor::~Editor() { m_worker->stop(); }
@@ -23,7 +29,7 @@ void Editor::attachView(WorkerView* view) {
     m_worker.reset();  // joins the thread
     m_ownedView.reset();
     m_view = view;
-    m_worker = std::make_unique<SimulationWorker>(*m_simulation, m_view);
+    m_worker = makeWorker();
     if (wasRunning) m_worker->start();
 }
 
@@ -32,7 +38,7 @@ void Editor::attachView(const WorkerViewMaker& makeView) {
     m_worker.reset();  // joins the thread before its view goes
     m_ownedView = makeView ? makeView(*m_simulation) : nullptr;
     m_view = m_ownedView.get();
-    m_worker = std::make_unique<SimulationWorker>(*m_simulation, m_view);
+    m_worker = makeWorker();
     if (wasRunning) m_worker->start();
 }
 
@@ -51,6 +57,7 @@ void Editor::restartAround(const std::function<void()>& change) {
     if (wasRunning) m_worker->stop();
     change();
     m_simulation->restart(m_g);
+    m_transport->restarted();
     if (wasRunning) m_worker->start();
 }
 

@@ -44,6 +44,7 @@
 #include "model/EditorState.h"
 #include "model/NodeFields.h"
 #include "persistence/Workspace.h"
+#include "simulation/PreviewTransport.h"
 #include "simulation/Simulation.h"
 #include "simulation/Worker.h"
 
@@ -200,11 +201,14 @@ private:
     // changeDocument's bracket without its announcement, for a command that
     // announces the restart together with the rest of what it changed.
     void restartAround(const std::function<void()>& change);
+    // A worker for the attached view, moving the preview through the transport.
+    std::unique_ptr<SimulationWorker> makeWorker();
     void showError(const Message& message, const Message& caption);
 
     EditorState m_g;  // before the simulation, which reads it
     ScopedWorkspace m_workspace;
     std::unique_ptr<Simulation> m_simulation;
+    std::unique_ptr<PreviewTransport> m_transport;  // the worker's, while it runs
     WorkerView* m_view = nullptr;
     std::unique_ptr<WorkerView> m_ownedView;  // one made by attachView(maker)
     std::unique_ptr<SimulationWorker> m_worker;

@@ -8,8 +8,14 @@ namespace fg {
 
 void PreviewChannel::setEye(Vec3f eye) {
     const std::lock_guard lock(m_mutex);
+    if (eye.x != m_inputs.eye.x || eye.y != m_inputs.eye.y || eye.z != m_inputs.eye.z) ++m_inputs.eyeVersion;
     m_inputs.eye = eye;
     ++m_inputs.generation;
+}
+
+std::uint64_t PreviewChannel::eyeVersion() const {
+    const std::lock_guard lock(m_mutex);
+    return m_inputs.eyeVersion;
 }
 
 void PreviewChannel::setSelectedNode(std::int32_t nodeId) {
@@ -69,13 +75,26 @@ struct CountedSnapshot {
 
 int PreviewChannel::snapshotsAlive() const { return m_alive->load(); }
 
-void PreviewChannel::publishFrom(Simulation& simulation) {
+void PreviewChannel::settle(Simulation& simulation) {
+    Inputs inputs;
+    {
+        const std::lock_guard lock(m_mutex);
+        inputs = m_inputs;
+    }
+    settleAsDrawn(simulation, inputs.eye, [&inputs](int type) {
+        return type >= 0 && static_cast<std::size_t>(type) < inputs.meshes.size() &&
+               inputs.meshes[static_cast<std::size_t>(type)];
+    });
+}
+
+void PreviewChannel::publishFrom(Simulation& simulation, const PreviewTime& time) {
     Inputs inputs;
     bool changed = false;
     bool undrawn = false;
     {
         const std::lock_guard lock(m_mutex);
-        changed = m_inputs.generation != m_settledGeneration || simulation.frame() != m_settledFrame;
+        changed = m_inputs.generation != m_settledGeneration || simulation.frame() != m_settledFrame ||
+                  time != m_settledTime;
         if (!changed && !m_unpublished) return;
         inputs = m_inputs;
         undrawn = m_latest && !m_latestTaken;
@@ -90,10 +109,14 @@ void PreviewChannel::publishFrom(Simulation& simulation) {
         settleAsDrawn(simulation, inputs.eye, hasMesh);
         m_settledGeneration = inputs.generation;
         m_settledFrame = simulation.frame();
+        m_settledTime = time;
         m_unpublished = true;
     }
     if (undrawn) return;
-    auto holder = std::make_shared<const CountedSnapshot>(takeSnapshot(simulation, inputs.selectedNode, hasMesh), m_alive);
+    FrameSnapshot taken = takeSnapshot(simulation, inputs.selectedNode, hasMesh);
+    taken.timelineFrame = time.frame;
+    taken.paused = time.paused;
+    auto holder = std::make_shared<const CountedSnapshot>(std::move(taken), m_alive);
     std::shared_ptr<const FrameSnapshot> snapshot(holder, &holder->snapshot);
     holder.reset();
     m_unpublished = false;

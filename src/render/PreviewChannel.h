@@ -43,9 +43,15 @@ public:
     std::uint64_t published() const;
 
     // Worker side: settles `simulation` as drawn from the published eye when
-    // a step or the UI changed anything since the last settle, and publishes
-    // a snapshot of what changed once the view has taken the one before.
-    void publishFrom(Simulation& simulation);
+    // the simulation moved or the UI changed anything since the last settle,
+    // and publishes a snapshot of what changed once the view has taken the
+    // one before. `time` is where the preview stands.
+    void publishFrom(Simulation& simulation, const PreviewTime& time = {});
+    // Worker side: settles `simulation` as drawn from the published eye (a
+    // step of a jump, which publishes nothing).
+    void settle(Simulation& simulation);
+    // Changes whenever the published eye does.
+    std::uint64_t eyeVersion() const;
     // This channel's snapshots alive now (published, drawn or held elsewhere).
     int snapshotsAlive() const;
 
@@ -55,6 +61,7 @@ private:
         std::int32_t selectedNode = -1;
         std::vector<bool> meshes;
         std::uint64_t generation = 0;  // bumped by every UI change
+        std::uint64_t eyeVersion = 0;  // bumped by every move of the eye
     };
 
     mutable std::mutex m_mutex;
@@ -67,6 +74,7 @@ private:
     // whether that state still waits for its snapshot.
     std::uint64_t m_settledGeneration = ~std::uint64_t{0};
     std::uint32_t m_settledFrame = 0;
+    PreviewTime m_settledTime{~0u, false, ~std::uint64_t{0}};
     bool m_unpublished = false;
     std::shared_ptr<std::atomic<int>> m_alive = std::make_shared<std::atomic<int>>(0);
 };
@@ -77,7 +85,9 @@ class SnapshotWorkerView : public WorkerView {
 public:
     SnapshotWorkerView(PreviewChannel& channel, Simulation& simulation)
         : m_channel(channel), m_simulation(simulation) {}
-    void drawPreview() override { m_channel.publishFrom(m_simulation); }
+    void drawPreview(const PreviewTime& time) override { m_channel.publishFrom(m_simulation, time); }
+    void settle() override { m_channel.settle(m_simulation); }
+    std::uint64_t settleKey() const override { return m_channel.eyeVersion(); }
 
 private:
     PreviewChannel& m_channel;

@@ -40,6 +40,11 @@ bool ParameterChannel::takeNewest(EffectTable& table) {
     return true;
 }
 
+bool ParameterChannel::hasNewest() const {
+    std::lock_guard lock(m_mutex);
+    return m_fresh;
+}
+
 void ParameterChannel::discard() {
     std::lock_guard lock(m_mutex);
     m_fresh = false;

@@ -26,6 +26,8 @@ public:
     bool takeNewest(EffectTable& table);
     // Drops a pending version (the table was just loaded from the tree).
     void discard();
+    // Whether a version waits to be taken.
+    bool hasNewest() const;
 
 private:
     struct Entry {
@@ -35,7 +37,7 @@ private:
     };
     void collect(const Node& node, std::size_t& count);
 
-    std::mutex m_mutex;
+    mutable std::mutex m_mutex;
     std::vector<Entry> m_pending;
     std::size_t m_count = 0;
     bool m_fresh = false;

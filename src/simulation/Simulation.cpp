@@ -21,6 +21,8 @@ Simulation::Simulation(const EditorState& g, MillisecondClock clock) : m_clock(s
 void Simulation::restart(const EditorState& g) {
     m_start.project = g.project;
     m_start.effect.load(g.tree.root(), g.project.frame);
+    // The copy holds every edit published so far.
+    m_parameters.discard();
     restart();
 }
 
@@ -28,7 +30,6 @@ void Simulation::restart() {
     m_project = m_start.project;
     m_effect = m_start.effect;
     assert(!m_effect.empty() && m_effect[EffectTable::kRoot].isRoot);
-    m_parameters.discard();
     m_skippedSpawns = 0;
     m_cycle = 0;
     m_activeCycle = 0;
@@ -66,8 +67,6 @@ void Simulation::resume(const Checkpoint& checkpoint) {
     m_activeCycle = checkpoint.activeCycle;
     m_frameOffset = checkpoint.frameOffset;
     m_cycleRandoms = checkpoint.cycleRandoms;
-    // Edits published after the checkpoint belong to a later state.
-    m_parameters.discard();
 }
 
 bool Simulation::firstCycleAlive() const {
@@ -132,8 +131,17 @@ void Simulation::switchCycle(std::uint32_t cycle) {
     m_frameOffset = (m_cycle - cycle) * length;
 }
 
+bool Simulation::takeEdits() {
+    if (!m_parameters.takeNewest(m_effect)) return false;
+    // Edits change values, never the structure: the start copy takes them
+    // as they are, so a restart shows the effect as edited.
+    m_start.effect = m_effect;
+    ++m_editsTaken;
+    return true;
+}
+
 bool Simulation::step() {
-    m_parameters.takeNewest(m_effect);
+    takeEdits();
 
     bool restarted = false;
     if (m_frame > static_cast<std::uint32_t>(m_project.frame)) {

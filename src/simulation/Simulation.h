@@ -35,13 +35,21 @@ public:
     // of the project settings from `g`, then starts again at frame 1 with
     // only the root particle. Editor thread, while the worker is stopped.
     void restart(const EditorState& g);
-    // Starts again from the copy taken last (published parameter edits are
-    // dropped with the rest of the run).
+    // Starts again from the copy taken last, with every edit taken since
+    // (an edit published and not yet taken is taken at the next step).
     void restart();
 
     // Simulates one frame. Returns true when it restarted the effect first
     // because the last frame had passed.
     bool step();
+
+    // Takes the newest published parameter and curve edits, if any, into the
+    // effect and into the copy restart() starts from. step() does this first.
+    // Returns whether there were any.
+    bool takeEdits();
+    // Edits taken so far: a state from before the last one belongs to
+    // another effect.
+    std::uint64_t editsTaken() const { return m_editsTaken; }
 
     void clearParticles();
 
@@ -86,9 +94,10 @@ public:
 
     // Everything later steps depend on, to come back to: the particles, the
     // random sequences, the frame and pass counters, and the effect and
-    // settings as they are now (published edits included). Restoring one
-    // and stepping gives exactly what stepping on from where it was taken
-    // gave; the live-particle limit is a setting and stays as it is.
+    // settings as they are now (taken edits included). Restoring one and
+    // stepping gives exactly what stepping on from where it was taken gave;
+    // the live-particle limit is a setting and stays as it is, and so does
+    // an edit published and not yet taken (the next step takes it).
     struct Checkpoint;
     Checkpoint checkpoint() const;
     void resume(const Checkpoint& checkpoint);
@@ -133,6 +142,7 @@ private:
     ParticleList m_particles;
     Random m_random;
     std::uint32_t m_frame = 1;
+    std::uint64_t m_editsTaken = 0;
     std::uint32_t m_particleLimit = kDefaultParticleLimit;
     bool m_limitReachedThisLoop = false;
     std::uint64_t m_skippedSpawns = 0;

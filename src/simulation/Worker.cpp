@@ -3,25 +3,30 @@
 #include <cassert>
 #include <chrono>
 
+#include "simulation/PreviewTransport.h"
+
 namespace fg {
 
-bool FramePacer::frameDue(std::uint32_t now, std::int32_t fps) {
+bool FramePacer::frameDue(std::uint32_t now, std::int32_t fps, std::int32_t quarters) {
     if (!m_started) {
         m_started = true;
         m_last = now;
     }
     // No rate, no frames (and no division by zero below).
-    if (fps <= 0) return false;
-    const auto rate = static_cast<std::uint32_t>(fps);
+    if (fps <= 0 || quarters <= 0) return false;
+    // Counted in quarter milliseconds of frame time, so a quarter speed of
+    // an odd rate keeps its exact pace.
+    const auto rate = static_cast<std::uint32_t>(fps) * static_cast<std::uint32_t>(quarters);
     const std::uint32_t elapsed = (now - m_last) * rate;
-    if (elapsed < 1000u) return false;
-    const std::uint32_t overshoot = (elapsed - 1000u) / rate;
-    m_last = overshoot * rate >= 1000u ? now : now - overshoot;
+    if (elapsed < 4000u) return false;
+    const std::uint32_t overshoot = (elapsed - 4000u) / rate;
+    m_last = overshoot * rate >= 4000u ? now : now - overshoot;
     return true;
 }
 
-SimulationWorker::SimulationWorker(Simulation& simulation, WorkerView* view, MillisecondClock clock)
-    : m_simulation(simulation), m_view(view), m_clock(std::move(clock)) {}
+SimulationWorker::SimulationWorker(Simulation& simulation, WorkerView* view, MillisecondClock clock,
+                                   PreviewTransport* transport)
+    : m_simulation(simulation), m_view(view), m_clock(std::move(clock)), m_transport(transport) {}
 
 SimulationWorker::~SimulationWorker() { stop(); }
 
@@ -52,9 +57,15 @@ void SimulationWorker::run() {
 
 void SimulationWorker::pass() {
     if (m_view == nullptr) return;
-    if (m_pacer.frameDue(m_clock(), m_simulation.project().fps)) m_simulation.step();
+    if (m_transport != nullptr) {
+        m_transport->advance(m_clock(), [this] { return m_stop.load(); });
+    } else if (m_pacer.frameDue(m_clock(), m_simulation.project().fps)) {
+        m_simulation.step();
+        ++m_steps;
+    }
     // Drawn on every pass, so camera moves show even at a low fps.
-    m_view->drawPreview();
+    m_view->drawPreview(m_transport != nullptr ? m_transport->time()
+                                               : PreviewTime{m_simulation.frame() - 1, false, m_steps});
 }
 
 }  // namespace fg

@@ -179,6 +179,7 @@ void ViewWidget::paintGL() {
         setToolTip(tr("シミュレーション: %1 フレーム/秒").arg(m_stepRateShown));
     }
     if (!m_grabPath.isEmpty()) grabForTest(snapshot->frame);
+    m_editor.playback().frameShown(static_cast<int>(snapshot->timelineFrame));
 }
 
 void ViewWidget::showLimit(const FrameSnapshot& snapshot) {

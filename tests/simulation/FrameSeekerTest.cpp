@@ -14,37 +14,6 @@
 namespace fg {
 namespace {
 
-// A short effect that wraps often, draws random numbers everywhere and
-// spawns children during and at the end of its parents' lives.
-EditorState busyEffect() {
-    EditorState g = test::rootOnlyState();
-    g.project.frame = 18;
-    g.project.randomSeed = 4242;
-    Node& a = g.tree.addChild(g.tree.root());
-    a.m_timing.end = 9;
-    a.m_timing.num = 3;
-    a.m_timing.num_err = 40;
-    a.m_emitter.type = kEmitterSphere;
-    a.m_emitter.size = {1.0f, 2.0f, 1.5f};
-    a.m_move.speed = 3;
-    a.m_move.speed_err = 50;
-    a.m_kill.span = 24;  // outlives the pass: carried across the wrap in loop mode
-    a.m_kill.span_err = 20;
-    Node& during = g.tree.addChild(a);
-    during.m_timing.type = kTimingParentFrames;
-    during.m_timing.start = 2;
-    during.m_timing.end = 1000;
-    during.m_timing.often = 3;
-    during.m_timing.often_err = 40;
-    during.m_kill.span = 5;
-    during.m_kill.span_err = 50;
-    Node& atDeath = g.tree.addChild(a);
-    atDeath.m_timing.type = kTimingParentDeath;
-    atDeath.m_timing.num = 2;
-    atDeath.m_kill.span = 4;
-    return g;
-}
-
 std::string stateLine(const Simulation& simulation) {
     std::string line;
     appendSimulateLine(simulation, 0, line);
@@ -60,7 +29,7 @@ std::string straightRun(const EditorState& g, bool loop, std::uint64_t steps) {
 }
 
 TEST(FrameSeeker, EverySeekGivesTheStateOfAStraightRunAndGoesOnFromIt) {
-    const EditorState g = busyEffect();
+    const EditorState g = test::busyEffect();
     for (const bool loop : {false, true}) {
         Simulation simulation(g);
         simulation.setLoop(loop);
@@ -84,7 +53,7 @@ TEST(FrameSeeker, EverySeekGivesTheStateOfAStraightRunAndGoesOnFromIt) {
 }
 
 TEST(FrameSeeker, TheKeptStatesStayWithinTheirByteBudget) {
-    const EditorState g = busyEffect();
+    const EditorState g = test::busyEffect();
     Simulation simulation(g);
     // Room for about three states of this effect's particles.
     Simulation probe(g);
@@ -100,7 +69,7 @@ TEST(FrameSeeker, TheKeptStatesStayWithinTheirByteBudget) {
 }
 
 TEST(FrameSeeker, ARestartDropsTheStatesOfTheOldEffect) {
-    EditorState g = busyEffect();
+    EditorState g = test::busyEffect();
     Simulation simulation(g);
     FrameSeeker seeker(simulation, 4);
     seeker.seek(30);

@@ -186,8 +186,10 @@ TEST(SimulationStart, RestartsFromItsOwnCopyUntilGivenAnotherState) {
     EXPECT_EQ(sim.frame(), 3u);  // frames 1 to 3, then 1 and 2 again
 }
 
-// Edits published during a run end with it: a restart goes back to the copy.
-TEST(SimulationStart, ARestartDropsPublishedEdits) {
+// A restart starts from the effect as edited: an edit taken stays, one
+// published and not yet taken is taken at the next step. A restart from the
+// document takes the document's values and drops a version published before.
+TEST(SimulationStart, ARestartKeepsTheEditsAndARestartFromTheDocumentTakesItsValues) {
     EditorState g = test::rootOnlyState();
     Node& node = test::addQuietNode(g, g.tree.root());
     node.m_move.speed = 50;
@@ -196,12 +198,22 @@ TEST(SimulationStart, ARestartDropsPublishedEdits) {
     sim.parameters().publish(g.tree.root());
     sim.step();
     EXPECT_EQ(sim.effect()[1].params.m_move.speed, 100);
+    EXPECT_EQ(sim.editsTaken(), 1U);
     sim.restart();
-    EXPECT_EQ(sim.effect()[1].params.m_move.speed, 50);
+    EXPECT_EQ(sim.effect()[1].params.m_move.speed, 100);
+    node.m_move.speed = 70;
     sim.parameters().publish(g.tree.root());
-    sim.restart();  // a version published before the restart is not taken after it
+    sim.restart();
     sim.step();
-    EXPECT_EQ(sim.effect()[1].params.m_move.speed, 50);
+    EXPECT_EQ(sim.effect()[1].params.m_move.speed, 70);
+
+    node.m_move.speed = 80;
+    sim.parameters().publish(g.tree.root());
+    node.m_move.speed = 60;  // changed again without a publish, then restarted from the document
+    sim.restart(g);
+    sim.step();
+    EXPECT_EQ(sim.effect()[1].params.m_move.speed, 60);
+    EXPECT_FALSE(sim.takeEdits());
 }
 
 TEST(SimulationRate, CountsStepsWithinEachSecond) {

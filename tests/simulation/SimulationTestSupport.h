@@ -74,4 +74,35 @@ inline std::string outputLine(const Simulation& sim) {
     return line;
 }
 
+// A short effect that wraps often, draws random numbers everywhere and
+// spawns children during and at the end of its parents' lives.
+inline EditorState busyEffect() {
+    EditorState g = rootOnlyState();
+    g.project.frame = 18;
+    g.project.randomSeed = 4242;
+    Node& a = g.tree.addChild(g.tree.root());
+    a.m_timing.end = 9;
+    a.m_timing.num = 3;
+    a.m_timing.num_err = 40;
+    a.m_emitter.type = kEmitterSphere;
+    a.m_emitter.size = {1.0f, 2.0f, 1.5f};
+    a.m_move.speed = 3;
+    a.m_move.speed_err = 50;
+    a.m_kill.span = 24;  // outlives the pass: carried across the wrap in loop mode
+    a.m_kill.span_err = 20;
+    Node& during = g.tree.addChild(a);
+    during.m_timing.type = kTimingParentFrames;
+    during.m_timing.start = 2;
+    during.m_timing.end = 1000;
+    during.m_timing.often = 3;
+    during.m_timing.often_err = 40;
+    during.m_kill.span = 5;
+    during.m_kill.span_err = 50;
+    Node& atDeath = g.tree.addChild(a);
+    atDeath.m_timing.type = kTimingParentDeath;
+    atDeath.m_timing.num = 2;
+    atDeath.m_kill.span = 4;
+    return g;
+}
+
 }  // namespace fg::test

@@ -10,6 +10,8 @@
 #include <thread>
 
 #include "SimulationTestSupport.h"
+#include "simulation/PreviewTransport.h"
+#include "simulation/SimulateOutput.h"
 #include "simulation/Worker.h"
 
 namespace fg {
@@ -38,6 +40,18 @@ TEST(FramePacing, BehindByAWholeFrameDropsTheBacklog) {
     EXPECT_TRUE(pacer.frameDue(1117, 60));
 }
 
+TEST(FramePacing, TheSpeedScalesTheFrameTime) {
+    FramePacer quarter;
+    quarter.frameDue(1000, 30, 1);              // a quarter of 30 fps: 133⅓ ms a frame
+    EXPECT_FALSE(quarter.frameDue(1133, 30, 1));  // 133 × 30 = 3990 < 4000
+    EXPECT_TRUE(quarter.frameDue(1134, 30, 1));   // 4020: overshoot 20 / 30 = 0 ms
+    FramePacer twice;
+    twice.frameDue(1000, 30, 8);               // twice 30 fps: 16⅔ ms
+    EXPECT_FALSE(twice.frameDue(1016, 30, 8));
+    EXPECT_TRUE(twice.frameDue(1017, 30, 8));
+    EXPECT_FALSE(twice.frameDue(5000, 30, 0));  // no speed, no frames
+}
+
 TEST(FramePacing, NoRateNoFrames) {
     FramePacer pacer;
     pacer.frameDue(0, 0);
@@ -50,7 +64,7 @@ TEST(FramePacing, NoRateNoFrames) {
 class RecordingView : public WorkerView {
 public:
     explicit RecordingView(const Simulation& sim, NodeIndex watched = 1) : m_sim(sim), m_watched(watched) {}
-    void drawPreview() override {
+    void drawPreview(const PreviewTime&) override {
         ++previews;
         if (m_sim.effect().size() > m_watched) seenSpeed.store(m_sim.effect()[m_watched].params.m_move.speed);
         frame.store(m_sim.frame());
@@ -97,6 +111,51 @@ TEST(Worker, StepsAndDrawsUntilStoppedAndCanStartAgain) {
     worker.start();
     EXPECT_TRUE(waitFor([&] { return view.previews.load() > previews; }));
     worker.stop();
+}
+
+// Records where the preview stands, on the worker thread.
+class TimeView : public WorkerView {
+public:
+    void drawPreview(const PreviewTime& time) override {
+        frame.store(time.frame);
+        paused.store(time.paused);
+        ++previews;
+    }
+    std::atomic<std::uint32_t> frame{0};
+    std::atomic<bool> paused{false};
+    std::atomic<int> previews{0};
+};
+
+// The editor thread pauses, jumps and steps while the worker runs; the
+// worker lands on the frames a straight run gives and stays there.
+TEST(Worker, PausesJumpsAndStepsAsAskedFromTheEditorThread) {
+    const EditorState g = test::busyEffect();
+    Simulation sim(g);
+    PlaybackControl control;
+    PreviewTransport transport(sim, control);
+    TimeView view;
+    transport.setView(&view);
+    SimulationWorker worker(sim, &view, fastClock(), &transport);
+    worker.start();
+    ASSERT_TRUE(waitFor([&] { return view.frame.load() > 3; }));
+    control.setPlaying(false);
+    control.requestFrame(11);
+    ASSERT_TRUE(waitFor([&] { return view.paused.load() && view.frame.load() == 11; }));
+    const int previews = view.previews.load();
+    ASSERT_TRUE(waitFor([&] { return view.previews.load() > previews + 5; }));
+    EXPECT_EQ(view.frame.load(), 11U);  // paused: it stays
+    control.requestSteps(-1);
+    control.requestSteps(-1);
+    ASSERT_TRUE(waitFor([&] { return view.frame.load() == 9; }));
+    worker.stop();
+
+    Simulation reference(g);
+    for (int i = 0; i < 9; ++i) reference.step();
+    std::string shown;
+    std::string straight;
+    appendSimulateLine(sim, 0, shown);
+    appendSimulateLine(reference, 0, straight);
+    EXPECT_EQ(shown, straight);
 }
 
 TEST(Worker, WithoutAViewNothingRuns) {

@@ -19,7 +19,7 @@ namespace {
 // Steps the preview without drawing anything.
 class CountingView : public WorkerView {
 public:
-    void drawPreview() override { ++passes; }
+    void drawPreview(const PreviewTime&) override { ++passes; }
     std::atomic<int> passes{0};
 };
 
