@@ -28,6 +28,14 @@ std::vector<LineSegment> makeAxisLines() {
     return lines;
 }
 
+std::vector<LineSegment> makeCentreLines() {
+    std::vector<LineSegment> lines;
+    lines.reserve(2);
+    lines.emplace_back(Vec3f{-10.0f, 0.0f, 0.0f}, Vec3f{10.0f, 0.0f, 0.0f}, 128, 128, 128);
+    lines.emplace_back(Vec3f{0.0f, 0.0f, -10.0f}, Vec3f{0.0f, 0.0f, 10.0f}, 128, 128, 128);
+    return lines;
+}
+
 void drawLines(const std::vector<LineSegment>& lines, LineProgram& program, const Camera& camera, const Mat4& world) {
     for (const LineSegment& line : lines) line.draw(program, camera, world);
 }

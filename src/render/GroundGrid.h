@@ -13,6 +13,9 @@ namespace fg {
 std::vector<LineSegment> makeGridLines();
 // The axis lines, drawn over the grey ones.
 std::vector<LineSegment> makeAxisLines();
+// Grey lines where the X and Z axes lie, completing the grid while the axes
+// are hidden.
+std::vector<LineSegment> makeCentreLines();
 
 // Draws the lines in order with the identity world matrix.
 void drawLines(const std::vector<LineSegment>& lines, LineProgram& program, const Camera& camera, const Mat4& world);

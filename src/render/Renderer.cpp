@@ -21,6 +21,7 @@ std::unique_ptr<Renderer> Renderer::create(RenderError* error) {
     if (!renderer->m_overlay) return nullptr;
     renderer->m_grid = makeGridLines();
     renderer->m_axes = makeAxisLines();
+    renderer->m_gridCentre = makeCentreLines();
     renderer->m_gizmos = std::make_unique<EmitterGizmos>();
     renderer->m_assets = std::make_unique<DrawAssets>();
     renderer->m_copySampler = makeSampler();
@@ -46,6 +47,8 @@ void Renderer::renderFrame(const FrameSnapshot& snapshot, const Camera& camera, 
     applyBlend(BlendMode::Alpha);
     applyDepth(DepthUse::Overlay);
     if (frame.grid) drawLines(m_grid, *m_line, camera, Mat4::identity());
+    // Without the axes the grid would have a gap where they lie.
+    if (frame.grid && !frame.axis) drawLines(m_gridCentre, *m_line, camera, Mat4::identity());
     if (frame.axis) drawLines(m_axes, *m_line, camera, Mat4::identity());
 
     applyCull(CullMode::Back);

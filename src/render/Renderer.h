@@ -97,6 +97,7 @@ private:
     std::unique_ptr<SpriteProgram> m_sprite;
     std::vector<LineSegment> m_grid;
     std::vector<LineSegment> m_axes;
+    std::vector<LineSegment> m_gridCentre;  // the grid's own lines under the axes
     std::unique_ptr<EmitterGizmos> m_gizmos;
     std::unique_ptr<DrawAssets> m_assets;
     std::unique_ptr<Overlay> m_overlay;

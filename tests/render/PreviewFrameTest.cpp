@@ -407,6 +407,16 @@ TEST_F(PreviewFrameTest, TheGridAndTheAxesAreShownApart) {
     const LinePixels grey = linePixels(gridOnly, neither);
     EXPECT_GT(grey.drawn, 2000);
     EXPECT_EQ(grey.coloured, 0);
+    // Without the axes the grid has no gap where they lay: the Z line runs
+    // down the middle of the view, in grey.
+    int underAxis = 0;
+    for (int x = 0; x < 240; ++x) {
+        if (axisOnly.pixel(x, 170) == neither.pixel(x, 170)) continue;
+        ++underAxis;
+        EXPECT_NE(gridOnly.pixel(x, 170), neither.pixel(x, 170)) << x;
+        EXPECT_EQ(both.pixel(x, 170), axisOnly.pixel(x, 170)) << x;
+    }
+    EXPECT_GT(underAxis, 0);
     const LinePixels axes = linePixels(axisOnly, neither);
     EXPECT_GT(axes.drawn, 300);
     EXPECT_LT(axes.drawn, grey.drawn / 4);
