@@ -168,6 +168,7 @@ void ViewWidget::paintGL() {
     picture.hoveredTool = m_tools.hovered;
     picture.grid = flags.grid;
     picture.axis = flags.axis;
+    picture.paused = snapshot->paused;
     m_camera.updateMatrices(picture.width, picture.height);
     m_renderer->draw(*snapshot, m_camera, picture);
     ++m_framesDrawn;
