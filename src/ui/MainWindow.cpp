@@ -10,6 +10,7 @@
 #include <QStandardPaths>
 #include <QStatusTipEvent>
 #include <QWindow>
+#include <algorithm>
 #include <utility>
 
 #include "app/Editor.h"
@@ -191,6 +192,12 @@ void MainWindow::connectCommands() {
             [this] { m_editor.viewSettings().toggleTimeline(); });
     connect(action(Command::ShowGrid), &QAction::triggered, this, [this] { m_editor.viewSettings().toggleGrid(); });
     connect(action(Command::ShowAxis), &QAction::triggered, this, [this] { m_editor.viewSettings().toggleAxis(); });
+    connect(action(Command::FrameEffect), &QAction::triggered, this, [this] {
+        const QWidget* view = viewPanel()->view();
+        const QSize size = view != nullptr ? view->size() : viewPanel()->size();
+        m_editor.viewSettings().frameEffect(static_cast<double>(std::max(1, size.width())) / std::max(1, size.height()));
+    });
+    connect(action(Command::ResetCamera), &QAction::triggered, this, [this] { m_editor.viewSettings().resetCamera(); });
     connectPlayback();
     connect(action(Command::OnlineHelp), &QAction::triggered, this, &MainWindow::openHelpPage);
     connect(action(Command::Version), &QAction::triggered, this, &MainWindow::showVersion);

@@ -105,6 +105,27 @@ TEST_F(WindowTest, TheTransportButtonsShowTheirKeysAndThePlayStateInThePicture) 
     EXPECT_FALSE(editor->playback().isPlaying());
 }
 
+bool samePlace(const CameraPlacement& a, const CameraPlacement& b) {
+    return a.eye.x == b.eye.x && a.eye.y == b.eye.y && a.eye.z == b.eye.z && a.target.x == b.target.x &&
+           a.target.y == b.target.y && a.target.z == b.target.z;
+}
+
+TEST_F(WindowTest, FFramesTheEffectAndShiftFPutsTheCameraBack) {
+    showActive();
+    const CameraPlacement placed = editor->state().camera;
+    window->materialPanel()->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F);
+    const CameraPlacement framed = editor->state().camera;
+    EXPECT_FALSE(samePlace(framed, placed)) << "the camera did not move";
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F, Qt::ShiftModifier);
+    EXPECT_TRUE(samePlace(editor->state().camera, placed));
+    // From the menu too.
+    window->action(Command::FrameEffect)->trigger();
+    EXPECT_TRUE(samePlace(editor->state().camera, framed));
+    window->action(Command::ResetCamera)->trigger();
+    EXPECT_TRUE(samePlace(editor->state().camera, placed));
+}
+
 // The keys as a user presses them on the window's controls.
 class PlainKeyTest : public PageTest {
 protected:
