@@ -54,7 +54,7 @@ _fulgrane3d_cli() {
             return ;;
         info) options="--json" ;;
         simulate) options="--frames --seed --file-version --particle-limit" ;;
-        render) options="--frame -o --output --width --height --no-overlay --counters --particle-limit" ;;
+        render) options="--frame -o --output --width --height --no-overlay --counters --paused --particle-limit" ;;
         export) options="-o --output --start --end --step --columns --separate --smooth --alpha --no-alpha
                          --width --height --particle-limit --quiet --meta --padding --extrude --pow2 --loop
                          --animated --quality" ;;

@@ -29,7 +29,7 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: fulgrane3d-cli render PROJECT --frame F -o OUT.png [--width W --height H] [--no-overlay]\n"
-    "                             [--counters none|frame,particles,fps] [--particle-limit L]\n";
+    "                             [--counters none|frame,particles,fps] [--paused] [--particle-limit L]\n";
 // Larger views than this are refused rather than risking an allocation failure.
 constexpr int kMaxViewSide = 8192;
 
@@ -41,6 +41,7 @@ struct RenderOptions {
     int height = 480;
     bool overlay = true;
     CounterOptions counters;
+    bool paused = false;  // the pause mark after the frame line, as a paused preview shows it
     std::uint32_t particleLimit = Simulation::kDefaultParticleLimit;
 };
 
@@ -87,6 +88,8 @@ std::optional<RenderOptions> parseOptions(const Args& args) {
             ok = hasValue && parseInt(args[++i], options.particleLimit) && options.particleLimit > 0;
         } else if (arg == "--counters") {
             ok = hasValue && parseCounters(args[++i], options.counters);
+        } else if (arg == "--paused") {
+            options.paused = true;
         } else if (arg == "--no-overlay") {
             options.overlay = false;
         } else if (arg.starts_with("-") || !options.project.empty()) {
@@ -147,6 +150,7 @@ int runRender(const Args& args) {
     frame.selectedNodeId = g.tree.selected() ? g.tree.selected()->m_ID : -1;
     frame.overlay = options->overlay;
     frame.counters = options->counters;
+    frame.paused = options->paused;
     renderer.renderFrame(simulation, camera, frame);
 
     // The view shows colours only; alpha left by blending is not part of the picture.

@@ -30,7 +30,8 @@ constexpr std::array kCommands{
                         "                         (at most L live particles, 2000000 by default)",
             &fg::cli::runSimulate},
     Command{"render", "render PROJECT --frame F -o OUT.png [--width W --height H] [--no-overlay]\n"
-                      "                         [--counters none|frame,particles,fps] [--particle-limit L]\n"
+                      "                         [--counters none|frame,particles,fps] [--paused]\n"
+                      "                         [--particle-limit L]\n"
                       "                         write the 3D view's picture of frame F (640x480 by default)",
             &fg::cli::runRender},
     Command{"export", "export PROJECT -o PATH [--start S --end E --step K --columns C --separate\n"

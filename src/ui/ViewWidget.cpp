@@ -158,7 +158,9 @@ int ViewWidget::pixelHeight() const {
 void ViewWidget::paintGL() {
     const std::shared_ptr<const FrameSnapshot> snapshot = m_channel.take();
     if (!m_renderer || !snapshot) return;
-    if (!m_drawnSinceSwap) m_frameStart = m_clock.elapsed();
+    // The cost counts from the paint that is shown: a picture drawn for a
+    // grab is never swapped, and must not stretch the pause after the next.
+    m_frameStart = m_clock.elapsed();
     ViewPicture picture;
     picture.width = pixelWidth();
     picture.height = pixelHeight();

@@ -169,6 +169,15 @@ TEST_F(CliPictures, CountersCanBeLeftOutOfTheRenderedView) {
     ASSERT_FALSE(none3.isNull());
     EXPECT_EQ(none3, renderWithCounters(project, 7, "none"));
     EXPECT_NE(none3, shown3);
+    // The paused preview's picture: the frame line with its mark, whatever the counters.
+    const fs::path pausedOut = project / "paused3.png";
+    EXPECT_EQ(run({"render", project.string(), "--frame", "3", "-o", pausedOut.string(), "--width", "160", "--height",
+                   "120", "--counters", "none", "--paused"}),
+              0);
+    const QImage paused3(QString::fromStdString(pausedOut.string()));
+    ASSERT_FALSE(paused3.isNull());
+    EXPECT_NE(paused3, none3);
+    EXPECT_NE(paused3, renderWithCounters(project, 3, "frame"));
     // Only the frame counter, as the editor shows by default.
     EXPECT_NE(renderWithCounters(project, 3, "frame"), renderWithCounters(project, 7, "frame"));
     EXPECT_NE(run({"render", project.string(), "--frame", "1", "-o", (project / "x.png").string(), "--counters",

@@ -65,14 +65,16 @@ protected:
     QImage picture() { return view->grabFramebuffer().convertToFormat(QImage::Format_RGB888); }
 
     // `fulgrane3d-cli render` of the project at `frame`, as large as the view.
-    QImage rendered(int frame, const QSize& size, const QString& counters) {
-        const QString out = scratch.filePath(QStringLiteral("frame%1-%2.png").arg(frame).arg(counters));
+    // `paused`: with the mark a paused preview shows.
+    QImage rendered(int frame, const QSize& size, const QString& counters, bool paused = false) {
+        const QString out = scratch.filePath(QStringLiteral("frame%1-%2-%3.png").arg(frame).arg(counters).arg(paused));
+        QStringList args{QStringLiteral("render"), projectPath, QStringLiteral("--frame"), QString::number(frame),
+                         QStringLiteral("-o"), out, QStringLiteral("--width"), QString::number(size.width()),
+                         QStringLiteral("--height"), QString::number(size.height()), QStringLiteral("--counters"),
+                         counters};
+        if (paused) args << QStringLiteral("--paused");
         QProcess cli;
-        cli.start(QStringLiteral(FULGRANE3D_CLI_PATH),
-                  {QStringLiteral("render"), projectPath, QStringLiteral("--frame"), QString::number(frame),
-                   QStringLiteral("-o"), out, QStringLiteral("--width"), QString::number(size.width()),
-                   QStringLiteral("--height"), QString::number(size.height()), QStringLiteral("--counters"),
-                   counters});
+        cli.start(QStringLiteral(FULGRANE3D_CLI_PATH), args);
         EXPECT_TRUE(cli.waitForFinished(120000));
         EXPECT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
         return QImage(out).convertToFormat(QImage::Format_RGB888);
@@ -139,7 +141,8 @@ TEST_F(TransportTest, PeriodStepsOneFrameAndCommaReturnsToTheSamePixels) {
 }
 
 TEST_F(TransportTest, AJumpShowsWhatTheCommandLineRendersForThatFrame) {
-    // The counters (frame, paused mark) are the editor's own: both leave them out.
+    // The FPS counter is the editor's own: both leave the counters out; the
+    // paused preview still shows its frame line with the pause mark.
     editor->viewSettings().toggleFrameDisplay();
     ASSERT_FALSE(editor->viewSettings().displayFlags().frame);
     playback().pause();
@@ -147,7 +150,7 @@ TEST_F(TransportTest, AJumpShowsWhatTheCommandLineRendersForThatFrame) {
     ASSERT_EQ(settle(30), 30);
     const QImage shown = picture();
 
-    const QImage expected = rendered(30, shown.size(), QStringLiteral("none"));
+    const QImage expected = rendered(30, shown.size(), QStringLiteral("none"), true);
     ASSERT_EQ(expected.size(), shown.size());
     keepOnFailure(shown, expected, QStringLiteral("frame30"));
 }
