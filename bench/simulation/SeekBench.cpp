@@ -5,6 +5,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "TenThousandParticles.h"
+
 #include <random>
 
 #include "model/EditorState.h"
@@ -15,23 +17,8 @@
 
 namespace {
 
-constexpr std::int32_t kFrames = 300;
-constexpr std::int32_t kLife = 50;
-constexpr std::int32_t kLive = 10000;
-
-fg::EditorState tenThousandParticles() {
-    fg::EditorState g;
-    g.tree = fg::EffectTree();
-    g.project.frame = kFrames;
-    fg::Node& node = g.tree.addChild(g.tree.root());
-    node.m_timing.end = kFrames;
-    node.m_timing.num = kLive / kLife;
-    node.m_kill.span = kLife;
-    node.m_emitter.size = {1.0f, 1.0f, 1.0f};
-    node.m_move.speed = 5;
-    node.m_move.speed_err = 20;
-    return g;
-}
+constexpr std::int32_t kFrames = fg::bench::kSceneFrames;
+using fg::bench::tenThousandParticles;
 
 void BM_SeekRandomFrame(benchmark::State& state) {
     const fg::EditorState g = tenThousandParticles();

@@ -136,45 +136,22 @@ void ViewSettingsController::setDisplayFlags(const DisplayFlags& flags) {
     changeDisplay(flags);
 }
 
-void ViewSettingsController::toggleFrameDisplay() {
-    const Editor::ChangeBatch batch(m_editor);
-    DisplayFlags flags = m_display;
-    flags.frame = !flags.frame;
-    changeDisplay(flags);
-}
+void ViewSettingsController::toggleFrameDisplay() { toggleDisplay(&DisplayFlags::frame); }
 
-void ViewSettingsController::toggleParticleDisplay() {
-    const Editor::ChangeBatch batch(m_editor);
-    DisplayFlags flags = m_display;
-    flags.particles = !flags.particles;
-    changeDisplay(flags);
-}
+void ViewSettingsController::toggleParticleDisplay() { toggleDisplay(&DisplayFlags::particles); }
 
-void ViewSettingsController::toggleFpsDisplay() {
-    const Editor::ChangeBatch batch(m_editor);
-    DisplayFlags flags = m_display;
-    flags.fps = !flags.fps;
-    changeDisplay(flags);
-}
+void ViewSettingsController::toggleFpsDisplay() { toggleDisplay(&DisplayFlags::fps); }
 
-void ViewSettingsController::toggleTimeline() {
-    const Editor::ChangeBatch batch(m_editor);
-    DisplayFlags flags = m_display;
-    flags.timeline = !flags.timeline;
-    changeDisplay(flags);
-}
+void ViewSettingsController::toggleTimeline() { toggleDisplay(&DisplayFlags::timeline); }
 
-void ViewSettingsController::toggleGrid() {
-    const Editor::ChangeBatch batch(m_editor);
-    DisplayFlags flags = m_display;
-    flags.grid = !flags.grid;
-    changeDisplay(flags);
-}
+void ViewSettingsController::toggleGrid() { toggleDisplay(&DisplayFlags::grid); }
 
-void ViewSettingsController::toggleAxis() {
+void ViewSettingsController::toggleAxis() { toggleDisplay(&DisplayFlags::axis); }
+
+void ViewSettingsController::toggleDisplay(bool DisplayFlags::*flag) {
     const Editor::ChangeBatch batch(m_editor);
     DisplayFlags flags = m_display;
-    flags.axis = !flags.axis;
+    flags.*flag = !(flags.*flag);
     changeDisplay(flags);
 }
 

@@ -67,6 +67,7 @@ public:
     void resetCamera();
 
 private:
+    void toggleDisplay(bool DisplayFlags::*flag);
     void changeDisplay(const DisplayFlags& flags);
 
     Editor& m_editor;
