@@ -1,6 +1,7 @@
 #include "ui/MainWindow.h"
 
 #include <QAction>
+#include <QGuiApplication>
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -195,7 +196,10 @@ void MainWindow::connectCommands() {
     connect(action(Command::FrameEffect), &QAction::triggered, this, [this] {
         const QWidget* view = viewPanel()->view();
         const QSize size = view != nullptr ? view->size() : viewPanel()->size();
+        // A whole pass is simulated for it: a big effect takes a moment.
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
         m_editor.viewSettings().frameEffect(static_cast<double>(std::max(1, size.width())) / std::max(1, size.height()));
+        QGuiApplication::restoreOverrideCursor();
     });
     connect(action(Command::ResetCamera), &QAction::triggered, this, [this] { m_editor.viewSettings().resetCamera(); });
     connectPlayback();
