@@ -168,6 +168,38 @@
         <source>貼り付け</source>
         <translation>Paste</translation>
     </message>
+    <message>
+        <source>一定</source>
+        <translation>Constant</translation>
+    </message>
+    <message>
+        <source>直線で上がる</source>
+        <translation>Linear Up</translation>
+    </message>
+    <message>
+        <source>直線で下がる</source>
+        <translation>Linear Down</translation>
+    </message>
+    <message>
+        <source>イーズイン</source>
+        <translation>Ease In</translation>
+    </message>
+    <message>
+        <source>イーズアウト</source>
+        <translation>Ease Out</translation>
+    </message>
+    <message>
+        <source>フェードイン・アウト</source>
+        <translation>Fade In and Out</translation>
+    </message>
+    <message>
+        <source>パルス</source>
+        <translation>Pulse</translation>
+    </message>
+    <message>
+        <source>プリセット</source>
+        <translation>Presets</translation>
+    </message>
 </context>
 <context>
     <name>fg::CurveWindow</name>

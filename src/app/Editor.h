@@ -41,6 +41,7 @@
 #include "app/ViewSettingsController.h"
 #include "history/EditHistory.h"
 #include "history/TreeCommandEdit.h"
+#include "model/CurvePresets.h"
 #include "model/EditorState.h"
 #include "model/NodeFields.h"
 #include "persistence/Workspace.h"
@@ -139,6 +140,9 @@ public:
     void copyCurvePoints(int graphNumber);
     bool canPastePoints() const;
     bool pasteCurvePoints(int graphNumber);
+    // The curve window's presets: curve `graphNumber` of the selected node
+    // takes the preset's points as one curve edit (false: no node).
+    bool applyCurvePreset(int graphNumber, CurvePreset preset);
 
     // ---- Node panel and history ----
     const EditHistory& history() const { return m_history; }

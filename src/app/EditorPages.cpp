@@ -23,4 +23,12 @@ bool Editor::pasteCurvePoints(int graphNumber) {
     return true;
 }
 
+bool Editor::applyCurvePreset(int graphNumber, CurvePreset preset) {
+    const ChangeBatch batch(*this);
+    if (m_g.pSelNode() == nullptr || graphNumber < 0 || graphNumber >= kCurveCount) return false;
+    beginGraphEdit(graphNumber);
+    setGraphPoints(graphNumber, presetPoints(preset));
+    return true;
+}
+
 }  // namespace fg

@@ -150,9 +150,10 @@ TEST_F(CurveWindowTest, RightClickDeletesAMiddlePointAndOpensTheMenuOnAnEnd) {
     QMenu* menu = openMenu();
     ASSERT_NE(menu, nullptr);
     EXPECT_TRUE(menu->isVisible());
-    ASSERT_EQ(menu->actions().size(), 2);
+    ASSERT_EQ(menu->actions().size(), 3);
     EXPECT_EQ(menu->actions()[0]->text(), QString("コピー"));
     EXPECT_EQ(menu->actions()[1]->text(), QString("貼り付け"));
+    EXPECT_EQ(menu->actions()[2]->text(), QString("プリセット"));
     EXPECT_TRUE(menu->actions()[0]->isEnabled());
     EXPECT_FALSE(menu->actions()[1]->isEnabled());  // nothing copied yet
     EXPECT_EQ(points().size(), 2u);
@@ -181,6 +182,24 @@ TEST_F(CurveWindowTest, CopyOnOneCurveAndPasteOnAnother) {
     EXPECT_EQ(editor->history().count(), entries + 1);
     editor->undo();
     EXPECT_EQ(points(kCurveGreen), greenBefore);
+}
+
+TEST_F(CurveWindowTest, APresetFromTheMenuGivesItsShapeAsOneEntryThatUndoTakesBack) {
+    setPoints({{0, 10}, {40, 80}, {100, 30}});
+    const GraphPoints before = points();
+    const int entries = editor->history().count();
+    QTest::mouseClick(curveWindow, Qt::RightButton, {}, at(0, 10));
+    ASSERT_NE(openMenu(), nullptr);
+    auto* presets = openMenu()->findChild<QMenu*>(QStringLiteral("curvePresets"));
+    ASSERT_NE(presets, nullptr);
+    ASSERT_EQ(presets->actions().size(), 7);
+    EXPECT_EQ(presets->actions()[3]->text(), QString("イーズイン"));
+    presets->actions()[3]->trigger();
+    EXPECT_EQ(points(), presetPoints(CurvePreset::EaseIn));
+    EXPECT_EQ(editor->history().count(), entries + 1);
+    EXPECT_TRUE(editor->isModified());
+    editor->undo();
+    EXPECT_EQ(points(), before);
 }
 
 TEST_F(CurveWindowTest, TheCurveButtonsCopyAndPasteToo) {

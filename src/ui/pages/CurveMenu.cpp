@@ -6,6 +6,22 @@
 #include "app/Editor.h"
 
 namespace fg {
+namespace {
+
+const char* presetLabel(CurvePreset preset) {
+    switch (preset) {
+    case CurvePreset::Constant: return QT_TRANSLATE_NOOP("fg::CurveMenu", "一定");
+    case CurvePreset::LinearUp: return QT_TRANSLATE_NOOP("fg::CurveMenu", "直線で上がる");
+    case CurvePreset::LinearDown: return QT_TRANSLATE_NOOP("fg::CurveMenu", "直線で下がる");
+    case CurvePreset::EaseIn: return QT_TRANSLATE_NOOP("fg::CurveMenu", "イーズイン");
+    case CurvePreset::EaseOut: return QT_TRANSLATE_NOOP("fg::CurveMenu", "イーズアウト");
+    case CurvePreset::FadeInOut: return QT_TRANSLATE_NOOP("fg::CurveMenu", "フェードイン・アウト");
+    case CurvePreset::Pulse: return QT_TRANSLATE_NOOP("fg::CurveMenu", "パルス");
+    }
+    return "";
+}
+
+}  // namespace
 
 QMenu* popUpCurveMenu(QWidget* owner, Editor& editor, int graphNumber, const QPoint& globalPos,
                       std::function<void()> afterPaste) {
@@ -20,6 +36,14 @@ QMenu* popUpCurveMenu(QWidget* owner, Editor& editor, int graphNumber, const QPo
     QAction* copy = menu->addAction(QCoreApplication::translate("fg::CurveMenu", "コピー"));
     QAction* paste = menu->addAction(QCoreApplication::translate("fg::CurveMenu", "貼り付け"));
     paste->setEnabled(editor.canPastePoints());
+    QMenu* presets = menu->addMenu(QCoreApplication::translate("fg::CurveMenu", "プリセット"));
+    presets->setObjectName(QStringLiteral("curvePresets"));
+    for (const CurvePreset preset : kCurvePresets) {
+        QAction* item = presets->addAction(QCoreApplication::translate("fg::CurveMenu", presetLabel(preset)));
+        QObject::connect(item, &QAction::triggered, owner, [&editor, graphNumber, preset, afterPaste] {
+            if (editor.applyCurvePreset(graphNumber, preset) && afterPaste) afterPaste();
+        });
+    }
     QObject::connect(copy, &QAction::triggered, owner, [&editor, graphNumber] { editor.copyCurvePoints(graphNumber); });
     QObject::connect(paste, &QAction::triggered, owner, [&editor, graphNumber, afterPaste = std::move(afterPaste)] {
         if (editor.pasteCurvePoints(graphNumber) && afterPaste) afterPaste();
