@@ -54,9 +54,10 @@ void PlaybackController::setSpeed(PlaybackSpeed speed) {
     emit playbackChanged();
 }
 
+bool PlaybackController::loopPreview() const { return m_editor.simulation().loop(); }
+
 void PlaybackController::setLoopPreview(bool loop) {
-    if (loop == m_loop) return;
-    m_loop = loop;
+    if (loop == loopPreview()) return;
     m_editor.setLoopPreview(loop);
     emit playbackChanged();
 }

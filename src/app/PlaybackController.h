@@ -42,7 +42,7 @@ public:
 
     // Plays the effect as `export --loop` exports it: the particles alive at
     // the end of a pass carry on into the next. Restarts the preview.
-    bool loopPreview() const { return m_loop; }
+    bool loopPreview() const;
     void setLoopPreview(bool loop);
 
     // The project's frame count and export range, as the timeline draws them.
@@ -67,7 +67,6 @@ private:
 
     Editor& m_editor;
     PlaybackControl& m_control;
-    bool m_loop = false;
     int m_current = 0;
 };
 

@@ -1,8 +1,7 @@
 #pragma once
 // What the user asks of the preview's time, handed from the editor thread to
 // the preview worker: play or pause, the speed, and jumps to a frame or
-// single steps. The worker reports back the frame it shows. Every member is
-// safe to call from either thread.
+// single steps. Every member is safe to call from either thread.
 //
 // A frame here is a place on the timeline: the steps simulated since the
 // pass began, 0 (nothing simulated yet) to the project's frame count. It is
@@ -55,14 +54,9 @@ public:
         return taken;
     }
 
-    // The frame the worker is at, as it last published it.
-    void setShownFrame(std::uint32_t frame) { m_shown.store(frame); }
-    std::uint32_t shownFrame() const { return m_shown.load(); }
-
 private:
     std::atomic<bool> m_playing{true};
     std::atomic<PlaybackSpeed> m_speed{PlaybackSpeed::Normal};
-    std::atomic<std::uint32_t> m_shown{0};
     std::mutex m_mutex;
     Request m_request;
 };
