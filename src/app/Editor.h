@@ -41,6 +41,7 @@
 #include "app/ViewSettingsController.h"
 #include "history/EditHistory.h"
 #include "history/TreeCommandEdit.h"
+#include "model/ColourGradient.h"
 #include "model/CurvePresets.h"
 #include "model/EditorState.h"
 #include "model/NodeFields.h"
@@ -143,6 +144,19 @@ public:
     // The curve window's presets: curve `graphNumber` of the selected node
     // takes the preset's points as one curve edit (false: no node).
     bool applyCurvePreset(int graphNumber, CurvePreset preset);
+    // The colour page's gradient: the red, green, blue and opacity curves of
+    // the selected node at once (ColourGradient). A gesture (a press and
+    // its drag, a colour chosen, a stop removed) calls beginGradientEdit
+    // once and setGradientPoints for every change; it becomes one history
+    // entry "<node>-カラー グラデーション", made at its first real change.
+    void beginGradientEdit();
+    void setGradientPoints(const GradientPoints& points);
+    // A whole gradient (the four curves) to and from the editor's own
+    // gradient clipboard; a paste is one gradient edit (false: nothing to
+    // paste or no node).
+    void copyGradient();
+    bool canPasteGradient() const { return m_gradientClipboard.has_value(); }
+    bool pasteGradient();
 
     // ---- Node panel and history ----
     const EditHistory& history() const { return m_history; }
@@ -245,6 +259,12 @@ private:
         std::uint64_t gesture = 0;  // the history merges the gesture's changes by it
     };
     std::optional<PendingGraphEdit> m_pendingGraphEdit;  // the curve gesture under way
+    struct PendingGradientEdit {
+        std::int32_t nodeId = 0;
+        std::uint64_t gesture = 0;
+    };
+    std::optional<PendingGradientEdit> m_pendingGradientEdit;  // the gradient gesture under way
+    std::optional<GradientPoints> m_gradientClipboard;
     std::uint64_t m_lastGesture = 0;
 };
 
