@@ -13,6 +13,7 @@
 #include "model/Node.h"
 #include "ui/HoverHelp.h"
 #include "ui/pages/CurveThumbnail.h"
+#include "ui/pages/GradientStrip.h"
 #include "ui/pages/Pages.h"
 #include "ui/pages/ParameterPage.h"
 
@@ -60,6 +61,10 @@ public:
             curves->addWidget(thumbnail, (axis + 1) / 2, (axis + 1) % 2);
         }
         page->addLayout(curves);
+        // The overall size over the particle's life, drawn as the colour
+        // page draws its gradient.
+        page->addWidget(label(tr(" 全体の変化")));
+        page->addWidget(new GradientStrip(editor, GradientStrip::Mode::Size, this));
         page->addStretch(1);
     }
 
