@@ -87,9 +87,13 @@ protected:
     QMenu* openMenu(QPoint pos) {
         QContextMenuEvent event(QContextMenuEvent::Mouse, pos, strip->mapToGlobal(pos));
         QApplication::sendEvent(strip, &event);
-        auto* menu = strip->findChild<QMenu*>(QStringLiteral("gradientMenu"));
-        EXPECT_NE(menu, nullptr);
-        return menu;
+        // A menu closed before may wait for its deletion: the open one.
+        QMenu* open = nullptr;
+        for (QMenu* menu : strip->findChildren<QMenu*>(QStringLiteral("gradientMenu"))) {
+            if (menu->isVisible()) open = menu;
+        }
+        EXPECT_NE(open, nullptr);
+        return open;
     }
     static QAction* item(QMenu* menu, const char* name) {
         for (QAction* action : menu->actions()) {

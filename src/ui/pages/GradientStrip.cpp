@@ -166,6 +166,7 @@ void GradientStrip::paintSize(QPainter& painter) const {
 void GradientStrip::select(int stop) {
     const Node* node = m_editor.state().tree.selected();
     m_selectedNode = node != nullptr ? node->m_ID : -1;
+    if (const std::optional<ColourGradient> shown = gradient()) m_known = shown->points();
     if (stop == m_selected) return;
     m_selected = stop;
     update();
@@ -175,7 +176,7 @@ void GradientStrip::select(int stop) {
 void GradientStrip::store(const GradientPoints& points) {
     // Known before the editor announces the change, so that follow() sees
     // the strip's own change.
-    if (m_drag) m_drag->expected = points;
+    m_known = points;
     m_editor.setGradientPoints(points);
     update();
     emit pointsChanged();
@@ -186,11 +187,11 @@ void GradientStrip::follow() {
     const std::int32_t id = node != nullptr ? node->m_ID : -1;
     if (m_mode == Mode::Colour) {
         const std::optional<ColourGradient> now = gradient();
-        // Undone, another node, pasted elsewhere: the drag's base is gone.
-        if (m_drag && (id != m_drag->node || !now || now->points() != m_drag->expected)) m_drag.reset();
-        if (m_selected >= 0 && (id != m_selectedNode || !now || m_selected >= static_cast<int>(now->stops().size()))) {
-            select(-1);
-        }
+        const bool same = now && now->points() == m_known;
+        // Undone, another node, a curve edited in the curve window: the
+        // drag's base and the picked stop's index mean nothing any more.
+        if (m_drag && (id != m_drag->node || !same)) m_drag.reset();
+        if (m_selected >= 0 && (id != m_selectedNode || !same)) select(-1);
     }
     update();
 }
@@ -207,7 +208,7 @@ void GradientStrip::mousePressEvent(QMouseEvent* event) {
     const bool add = stop < 0;
     if (add) stop = edited->addStop(positionAt(pos.x()));
     const std::int32_t node = m_editor.state().tree.selected()->m_ID;
-    m_drag = Drag{node, stop, edited->points(), add ? GradientPoints{} : edited->points()};
+    m_drag = Drag{node, stop, edited->points()};
     select(stop);
     if (add) store(edited->points());
 }
@@ -219,7 +220,7 @@ void GradientStrip::mouseMoveEvent(QMouseEvent* event) {
     // under the mouse however it got there.
     ColourGradient moved(m_drag->base);
     if (moved.moveStop(m_drag->stop, positionAt(event->position().toPoint().x())) < 0) return;
-    if (moved.points() != m_drag->expected) store(moved.points());
+    if (moved.points() != m_known) store(moved.points());
 }
 
 void GradientStrip::mouseReleaseEvent(QMouseEvent* event) {

@@ -82,8 +82,7 @@ private:
     struct Drag {
         std::int32_t node = -1;
         int stop = -1;
-        GradientPoints base;      // the points as the press left them
-        GradientPoints expected;  // the points the drag last wrote
+        GradientPoints base;  // the points as the press left them
     };
 
     // The selected node's gradient, if a node is selected.
@@ -93,8 +92,8 @@ private:
     void select(int stop);
     // Writes `points` as the running gesture's change.
     void store(const GradientPoints& points);
-    // The document changed: a drag whose curves changed under it ends, a
-    // selection that no longer exists goes.
+    // The document changed: a drag or a selection ends when the curves
+    // changed by something else than this strip (undo, another node).
     void follow();
     void popUpMenu(int stop, const QPoint& globalPos);
 
@@ -103,6 +102,9 @@ private:
     int m_selected = -1;
     std::int32_t m_selectedNode = -1;
     std::optional<Drag> m_drag;
+    // The points as this strip last saw or wrote them: a drag and a
+    // selection belong to them and end when the curves change otherwise.
+    GradientPoints m_known;
 };
 
 }  // namespace fg
