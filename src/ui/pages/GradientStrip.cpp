@@ -57,9 +57,8 @@ GradientStrip::GradientStrip(Editor& editor, Mode mode, QWidget* parent)
     if (colour) {
         // A click gives the strip the focus, so that Delete reaches it.
         setFocusPolicy(Qt::ClickFocus);
-        HoverHelp::setHelpText(this, tr("パーティクルの色と不透明度の変化（左が発生時、右が消滅時）。"
-                                        "クリックでカラーストップを追加、ドラッグで移動、"
-                                        "ダブルクリックで色を選択、Deleteキーで削除。"));
+        HoverHelp::setHelpText(this, tr("寿命中の色と不透明度。クリックで追加、ドラッグで移動、"
+                                        "ダブルクリックで色を選択、Deleteで削除。"));
     } else {
         HoverHelp::setHelpText(this, tr("パーティクルのサイズの変化（左が発生時、右が消滅時）。"));
     }
@@ -251,8 +250,7 @@ bool GradientStrip::event(QEvent* event) {
         const int stop = stopAt(help->pos());
         const std::optional<ColourGradient> shown = gradient();
         if (stop < 0 || !shown) {
-            QToolTip::hideText();
-            event->ignore();
+            QToolTip::showText(help->globalPos(), HoverHelp::helpText(this), this);
             return true;
         }
         const GradientStop at = shown->stops()[static_cast<std::size_t>(stop)];
