@@ -587,8 +587,8 @@ Do you want to save it?</translation>
         <translation>Color Stop</translation>
     </message>
     <message>
-        <source>寿命中の色と不透明度。クリックで追加、ドラッグで移動、ダブルクリックで色を選択、Deleteで削除。</source>
-        <translation>Color and opacity over the life. Click to add a stop, drag to move it, double-click to choose its color, Delete to remove it.</translation>
+        <source>寿命中の色と不透明度。クリックで追加、ドラッグ・←→で移動、ダブルクリックで色を選択、Deleteで削除。</source>
+        <translation>Color and opacity over the life. Click to add a stop, drag it or press ←→ to move it, double-click to choose its color, Delete to remove it.</translation>
     </message>
     <message>
         <source>パーティクルのサイズの変化（左が発生時、右が消滅時）。</source>

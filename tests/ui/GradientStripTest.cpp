@@ -183,6 +183,30 @@ TEST_F(GradientStripTest, ADragMovesTheStopAsOneEntryAndEndsStayPut) {
     EXPECT_EQ(editor->history().index(), entries);
 }
 
+TEST_F(GradientStripTest, ArrowKeysMoveTheSelectedMiddleStopAsOneEntry) {
+    QTest::mouseClick(strip, Qt::LeftButton, {}, onStrip(40.0f));
+    const int entries = editor->history().count();
+    QTest::keyClick(strip, Qt::Key_Right);
+    QTest::keyClick(strip, Qt::Key_Right);
+    QTest::keyClick(strip, Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_TRUE(allCurvesHavePointAt(47.0f));
+    EXPECT_FALSE(anyCurveHasPointAt(40.0f));
+    QTest::keyClick(strip, Qt::Key_Left);
+    EXPECT_TRUE(allCurvesHavePointAt(46.0f));
+    EXPECT_EQ(editor->history().count(), entries + 1);
+    EXPECT_EQ(strip->selectedStop(), 1);
+    editor->undo();
+    EXPECT_TRUE(allCurvesHavePointAt(40.0f));
+    EXPECT_FALSE(anyCurveHasPointAt(46.0f));
+
+
+    // The end stops stay where they are.
+    QTest::mouseClick(strip, Qt::LeftButton, {}, onMarker(0.0f));
+    const GradientPoints ends = gradientPoints();
+    QTest::keyClick(strip, Qt::Key_Right);
+    EXPECT_EQ(gradientPoints(), ends);
+}
+
 TEST_F(GradientStripTest, DeleteRemovesAMiddleStopAndIsRefusedOnAnEnd) {
     QTest::mouseClick(strip, Qt::LeftButton, {}, onStrip(50.0f));
     ASSERT_TRUE(allCurvesHavePointAt(50.0f));

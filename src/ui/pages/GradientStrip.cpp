@@ -57,7 +57,7 @@ GradientStrip::GradientStrip(Editor& editor, Mode mode, QWidget* parent)
     if (colour) {
         // A click gives the strip the focus, so that Delete reaches it.
         setFocusPolicy(Qt::ClickFocus);
-        HoverHelp::setHelpText(this, tr("寿命中の色と不透明度。クリックで追加、ドラッグで移動、"
+        HoverHelp::setHelpText(this, tr("寿命中の色と不透明度。クリックで追加、ドラッグ・←→で移動、"
                                         "ダブルクリックで色を選択、Deleteで削除。"));
     } else {
         HoverHelp::setHelpText(this, tr("パーティクルのサイズの変化（左が発生時、右が消滅時）。"));
@@ -167,6 +167,7 @@ void GradientStrip::select(int stop) {
     m_selectedNode = node != nullptr ? node->m_ID : -1;
     if (const std::optional<ColourGradient> shown = gradient()) m_known = shown->points();
     if (stop == m_selected) return;
+    m_nudging = false;
     m_selected = stop;
     update();
     emit selectionChanged(stop);
@@ -189,6 +190,7 @@ void GradientStrip::follow() {
         const bool same = now && now->points() == m_known;
         // Undone, another node, a curve edited in the curve window: the
         // drag's base and the picked stop's index mean nothing any more.
+        if (!same) m_nudging = false;
         if (m_drag && (id != m_drag->node || !same)) m_drag.reset();
         if (m_selected >= 0 && (id != m_selectedNode || !same)) select(-1);
     }
@@ -203,7 +205,7 @@ void GradientStrip::mousePressEvent(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
     int stop = stopAt(pos);
     // The whole gesture, the added stop and its drag, is one edit.
-    m_editor.beginGradientEdit();
+    beginGesture();
     const bool add = stop < 0;
     if (add) stop = edited->addStop(positionAt(pos.x()));
     const std::int32_t node = m_editor.state().tree.selected()->m_ID;
@@ -268,12 +270,43 @@ bool GradientStrip::event(QEvent* event) {
 }
 
 void GradientStrip::keyPressEvent(QKeyEvent* event) {
-    if (m_mode == Mode::Colour && m_selected >= 0 && plainDelete(*event)) {
-        removeStop(m_selected);
-        event->accept();
+    if (m_mode != Mode::Colour) {
+        QWidget::keyPressEvent(event);
         return;
     }
-    QWidget::keyPressEvent(event);
+    const Qt::KeyboardModifiers held = event->modifiers() & ~Qt::KeypadModifier;
+    const bool arrow = event->key() == Qt::Key_Left || event->key() == Qt::Key_Right;
+    if (m_selected >= 0 && plainDelete(*event)) {
+        removeStop(m_selected);
+    } else if (m_selected >= 0 && arrow && (held & ~Qt::ShiftModifier) == Qt::NoModifier) {
+        const int units = held & Qt::ShiftModifier ? 5 : 1;
+        nudge(m_selected, event->key() == Qt::Key_Left ? -units : units);
+    } else {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void GradientStrip::beginGesture() {
+    m_nudging = false;
+    m_editor.beginGradientEdit();
+}
+
+void GradientStrip::nudge(int stop, int units) {
+    std::optional<ColourGradient> edited = gradient();
+    if (!edited) return;
+    const std::vector<GradientStop> stops = edited->stops();
+    if (stop <= 0 || stop >= static_cast<int>(stops.size()) - 1) return;
+    // The presses of one run of arrow keys on one stop are one entry.
+    if (!m_nudging) {
+        beginGesture();
+        m_nudging = true;
+    }
+    m_drag.reset();
+    const float target = stops[static_cast<std::size_t>(stop)].position + static_cast<float>(units);
+    if (edited->moveStop(stop, target) < 0 || edited->points() == m_known) return;
+    store(edited->points());
 }
 
 void GradientStrip::chooseColour(int stop) {
@@ -285,7 +318,7 @@ void GradientStrip::chooseColour(int stop) {
     // The document as it is now the chooser has closed.
     std::optional<ColourGradient> edited = gradient();
     if (!edited || !edited->setColour(stop, *chosen)) return;
-    m_editor.beginGradientEdit();
+    beginGesture();
     store(edited->points());
 }
 
@@ -294,7 +327,7 @@ bool GradientStrip::removeStop(int stop) {
     if (!edited || !edited->removeStop(stop)) return false;
     m_drag.reset();
     select(-1);
-    m_editor.beginGradientEdit();
+    beginGesture();
     store(edited->points());
     return true;
 }

@@ -5,8 +5,9 @@
 // Colour: the node's colour and opacity (its red, green, blue and opacity
 // curves read as a ColourGradient) over a checkerboard, with a marker per
 // stop under it. A click where no stop is adds one there (the same press
-// may drag it), a press on a marker drags that stop, a double-click opens
-// the colour chooser, Delete removes the selected middle stop; the context
+// may drag it), a press on a marker drags that stop, the arrow keys move
+// the selected stop, a double-click opens the colour chooser, Delete
+// removes the selected middle stop; the context
 // menu chooses a colour, removes a stop and copies or pastes the whole
 // gradient. Every gesture is one gradient edit of the Editor.
 //
@@ -90,6 +91,10 @@ private:
     void paintColour(QPainter& painter, const ColourGradient& gradient) const;
     void paintSize(QPainter& painter) const;
     void select(int stop);
+    // A new gesture: its changes become one gradient edit.
+    void beginGesture();
+    // The stop `units` along (the arrow keys).
+    void nudge(int stop, int units);
     // Writes `points` as the running gesture's change.
     void store(const GradientPoints& points);
     // The document changed: a drag or a selection ends when the curves
@@ -102,6 +107,7 @@ private:
     int m_selected = -1;
     std::int32_t m_selectedNode = -1;
     std::optional<Drag> m_drag;
+    bool m_nudging = false;  // the arrow keys' gesture is under way
     // The points as this strip last saw or wrote them: a drag and a
     // selection belong to them and end when the curves change otherwise.
     GradientPoints m_known;
