@@ -2318,6 +2318,10 @@ Delete it?</translation>
         <source>%1-ノードの移動</source>
         <translation>%1-Moved node</translation>
     </message>
+    <message>
+        <source>%1-カラー グラデーション</source>
+        <translation>%1-Color gradient</translation>
+    </message>
 </context>
 <context>
     <name>fg::persistence_text</name>

@@ -136,6 +136,15 @@ Edit Edit::setCurve(const Node& node, int graphNumber, GraphPoints points, std::
     return made;
 }
 
+Edit Edit::setGradient(const Node& node, const GradientPoints& points, std::uint64_t gesture) {
+    CurvesEdit edit;
+    edit.graphNumbers.assign(kGradientCurves.begin(), kGradientCurves.end());
+    edit.after.assign(points.begin(), points.end());
+    Edit made(node.m_ID, Message("fg::history_text", history_text::kGradient).arg(nodeName(node)), std::move(edit));
+    made.m_gesture = gesture;
+    return made;
+}
+
 Edit Edit::rename(const Node& node, std::string_view name) {
     RenameEdit edit;
     edit.after = cutToCp932Bytes(name, Node::kNameBytes);
@@ -181,6 +190,14 @@ bool Edit::changes(EffectTree& tree) const {
         return node != nullptr && edit.graphNumber >= 0 && edit.graphNumber < kCurveCount &&
                node->curve(edit.graphNumber).points() != edit.after;
     }
+    case EditKind::Curves: {
+        const CurvesEdit& edit = as<CurvesEdit>();
+        if (node == nullptr) return false;
+        for (std::size_t i = 0; i < edit.graphNumbers.size(); ++i) {
+            if (node->curve(edit.graphNumbers[i]).points() != edit.after[i]) return true;
+        }
+        return false;
+    }
     case EditKind::AddNode: return node == nullptr && as<AddNodeEdit>().saved != nullptr;
     case EditKind::DeleteNode:
     case EditKind::MoveNode: return node != nullptr && node->m_pParent != nullptr;
@@ -213,6 +230,21 @@ void Edit::apply(EffectTree& tree, EditDirection direction, const MaterialNameLi
         (undoing ? edit.after : edit.before) = graph.points();
         graph.setPoints(undoing ? edit.before : edit.after);
         graph.rebuild();
+        return;
+    }
+    case EditKind::Curves: {
+        CurvesEdit& edit = as<CurvesEdit>();
+        if (node == nullptr) return;
+        // All the curves change together, each captured before it is written.
+        std::vector<GraphPoints>& captured = undoing ? edit.after : edit.before;
+        const std::vector<GraphPoints>& written = undoing ? edit.before : edit.after;
+        captured.resize(edit.graphNumbers.size());
+        for (std::size_t i = 0; i < edit.graphNumbers.size(); ++i) {
+            Graph& graph = node->curve(edit.graphNumbers[i]);
+            captured[i] = graph.points();
+            graph.setPoints(written[i]);
+            graph.rebuild();
+        }
         return;
     }
     case EditKind::MoveNode: {
@@ -249,6 +281,9 @@ bool Edit::absorbs(const Edit& later) const {
     case EditKind::Curve:
         return m_gesture != 0 && m_gesture == later.m_gesture &&
                as<CurveEdit>().graphNumber == later.as<CurveEdit>().graphNumber;
+    case EditKind::Curves:
+        return m_gesture != 0 && m_gesture == later.m_gesture &&
+               as<CurvesEdit>().graphNumbers == later.as<CurvesEdit>().graphNumbers;
     default: return false;
     }
 }
@@ -258,6 +293,7 @@ void Edit::absorb(Edit&& later) {
     switch (kind()) {
     case EditKind::Parameter: as<ParameterEdit>().after = std::move(later.as<ParameterEdit>().after); return;
     case EditKind::Curve: as<CurveEdit>().after = std::move(later.as<CurveEdit>().after); return;
+    case EditKind::Curves: as<CurvesEdit>().after = std::move(later.as<CurvesEdit>().after); return;
     default: return;
     }
 }

@@ -16,7 +16,9 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
+#include "model/ColourGradient.h"
 #include "model/EffectTree.h"
 #include "model/Graph.h"
 #include "model/MaterialNames.h"
@@ -49,6 +51,12 @@ struct CurveEdit {
     GraphPoints before;
     GraphPoints after;
 };
+// Several curves of one node at once (the colour gradient's four).
+struct CurvesEdit {
+    std::vector<int> graphNumbers;
+    std::vector<GraphPoints> before;
+    std::vector<GraphPoints> after;
+};
 struct RenameEdit {
     std::string before;
     std::string after;  // already cut to the node's name limit
@@ -70,8 +78,9 @@ struct MoveNodeEdit {
 };
 
 // The order of the alternatives is the order of EditKind.
-using EditData = std::variant<ParameterEdit, RenameEdit, CurveEdit, AddNodeEdit, DeleteNodeEdit, MoveNodeEdit>;
-enum class EditKind { Parameter = 0, Rename = 1, Curve = 2, AddNode = 3, DeleteNode = 4, MoveNode = 5 };
+using EditData =
+    std::variant<ParameterEdit, RenameEdit, CurveEdit, AddNodeEdit, DeleteNodeEdit, MoveNodeEdit, CurvesEdit>;
+enum class EditKind { Parameter = 0, Rename = 1, Curve = 2, AddNode = 3, DeleteNode = 4, MoveNode = 5, Curves = 6 };
 
 namespace history_text {
 // %1 is the node's name; in kParameter and kGraph %2 is the parameter's
@@ -80,6 +89,7 @@ namespace history_text {
 inline constexpr const char* kStart = FG_TRANSLATE_NOOP("fg::history_text", "スタート");
 inline constexpr const char* kParameter = "%1-%2";
 inline constexpr const char* kGraph = FG_TRANSLATE_NOOP("fg::history_text", "%1-%2グラフ");
+inline constexpr const char* kGradient = FG_TRANSLATE_NOOP("fg::history_text", "%1-カラー グラデーション");
 inline constexpr const char* kRename = FG_TRANSLATE_NOOP("fg::history_text", "ノード名＜%1＞に変更");
 inline constexpr const char* kAdd = FG_TRANSLATE_NOOP("fg::history_text", "＜%1＞を追加");
 inline constexpr const char* kDelete = FG_TRANSLATE_NOOP("fg::history_text", "＜%1＞を削除");
@@ -98,6 +108,9 @@ public:
     // Curve `graphNumber` of `node` given `points`. Edits of one gesture
     // (the same nonzero `gesture`) merge into one.
     static Edit setCurve(const Node& node, int graphNumber, GraphPoints points, std::uint64_t gesture);
+    // The colour gradient's four curves of `node` given `points`; edits of
+    // one gesture merge into one.
+    static Edit setGradient(const Node& node, const GradientPoints& points, std::uint64_t gesture);
     // `node` renamed to `name` (cut to the name limit).
     static Edit rename(const Node& node, std::string_view name);
     // `added` as it stands in a tree where it was made (a trial copy of the

@@ -1,7 +1,5 @@
 #include "persistence/Workspace.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -12,6 +10,7 @@
 #include <utility>
 
 #include "persistence/FileBytes.h"
+#include "persistence/FileLock.h"
 
 namespace fg {
 namespace {
@@ -21,34 +20,6 @@ namespace fs = std::filesystem;
 // Serialises creating and clearing workspaces between programs starting at
 // the same time, so that one never clears a folder another is still setting up.
 constexpr const char* kRootLockName = ".root.lock";
-
-// A flock held on a file for the life of the object.
-class HeldLock {
-public:
-    HeldLock(const fs::path& path, bool wait) {
-        m_fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0644);
-        if (m_fd >= 0 && ::flock(m_fd, LOCK_EX | (wait ? 0 : LOCK_NB)) != 0) {
-            ::close(m_fd);
-            m_fd = -1;
-        }
-    }
-    ~HeldLock() {
-        if (m_fd >= 0) ::close(m_fd);
-    }
-    HeldLock(const HeldLock&) = delete;
-    HeldLock& operator=(const HeldLock&) = delete;
-
-    bool held() const { return m_fd >= 0; }
-    // Hands the descriptor (and with it the lock) to the caller.
-    int release() {
-        const int fd = m_fd;
-        m_fd = -1;
-        return fd;
-    }
-
-private:
-    int m_fd = -1;
-};
 
 std::uint32_t crc32(std::string_view bytes) {
     std::uint32_t crc = 0xFFFFFFFFu;
@@ -150,7 +121,7 @@ std::optional<ScopedWorkspace> ScopedWorkspace::create(const fs::path& root, std
         setError(error, "cannot create " + root.string() + ": " + ec.message());
         return std::nullopt;
     }
-    HeldLock rootLock(root / kRootLockName, true);
+    FileLock rootLock(root / kRootLockName, true);
     if (!rootLock.held()) {
         setError(error, "cannot lock " + (root / kRootLockName).string());
         return std::nullopt;
@@ -176,7 +147,7 @@ std::optional<ScopedWorkspace> ScopedWorkspace::makeIn(const fs::path& root, std
         }
         // Another instance started in the same millisecond: take the next number.
     }
-    HeldLock lock(path / kWorkspaceLockName, false);
+    FileLock lock(path / kWorkspaceLockName, false);
     if (!lock.held() || !writeFileBytes(path / kDummyTextureName, dummyTexturePng())) {
         // Only these two can be in it; removed by name, which needs no
         // descriptor (running out of them may be why the set-up failed).
@@ -190,7 +161,7 @@ std::optional<ScopedWorkspace> ScopedWorkspace::makeIn(const fs::path& root, std
 }
 
 IoResult ScopedWorkspace::renew() {
-    HeldLock rootLock(m_root / kRootLockName, true);
+    FileLock rootLock(m_root / kRootLockName, true);
     // A renewal within the same millisecond still gets a folder of its own,
     // so nothing holding the old path can mistake the new folder for it.
     std::int64_t next = 0;
@@ -224,7 +195,7 @@ int clearAbandonedWorkspaces() { return clearStaleWorkspaces(defaultWorkspaceRoo
 int clearStaleWorkspaces(const fs::path& root) {
     std::error_code ec;
     if (!fs::is_directory(root, ec)) return 0;
-    HeldLock rootLock(root / kRootLockName, true);
+    FileLock rootLock(root / kRootLockName, true);
     if (!rootLock.held()) return 0;
     int removed = 0;
     for (const fs::directory_entry& entry : fs::directory_iterator(root, ec)) {
@@ -232,7 +203,7 @@ int clearStaleWorkspaces(const fs::path& root) {
             continue;
         }
         // A workspace whose lock we can take has no running owner.
-        HeldLock probe(entry.path() / kWorkspaceLockName, false);
+        FileLock probe(entry.path() / kWorkspaceLockName, false);
         if (!probe.held()) continue;
         fs::remove_all(entry.path(), ec);
         if (!ec) ++removed;
