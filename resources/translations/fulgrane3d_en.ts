@@ -588,7 +588,7 @@ Do you want to save it?</translation>
     </message>
     <message>
         <source>寿命中の色と不透明度。クリックで追加、ドラッグ・←→で移動、ダブルクリックで色を選択、Deleteで削除。</source>
-        <translation>Color and opacity over the life. Click to add a stop, drag it or press ←→ to move it, double-click to choose its color, Delete to remove it.</translation>
+        <translation>Color and opacity over life. Click: add stop, drag/←→: move, double-click: color, Del: remove.</translation>
     </message>
     <message>
         <source>パーティクルのサイズの変化（左が発生時、右が消滅時）。</source>
