@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "PageTestSupport.h"
+#include "model/NodeFields.h"
 #include "text/Language.h"
 #include "ui/HoverHelp.h"
 #include "ui/pages/GradientStrip.h"
@@ -391,6 +392,12 @@ TEST_F(GradientStripTest, TheSizePageShowsTheOverallSizeOverLifeAndTakesNoEdits)
     QTest::mouseClick(size, Qt::LeftButton, {}, QPoint(middle, band.center().y()));
     EXPECT_EQ(editor->history().count(), entries);
     EXPECT_TRUE(size->findChildren<QMenu*>().isEmpty());
+
+    // The trail's size page shows it too.
+    editor->editInt(*findNodeField("m_shape.type"), kShapeTrail);
+    choose(Page::Size);
+    EXPECT_EQ(page()->objectName(), QString("trailSizePage"));
+    EXPECT_NE(control<GradientStrip>("sizeStrip"), nullptr);
 }
 
 TEST(GradientStripTexts, AreEnglishWithTheEnglishTexts) {

@@ -35,6 +35,13 @@ protected:
         grid.addWidget(number(FieldId::ScaleMaxErr, tr("パーティクルのサイズのばらつき。")), 1, 1);
         grid.addWidget(label(tr("％)")), 1, 2);
     }
+
+    // The overall size over the particle's life, drawn as the colour page
+    // draws its gradient.
+    void addSizeStrip(QVBoxLayout& page) {
+        page.addWidget(label(tr(" 全体の変化")));
+        page.addWidget(new GradientStrip(editor(), GradientStrip::Mode::Size, this));
+    }
 };
 
 class SizePage : public SizeRowsPage {
@@ -61,10 +68,7 @@ public:
             curves->addWidget(thumbnail, (axis + 1) / 2, (axis + 1) % 2);
         }
         page->addLayout(curves);
-        // The overall size over the particle's life, drawn as the colour
-        // page draws its gradient.
-        page->addWidget(label(tr(" 全体の変化")));
-        page->addWidget(new GradientStrip(editor, GradientStrip::Mode::Size, this));
+        addSizeStrip(*page);
         page->addStretch(1);
     }
 
@@ -116,6 +120,7 @@ public:
         grid->addWidget(label(tr("フレーム")), 0, 1);
         grid->setColumnStretch(2, 1);
         page->addWidget(length);
+        addSizeStrip(*page);
         page->addStretch(1);
     }
 };
