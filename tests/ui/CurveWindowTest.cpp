@@ -17,10 +17,12 @@
 namespace fg {
 namespace {
 
-// A curve window 230 x 230: its canvas is 200 x 200, so a curve unit is
-// 1.92 pixels.
+// A curve window 230 wide and as high as gives its canvas, above the
+// numbers, 200 x 200: a curve unit is 1.92 pixels.
 class CurveWindowTest : public test::PageTest {
 protected:
+    static constexpr int kWindowHeight = 200 + CurveWindow::kCanvasOffset + CurveWindow::kNumbersHeight;
+
     void SetUp() override {
         PageTest::SetUp();
         choose(Page::Color);
@@ -33,7 +35,7 @@ protected:
         EXPECT_NE(opened, nullptr);
         if (opened == nullptr) return nullptr;
         EXPECT_EQ(opened->graphNumber(), index);
-        opened->resize(230, 230);
+        opened->resize(230, kWindowHeight);
         EXPECT_TRUE(QTest::qWaitForWindowExposed(opened));
         return opened;
     }
@@ -72,7 +74,11 @@ TEST_F(CurveWindowTest, OneWindowAtATimeNamedAfterItsCurveWithinItsSizeLimits) {
     EXPECT_EQ(second->minimumSize(), QSize(50, 50));
     EXPECT_EQ(second->maximumSize(), QSize(999, 999));
     second->resize(400, 300);
-    EXPECT_EQ(second->canvasRect(), QRect(15, 15, 370, 270));
+    // The numbers take the bottom margin's place.
+    EXPECT_EQ(second->canvasRect(), QRect(15, 15, 370, 300 - 15 - CurveWindow::kNumbersHeight));
+    // Too low for them, the window is all canvas within its margin.
+    second->resize(400, CurveWindow::kNumbersMinimumHeight - 1);
+    EXPECT_EQ(second->canvasRect(), QRect(15, 15, 370, CurveWindow::kNumbersMinimumHeight - 31));
     // Escape closes it.
     QPointer<CurveWindow> watched = second;
     QTest::keyClick(second, Qt::Key_Escape);
@@ -150,10 +156,14 @@ TEST_F(CurveWindowTest, RightClickDeletesAMiddlePointAndOpensTheMenuOnAnEnd) {
     QMenu* menu = openMenu();
     ASSERT_NE(menu, nullptr);
     EXPECT_TRUE(menu->isVisible());
-    ASSERT_EQ(menu->actions().size(), 3);
+    // The curve's own items, then what the window shows (after a separator).
+    ASSERT_EQ(menu->actions().size(), 6);
     EXPECT_EQ(menu->actions()[0]->text(), QString("コピー"));
     EXPECT_EQ(menu->actions()[1]->text(), QString("貼り付け"));
     EXPECT_EQ(menu->actions()[2]->text(), QString("プリセット"));
+    EXPECT_TRUE(menu->actions()[3]->isSeparator());
+    EXPECT_EQ(menu->actions()[4]->text(), QString("グリッドを表示"));
+    EXPECT_EQ(menu->actions()[5]->text(), QString("他の色のグラフを表示"));
     EXPECT_TRUE(menu->actions()[0]->isEnabled());
     EXPECT_FALSE(menu->actions()[1]->isEnabled());  // nothing copied yet
     EXPECT_EQ(points().size(), 2u);
