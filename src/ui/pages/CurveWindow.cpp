@@ -182,11 +182,13 @@ void CurveWindow::rightPress(const QPoint& windowPos, const QPoint& globalPos) {
         {tr("グリッドを表示"), QStringLiteral("curveGridToggle"), m_options.grid, true,
          [this](bool on) {
              m_options.grid = on;
+             emit optionsChanged(m_options);
              update();
          }},
         {tr("他の色のグラフを表示"), QStringLiteral("curveOthersToggle"), m_options.otherCurves, colour,
          [this](bool on) {
              m_options.otherCurves = on;
+             emit optionsChanged(m_options);
              update();
          }},
     };

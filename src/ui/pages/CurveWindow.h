@@ -58,6 +58,8 @@ public slots:
 signals:
     // The curve's points changed (the pages redraw their thumbnails).
     void pointsChanged();
+    // The user turned the grid or the other curves on or off.
+    void optionsChanged(const CurveWindowOptions& options);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
