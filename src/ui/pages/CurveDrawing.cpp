@@ -114,9 +114,12 @@ void drawAxisLabels(QPainter& painter, const Graph& curve, QSize size) {
 
     const int left = kHalfMarker + 2;
     const int stepY = labelStep(h, labelHeight + 2);
+    int usedDownTo = 0;  // from the top
     for (int y = 0; stepY > 0 && y <= 100; y += stepY) {
         const int py = axisPixel(h, y);
         const int top = y == 0 ? py + 1 : py - labelHeight;
+        if (y > 0 && top < usedDownTo + 4) continue;
+        usedDownTo = top + labelHeight;
         painter.drawText(QRect(left, top, labelWidth, labelHeight), Qt::AlignLeft | Qt::AlignVCenter,
                          percentText(curveValueLabel(curve, static_cast<float>(y))));
     }
