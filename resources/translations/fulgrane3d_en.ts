@@ -219,6 +219,10 @@
         <source>位置 %1％  値 %2％</source>
         <translation>Position %1%  Value %2%</translation>
     </message>
+    <message>
+        <source>%1％, %2％</source>
+        <translation>%1%, %2%</translation>
+    </message>
 </context>
 <context>
     <name>fg::CurveWindow</name>

@@ -365,13 +365,28 @@ TEST_F(CurveWindowTest, TheSpeedCurvesValuesRunFromMinus100AndStayOnTheGrid) {
 TEST_F(CurveWindowTest, TheReadOutShowsTheCurvePositionUnderTheMouseUntilItLeaves) {
     ASSERT_NE(readout(), nullptr);
     EXPECT_TRUE(readout()->text().isEmpty());
-    test::moveMouse(curveWindow, at(37, 38), Qt::NoButton, {});
+    // Wide enough for the words: the canvas is 670 wide (a unit 6.62 pixels).
+    curveWindow->resize(700, kWindowHeight);
+    QApplication::processEvents();
+    const QPoint over(CurveWindow::kCanvasOffset + 4 + 245, at(0, 38).y());  // (37, 38)
+    test::moveMouse(curveWindow, over, Qt::NoButton, {});
     EXPECT_EQ(readout()->text(), QString("位置 37％  値 62％"));
-    test::moveMouse(curveWindow, at(100, 0) + QPoint(6, -10), Qt::NoButton, {});  // in the margin
+    test::moveMouse(curveWindow, QPoint(curveWindow->width() - 3, 5), Qt::NoButton, {});  // in the margin
     EXPECT_EQ(readout()->text(), QString("位置 100％  値 100％"));
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(curveWindow, &leave);
     EXPECT_TRUE(readout()->text().isEmpty());
+
+    // Narrow, the numbers go without their words, or not at all.
+    curveWindow->resize(230, kWindowHeight);
+    QApplication::processEvents();
+    test::moveMouse(curveWindow, at(37, 38), Qt::NoButton, {});
+    const QString narrow = readout()->text();
+    EXPECT_TRUE(narrow == QString("37％, 62％") || narrow.isEmpty()) << narrow.toStdString();
+    // Made wide again, the words come back.
+    curveWindow->resize(700, kWindowHeight);
+    QApplication::processEvents();
+    EXPECT_EQ(readout()->text(), QString("位置 37％  値 62％"));
 }
 
 // The green curve's window with the red one flat at y 25 (canvas row 52)

@@ -1,5 +1,6 @@
 #include "ui/pages/CurveNumbers.h"
 
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QSignalBlocker>
@@ -61,10 +62,34 @@ void CurveNumbers::showNoPoint() {
 }
 
 void CurveNumbers::showReadout(int position, int value) {
-    m_readout->setText(tr("位置 %1％  値 %2％").arg(position).arg(value));
+    m_readoutShown = true;
+    m_readoutPosition = position;
+    m_readoutValue = value;
+    fitReadout();
 }
 
-void CurveNumbers::hideReadout() { m_readout->clear(); }
+void CurveNumbers::hideReadout() {
+    m_readoutShown = false;
+    m_readout->clear();
+}
+
+void CurveNumbers::fitReadout() {
+    if (!m_readoutShown) return;
+    const QString full = tr("位置 %1％  値 %2％").arg(m_readoutPosition).arg(m_readoutValue);
+    const QString bare = tr("%1％, %2％").arg(m_readoutPosition).arg(m_readoutValue);
+    const int room = m_readout->contentsRect().width();
+    const QFontMetrics metrics = m_readout->fontMetrics();
+    if (metrics.horizontalAdvance(full) <= room) {
+        m_readout->setText(full);
+    } else {
+        m_readout->setText(metrics.horizontalAdvance(bare) <= room ? bare : QString());
+    }
+}
+
+void CurveNumbers::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    fitReadout();
+}
 
 void CurveNumbers::enterEvent(QEnterEvent* event) {
     // The mouse has left the canvas for the fields.

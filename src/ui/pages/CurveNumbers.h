@@ -35,11 +35,19 @@ signals:
 
 protected:
     void enterEvent(QEnterEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // The read-out's text in the room it has: with its words, without
+    // them, or not at all.
+    void fitReadout();
+
     QSpinBox* m_position;
     QSpinBox* m_value;
     QLabel* m_readout;
+    bool m_readoutShown = false;
+    int m_readoutPosition = 0;
+    int m_readoutValue = 0;
 };
 
 }  // namespace fg
