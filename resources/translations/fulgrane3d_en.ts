@@ -214,10 +214,41 @@
     </message>
 </context>
 <context>
+    <name>fg::CurveNumbers</name>
+    <message>
+        <source>％</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>位置</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>値</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>位置 %1％  値 %2％</source>
+        <translation>Position %1%  Value %2%</translation>
+    </message>
+    <message>
+        <source>%1％, %2％</source>
+        <translation>%1%, %2%</translation>
+    </message>
+</context>
+<context>
     <name>fg::CurveWindow</name>
     <message>
         <source>%d％</source>
         <translation>%d%%</translation>
+    </message>
+    <message>
+        <source>グリッドを表示</source>
+        <translation>Show Grid</translation>
+    </message>
+    <message>
+        <source>他の色のグラフを表示</source>
+        <translation>Show Other Color Curves</translation>
     </message>
 </context>
 <context>

@@ -56,6 +56,9 @@ ProgramSettings ProgramSettings::read(const IniDocument& file) {
     settings.display.axis = file.getInt(kDisp, "AXIS", display.axis ? 1 : 0) != 0;
     const std::int32_t limit = file.getInt(kDisp, "PARTICLE_LIMIT", static_cast<std::int32_t>(kDefaultPreviewParticleLimit));
     settings.previewParticleLimit = limit > 0 ? static_cast<std::uint32_t>(limit) : kDefaultPreviewParticleLimit;
+    // A negative interval is no choice at all: the default stays.
+    const std::int32_t interval = file.getInt("AUTOSAVE", "INTERVAL", kDefaultAutosaveSeconds);
+    settings.autosaveSeconds = interval < 0 ? kDefaultAutosaveSeconds : std::min(interval, kMaxAutosaveSeconds);
 
     settings.recent = RecentFiles::load(file);
     settings.ignoredVersion = firstBytes(file.getString(kUpdate, "VERSION", ""), kIgnoredVersionMaxBytes);

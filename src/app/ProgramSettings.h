@@ -16,6 +16,8 @@
 //   [EXPORT]  META PADDING EXTRUDE POW2 LOOP ANIMATED QUALITY: the export
 //             dialog's advanced choices, per user (a project never holds them)
 //   [UI]      LANG (ja or en; the interface language from the next start)
+//   [AUTOSAVE] INTERVAL (read, never written): seconds at least between two
+//             recovery copies of a changed project; 0 turns them off
 //
 // URL, DOWNLOAD and HELP URL are read, never written: a user or an
 // administrator sets them to point the program at another server, or to an
@@ -61,10 +63,15 @@ inline constexpr std::size_t kIgnoredVersionMaxBytes = 15;
 // on a software renderer, freeze the window. Exports keep their own limit.
 inline constexpr std::uint32_t kDefaultPreviewParticleLimit = 20'000;
 
+// Recovery copies: at most one a minute by default, at most a day apart.
+inline constexpr std::int32_t kDefaultAutosaveSeconds = 60;
+inline constexpr std::int32_t kMaxAutosaveSeconds = 24 * 60 * 60;
+
 struct ProgramSettings {
     WindowGeometry window;
     DisplayFlags display;
     std::uint32_t previewParticleLimit = kDefaultPreviewParticleLimit;  // DISP PARTICLE_LIMIT, at least 1
+    std::int32_t autosaveSeconds = kDefaultAutosaveSeconds;             // AUTOSAVE INTERVAL, 0: off
     RecentFiles recent = RecentFiles::load(IniDocument{});
     std::string ignoredVersion;  // UPDATE VERSION: not to be announced again
     WebAddresses web;

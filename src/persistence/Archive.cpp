@@ -164,27 +164,39 @@ std::string buildArchive(std::span<const PackInput> materials, std::string_view 
     return out;
 }
 
-IoResult packProject(const std::filesystem::path& workDir, std::span<const std::string> materialFiles,
-                     const std::filesystem::path& target) {
+PackedProject packProjectBytes(const std::filesystem::path& workDir, std::span<const std::string> materialFiles,
+                               std::string_view saveIni) {
     std::vector<PackInput> materials;
     for (const std::string& name : materialFiles) {
         if (!isStorableRecordName(name)) {
-            return IoResult::failure(persistence_text::materialNameNotStorable(name),
-                                     persistence_text::message(persistence_text::kWriteErrorCaption));
+            return {IoResult::failure(persistence_text::materialNameNotStorable(name),
+                                      persistence_text::message(persistence_text::kWriteErrorCaption)),
+                    {}};
         }
         auto bytes = readFileBytes(workDir / name);
         if (!bytes) {
-            return IoResult::failure(persistence_text::materialUnreadable(name),
-                                     persistence_text::message(persistence_text::kWriteErrorCaption));
+            return {IoResult::failure(persistence_text::materialUnreadable(name),
+                                      persistence_text::message(persistence_text::kWriteErrorCaption)),
+                    {}};
         }
         materials.push_back({name, std::move(*bytes)});
     }
-    const auto saveIni = readFileBytes(workDir / kSaveIniName);
+    return {IoResult::success(), buildArchive(materials, saveIni, readStoredNames(workDir))};
+}
+
+IoResult packProject(const std::filesystem::path& workDir, std::span<const std::string> materialFiles,
+                     const std::filesystem::path& target) {
     const auto cannotWrite = IoResult::failure(persistence_text::cannotWrite(target.string()),
                                                persistence_text::message(persistence_text::kWriteErrorCaption));
-    if (!saveIni) return cannotWrite;
-    if (const FileWriteResult written = writeFileBytes(target, buildArchive(materials, *saveIni, readStoredNames(workDir)));
-        !written) {
+    const auto saveIni = readFileBytes(workDir / kSaveIniName);
+    if (!saveIni) {
+        // A material's own failure is the better message, when there is one.
+        const PackedProject materials = packProjectBytes(workDir, materialFiles, {});
+        return materials.result.ok ? cannotWrite : materials.result;
+    }
+    const PackedProject packed = packProjectBytes(workDir, materialFiles, *saveIni);
+    if (!packed.result.ok) return packed.result;
+    if (const FileWriteResult written = writeFileBytes(target, packed.bytes); !written) {
         return IoResult::failure(persistence_text::cannotWrite(target.string(), written.error),
                                  persistence_text::message(persistence_text::kWriteErrorCaption));
     }

@@ -73,6 +73,17 @@ std::string buildArchive(std::span<const PackInput> materials, std::string_view 
 
 // --- the format on disk ---
 
+// The archive bytes of `materialFiles` (file names in workDir, in list
+// order) and the settings text `saveIni`. Reads files and writes nothing, so
+// it may run away from the editing thread; the result names the material
+// that cannot be stored or read.
+struct PackedProject {
+    IoResult result;
+    std::string bytes;
+};
+PackedProject packProjectBytes(const std::filesystem::path& workDir, std::span<const std::string> materialFiles,
+                               std::string_view saveIni);
+
 // Packs `materialFiles` (file names in workDir, in list order) and
 // workDir/save.ini into `target`, replacing it only once the new file is
 // complete.

@@ -4,6 +4,7 @@
 
 #include "persistence/Archive.h"
 #include "persistence/FileBytes.h"
+#include "persistence/Ini.h"
 #include "persistence/MaterialFiles.h"
 #include "persistence/Messages.h"
 #include "persistence/SaveIni.h"
@@ -63,6 +64,16 @@ IoResult saveProjectTo(EditorState& g, const std::string& path) {
     if (!packed.ok) return packed;
     markSavedAs(g, path);
     return IoResult::success();
+}
+
+std::optional<ProjectSnapshot> snapshotProject(const EditorState& g) {
+    IniDocument ini;
+    if (buildSaveIni(g, ini)) return std::nullopt;
+    return ProjectSnapshot{g.workDir, materialFileNames(listMaterialFiles(g.workDir)), ini.serializeCp932()};
+}
+
+PackedProject packSnapshot(const ProjectSnapshot& snapshot) {
+    return packProjectBytes(snapshot.workDir, snapshot.materialFiles, snapshot.saveIni);
 }
 
 IoResult readProjectArchive(EditorState& g, const std::string& path, std::optional<std::int32_t> fileVersionOverride) {

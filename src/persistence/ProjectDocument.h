@@ -8,8 +8,11 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
+#include <filesystem>
 
 #include "model/EditorState.h"
+#include "persistence/Archive.h"
 #include "persistence/IoResult.h"
 #include "persistence/Workspace.h"
 
@@ -35,6 +38,19 @@ IoResult resetWorkspace(EditorState& g, ScopedWorkspace& workspace, const Docume
 // workspace folder is missing. The caller updates the title and adds the
 // path to the recent files.
 IoResult saveProjectTo(EditorState& g, const std::string& path);
+
+// What a save would pack, taken on the editing thread without writing
+// anything: the settings text and the material files of the workspace.
+// packSnapshot then makes the bytes a save would write, reading only files,
+// so it may run on another thread (a material deleted meanwhile makes it
+// fail, and a later snapshot succeeds). Nothing when the tree cannot be stored.
+struct ProjectSnapshot {
+    std::filesystem::path workDir;
+    std::vector<std::string> materialFiles;
+    std::string saveIni;  // the settings file's bytes
+};
+std::optional<ProjectSnapshot> snapshotProject(const EditorState& g);
+PackedProject packSnapshot(const ProjectSnapshot& snapshot);
 
 // Unpacks the .nbx at `path` into g.workDir (an existing, fresh folder) and
 // reads its settings and nodes, selecting the first node; marks the

@@ -41,6 +41,18 @@ TEST(ProgramSettings, ReadsEveryKeyItsSectionsHold) {
                                           "http://intranet/fg/help.html"}));
 }
 
+TEST(ProgramSettings, TheAutosaveIntervalIsReadWithZeroForOff) {
+    const auto interval = [](const char* text) {
+        return ProgramSettings::read(IniDocument::parse(std::string("[AUTOSAVE]\nINTERVAL=") + text + "\n"))
+            .autosaveSeconds;
+    };
+    EXPECT_EQ(ProgramSettings::read(IniDocument{}).autosaveSeconds, 60);
+    EXPECT_EQ(interval("15"), 15);
+    EXPECT_EQ(interval("0"), 0);
+    EXPECT_EQ(interval("-3"), 60);
+    EXPECT_EQ(interval("99999999"), kMaxAutosaveSeconds);
+}
+
 // The live preview's particle limit: a user raises or lowers it by hand;
 // nothing of the program writes it.
 TEST(ProgramSettings, ThePreviewParticleLimitIsReadAndKeptButNeverWritten) {

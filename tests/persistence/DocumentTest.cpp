@@ -76,6 +76,34 @@ TEST(DocumentSave, WritesPacksRemovesSaveIniAndMarksTheDocumentSaved) {
     EXPECT_EQ(readFileBytes(target), bytes);
 }
 
+TEST(DocumentSnapshot, PacksTheBytesASaveWritesAndTouchesNothing) {
+    TempDir root;
+    Session session(root / "ws");
+    EditorState& g = session.g;
+    ASSERT_TRUE(writeFileBytes(fs::path(g.workDir) / "fire.png", "png bytes"));
+    g.pSelNode()->setName("炎");
+    g.isModified = true;
+    const std::set<std::string> before = filesIn(g.workDir);
+
+    const std::optional<ProjectSnapshot> snapshot = snapshotProject(g);
+    ASSERT_TRUE(snapshot);
+    EXPECT_EQ(filesIn(g.workDir), before);  // no save.ini written
+    EXPECT_TRUE(g.isModified);
+    const PackedProject packed = packSnapshot(*snapshot);
+    ASSERT_TRUE(packed.result.ok) << packed.result.message;
+
+    const std::string target = (root / "out.nbx").string();
+    ASSERT_TRUE(saveProjectTo(g, target).ok);
+    EXPECT_EQ(readFileBytes(target), packed.bytes);
+
+    // A material deleted before the pack runs: a failure that names it.
+    ASSERT_TRUE(fs::remove(fs::path(g.workDir) / "fire.png"));
+    const PackedProject failed = packSnapshot(*snapshot);
+    EXPECT_FALSE(failed.result.ok);
+    EXPECT_NE(failed.result.message.sourceText().find("fire.png"), std::string::npos) << failed.result.message;
+    EXPECT_TRUE(failed.bytes.empty());
+}
+
 TEST(DocumentSave, AFailedSaveKeepsTheDocumentStateAndTheOldFile) {
     TempDir root;
     Session session(root / "ws");

@@ -11,6 +11,7 @@
 #include "ui/pages/DirectionAngles.h"
 #include "ui/pages/ParameterPage.h"
 
+#include <algorithm>
 #include <limits>
 #include <ostream>
 
@@ -156,6 +157,46 @@ TEST(CurvePictures, ThumbnailAndWindowDrawTheSamplesWhereTheMappingSays) {
     EXPECT_EQ(curveValueLabel(flat, 25.7f), 75);
     EXPECT_EQ(curveValueLabel(speed, 25.7f), 50);
     EXPECT_EQ(curveValueLabel(speed, 100.0f), -100);
+    EXPECT_EQ(curveHeightForValue(flat, 75), 25);
+    EXPECT_EQ(curveHeightForValue(speed, -100), 100);
+    EXPECT_EQ(curveHeightForValue(speed, 37), 32);  // no half units: 36
+    EXPECT_EQ(curveHeightForValue(speed, -37), 68);
+}
+
+TEST(CurvePictures, TheGridLiesUnderTheSpeedCurvesZeroLineAndItsLabelsNeedRoom) {
+    GraphSpeed speed("speed");
+    speed.setPoints({{0, 100}, {100, 100}});
+    speed.rebuild();
+    CurveLook look;
+    look.grid = true;
+    QImage window(208, 108, QImage::Format_ARGB32);
+    {
+        QPainter painter(&window);
+        drawCurve(painter, speed, window.size(), look);
+    }
+    const QColor canvas(50, 50, 50);
+    EXPECT_EQ(window.pixelColor(150, 54), QColor(80, 80, 80));  // the zero line, over the grid's
+    const QColor vertical = window.pixelColor(124, 30);  // x 60
+    const QColor horizontal = window.pixelColor(150, 34);  // y 30
+    EXPECT_NE(vertical, canvas);
+    EXPECT_EQ(vertical, horizontal);
+    EXPECT_LT(vertical.value(), 80);
+    EXPECT_EQ(window.pixelColor(134, 30), canvas);
+
+    // Labels: bright text left of the grid, none on a canvas too small.
+    const auto labelPixels = [&](QSize size) {
+        QImage image(size, QImage::Format_ARGB32);
+        QPainter painter(&image);
+        drawCurve(painter, speed, size, look);
+        painter.end();
+        int bright = 0;
+        for (int y = 0; y < size.height() - 10; ++y) {
+            for (int x = 0; x < std::min(40, size.width()); ++x) bright += image.pixelColor(x, y).value() > 100 ? 1 : 0;
+        }
+        return bright;
+    };
+    EXPECT_GT(labelPixels(QSize(400, 400)), 50);
+    EXPECT_EQ(labelPixels(QSize(40, 40)), 0);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 
 #include "PageTestSupport.h"
 #include "app/Editor.h"
+#include "ui/pages/CurveNumbers.h"
 #include "ui/pages/CurveThumbnail.h"
 #include "ui/pages/CurveWindow.h"
 #include "ui/pages/DirectionPicker.h"
@@ -17,10 +18,12 @@
 namespace fg {
 namespace {
 
-// A curve window 230 x 230: its canvas is 200 x 200, so a curve unit is
-// 1.92 pixels.
+// A curve window 230 wide and as high as gives its canvas, above the
+// numbers, 200 x 200: a curve unit is 1.92 pixels.
 class CurveWindowTest : public test::PageTest {
 protected:
+    static constexpr int kWindowHeight = 200 + CurveWindow::kCanvasOffset + CurveWindow::kNumbersHeight;
+
     void SetUp() override {
         PageTest::SetUp();
         choose(Page::Color);
@@ -33,7 +36,7 @@ protected:
         EXPECT_NE(opened, nullptr);
         if (opened == nullptr) return nullptr;
         EXPECT_EQ(opened->graphNumber(), index);
-        opened->resize(230, 230);
+        opened->resize(230, kWindowHeight);
         EXPECT_TRUE(QTest::qWaitForWindowExposed(opened));
         return opened;
     }
@@ -59,6 +62,38 @@ protected:
 
     QMenu* openMenu() { return curveWindow->findChild<QMenu*>(QStringLiteral("curveMenu")); }
 
+    QSpinBox* positionField() { return curveWindow->numbers()->positionField(); }
+    QSpinBox* valueField() { return curveWindow->numbers()->valueField(); }
+    QLabel* readout() { return curveWindow->findChild<QLabel*>(QStringLiteral("curveReadout")); }
+
+    // Types `number` over a field's number and presses Enter.
+    void enter(QSpinBox* field, int number) {
+        typeInto(field, qPrintable(QString::number(number)));
+        QTest::keyClick(field, Qt::Key_Return);
+    }
+
+    // Picks point (x, y) with a click: it becomes the current point.
+    void pick(const GraphPoint& point) {
+        press(at(point.x, point.y));
+        release(at(point.x, point.y));
+    }
+
+    // Right-clicks the first point and triggers the window's checkable item.
+    void toggleFromMenu(const char* name) {
+        QTest::mouseClick(curveWindow, Qt::RightButton, {}, at(0, points()[0].y));
+        QMenu* menu = openMenu();
+        ASSERT_NE(menu, nullptr);
+        auto* item = menu->findChild<QAction*>(QString::fromUtf8(name));
+        ASSERT_NE(item, nullptr);
+        EXPECT_TRUE(item->isCheckable());
+        item->trigger();
+        menu->close();
+    }
+
+    QColor pixel(QPoint canvasPos) {
+        return curveWindow->grab().toImage().pixelColor(canvasPos + curveWindow->canvasRect().topLeft());
+    }
+
     CurveWindow* curveWindow = nullptr;
 };
 
@@ -72,7 +107,11 @@ TEST_F(CurveWindowTest, OneWindowAtATimeNamedAfterItsCurveWithinItsSizeLimits) {
     EXPECT_EQ(second->minimumSize(), QSize(50, 50));
     EXPECT_EQ(second->maximumSize(), QSize(999, 999));
     second->resize(400, 300);
-    EXPECT_EQ(second->canvasRect(), QRect(15, 15, 370, 270));
+    // The numbers take the bottom margin's place.
+    EXPECT_EQ(second->canvasRect(), QRect(15, 15, 370, 300 - 15 - CurveWindow::kNumbersHeight));
+    // Too low for them, the window is all canvas within its margin.
+    second->resize(400, CurveWindow::kNumbersMinimumHeight - 1);
+    EXPECT_EQ(second->canvasRect(), QRect(15, 15, 370, CurveWindow::kNumbersMinimumHeight - 31));
     // Escape closes it.
     QPointer<CurveWindow> watched = second;
     QTest::keyClick(second, Qt::Key_Escape);
@@ -150,10 +189,14 @@ TEST_F(CurveWindowTest, RightClickDeletesAMiddlePointAndOpensTheMenuOnAnEnd) {
     QMenu* menu = openMenu();
     ASSERT_NE(menu, nullptr);
     EXPECT_TRUE(menu->isVisible());
-    ASSERT_EQ(menu->actions().size(), 3);
+    // The curve's own items, then what the window shows (after a separator).
+    ASSERT_EQ(menu->actions().size(), 6);
     EXPECT_EQ(menu->actions()[0]->text(), QString("コピー"));
     EXPECT_EQ(menu->actions()[1]->text(), QString("貼り付け"));
     EXPECT_EQ(menu->actions()[2]->text(), QString("プリセット"));
+    EXPECT_TRUE(menu->actions()[3]->isSeparator());
+    EXPECT_EQ(menu->actions()[4]->text(), QString("グリッドを表示"));
+    EXPECT_EQ(menu->actions()[5]->text(), QString("他の色のグラフを表示"));
     EXPECT_TRUE(menu->actions()[0]->isEnabled());
     EXPECT_FALSE(menu->actions()[1]->isEnabled());  // nothing copied yet
     EXPECT_EQ(points().size(), 2u);
@@ -221,6 +264,163 @@ TEST_F(CurveWindowTest, TheCurveButtonsCopyAndPasteToo) {
     ASSERT_TRUE(menu->actions()[1]->isEnabled());
     menu->actions()[1]->trigger();
     EXPECT_EQ(points(kCurveOpacity), (GraphPoints{{0, 90}, {100, 20}}));
+}
+
+// For each point and place: a drag there and the numbers of that place
+// typed into the fields (the position only where it can be typed) leave
+// the same points.
+TEST_F(CurveWindowTest, NumericEntryAndDragAgree) {
+    const GraphPoints start{{0, 10}, {30, 50}, {60, 40}, {100, 30}};
+    struct Place {
+        int point, position, value;
+    };
+    for (const Place place : {Place{1, 45, 72}, Place{1, 80, 5}, Place{2, 10, 0}, Place{2, 61, 100},
+                              Place{0, 70, 64}, Place{3, 20, 33}}) {
+        SCOPED_TRACE(testing::Message() << place.point << " to " << place.position << ", " << place.value);
+        const GraphPoint from = start[static_cast<std::size_t>(place.point)];
+        setPoints(start);
+        press(at(from.x, from.y));
+        drag(at(place.position, 100 - place.value));
+        release(at(place.position, 100 - place.value));
+        const GraphPoints dragged = points();
+        ASSERT_NE(dragged, start);
+
+        setPoints(start);
+        pick(from);
+        ASSERT_EQ(curveWindow->currentPoint(), place.point);
+        const bool end = place.point == 0 || place.point == 3;
+        EXPECT_EQ(positionField()->isEnabled(), !end);
+        ASSERT_TRUE(valueField()->isEnabled());
+        EXPECT_EQ(valueField()->value(), 100 - static_cast<int>(from.y));
+        if (!end) enter(positionField(), place.position);
+        enter(valueField(), place.value);
+        EXPECT_EQ(points(), dragged);
+        // The fields show where the point landed.
+        const GraphPoint landed = dragged[static_cast<std::size_t>(place.point)];
+        EXPECT_EQ(positionField()->value(), static_cast<int>(landed.x));
+        EXPECT_EQ(valueField()->value(), 100 - static_cast<int>(landed.y));
+    }
+}
+
+TEST_F(CurveWindowTest, EachTypedNumberIsOneEntryThatUndoTakesBackWithTheFields) {
+    EXPECT_FALSE(positionField()->isEnabled());  // no point picked yet
+    EXPECT_FALSE(valueField()->isEnabled());
+    setPoints({{0, 10}, {50, 50}, {100, 30}});
+    pick({50, 50});
+    const int entries = editor->history().count();
+    enter(valueField(), 80);
+    EXPECT_EQ(points(), (GraphPoints{{0, 10}, {50, 20}, {100, 30}}));
+    EXPECT_EQ(editor->history().count(), entries + 1);
+    enter(positionField(), 35);
+    EXPECT_EQ(points(), (GraphPoints{{0, 10}, {35, 20}, {100, 30}}));
+    EXPECT_EQ(editor->history().count(), entries + 2);
+    // Enter on an unchanged number is no edit.
+    QTest::keyClick(positionField(), Qt::Key_Return);
+    EXPECT_EQ(editor->history().count(), entries + 2);
+
+    editor->undo();
+    EXPECT_EQ(points(), (GraphPoints{{0, 10}, {50, 20}, {100, 30}}));
+    EXPECT_EQ(curveWindow->currentPoint(), 1);
+    EXPECT_EQ(positionField()->value(), 50);
+    editor->undo();
+    EXPECT_EQ(points(), (GraphPoints{{0, 10}, {50, 50}, {100, 30}}));
+    EXPECT_EQ(valueField()->value(), 50);
+    editor->redo();
+    EXPECT_EQ(valueField()->value(), 80);
+
+    // A drag moves the numbers with the point.
+    press(at(50, 20));
+    drag(at(62, 44));
+    EXPECT_EQ(positionField()->value(), 62);
+    EXPECT_EQ(valueField()->value(), 56);
+    release(at(62, 44));
+
+    // Another node has no current point.
+    editor->addChild();
+    EXPECT_EQ(curveWindow->currentPoint(), -1);
+    EXPECT_FALSE(valueField()->isEnabled());
+    EXPECT_FALSE(positionField()->isEnabled());
+}
+
+TEST_F(CurveWindowTest, TheSpeedCurvesValuesRunFromMinus100AndStayOnTheGrid) {
+    choose(Page::Move);
+    curveWindow = open(kCurveSpeed);
+    ASSERT_NE(curveWindow, nullptr);
+    EXPECT_EQ(valueField()->minimum(), -100);
+    setPoints({{0, 50}, {50, 50}, {100, 50}}, kCurveSpeed);
+    // A drag to -36 (y 68), and -37 typed: no half units.
+    press(at(50, 50));
+    drag(at(50, 68));
+    release(at(50, 68));
+    const GraphPoints dragged = points(kCurveSpeed);
+    EXPECT_EQ(dragged[1], (GraphPoint{50, 68}));
+    setPoints({{0, 50}, {50, 50}, {100, 50}}, kCurveSpeed);
+    pick({50, 50});
+    EXPECT_EQ(valueField()->value(), 0);
+    enter(valueField(), -37);
+    EXPECT_EQ(points(kCurveSpeed), dragged);
+    EXPECT_EQ(valueField()->value(), -36);
+}
+
+TEST_F(CurveWindowTest, TheReadOutShowsTheCurvePositionUnderTheMouseUntilItLeaves) {
+    ASSERT_NE(readout(), nullptr);
+    EXPECT_TRUE(readout()->text().isEmpty());
+    // Wide enough for the words: the canvas is 670 wide (a unit 6.62 pixels).
+    curveWindow->resize(700, kWindowHeight);
+    QApplication::processEvents();
+    const QPoint over(CurveWindow::kCanvasOffset + 4 + 245, at(0, 38).y());  // (37, 38)
+    test::moveMouse(curveWindow, over, Qt::NoButton, {});
+    EXPECT_EQ(readout()->text(), QString("位置 37％  値 62％"));
+    test::moveMouse(curveWindow, QPoint(curveWindow->width() - 3, 5), Qt::NoButton, {});  // in the margin
+    EXPECT_EQ(readout()->text(), QString("位置 100％  値 100％"));
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(curveWindow, &leave);
+    EXPECT_TRUE(readout()->text().isEmpty());
+
+    // Narrow, the numbers go without their words, or not at all.
+    curveWindow->resize(230, kWindowHeight);
+    QApplication::processEvents();
+    test::moveMouse(curveWindow, at(37, 38), Qt::NoButton, {});
+    const QString narrow = readout()->text();
+    EXPECT_TRUE(narrow == QString("37％, 62％") || narrow.isEmpty()) << narrow.toStdString();
+    // Made wide again, the words come back.
+    curveWindow->resize(700, kWindowHeight);
+    QApplication::processEvents();
+    EXPECT_EQ(readout()->text(), QString("位置 37％  値 62％"));
+}
+
+// The green curve's window with the red one flat at y 25 (canvas row 52)
+// and the green one at y 75.
+TEST_F(CurveWindowTest, TheOtherColourCurvesAndTheGridShowFaintlyUntilTurnedOff) {
+    curveWindow = open(kCurveGreen);
+    ASSERT_NE(curveWindow, nullptr);
+    setPoints({{0, 25}, {100, 25}}, kCurveRed);
+    setPoints({{0, 75}, {100, 75}}, kCurveGreen);
+    QApplication::processEvents();
+    const QColor canvas(50, 50, 50);
+    const QPoint onRed(70, 52);
+    const QPoint onGrid(100, 30);  // the vertical line at 50
+    const QColor red = pixel(onRed);
+    EXPECT_GT(red.red(), 140);
+    EXPECT_LT(red.green(), 100);
+    EXPECT_LT(red.blue(), 100);
+    const QColor grid = pixel(onGrid);
+    EXPECT_NE(grid, canvas);
+    EXPECT_LT(grid.value(), 80);  // faint
+
+    toggleFromMenu("curveOthersToggle");
+    EXPECT_FALSE(curveWindow->options().otherCurves);
+    EXPECT_EQ(pixel(onRed), canvas);
+    EXPECT_EQ(pixel(onGrid), grid);
+
+    toggleFromMenu("curveGridToggle");
+    EXPECT_FALSE(curveWindow->options().grid);
+    EXPECT_EQ(pixel(onGrid), canvas);
+
+    // The next curve window keeps the choice.
+    curveWindow = open(kCurveBlue);
+    EXPECT_FALSE(curveWindow->options().grid);
+    EXPECT_FALSE(curveWindow->options().otherCurves);
 }
 
 class DirectionPickerTest : public test::PageTest {

@@ -24,7 +24,7 @@ const char* presetLabel(CurvePreset preset) {
 }  // namespace
 
 QMenu* popUpCurveMenu(QWidget* owner, Editor& editor, int graphNumber, const QPoint& globalPos,
-                      std::function<void()> afterPaste) {
+                      std::function<void()> afterPaste, const std::vector<CurveMenuToggle>& toggles) {
     // One menu at a time per owner.
     for (QMenu* old : owner->findChildren<QMenu*>(QStringLiteral("curveMenu"), Qt::FindDirectChildrenOnly)) {
         old->close();
@@ -48,6 +48,15 @@ QMenu* popUpCurveMenu(QWidget* owner, Editor& editor, int graphNumber, const QPo
     QObject::connect(paste, &QAction::triggered, owner, [&editor, graphNumber, afterPaste = std::move(afterPaste)] {
         if (editor.pasteCurvePoints(graphNumber) && afterPaste) afterPaste();
     });
+    if (!toggles.empty()) menu->addSeparator();
+    for (const CurveMenuToggle& toggle : toggles) {
+        QAction* item = menu->addAction(toggle.text);
+        item->setObjectName(toggle.name);
+        item->setCheckable(true);
+        item->setChecked(toggle.checked);
+        item->setEnabled(toggle.enabled);
+        QObject::connect(item, &QAction::toggled, owner, toggle.toggled);
+    }
     menu->popup(globalPos);
     return menu;
 }

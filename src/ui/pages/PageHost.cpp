@@ -78,7 +78,10 @@ void PageHost::openCurve(int index) {
     QWidget* window = m_panel.window();
     m_curve = new CurveWindow(m_editor, index, window);
     m_curve->setPalette(paletteForWindow(&m_panel));
+    m_curve->setOptions(m_curveOptions);
     connect(m_curve, &CurveWindow::pointsChanged, this, &PageHost::curveChanged);
+    connect(m_curve, &CurveWindow::optionsChanged, this,
+            [this](const CurveWindowOptions& options) { m_curveOptions = options; });
     const QPoint corner = m_panel.mapToGlobal(QPoint(0, 0));
     m_curve->move(corner.x() - m_curve->width() - 20, corner.y() + 40);
     m_curve->show();

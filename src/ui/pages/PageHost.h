@@ -7,10 +7,10 @@
 #include <QPointer>
 
 #include "ui/PageSelector.h"
+#include "ui/pages/CurveWindow.h"
 
 namespace fg {
 
-class CurveWindow;
 class Editor;
 class ParameterPage;
 class TabPanel;
@@ -48,6 +48,7 @@ private:
     Page m_shown = Page::Spawn;
     bool m_trailShown = false;
     QPointer<CurveWindow> m_curve;
+    CurveWindowOptions m_curveOptions;  // carried from one curve window to the next
 };
 
 }  // namespace fg
