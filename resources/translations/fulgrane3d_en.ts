@@ -146,6 +146,18 @@
         <source>値を大きくすると、透明度がばらつくようになります。</source>
         <translation>Higher values vary the opacity.</translation>
     </message>
+    <message>
+        <source> グラデーション</source>
+        <translation> Gradient</translation>
+    </message>
+    <message>
+        <source>色...</source>
+        <translation>Color…</translation>
+    </message>
+    <message>
+        <source>選んだカラーストップの色と不透明度を設定。</source>
+        <translation>Set the color and opacity of the selected color stop.</translation>
+    </message>
 </context>
 <context>
     <name>fg::CoreText</name>
@@ -597,6 +609,45 @@ Do you want to save it?</translation>
 %1</source>
         <translation>The advanced settings could not be saved.
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>fg::GradientStrip</name>
+    <message>
+        <source>カラーストップの色</source>
+        <translation>Color Stop</translation>
+    </message>
+    <message>
+        <source>寿命中の色と不透明度。クリックで追加、ドラッグ・←→で移動、ダブルクリックで色を選択、Deleteで削除。</source>
+        <translation>Color and opacity over life. Click: add stop, drag/←→: move, double-click: color, Del: remove.</translation>
+    </message>
+    <message>
+        <source>パーティクルのサイズの変化（左が発生時、右が消滅時）。</source>
+        <translation>The particle&apos;s size over its life (left: birth, right: death).</translation>
+    </message>
+    <message>
+        <source>位置 %1&#x3000;赤 %2&#x3000;緑 %3&#x3000;青 %4&#x3000;不透明度 %5</source>
+        <translation>Position %1  Red %2  Green %3  Blue %4  Opacity %5</translation>
+    </message>
+    <message>
+        <source>グラデーション</source>
+        <translation>Gradient</translation>
+    </message>
+    <message>
+        <source>色...</source>
+        <translation>Color…</translation>
+    </message>
+    <message>
+        <source>削除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>グラデーションをコピー</source>
+        <translation>Copy Gradient</translation>
+    </message>
+    <message>
+        <source>グラデーションを貼り付け</source>
+        <translation>Paste Gradient</translation>
     </message>
 </context>
 <context>
@@ -1837,6 +1888,10 @@ Delete it?</translation>
     <message>
         <source> 全体</source>
         <translation> Overall</translation>
+    </message>
+    <message>
+        <source> 全体の変化</source>
+        <translation> Overall size over life</translation>
     </message>
 </context>
 <context>

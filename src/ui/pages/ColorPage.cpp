@@ -1,16 +1,21 @@
-// "色": the colour curves and the random spread of brightness and
-// transparency (m_color, curves 5 to 8).
+// "色": the colour curves, seen together as a gradient strip and one by one,
+// and the random spread of brightness and transparency (m_color, curves 5
+// to 8).
 
 #include <QCoreApplication>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
 #include "model/Node.h"
+#include "ui/HoverHelp.h"
 #include "ui/pages/CurveThumbnail.h"
+#include "ui/pages/GradientStrip.h"
 #include "ui/pages/Pages.h"
 #include "ui/pages/ParameterPage.h"
 
@@ -26,6 +31,21 @@ public:
         setObjectName(QStringLiteral("colorPage"));
         auto* page = new QVBoxLayout(this);
         page->setContentsMargins(6, 8, 6, 6);
+
+        // The four curves at once, over the particle's life.
+        auto* heading = new QHBoxLayout;
+        heading->addWidget(label(tr(" グラデーション")));
+        heading->addStretch(1);
+        auto* colour = new QPushButton(tr("色..."), this);
+        colour->setObjectName(QStringLiteral("gradientColourButton"));
+        HoverHelp::setHelpText(colour, tr("選んだカラーストップの色と不透明度を設定。"));
+        colour->setEnabled(false);
+        heading->addWidget(colour);
+        page->addLayout(heading);
+        auto* strip = new GradientStrip(editor, GradientStrip::Mode::Colour, this);
+        page->addWidget(strip);
+        connect(strip, &GradientStrip::selectionChanged, colour, [colour](int stop) { colour->setEnabled(stop >= 0); });
+        connect(colour, &QPushButton::clicked, strip, [strip] { strip->chooseColour(strip->selectedStop()); });
 
         auto* curves = new QGridLayout;
         curves->addWidget(curve(kCurveRed, tr(" 赤"), tr("画像内の赤をどれくらい反映させるか。")), 0, 0);

@@ -8,6 +8,7 @@
 #include "ui/TabPanel.h"
 #include "ui/pages/CurveThumbnail.h"
 #include "ui/pages/CurveWindow.h"
+#include "ui/pages/GradientStrip.h"
 #include "ui/pages/Pages.h"
 #include "ui/pages/ParameterPage.h"
 
@@ -54,6 +55,12 @@ void PageHost::showPage(Page page) {
                 if (m_curve != nullptr) m_curve->reload();
             });
         }
+        for (GradientStrip* strip : m_page->findChildren<GradientStrip*>()) {
+            connect(strip, &GradientStrip::pointsChanged, this, [this] {
+                curveChanged();
+                if (m_curve != nullptr) m_curve->reload();
+            });
+        }
         placePage();
         m_page->show();
     }
@@ -84,6 +91,7 @@ void PageHost::openCurve(int index) {
 void PageHost::curveChanged() {
     if (m_page == nullptr) return;
     for (CurveThumbnail* thumbnail : m_page->findChildren<CurveThumbnail*>()) thumbnail->update();
+    for (GradientStrip* strip : m_page->findChildren<GradientStrip*>()) strip->update();
 }
 
 void PageHost::placePage() {

@@ -13,6 +13,7 @@
 #include "model/Node.h"
 #include "ui/HoverHelp.h"
 #include "ui/pages/CurveThumbnail.h"
+#include "ui/pages/GradientStrip.h"
 #include "ui/pages/Pages.h"
 #include "ui/pages/ParameterPage.h"
 
@@ -33,6 +34,13 @@ protected:
         grid.addWidget(label(tr("(誤差")), 1, 0);
         grid.addWidget(number(FieldId::ScaleMaxErr, tr("パーティクルのサイズのばらつき。")), 1, 1);
         grid.addWidget(label(tr("％)")), 1, 2);
+    }
+
+    // The overall size over the particle's life, drawn as the colour page
+    // draws its gradient.
+    void addSizeStrip(QVBoxLayout& page) {
+        page.addWidget(label(tr(" 全体の変化")));
+        page.addWidget(new GradientStrip(editor(), GradientStrip::Mode::Size, this));
     }
 };
 
@@ -60,6 +68,7 @@ public:
             curves->addWidget(thumbnail, (axis + 1) / 2, (axis + 1) % 2);
         }
         page->addLayout(curves);
+        addSizeStrip(*page);
         page->addStretch(1);
     }
 
@@ -111,6 +120,7 @@ public:
         grid->addWidget(label(tr("フレーム")), 0, 1);
         grid->setColumnStretch(2, 1);
         page->addWidget(length);
+        addSizeStrip(*page);
         page->addStretch(1);
     }
 };
