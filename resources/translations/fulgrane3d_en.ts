@@ -43,6 +43,29 @@
     </message>
 </context>
 <context>
+    <name>fg</name>
+    <message>
+        <source>前回、保存されていない変更があります。復元しますか？</source>
+        <translation>Changes were not saved last time. Restore them?</translation>
+    </message>
+    <message>
+        <source>プロジェクト: %1</source>
+        <translation>Project: %1</translation>
+    </message>
+    <message>
+        <source>復元</source>
+        <translation>&amp;Restore</translation>
+    </message>
+    <message>
+        <source>後で</source>
+        <translation>&amp;Later</translation>
+    </message>
+    <message>
+        <source>破棄</source>
+        <translation>&amp;Discard</translation>
+    </message>
+</context>
+<context>
     <name>fg::BackgroundColorDialog</name>
     <message>
         <source>背景色の設定</source>
@@ -274,6 +297,12 @@ Do you want to save it?</translation>
         <source>Fulgrane3Dデータ(*.nbx)</source>
         <translation>Fulgrane3D projects (*.nbx)</translation>
     </message>
+    <message>
+        <source>保存されていない変更を捨てて、最後に保存した状態に戻しますか？
+%1</source>
+        <translation>Discard the unsaved changes and go back to the state last saved?
+%1</translation>
+    </message>
 </context>
 <context>
     <name>fg::DirectionPicker</name>
@@ -343,6 +372,10 @@ Do you want to save it?</translation>
     <message>
         <source>Fulgrane3Dを起動し直せませんでした。もう一度起動してください。</source>
         <translation>Fulgrane3D could not be restarted. Please start it again.</translation>
+    </message>
+    <message>
+        <source>%1 を開く Fulgrane3D を起動できませんでした。</source>
+        <translation>Fulgrane3D could not be started to open %1.</translation>
     </message>
 </context>
 <context>
@@ -1321,6 +1354,14 @@ Do you want to save it?</translation>
     <message>
         <source>%1(%2)</source>
         <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>元に戻す（保存時の状態）(&amp;R)</source>
+        <translation>&amp;Revert to Saved</translation>
+    </message>
+    <message>
+        <source>保存されていない変更を捨て、最後に保存した状態に戻す。</source>
+        <translation>Discard the unsaved changes and go back to the state last saved.</translation>
     </message>
 </context>
 <context>

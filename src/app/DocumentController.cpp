@@ -1,8 +1,13 @@
 #include "app/DocumentController.h"
 
+#include <unistd.h>
+
 #include <filesystem>
 
 #include "app/Editor.h"
+#include "persistence/Archive.h"
+#include "persistence/FileBytes.h"
+#include "persistence/Messages.h"
 #include "persistence/ProjectDocument.h"
 #include "text/Untitled.h"
 
@@ -43,14 +48,12 @@ bool DocumentController::openDropped(const QStringList& paths) {
     return true;
 }
 
-bool DocumentController::openInPlace(const std::string& path) {
-    const Editor::ChangeBatch batch(m_editor);
-    const std::string absolute = absolutePath(path);
+IoResult DocumentController::loadInPlace(const std::string& path) {
     IoResult loaded;
     m_editor.changeDocument([&] {
         DocumentHooks hooks;
         hooks.stopSimulation = [this] { m_editor.m_simulation->clearParticles(); };
-        loaded = loadProject(m_editor.m_g, m_editor.m_workspace, absolute, hooks);
+        loaded = loadProject(m_editor.m_g, m_editor.m_workspace, path, hooks);
     });
     // The entries refer to the nodes that were just replaced; the state
     // just opened is the clean one.
@@ -59,11 +62,67 @@ bool DocumentController::openInPlace(const std::string& path) {
     m_placedCamera = m_editor.m_g.camera;
     m_editor.notify(DocumentPart::Tree | DocumentPart::Selection | DocumentPart::Materials | DocumentPart::Page |
                     DocumentPart::Title | DocumentPart::Settings | DocumentPart::Views);
+    return loaded;
+}
+
+bool DocumentController::openInPlace(const std::string& path) {
+    const Editor::ChangeBatch batch(m_editor);
+    const std::string absolute = absolutePath(path);
+    const IoResult loaded = loadInPlace(absolute);
     if (!loaded.ok) {
         m_editor.showError(loaded.message, loaded.caption);
         return false;
     }
     addRecent(absolute);
+    return true;
+}
+
+bool DocumentController::canRevert() const { return m_editor.m_g.hasFileName && m_editor.m_g.isModified; }
+
+bool DocumentController::revertToSaved() {
+    const Editor::ChangeBatch batch(m_editor);
+    if (!canRevert() || m_editor.m_prompts == nullptr) return false;
+    const std::string path = m_editor.m_g.fileName;
+    if (!m_editor.m_prompts->askRevertToSaved(path)) return false;
+    // Read before anything is thrown away: a file that is gone or broken
+    // would otherwise leave neither the changes nor the saved project.
+    const std::optional<std::string> bytes = readFileBytes(path);
+    if (!bytes) {
+        m_editor.showError(persistence_text::cannotRead(path),
+                           persistence_text::message(persistence_text::kReadErrorCaption));
+        return false;
+    }
+    if (parseArchive(*bytes).error != ArchiveError::None) {
+        m_editor.showError(persistence_text::message(persistence_text::kBrokenFile), persistence_text::programName());
+        return false;
+    }
+    return openInPlace(path);
+}
+
+bool DocumentController::restoreRecovered(const RecoveryContent& copy) {
+    const Editor::ChangeBatch batch(m_editor);
+    // The archive goes through the one reader every open uses, from a file
+    // of its own beside the workspaces.
+    const std::filesystem::path staged =
+        m_editor.m_workspace.root() / ("recovered-" + std::to_string(::getpid()) + ".nbx");
+    IoResult loaded = IoResult::success();
+    if (const FileWriteResult written = writeFileBytes(staged, copy.archive, LinkRule::ReplaceLink); !written) {
+        loaded = IoResult::failure(persistence_text::cannotWrite(staged.string(), written.error),
+                                   persistence_text::message(persistence_text::kWriteErrorCaption));
+    } else {
+        loaded = loadInPlace(staged.string());
+    }
+    std::error_code ignored;
+    std::filesystem::remove(staged, ignored);
+    if (!loaded.ok) {
+        m_editor.showError(loaded.message, loaded.caption);
+        return false;
+    }
+    EditorState& g = m_editor.m_g;
+    g.hasFileName = !copy.origin.empty();
+    g.fileName = g.hasFileName ? copy.origin : copy.fileName;
+    // What the copy holds was never saved.
+    m_editor.setModified(true);
     return true;
 }
 

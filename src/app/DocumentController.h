@@ -9,7 +9,9 @@
 #include <string>
 
 #include "model/ProjectSettings.h"
+#include "persistence/IoResult.h"
 #include "persistence/RecentFiles.h"
+#include "persistence/RecoveryStore.h"
 
 namespace fg {
 
@@ -38,6 +40,15 @@ public:
     bool save();
     // "名前を付けて保存": asks for a path.
     bool saveAs();
+    // "元に戻す（保存時の状態）": after a confirmation, the project as it is
+    // in its file. Only for a project with a file and unsaved changes; a
+    // file that is gone or unreadable is reported and the changes stay.
+    bool canRevert() const;
+    bool revertToSaved();
+    // A recovery copy left by an editor that was killed: opened as the
+    // project it belongs to (its path, or untitled), with unsaved changes.
+    // On failure the user has been told why and the effect is empty.
+    bool restoreRecovered(const RecoveryContent& copy);
     // Saves to `path` and makes it the current project path.
     bool saveTo(const std::string& path);
     // Whether the window may close: the unsaved-changes question (not asked
@@ -63,6 +74,8 @@ public:
 private:
     // Asks about unsaved changes; true when the operation may go on.
     bool resolveUnsavedChanges();
+    // Loads `path` into this instance; the caller reports a failure.
+    IoResult loadInPlace(const std::string& path);
     void addRecent(const std::string& path);
 
     Editor& m_editor;

@@ -23,6 +23,9 @@ public:
     virtual std::optional<std::string> askOpenPath() = 0;
     // A recent entry's file is gone: remove it from the list? Yes / No.
     virtual bool askRemoveMissingRecent(const std::string& path) = 0;
+    // "元に戻す（保存時の状態）": throw the unsaved changes away and open
+    // `path` again? Yes / No.
+    virtual bool askRevertToSaved(const std::string& path) = 0;
     // A failed command, with its message and caption, put into words by the
     // implementation.
     virtual void showError(const Message& message, const Message& caption) = 0;

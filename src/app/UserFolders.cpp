@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "persistence/FileBytes.h"
+#include "persistence/RecoveryStore.h"
 #include "persistence/Workspace.h"
 
 namespace fg::app {
@@ -29,6 +30,7 @@ UserFolders userFolders() {
     // The workspace root follows the same variable; one rule for it lives in
     // the persistence code, which the command-line tool shares.
     folders.workspaceRoot = defaultWorkspaceRoot();
+    folders.recoveryRoot = defaultRecoveryRoot();
     if (const char* home = std::getenv(kHomeVariable); home && *home) {
         folders.config = fs::path(home);
     } else {

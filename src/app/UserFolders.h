@@ -12,6 +12,7 @@ namespace fg::app {
 struct UserFolders {
     std::filesystem::path config;         // data.prm and color.ini
     std::filesystem::path workspaceRoot;  // one folder per running instance
+    std::filesystem::path recoveryRoot;   // the recovery copies of unsaved work (per-user data folder)
 
     std::filesystem::path dataPrm() const { return config / "data.prm"; }
     std::filesystem::path colorIni() const { return config / "color.ini"; }

@@ -11,6 +11,8 @@ constexpr std::array<CommandInfo, kCommandCount> kCommands{{
     {Command::Save, MenuId::File, QT_TRANSLATE_NOOP("fg::MainWindow", "上書き保存(&S)"), "Ctrl+S", QT_TRANSLATE_NOOP("fg::MainWindow", "上書き保存する。"), false, true},
     // Ctrl+A stays select-all in text fields.
     {Command::SaveAs, MenuId::File, QT_TRANSLATE_NOOP("fg::MainWindow", "名前を付けて保存(&A)"), "Ctrl+Shift+S", nullptr},
+    {Command::Revert, MenuId::File, QT_TRANSLATE_NOOP("fg::MainWindow", "元に戻す（保存時の状態）(&R)"), "",
+     QT_TRANSLATE_NOOP("fg::MainWindow", "保存されていない変更を捨て、最後に保存した状態に戻す。")},
     {Command::Export, MenuId::File, QT_TRANSLATE_NOOP("fg::MainWindow", "書き出し(&W)"), "Ctrl+W", QT_TRANSLATE_NOOP("fg::MainWindow", "画像ファイルに書き出し。"), false, true},
     {Command::Exit, MenuId::File, QT_TRANSLATE_NOOP("fg::MainWindow", "終了(&E)"), "Alt+F4", nullptr},
     {Command::Undo, MenuId::Edit, QT_TRANSLATE_NOOP("fg::MainWindow", "元に戻す(&U)"), "Ctrl+Z", QT_TRANSLATE_NOOP("fg::MainWindow", "元に戻す。")},

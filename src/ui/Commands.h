@@ -14,6 +14,7 @@ enum class Command {
     Open,
     Save,
     SaveAs,
+    Revert,
     Export,
     Exit,
     Undo,
@@ -46,7 +47,7 @@ enum class Command {
     CheckUpdate,
     Version,
 };
-inline constexpr int kCommandCount = 35;
+inline constexpr int kCommandCount = 36;
 
 // The menu bar's four menus, then the submenus (Playback stands in View).
 enum class MenuId { File, Edit, View, Help, Playback };

@@ -93,6 +93,16 @@ bool DialogPrompts::askRemoveMissingRecent(const std::string&) {
                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
+bool DialogPrompts::askRevertToSaved(const std::string& path) {
+    const Asking asking(*this);
+    if (!asking.first()) return false;
+    const QString question = tr("保存されていない変更を捨てて、最後に保存した状態に戻しますか？\n%1")
+                                 .arg(QString::fromStdString(path));
+    // Throwing work away is never the default.
+    return QMessageBox::question(m_parent, programName(), question, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
 void DialogPrompts::showError(const Message& message, const Message& caption) {
     // A failure is told even over another question: it asks nothing.
     const Asking asking(*this);

@@ -28,6 +28,7 @@ public:
     std::optional<std::string> askSavePath() override;
     std::optional<std::string> askOpenPath() override;
     bool askRemoveMissingRecent(const std::string& path) override;
+    bool askRevertToSaved(const std::string& path) override;
     void showError(const Message& message, const Message& caption) override;
 
     // Whether a question or file dialog is open now.

@@ -178,6 +178,12 @@ void MainWindow::connectCommands() {
             unlessAsking([this] { m_editor.document().openProject(); }));
     connect(action(Command::Save), &QAction::triggered, this, unlessAsking([this] { m_editor.document().save(); }));
     connect(action(Command::SaveAs), &QAction::triggered, this, unlessAsking([this] { m_editor.document().saveAs(); }));
+    connect(action(Command::Revert), &QAction::triggered, this,
+            unlessAsking([this] { m_editor.document().revertToSaved(); }));
+    // Only a project with a file and unsaved changes has a saved state to go back to.
+    action(Command::Revert)->setEnabled(m_editor.document().canRevert());
+    connect(&m_editor, &Editor::documentChanged, this,
+            [this] { action(Command::Revert)->setEnabled(m_editor.document().canRevert()); });
     connect(action(Command::Exit), &QAction::triggered, this, [this] { close(); });
     connect(action(Command::Undo), &QAction::triggered, this, [this] { m_editor.undo(); });
     connect(action(Command::Redo), &QAction::triggered, this, [this] { m_editor.redo(); });

@@ -35,6 +35,8 @@ StartUpFiles readStartUpFiles(const app::UserFolders& folders) {
     files.folders = folders;
     // Without a config folder the program still runs, on the defaults.
     app::prepareUserFolders(folders);
+    // Claimed first: another editor starting now must not offer them too.
+    files.recoveries = claimAbandonedCopies(folders.recoveryRoot);
     clearStaleWorkspaces(folders.workspaceRoot);
     files.colours = panelColoursOf(app::loadColorScheme(folders.colorIni()));
     files.settings = app::loadProgramSettings(folders.dataPrm());

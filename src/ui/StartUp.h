@@ -12,6 +12,7 @@
 #include "app/ProgramSettings.h"
 #include "app/UserFolders.h"
 #include "app/WindowPlacement.h"
+#include "persistence/RecoveryStore.h"
 #include "ui/PanelColours.h"
 
 namespace fg {
@@ -26,11 +27,14 @@ struct StartUpFiles {
     app::UserFolders folders;
     PanelColours colours;
     app::ProgramSettings settings;
+    // Unsaved work that killed editors left, claimed for this one to offer.
+    std::vector<ClaimedCopy> recoveries;
 };
 
 // Prepares the per-user folders (the default color.ini on first start),
-// removes the workspaces that killed instances left behind, and reads
-// color.ini and data.prm. Files that cannot be made or read give defaults.
+// claims the recovery copies that killed instances left, then removes the
+// workspaces they left behind, and reads color.ini and data.prm. Files that
+// cannot be made or read give defaults.
 StartUpFiles readStartUpFiles(const app::UserFolders& folders);
 
 PanelColours panelColoursOf(const app::ColorScheme& scheme);

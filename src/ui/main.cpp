@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QTranslator>
 
+#include "app/Autosave.h"
 #include "app/Editor.h"
 #include "app/Relaunch.h"
 #include "persistence/Messages.h"
@@ -17,13 +18,14 @@
 #include "ui/MainWindow.h"
 #include "ui/PanelColours.h"
 #include "ui/ExportRunner.h"
+#include "ui/RecoveryOffer.h"
 #include "ui/StartUp.h"
 #include "ui/UpdateDialog.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
 
-    const fg::StartUpFiles files = fg::readStartUpFiles(fg::app::userFolders());
+    fg::StartUpFiles files = fg::readStartUpFiles(fg::app::userFolders());
     // Dialogs and message boxes in the main window's colours.
     fg::applyApplicationColours(files.colours);
     // --lang for this run, else data.prm's choice, else Japanese; never the system locale.
@@ -78,7 +80,23 @@ int main(int argc, char* argv[]) {
     });
     fg::showMainWindow(window, placed.zoomed);
 
-    if (project && !editor.document().openInPlace(project->toStdString())) {
+    // Unsaved work a killed editor left comes first; a project named on the
+    // command line then opens in an instance of its own.
+    const fg::RecoveryOutcome recovered = fg::offerRecoveries(&window, editor, files.recoveries);
+    if (recovered == fg::RecoveryOutcome::Failed) {
+        editor.document().requestRelaunch(project.value_or(QString()));
+        return 0;
+    }
+    if (recovered == fg::RecoveryOutcome::Restored && project && !fg::app::relaunch(project)) {
+        QMessageBox::critical(&window, programName,
+                              QCoreApplication::translate("fg::EditorMain", "%1 を開く Fulgrane3D を起動できませんでした。")
+                                  .arg(*project));
+    }
+    // The recovery copies of this editor's unsaved work.
+    fg::Autosave autosave(editor, fg::RecoverySlot::create(files.folders.recoveryRoot),
+                                std::chrono::seconds(files.settings.autosaveSeconds));
+
+    if (recovered == fg::RecoveryOutcome::None && project && !editor.document().openInPlace(project->toStdString())) {
         // The user has been told why; start again with the start-up effect.
         editor.document().requestRelaunch(QString());
         return 0;

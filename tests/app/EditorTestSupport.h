@@ -21,6 +21,7 @@ public:
     std::optional<std::string> savePath;  // nothing: the save dialog is cancelled
     std::optional<std::string> openPath;  // nothing: the open dialog is cancelled
     bool removeMissing = false;
+    bool revert = false;
 
     std::vector<std::string> asked;  // "save?", "save dialog", "open dialog", "remove <path>?", "error <text>"
     std::string lastErrorCaption;
@@ -40,6 +41,10 @@ public:
     bool askRemoveMissingRecent(const std::string& path) override {
         asked.push_back("remove " + path + "?");
         return removeMissing;
+    }
+    bool askRevertToSaved(const std::string& path) override {
+        asked.push_back("revert to " + path + "?");
+        return revert;
     }
     void showError(const Message& message, const Message& caption) override {
         asked.push_back("error " + message.sourceText());

@@ -40,7 +40,8 @@ TEST_F(WindowTest, FourMenusWithEveryCommandInOrder) {
     EXPECT_EQ(titles, (QStringList{"ファイル(&F)", "編集(&E)", "表示(&V)", "ヘルプ(&H)"}));
 
     EXPECT_EQ(itemsOf(window->menu(MenuId::File)),
-              (QStringList{"新規作成(&N)", "開く(&O)", "-", "上書き保存(&S)", "名前を付けて保存(&A)", "-",
+              (QStringList{"新規作成(&N)", "開く(&O)", "-", "上書き保存(&S)", "名前を付けて保存(&A)",
+                           "元に戻す（保存時の状態）(&R)", "-",
                            "書き出し(&W)", "-", "> 最近使ったファイル(&F)", "-", "終了(&E)"}));
     EXPECT_EQ(itemsOf(window->menu(MenuId::Edit)),
               (QStringList{"元に戻す(&U)", "やりなおし(&R)", "-", "リメイク(&M)", "-", "プロジェクトの設定(&P)",
@@ -66,6 +67,7 @@ TEST_F(WindowTest, ShortcutsAsTheMenuShowsThem) {
         {Command::Open, QKeySequence(Qt::CTRL | Qt::Key_O)},
         {Command::Save, QKeySequence(Qt::CTRL | Qt::Key_S)},
         {Command::SaveAs, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+        {Command::Revert, QKeySequence()},
         {Command::Export, QKeySequence(Qt::CTRL | Qt::Key_W)},
         {Command::Exit, QKeySequence(Qt::ALT | Qt::Key_F4)},
         {Command::Undo, QKeySequence(Qt::CTRL | Qt::Key_Z)},

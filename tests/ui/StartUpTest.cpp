@@ -2,10 +2,14 @@
 // into the editor and the window, and written back on closing.
 
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 
 #include "UiTestSupport.h"
 #include "persistence/FileBytes.h"
+#include "persistence/ProjectDocument.h"
+#include "ui/RecoveryOffer.h"
 #include "ui/ShellLayout.h"
 #include "ui/StartUp.h"
 
@@ -108,6 +112,72 @@ TEST_F(StartUpTest, ClosingMaximisedKeepsTheNormalGeometryAndReopensMaximised) {
     EXPECT_TRUE(window->isMaximized());
     shutDown();
     EXPECT_EQ(stored(), (WindowGeometry{100, 80, 780, 420, true}));
+}
+
+// What a killed editor leaves: its slot unlocked, with a copy of a project
+// whose node was renamed.
+void leaveRecoveryCopy(const std::string& origin) {
+    auto editor = test::makeEditor(nullptr);
+    ASSERT_TRUE(editor->renameSelected("復元された炎"));
+    const PackedProject packed = packSnapshot(*snapshotProject(editor->state()));
+    ASSERT_TRUE(packed.result.ok);
+    const std::filesystem::path slot = app::userFolders().recoveryRoot / "1000";
+    std::filesystem::create_directories(slot);
+    ASSERT_TRUE(writeFileBytes(slot / kRecoveryLockName, ""));
+    ASSERT_TRUE(writeFileBytes(slot / kRecoveryFileName, encodeRecovery({origin, "炎.nbx", packed.bytes})));
+}
+
+TEST_F(StartUpTest, UnsavedWorkAKilledEditorLeftIsOfferedAndEnterRestoresIt) {
+    leaveRecoveryCopy("/home/artist/炎.nbx");
+    start();
+    ASSERT_EQ(files.recoveries.size(), 1u);
+    // Claimed: an editor starting at the same moment is not offered it.
+    EXPECT_TRUE(claimAbandonedCopies(app::userFolders().recoveryRoot).empty());
+
+    QString question;
+    test::answerNextModal([&question](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr);
+        question = box->text();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    EXPECT_EQ(offerRecoveries(window.get(), *editor, files.recoveries), RecoveryOutcome::Restored);
+    EXPECT_EQ(question, QString("前回、保存されていない変更があります。復元しますか？"));
+    EXPECT_EQ(editor->state().pSelNode()->m_name, "復元された炎");
+    EXPECT_EQ(window->windowTitle(), QString("炎.nbx* - Fulgrane3D"));
+    EXPECT_EQ(editor->state().fileName, "/home/artist/炎.nbx");
+    // Restored copies are gone; the next start offers nothing.
+    EXPECT_TRUE(claimAbandonedCopies(app::userFolders().recoveryRoot).empty());
+    // The restored changes are unsaved: closing asks, and "No" lets them go.
+    test::answerNextModal([](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr);
+        box->button(QMessageBox::No)->click();
+    });
+    shutDown();
+}
+
+TEST_F(StartUpTest, ALaterAnswerKeepsTheCopyForTheNextStart) {
+    leaveRecoveryCopy("");
+    start();
+    test::answerNextModal([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
+    EXPECT_EQ(offerRecoveries(window.get(), *editor, files.recoveries), RecoveryOutcome::None);
+    EXPECT_EQ(editor->state().pSelNode()->m_name, "ノード1");
+    EXPECT_FALSE(editor->isModified());
+    shutDown();
+
+    start();
+    ASSERT_EQ(files.recoveries.size(), 1u);
+    test::answerNextModal([](QWidget* modal) {
+        auto* discard = modal->findChild<QPushButton*>(QStringLiteral("discard"));
+        ASSERT_NE(discard, nullptr);
+        discard->click();
+    });
+    EXPECT_EQ(offerRecoveries(window.get(), *editor, files.recoveries), RecoveryOutcome::None);
+    shutDown();
+    start();
+    EXPECT_TRUE(files.recoveries.empty());
+    shutDown();
 }
 
 }  // namespace
