@@ -175,7 +175,7 @@ void NodePanel::keyPressEvent(QKeyEvent* event) {
     } else if (event->matches(QKeySequence::Paste)) {
         pasteFromClipboard();
     } else if (event->key() == Qt::Key_Menu || (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)) {
-        QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint());
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(), QPoint());
         contextMenuEvent(&menu);
     } else if (event->key() == Qt::Key_Escape && m_dragging) {
         endDrag();

@@ -70,9 +70,9 @@ void NodePanel::copyToClipboard() {
     finishRename();
     const std::string bytes = m_editor.copyNodeBytes();
     if (bytes.empty()) return;
-    auto* data = new QMimeData;
-    data->setData(QString::fromLatin1(kNodeClipboardMimeType), QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
-    QGuiApplication::clipboard()->setMimeData(data);
+    auto* offered = new QMimeData;
+    offered->setData(QString::fromLatin1(kNodeClipboardMimeType), QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    QGuiApplication::clipboard()->setMimeData(offered);
 }
 
 void NodePanel::pasteFromClipboard() {
