@@ -121,7 +121,7 @@ void NodePanel::paintDropTarget(QPainter& p) {
     // The line starts where a node at the new place would have its name.
     const Node* parent = m_editor.state().tree.findById(m_drop.parentId);
     const int depth = parent != nullptr ? parent->depth() + 1 : 1;
-    const int y = m_drop.kind == DropKind::Above ? top : top + kRowHeight - 1;
+    const int y = m_drop.kind == DropKind::Above ? top + 1 : top + kRowHeight - 1;
     p.setPen(QPen(ink, 2));
     p.drawLine(20 * depth + 20, y, kScrollbarX - 2, y);
     p.setBrush(ink);
