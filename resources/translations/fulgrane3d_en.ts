@@ -360,6 +360,10 @@ Do you want to save it?</translation>
         <source>この機能は３Ｄモデルに対して使うことはできません。</source>
         <translation>This function cannot be used on 3D models.</translation>
     </message>
+    <message>
+        <source>クリップボードのノードを読み込めませんでした。</source>
+        <translation>The nodes on the clipboard could not be read.</translation>
+    </message>
 </context>
 <context>
     <name>fg::EditorMain</name>
@@ -1547,6 +1551,42 @@ Delete it?</translation>
     <message>
         <source>ノードパネル</source>
         <translation>Nodes</translation>
+    </message>
+    <message>
+        <source>子ノードを追加</source>
+        <translation>Add Child Node</translation>
+    </message>
+    <message>
+        <source>下にノードを追加</source>
+        <translation>Add Node Below</translation>
+    </message>
+    <message>
+        <source>複製</source>
+        <translation>Duplicate</translation>
+    </message>
+    <message>
+        <source>削除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>名前の変更</source>
+        <translation>Rename</translation>
+    </message>
+    <message>
+        <source>上へ</source>
+        <translation>Move Up</translation>
+    </message>
+    <message>
+        <source>下へ</source>
+        <translation>Move Down</translation>
+    </message>
+    <message>
+        <source>コピー</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>貼り付け</source>
+        <translation>Paste</translation>
     </message>
 </context>
 <context>

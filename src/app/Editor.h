@@ -32,6 +32,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "app/DocumentChange.h"
 #include "app/DocumentController.h"
@@ -180,6 +181,22 @@ public:
     TreeEditResult moveUp();
     TreeEditResult makeChild();
     TreeEditResult makeParent();
+    // Whether `command` would do anything (done or refused with a message)
+    // on the selected node, without changing anything.
+    bool treeCommandApplies(TreeCommand command) const;
+    // Drag and drop in the node panel: node `id` with its subtree under
+    // `parentId` (the root is 0) at `position` among its children as they
+    // stand without it. One move entry; refusals as the other moves.
+    TreeEditResult moveNodeTo(std::int32_t id, std::int32_t parentId, int position);
+    // The selected node with its subtree and the materials it uses, as the
+    // node clipboard's bytes (empty: nothing selected).
+    std::string copyNodeBytes() const;
+    // Pastes node clipboard bytes as the next sibling of the selected node
+    // (a top-level node when nothing is selected): one add entry. The
+    // materials they carry come in beside the project's (a clash of names
+    // with different content keeps both, the new one renamed). Broken bytes
+    // show a message and paste nothing.
+    TreeEditResult pasteNodeBytes(std::string_view bytes);
     // Renames the selected node (cut to the name limit). False, with
     // nothing recorded, when the name stays the same.
     bool renameSelected(const std::string& name);
@@ -239,6 +256,8 @@ private:
 
     // Node panel, material panel and history.
     TreeEditResult treeCommand(TreeCommand command);
+    // Shows a refusal, records the plan's edit and announces it.
+    TreeEditResult runTreePlan(TreeCommandPlan plan);
     // Today's material list as names, for references kept by name.
     MaterialNameList materialNames() const;
     // An entry was recorded: the modified mark and the list follow.

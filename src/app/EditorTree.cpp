@@ -21,11 +21,22 @@ TreeEditResult Editor::makeChild() { return treeCommand(TreeCommand::MakeChild);
 TreeEditResult Editor::makeParent() { return treeCommand(TreeCommand::MakeParent); }
 
 TreeEditResult Editor::treeCommand(TreeCommand command) {
-    const ChangeBatch batch(*this);
     // The worker steps only the effect table it loaded at its last restart
     // and never reads the tree, so a command may find out whether it applies
     // while the preview runs on; only a change stops and restarts it.
-    TreeCommandPlan plan = planTreeCommand(m_g.tree, command);
+    return runTreePlan(planTreeCommand(m_g.tree, command));
+}
+
+bool Editor::treeCommandApplies(TreeCommand command) const {
+    return planTreeCommand(m_g.tree, command).result.outcome != TreeEditResult::Outcome::Nothing;
+}
+
+TreeEditResult Editor::moveNodeTo(std::int32_t id, std::int32_t parentId, int position) {
+    return runTreePlan(planMove(m_g.tree, id, parentId, position));
+}
+
+TreeEditResult Editor::runTreePlan(TreeCommandPlan plan) {
+    const ChangeBatch batch(*this);
     if (plan.result.outcome == TreeEditResult::Outcome::Refused) showError(plan.result.message, plan.result.caption);
     if (!plan.edit) return plan.result;
     restartAround([&] { m_history.push(m_g.tree, std::move(*plan.edit)); });

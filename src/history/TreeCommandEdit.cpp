@@ -46,4 +46,25 @@ TreeCommandPlan planTreeCommand(const EffectTree& tree, TreeCommand command) {
     return plan;
 }
 
+TreeCommandPlan planMove(const EffectTree& tree, std::int32_t id, std::int32_t parentId, int position) {
+    const Node* node = tree.findById(id);
+    if (node == nullptr) return {TreeEditResult::nothing(), std::nullopt};
+    EffectTree trial = tree.copy();
+    TreeCommandPlan plan{trial.moveTo(id, parentId, position), std::nullopt};
+    if (!plan.result.done()) return plan;
+    const Node* moved = trial.findById(id);
+    if (moved == nullptr || moved->m_pParent == nullptr) return {TreeEditResult::nothing(), std::nullopt};
+    plan.edit = Edit::moveNode(*node, {moved->m_pParent->m_ID, moved->m_index});
+    return plan;
+}
+
+TreeCommandPlan planInsert(const EffectTree& tree, std::int32_t parentId, int position, const Node& subtree) {
+    EffectTree trial = tree.copy();
+    Node* parent = trial.findById(parentId);
+    if (parent == nullptr) return {TreeEditResult::nothing(), std::nullopt};
+    TreeCommandPlan plan{trial.insertSubtree(*parent, position, cloneSubtree(subtree)), std::nullopt};
+    if (plan.result.done()) plan.edit = Edit::addNode(*trial.selected());
+    return plan;
+}
+
 }  // namespace fg

@@ -21,5 +21,10 @@ struct TreeCommandPlan {
 
 // What `command` would do to `tree`'s selected node.
 TreeCommandPlan planTreeCommand(const EffectTree& tree, TreeCommand command);
+// What moving node `id` under `parentId` at `position` would do (EffectTree::moveTo).
+TreeCommandPlan planMove(const EffectTree& tree, std::int32_t id, std::int32_t parentId, int position);
+// What inserting a copy of `subtree` under `parentId` at `position` would
+// do (EffectTree::insertSubtree): an add edit of the copy with its new IDs.
+TreeCommandPlan planInsert(const EffectTree& tree, std::int32_t parentId, int position, const Node& subtree);
 
 }  // namespace fg

@@ -1,5 +1,6 @@
 #include "model/EffectTree.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "model/NodeIds.h"
@@ -191,6 +192,50 @@ TreeEditResult EffectTree::makeParent() {
     if (auto room = checkRoomForChildren(grandparent, 1, 0); !room.done()) return room;
     const int parentPosition = grandparent.positionOf(&parent);
     m_selected = &grandparent.insertChild(parentPosition + 1, takeSelectedForMove());
+    finish();
+    return TreeEditResult::ok();
+}
+
+TreeEditResult EffectTree::moveTo(std::int32_t id, std::int32_t parentId, int position) {
+    Node* node = findById(id);
+    Node* parent = findById(parentId);
+    if (node == nullptr || node->m_pParent == nullptr || parent == nullptr) return TreeEditResult::nothing();
+    for (const Node* n = parent; n != nullptr; n = n->m_pParent) {
+        if (n == node) return TreeEditResult::nothing();
+    }
+    const bool sameParent = parent == node->m_pParent;
+    const int roomAfter = parent->childCount() - (sameParent ? 1 : 0);
+    position = std::clamp(position, 0, roomAfter);
+    if (sameParent && parent->positionOf(node) == position) return TreeEditResult::nothing();
+    if (!sameParent) {
+        if (auto room = checkRoomForChildren(*parent, 1, node->subtreeHeight()); !room.done()) return room;
+    }
+    const bool wasSelected = node == m_selected;
+    std::unique_ptr<Node> taken = take(*node);
+    Node& placed = parent->insertChild(position, std::move(taken));
+    if (wasSelected) m_selected = &placed;
+    finish();
+    return TreeEditResult::ok();
+}
+
+TreeEditResult EffectTree::insertSubtree(Node& parent, int position, std::unique_ptr<Node> subtree) {
+    if (subtree == nullptr) return TreeEditResult::nothing();
+    if (auto room = checkRoomForChildren(parent, 1, subtree->subtreeHeight()); !room.done()) return room;
+    // The subtree's own IDs mean nothing here: they are cleared before the
+    // allocator looks at the tree, then handed out in pre-order.
+    const auto clearIds = [](auto& self, Node& node) -> void {
+        node.m_ID = 0;
+        for (auto& child : node.m_children) self(self, *child);
+    };
+    clearIds(clearIds, *subtree);
+    Node& placed = parent.insertChild(std::clamp(position, 0, parent.childCount()), std::move(subtree));
+    NodeIdAllocator ids(*m_root);
+    const auto giveIds = [&ids](auto& self, Node& node) -> void {
+        node.m_ID = ids.take();
+        for (auto& child : node.m_children) self(self, *child);
+    };
+    giveIds(giveIds, placed);
+    m_selected = &placed;
     finish();
     return TreeEditResult::ok();
 }

@@ -89,6 +89,16 @@ public:
     TreeEditResult moveDown();
     TreeEditResult makeChild();
     TreeEditResult makeParent();
+    // Moves the node with ID `id` with its subtree under the node `parentId`
+    // (the root is 0) to `position` among its children as they stand without
+    // it (clamped). Nothing for the root, a missing node, a parent inside
+    // the moved subtree or the place it already has; refused under the same
+    // limits as the other moves. The node stays selected when it was.
+    TreeEditResult moveTo(std::int32_t id, std::int32_t parentId, int position);
+    // Inserts `subtree` (nodes made outside this tree) under `parent` at
+    // `position` (clamped), gives every node of it a fresh ID and selects
+    // its top. Refused under the limits of add.
+    TreeEditResult insertSubtree(Node& parent, int position, std::unique_ptr<Node> subtree);
 
     // Takes `node` (never the root) out of the tree with its subtree. A
     // selection inside it moves as delete moves it (the parent, else the

@@ -206,6 +206,19 @@ std::optional<IoResult> buildSaveIni(const EditorState& state, IniDocument& out)
     return writeChildren(g.tree.root(), 0, out);
 }
 
+std::optional<IoResult> writeSubtree(const Node& top, IniDocument& out) {
+    // The field tables hand out mutable references; nothing here writes through them.
+    return writeNode(const_cast<Node&>(top), 1, out);
+}
+
+std::unique_ptr<Node> readSubtree(const IniDocument& ini, std::int32_t version) {
+    auto top = std::make_unique<Node>(nullptr, 0);
+    if (!readNode(*top, 1, ini, version)) return nullptr;
+    top->setParents(nullptr);
+    top->renumber();
+    return top;
+}
+
 void readSettings(EditorState& g, const IniDocument& ini) {
     for (const SettingsField& field : settingsFields()) {
         if (field.type == FieldType::Float) floatSetting(g, field) = readFloat(ini, kSettingsSection, field.key);

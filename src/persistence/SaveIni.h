@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -38,6 +39,14 @@ void readSettings(EditorState& g, const IniDocument& ini);
 // Replaces the tree with the stored nodes, read with the upgrades for
 // g.fileVersion, and selects the first top-level node (nothing if none).
 void readNodeTree(EditorState& g, const IniDocument& ini);
+
+// One node with its subtree in the same sections, the node itself as
+// section "1" (its children 11, 12 …), as the node clipboard carries it.
+// Fails as buildSaveIni does for a subtree the numbering cannot hold.
+std::optional<IoResult> writeSubtree(const Node& top, IniDocument& out);
+// The node of section "1" with its subtree, read as readNodeTree reads
+// nodes for `version` (IDs as stored); null when there is no such section.
+std::unique_ptr<Node> readSubtree(const IniDocument& ini, std::int32_t version);
 
 // g.workDir/save.ini, written from scratch.
 IoResult writeSaveIniFile(const EditorState& g);

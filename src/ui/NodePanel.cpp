@@ -111,6 +111,7 @@ void NodePanel::paintRows(QPainter& p, const QRect& visible) {
             p.restore();
         }
     }
+    paintDropTarget(p);
 }
 
 void NodePanel::runCommand(int position) {
@@ -136,6 +137,7 @@ void NodePanel::selectRow(int row) {
 
 void NodePanel::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
+    endDrag();
     // While a rename is open the box keeps the focus until the click decides.
     if (m_renameBox == nullptr) setFocus(Qt::MouseFocusReason);
     const QPoint at = event->position().toPoint();
@@ -151,24 +153,42 @@ void NodePanel::mousePressEvent(QMouseEvent* event) {
     }
     const Node* selected = m_editor.state().tree.selected();
     if (selected != nullptr && selected->m_ID == id) {
-        if (m_renameBox == nullptr) startRename();
+        // A click on the selected name renames it; a drag from it moves it.
+        if (m_renameBox == nullptr) {
+            m_pressId = id;
+            m_pressAt = at;
+            m_renameOnRelease = true;
+        }
         return;
     }
     finishRename();
     m_editor.selectNode(id);
+    m_pressId = id;
+    m_pressAt = at;
 }
 
 void NodePanel::keyPressEvent(QKeyEvent* event) {
     const Node* selected = m_editor.state().tree.selected();
     const int row = selected != nullptr ? rowOf(selected->m_ID) : -1;
-    switch (event->key()) {
-    case Qt::Key_Up: selectRow(row - 1); break;
-    case Qt::Key_Down: selectRow(row + 1); break;
-    case Qt::Key_Home: selectRow(0); break;
-    case Qt::Key_End: selectRow(static_cast<int>(m_rows.size()) - 1); break;
-    case Qt::Key_F2: startRename(); break;
-    case Qt::Key_Delete: runCommand(3); break;
-    default: ListPanel::keyPressEvent(event); return;
+    if (event->matches(QKeySequence::Copy)) {
+        copyToClipboard();
+    } else if (event->matches(QKeySequence::Paste)) {
+        pasteFromClipboard();
+    } else if (event->key() == Qt::Key_Menu || (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)) {
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(), QPoint());
+        contextMenuEvent(&menu);
+    } else if (event->key() == Qt::Key_Escape && m_dragging) {
+        endDrag();
+    } else {
+        switch (event->key()) {
+        case Qt::Key_Up: selectRow(row - 1); break;
+        case Qt::Key_Down: selectRow(row + 1); break;
+        case Qt::Key_Home: selectRow(0); break;
+        case Qt::Key_End: selectRow(static_cast<int>(m_rows.size()) - 1); break;
+        case Qt::Key_F2: startRename(); break;
+        case Qt::Key_Delete: runCommand(3); break;
+        default: ListPanel::keyPressEvent(event); return;
+        }
     }
     event->accept();
 }

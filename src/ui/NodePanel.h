@@ -5,6 +5,7 @@
 // only shows the tree it reads from there.
 
 #include <QLineEdit>
+#include <QMenu>
 #include <QPointer>
 #include <cstdint>
 #include <vector>
@@ -41,10 +42,34 @@ public:
     // Opens the rename box on the selected node.
     void startRename();
 
+    // The context menu while it is open (null otherwise).
+    QMenu* contextMenu() const { return m_contextMenu; }
+    // The selected node with its subtree to the system clipboard, and back
+    // as the next sibling of the selected node.
+    void copyToClipboard();
+    void pasteFromClipboard();
+
+    // Where a dragged node would go: onto a row (its last child) or into
+    // the gap above or below it.
+    enum class DropKind { None, Onto, Above, Below };
+    struct DropTarget {
+        DropKind kind = DropKind::None;
+        int row = -1;
+        std::int32_t parentId = 0;
+        int position = 0;  // among the parent's children without the dragged node
+    };
+    // The drop target for a drag of node `draggedId` at panel point `at`.
+    DropTarget dropTargetAt(std::int32_t draggedId, QPoint at) const;
+    bool dragging() const { return m_dragging; }
+
 protected:
     void paintRows(QPainter& painter, const QRect& visible) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -52,11 +77,21 @@ private:
     void runCommand(int position);
     void closeRenameBox();
     void selectRow(int row);
+    void openContextMenu(QPoint globalAt);
+    void paintDropTarget(QPainter& painter);
+    void endDrag();
 
     Editor& m_editor;
     std::vector<Row> m_rows;
     QPointer<QLineEdit> m_renameBox;
     std::int32_t m_renameId = -1;  // the node the open box renames
+    QPointer<QMenu> m_contextMenu;
+    // A left press on a row: the node and where, until the release.
+    std::int32_t m_pressId = -1;
+    QPoint m_pressAt;
+    bool m_renameOnRelease = false;  // the press was on the selected name
+    bool m_dragging = false;
+    DropTarget m_drop;
 };
 
 }  // namespace fg
