@@ -158,7 +158,12 @@ void MaterialPanel::renameSelected() {
     dialog.setLabelText(tr("新しい名前："));
     dialog.setTextValue(current);
     if (dialog.exec() != QDialog::Accepted) return;
-    m_editor.materials().rename(index, dialog.textValue().toStdString());
+    const std::string name = dialog.textValue().toStdString();
+    if (!m_editor.materials().rename(index, name)) return;
+    // The selection stays on the material under its new name.
+    for (std::size_t i = 0; i < m_materials.size(); ++i) {
+        if (m_materials[i].name == name) setSelectedIndex(static_cast<int>(i));
+    }
 }
 
 void MaterialPanel::replaceSelected() {

@@ -280,7 +280,8 @@ TEST_F(MaterialPanelTest, TheContextMenuOffersTheCommandsTheSelectionAllows) {
     const auto enabled = [this](int row) {
         if (row >= 0) clickRow(row);
         QStringList on;
-        for (QAction* action : panel->makeContextMenu()->actions()) {
+        const std::unique_ptr<QMenu> menu = panel->makeContextMenu();
+        for (QAction* action : menu->actions()) {
             if (!action->isSeparator() && action->isEnabled()) on << action->text();
         }
         return on;
