@@ -6,8 +6,8 @@
 // announcing through its documentChanged signal; it is also the history's
 // way to the workspace's material files.
 
+#include <cstdint>
 #include <filesystem>
-#include <functional>
 #include <map>
 #include <optional>
 #include <string>
