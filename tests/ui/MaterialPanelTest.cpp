@@ -175,7 +175,7 @@ TEST_F(MaterialPanelTest, TheSelectionStaysOnItsMaterialWhenTheListChanges) {
     EXPECT_EQ(names(), (QStringList{"red.jpg", "cube"}));
 }
 
-// Answers the next question with `button`, keeping its text in `asked`.
+// Answers the next question box with `button`, keeping its text in `asked`.
 void answerTheDeleteQuestion(QMessageBox::StandardButton button, QString& asked) {
     test::answerNextModal([&asked, button](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);
@@ -362,6 +362,15 @@ TEST_F(MaterialPanelTest, ReplaceAndReloadFromTheMenu) {
     EXPECT_EQ(prompts.asked, (std::vector<std::string>{"reload a.png?"}));
     EXPECT_EQ(QImage(stored).size(), QSize(6, 6));
     EXPECT_FALSE(panel->makeContextMenu()->findChild<QAction*>(QStringLiteral("materialReload"))->isEnabled());
+
+    // The window's own question; No leaves the material as it is.
+    image("other.png", 8, 8, Qt::red);
+    useDialogPrompts();
+    QString asked;
+    answerTheDeleteQuestion(QMessageBox::No, asked);
+    runMenu(0, "materialReload");
+    EXPECT_EQ(asked, QStringLiteral("「a.png」の元のファイルが変更されています。\n読み込み直しますか？"));
+    EXPECT_EQ(QImage(stored).size(), QSize(6, 6));
 }
 
 }  // namespace
