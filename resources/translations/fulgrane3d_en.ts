@@ -303,6 +303,28 @@ Do you want to save it?</translation>
         <translation>Discard the unsaved changes and go back to the state last saved?
 %1</translation>
     </message>
+    <message>
+        <source>「%1」は1個のノードで使われています。
+削除しますか？</source>
+        <translation>&quot;%1&quot; is used by 1 node.
+Delete it?</translation>
+    </message>
+    <message>
+        <source>「%1」は%2個のノードで使われています。
+削除しますか？</source>
+        <translation>&quot;%1&quot; is used by %2 nodes.
+Delete it?</translation>
+    </message>
+    <message>
+        <source>確認</source>
+        <translation>Confirm</translation>
+    </message>
+    <message>
+        <source>「%1」の元のファイルが変更されています。
+読み込み直しますか？</source>
+        <translation>The source file of &quot;%1&quot; has changed.
+Read it again?</translation>
+    </message>
 </context>
 <context>
     <name>fg::DirectionPicker</name>
@@ -363,6 +385,22 @@ Do you want to save it?</translation>
     <message>
         <source>クリップボードのノードを読み込めませんでした。</source>
         <translation>The nodes on the clipboard could not be read.</translation>
+    </message>
+    <message>
+        <source>「%1」という名前は使えません。</source>
+        <translation>The name &quot;%1&quot; cannot be used.</translation>
+    </message>
+    <message>
+        <source>「%1」という名前の素材はすでにあります。</source>
+        <translation>A material named &quot;%1&quot; already exists.</translation>
+    </message>
+    <message>
+        <source>「%1」は３Ｄモデルです。３Ｄモデルのファイルで置き換えてください。</source>
+        <translation>&quot;%1&quot; is a 3D model. Replace it with a 3D model file.</translation>
+    </message>
+    <message>
+        <source>「%1」は画像です。画像ファイルで置き換えてください。</source>
+        <translation>&quot;%1&quot; is an image. Replace it with an image file.</translation>
     </message>
 </context>
 <context>
@@ -1403,20 +1441,40 @@ Do you want to save it?</translation>
         <translation>PNG files (*.png)</translation>
     </message>
     <message>
-        <source>「%1」は1個のノードで使われています。
-削除しますか？</source>
-        <translation>&quot;%1&quot; is used by 1 node.
-Delete it?</translation>
+        <source>名前の変更</source>
+        <translation>Rename</translation>
     </message>
     <message>
-        <source>「%1」は%2個のノードで使われています。
-削除しますか？</source>
-        <translation>&quot;%1&quot; is used by %2 nodes.
-Delete it?</translation>
+        <source>新しい名前：</source>
+        <translation>New name:</translation>
     </message>
     <message>
-        <source>確認</source>
-        <translation>Confirm</translation>
+        <source>画像ファイル(*.png *.bmp *.jpg *.jpeg)</source>
+        <translation>Image files (*.png *.bmp *.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>インポート...</source>
+        <translation>Import...</translation>
+    </message>
+    <message>
+        <source>置き換え...</source>
+        <translation>Replace...</translation>
+    </message>
+    <message>
+        <source>再読み込み</source>
+        <translation>Reload</translation>
+    </message>
+    <message>
+        <source>左右反転</source>
+        <translation>Mirror</translation>
+    </message>
+    <message>
+        <source>名前を付けて保存...</source>
+        <translation>Save As...</translation>
+    </message>
+    <message>
+        <source>削除</source>
+        <translation>Delete</translation>
     </message>
 </context>
 <context>
@@ -2433,6 +2491,26 @@ Delete it?</translation>
     <message>
         <source>%1-カラー グラデーション</source>
         <translation>%1-Color gradient</translation>
+    </message>
+    <message>
+        <source>＜%1＞をインポート</source>
+        <translation>Imported &lt;%1&gt;</translation>
+    </message>
+    <message>
+        <source>＜%1＞を反転</source>
+        <translation>Mirrored &lt;%1&gt;</translation>
+    </message>
+    <message>
+        <source>＜%1＞の名前を＜%2＞に変更</source>
+        <translation>Renamed &lt;%1&gt; to &lt;%2&gt;</translation>
+    </message>
+    <message>
+        <source>＜%1＞を置き換え</source>
+        <translation>Replaced &lt;%1&gt;</translation>
+    </message>
+    <message>
+        <source>＜%1＞を再読み込み</source>
+        <translation>Reloaded &lt;%1&gt;</translation>
     </message>
 </context>
 <context>

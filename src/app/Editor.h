@@ -262,8 +262,9 @@ private:
     MaterialNameList materialNames() const;
     // An entry was recorded: the modified mark and the list follow.
     void noteHistoryEntry();
-    // Undo, redo or a jump inside the document-change bracket.
-    void stepHistory(const std::function<void()>& step);
+    // Undo, redo or a jump inside the document-change bracket;
+    // `materialFiles`: the step changes material files too.
+    void stepHistory(const std::function<void()>& step, bool materialFiles);
     // The modified mark from the clean row and outside changes; Title when it changed.
     DocumentChanges syncModified();
     // Saved or opened: the present state is the file's.

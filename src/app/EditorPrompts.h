@@ -29,6 +29,10 @@ public:
     // A failed command, with its message and caption, put into words by the
     // implementation.
     virtual void showError(const Message& message, const Message& caption) = 0;
+    // Material `name`, which `users` nodes use, is about to be deleted: go on? Yes / No.
+    virtual bool askDeleteUsedMaterial(const std::string& name, int users) = 0;
+    // The file material `name` was read from has changed: read it again? Yes / No.
+    virtual bool askReloadMaterial(const std::string& name) = 0;
 };
 
 }  // namespace fg

@@ -172,6 +172,8 @@ Edit Edit::moveNode(const Node& node, TreePlace to) {
     return {node.m_ID, Message("fg::history_text", history_text::kMoved).arg(nodeName(node)), std::move(edit)};
 }
 
+Edit Edit::material(Message label, MaterialEdit data) { return {0, std::move(label), std::move(data)}; }
+
 bool Edit::changes(EffectTree& tree) const {
     Node* node = tree.findById(m_nodeId);
     switch (kind()) {
@@ -201,6 +203,7 @@ bool Edit::changes(EffectTree& tree) const {
     case EditKind::AddNode: return node == nullptr && as<AddNodeEdit>().saved != nullptr;
     case EditKind::DeleteNode:
     case EditKind::MoveNode: return node != nullptr && node->m_pParent != nullptr;
+    case EditKind::Material: return !as<MaterialEdit>().files.empty();
     }
     return false;
 }
@@ -271,6 +274,7 @@ void Edit::apply(EffectTree& tree, EditDirection direction, const MaterialNameLi
         }
         return;
     }
+    case EditKind::Material: return;  // the files need a store: EditHistory applies it
     }
 }
 

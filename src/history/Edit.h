@@ -18,6 +18,7 @@
 #include <variant>
 #include <vector>
 
+#include "history/MaterialEdit.h"
 #include "model/ColourGradient.h"
 #include "model/EffectTree.h"
 #include "model/Graph.h"
@@ -78,9 +79,18 @@ struct MoveNodeEdit {
 };
 
 // The order of the alternatives is the order of EditKind.
-using EditData =
-    std::variant<ParameterEdit, RenameEdit, CurveEdit, AddNodeEdit, DeleteNodeEdit, MoveNodeEdit, CurvesEdit>;
-enum class EditKind { Parameter = 0, Rename = 1, Curve = 2, AddNode = 3, DeleteNode = 4, MoveNode = 5, Curves = 6 };
+using EditData = std::variant<ParameterEdit, RenameEdit, CurveEdit, AddNodeEdit, DeleteNodeEdit, MoveNodeEdit,
+                              CurvesEdit, MaterialEdit>;
+enum class EditKind {
+    Parameter = 0,
+    Rename = 1,
+    Curve = 2,
+    AddNode = 3,
+    DeleteNode = 4,
+    MoveNode = 5,
+    Curves = 6,
+    Material = 7
+};
 
 namespace history_text {
 // %1 is the node's name; in kParameter and kGraph %2 is the parameter's
@@ -94,6 +104,12 @@ inline constexpr const char* kRename = FG_TRANSLATE_NOOP("fg::history_text", "�
 inline constexpr const char* kAdd = FG_TRANSLATE_NOOP("fg::history_text", "＜%1＞を追加");
 inline constexpr const char* kDelete = FG_TRANSLATE_NOOP("fg::history_text", "＜%1＞を削除");
 inline constexpr const char* kMoved = FG_TRANSLATE_NOOP("fg::history_text", "%1-ノードの移動");
+// Material edits: %1 is the material's name (kDelete serves them too).
+inline constexpr const char* kImportMaterial = FG_TRANSLATE_NOOP("fg::history_text", "＜%1＞をインポート");
+inline constexpr const char* kMirrorMaterial = FG_TRANSLATE_NOOP("fg::history_text", "＜%1＞を反転");
+inline constexpr const char* kRenameMaterial = FG_TRANSLATE_NOOP("fg::history_text", "＜%1＞の名前を＜%2＞に変更");
+inline constexpr const char* kReplaceMaterial = FG_TRANSLATE_NOOP("fg::history_text", "＜%1＞を置き換え");
+inline constexpr const char* kReloadMaterial = FG_TRANSLATE_NOOP("fg::history_text", "＜%1＞を再読み込み");
 }  // namespace history_text
 
 enum class EditDirection { Redo, Undo };
@@ -119,6 +135,9 @@ public:
     static Edit deleteNode(const Node& node);
     // `node` to `to` (the place it has after the move).
     static Edit moveNode(const Node& node, TreePlace to);
+    // A change of the material files, labelled `label`. It applies through
+    // a MaterialStore (EditHistory), never by apply().
+    static Edit material(Message label, MaterialEdit data);
 
     EditKind kind() const { return static_cast<EditKind>(m_data.index()); }
     std::int32_t nodeId() const { return m_nodeId; }

@@ -65,11 +65,31 @@ public:
     // Undoes or redoes until `row` is current. Returns whether it stepped.
     bool jumpTo(EffectTree& tree, int row, const MaterialNameList& materials = {});
 
+    // The same with material edits: `store` gives today's material list and
+    // takes their files. Parameter edits read the list from it as they apply.
+    bool push(EffectTree& tree, Edit edit, MaterialStore& store);
+    bool undo(EffectTree& tree, MaterialStore& store);
+    bool redo(EffectTree& tree, MaterialStore& store);
+    bool jumpTo(EffectTree& tree, int row, MaterialStore& store);
+    // Whether stepping over `row` changes material files.
+    bool changesMaterials(int row) const;
+
     // The subtrees the add and delete edits hold while they are out of the
     // tree; their material references follow the list like the tree's.
     std::vector<Node*> savedSubtrees();
 
 private:
+    // Where applying finds the material list: a fixed one, or the store's.
+    struct Materials {
+        const MaterialNameList* list = nullptr;
+        MaterialStore* store = nullptr;
+    };
+    bool pushWith(EffectTree& tree, Edit edit, const Materials& materials);
+    bool undoWith(EffectTree& tree, const Materials& materials);
+    bool redoWith(EffectTree& tree, const Materials& materials);
+    bool jumpWith(EffectTree& tree, int row, const Materials& materials);
+    void applyEdit(EffectTree& tree, Edit& edit, EditDirection direction, const Materials& materials);
+
     // Drops the redo branch and makes a new entry current.
     void append(HistoryEntry entry);
 

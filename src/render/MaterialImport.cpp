@@ -54,27 +54,33 @@ QImage squaredImage(const QImage& image) {
     return square;
 }
 
-ImportOutcome importMaterialFile(const std::filesystem::path& workDir, const std::filesystem::path& file) {
+std::optional<std::string> importedFileName(const std::filesystem::path& file) {
     const std::string extension = asciiLower(file.extension().string());
     const std::string name = file.stem().string() + extension;
-    const bool isImage = std::find(kImageExtensions.begin(), kImageExtensions.end(), extension) != kImageExtensions.end();
-    if (isImage) {
+    if (std::find(kImageExtensions.begin(), kImageExtensions.end(), extension) != kImageExtensions.end()) {
+        return name + ".png";
+    }
+    if (extension == kModelExtension) return name;
+    return std::nullopt;
+}
+
+ImportOutcome importMaterialFile(const std::filesystem::path& workDir, const std::filesystem::path& file) {
+    const std::optional<std::string> imported = importedFileName(file);
+    if (!imported) return ImportOutcome::Ignored;
+    const std::string& name = *imported;
+    if (name.ends_with(".png")) {
         QImage image(qtPath(file));
         if (image.isNull()) return ImportOutcome::Unreadable;
-        return savePng(squaredImage(image), workDir / (name + ".png")) ? ImportOutcome::Imported
-                                                                        : ImportOutcome::Unreadable;
+        return savePng(squaredImage(image), workDir / name) ? ImportOutcome::Imported : ImportOutcome::Unreadable;
     }
-    if (extension == kModelExtension) {
-        // A model the renderer could not draw would only be left out of the
-        // list later; it is refused here, where the user can be told.
-        if (!readObj(file.string()).ok) return ImportOutcome::Unreadable;
-        std::error_code ec;
-        const std::filesystem::path target = workDir / name;
-        if (std::filesystem::equivalent(file, target, ec)) return ImportOutcome::Imported;
-        std::filesystem::copy_file(file, target, std::filesystem::copy_options::overwrite_existing, ec);
-        return ec ? ImportOutcome::Unreadable : ImportOutcome::Imported;
-    }
-    return ImportOutcome::Ignored;
+    // A model the renderer could not draw would only be left out of the
+    // list later; it is refused here, where the user can be told.
+    if (!readObj(file.string()).ok) return ImportOutcome::Unreadable;
+    std::error_code ec;
+    const std::filesystem::path target = workDir / name;
+    if (std::filesystem::equivalent(file, target, ec)) return ImportOutcome::Imported;
+    std::filesystem::copy_file(file, target, std::filesystem::copy_options::overwrite_existing, ec);
+    return ec ? ImportOutcome::Unreadable : ImportOutcome::Imported;
 }
 
 bool mirrorImageFile(const std::filesystem::path& file) {

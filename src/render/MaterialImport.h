@@ -6,6 +6,8 @@
 // taken in any case and stored in lower case.
 
 #include <filesystem>
+#include <optional>
+#include <string>
 
 class QImage;
 
@@ -16,6 +18,11 @@ enum class ImportOutcome {
     Ignored,     // not an image or model extension
     Unreadable,  // an image that does not load, a model that does not parse, or a failed write
 };
+
+// The workspace file name an import of `file` makes ("fire.JPG" →
+// "fire.jpg.png", "ship.OBJ" → "ship.obj"); nothing when the extension is
+// neither an image's nor a model's.
+std::optional<std::string> importedFileName(const std::filesystem::path& file);
 
 ImportOutcome importMaterialFile(const std::filesystem::path& workDir, const std::filesystem::path& file);
 

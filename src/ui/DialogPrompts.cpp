@@ -109,4 +109,29 @@ void DialogPrompts::showError(const Message& message, const Message& caption) {
     QMessageBox::warning(m_parent, text::format(caption), text::format(message));
 }
 
+bool DialogPrompts::askDeleteUsedMaterial(const std::string& name, int users) {
+    const Asking asking(*this);
+    if (!asking.first()) return false;
+    const QString material = QString::fromStdString(name);
+    const QString question = users == 1
+                                 ? tr("「%1」は1個のノードで使われています。\n削除しますか？").arg(material)
+                                 : tr("「%1」は%2個のノードで使われています。\n削除しますか？").arg(material).arg(users);
+    QMessageBox box(QMessageBox::Question, tr("確認"), question, QMessageBox::Yes | QMessageBox::No, m_parent);
+    box.setObjectName(QStringLiteral("materialDeleteQuestion"));
+    // Nodes lose the material: a stray Enter keeps it.
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+bool DialogPrompts::askReloadMaterial(const std::string& name) {
+    const Asking asking(*this);
+    if (!asking.first()) return false;
+    const QString question =
+        tr("「%1」の元のファイルが変更されています。\n読み込み直しますか？").arg(QString::fromStdString(name));
+    QMessageBox box(QMessageBox::Question, programName(), question, QMessageBox::Yes | QMessageBox::No, m_parent);
+    box.setObjectName(QStringLiteral("materialReloadQuestion"));
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
 }  // namespace fg

@@ -30,6 +30,8 @@ public:
     bool askRemoveMissingRecent(const std::string& path) override;
     bool askRevertToSaved(const std::string& path) override;
     void showError(const Message& message, const Message& caption) override;
+    bool askDeleteUsedMaterial(const std::string& name, int users) override;
+    bool askReloadMaterial(const std::string& name) override;
 
     // Whether a question or file dialog is open now.
     bool isAsking() const { return m_asking; }

@@ -1,11 +1,13 @@
 #include "ui/MaterialPanel.h"
 
 #include <QDragEnterEvent>
+#include <QContextMenuEvent>
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QKeyEvent>
-#include <QMessageBox>
+#include <QMenu>
 #include <QMimeData>
 #include <QPainter>
 #include <QUrl>
@@ -140,23 +142,79 @@ void MaterialPanel::addFromDialog() {
 
 void MaterialPanel::deleteSelected() {
     if (!validSelection()) return;
-    if (!confirmDelete()) return;
-    m_editor.materials().remove(m_selected);
+    // A material nodes use is deleted only after a question.
+    if (!m_editor.materials().removeAsking(m_selected)) return;
     m_selected = -1;
     update();
 }
 
-bool MaterialPanel::confirmDelete() {
-    // Nodes lose a deleted material: say how many before it is gone.
-    const int users = m_editor.materials().nodesUsing(m_selected);
-    if (users == 0) return true;
-    const QString name = QString::fromStdString(m_materials[static_cast<std::size_t>(m_selected)].name);
-    const QString question = users == 1 ? tr("「%1」は1個のノードで使われています。\n削除しますか？").arg(name)
-                                        : tr("「%1」は%2個のノードで使われています。\n削除しますか？").arg(name).arg(users);
-    QMessageBox box(QMessageBox::Question, tr("確認"), question, QMessageBox::Yes | QMessageBox::No, this);
-    box.setObjectName(QStringLiteral("materialDeleteQuestion"));
-    box.setDefaultButton(QMessageBox::No);
-    return box.exec() == QMessageBox::Yes;
+void MaterialPanel::renameSelected() {
+    if (!validSelection()) return;
+    const int index = m_selected;
+    const QString current = QString::fromStdString(m_materials[static_cast<std::size_t>(index)].name);
+    QInputDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("materialRenameDialog"));
+    dialog.setWindowTitle(tr("名前の変更"));
+    dialog.setLabelText(tr("新しい名前："));
+    dialog.setTextValue(current);
+    if (dialog.exec() != QDialog::Accepted) return;
+    const std::string name = dialog.textValue().toStdString();
+    if (!m_editor.materials().rename(index, name)) return;
+    // The selection stays on the material under its new name.
+    for (std::size_t i = 0; i < m_materials.size(); ++i) {
+        if (m_materials[i].name == name) setSelectedIndex(static_cast<int>(i));
+    }
+}
+
+void MaterialPanel::replaceSelected() {
+    if (!validSelection()) return;
+    const int index = m_selected;
+    const bool model = m_materials[static_cast<std::size_t>(index)].isModel;
+    QFileDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("materialReplaceDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters({model ? tr("3Dモデル(*.obj)") : tr("画像ファイル(*.png *.bmp *.jpg *.jpeg)"),
+                           tr("すべてのファイル(*.*)")});
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    m_editor.materials().replace(index, dialog.selectedFiles().front().toStdString());
+}
+
+void MaterialPanel::reloadSelected() {
+    if (!validSelection()) return;
+    m_editor.materials().reload(m_selected);
+}
+
+std::unique_ptr<QMenu> MaterialPanel::makeContextMenu() {
+    auto menu = std::make_unique<QMenu>(this);
+    menu->setObjectName(QStringLiteral("materialContextMenu"));
+    const bool selected = validSelection();
+    const bool model = selected && m_materials[static_cast<std::size_t>(m_selected)].isModel;
+    const auto add = [&](const QString& text, const char* name, bool enabled, void (MaterialPanel::*command)()) {
+        QAction* action = menu->addAction(text, this, command);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setEnabled(enabled);
+    };
+    add(tr("インポート..."), "materialImport", true, &MaterialPanel::addFromDialog);
+    menu->addSeparator();
+    add(tr("名前の変更"), "materialRename", selected, &MaterialPanel::renameSelected);
+    add(tr("置き換え..."), "materialReplace", selected, &MaterialPanel::replaceSelected);
+    add(tr("再読み込み"), "materialReload", selected && m_editor.materials().canReload(m_selected),
+        &MaterialPanel::reloadSelected);
+    add(tr("左右反転"), "materialMirror", selected && !model, &MaterialPanel::mirrorSelected);
+    add(tr("名前を付けて保存..."), "materialSave", selected, &MaterialPanel::saveSelected);
+    menu->addSeparator();
+    add(tr("削除"), "materialDelete", selected, &MaterialPanel::deleteSelected);
+    return menu;
+}
+
+void MaterialPanel::contextMenuEvent(QContextMenuEvent* event) {
+    // The menu acts on the row under the pointer, as a left click would select it.
+    const int row = rowAt(event->pos().y());
+    if (row >= 0) setSelectedIndex(row < static_cast<int>(m_materials.size()) ? row : -1);
+    const std::unique_ptr<QMenu> menu = makeContextMenu();
+    menu->exec(event->globalPos());
+    event->accept();
 }
 
 void MaterialPanel::saveSelected() {

@@ -2,16 +2,18 @@
 // The material panel: the project's images and models with thumbnails
 // (images first, model names in yellow), and the commands to add files (by
 // dialog or by dropping them), delete, save and mirror the selected
-// material. The files and the nodes' references are the Editor's business.
+// material, and a context menu with those and rename, replace and reload. The files and the nodes' references are the Editor's business.
 // The selection follows its material by file name when the list changes.
 
 #include <QPixmap>
+#include <memory>
 #include <vector>
 
 #include "persistence/MaterialFiles.h"
 #include "ui/ListPanel.h"
 
 class QFileDialog;
+class QMenu;
 
 namespace fg {
 
@@ -34,6 +36,12 @@ public:
     void deleteSelected();
     void saveSelected();
     void mirrorSelected();
+    // The context menu's commands beyond the buttons'.
+    void renameSelected();
+    void replaceSelected();
+    void reloadSelected();
+    // The context menu for the selected material, as a right click opens it.
+    std::unique_ptr<QMenu> makeContextMenu();
 
 protected:
     void paintRows(QPainter& painter, const QRect& visible) override;
@@ -41,13 +49,12 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     // The list again from the editor; the selection stays on its file or goes.
     void reload();
     bool validSelection() const;
-    // Yes when the selected material is unused or the user agrees to delete it.
-    bool confirmDelete();
 
     Editor& m_editor;
     std::vector<MaterialFile> m_materials;

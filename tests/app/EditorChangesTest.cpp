@@ -75,7 +75,7 @@ const std::vector<CommandCase>& commandCases() {
              P::Recent},
         {"import", nothing,
          [](Editor& e, const ScratchHome& home) { ASSERT_EQ(e.materials().importFiles({picture(home)}), 1); },
-         P::Preview | P::Materials | P::Page | P::Title},
+         P::Preview | P::History | P::Materials | P::Page | P::Title},
         {"projectSettings", nothing,
          [](Editor& e, const ScratchHome&) {
              e.viewSettings().setProjectSettings(ProjectSettingsChoice{30, 30, 64, 64, false, false});

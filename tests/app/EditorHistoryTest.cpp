@@ -265,11 +265,15 @@ TEST_F(EditorHistory, UndoAndRedoOfATextureChoiceFollowTheMaterialByName) {
     editor->editInt(texture, 0);  // smoke.png, merged into the same entry
     editor->editInt(*findNodeField("m_kill.span"), 70);
     editor->editInt(texture, 1);  // back to spark.png, a new entry
-    ASSERT_EQ(editor->history().count(), 4);
+    ASSERT_EQ(editor->history().count(), 5);  // the import is an entry too
 
     // A file sorting before both moves every position.
     editor->materials().importFiles({pictureFile(home, "mixed.png")});
     ASSERT_EQ(textureName(*editor), "spark.png");
+    editor->undo();  // the import
+    EXPECT_EQ(textureName(*editor), "spark.png");
+    editor->redo();
+    editor->undo();
     editor->undo();
     EXPECT_EQ(textureName(*editor), "smoke.png");
     editor->redo();
@@ -278,20 +282,23 @@ TEST_F(EditorHistory, UndoAndRedoOfATextureChoiceFollowTheMaterialByName) {
     editor->undo();
     editor->undo();
     EXPECT_EQ(textureName(*editor), "なし");
-    editor->jumpTo(3);
+    editor->jumpTo(5);
     EXPECT_EQ(textureName(*editor), "spark.png");
     // The simulation draws with the position the node holds.
     EXPECT_EQ(editor->simulation().effect()[1].params.m_texture.ID, g().pSelNode()->m_texture.ID);
 
-    // Deleted: undo gives none, never the material now at its position.
+    // Deleted: the texture choice cannot find it until the delete is undone.
+    editor->undo();
     editor->undo();
     ASSERT_EQ(textureName(*editor), "smoke.png");
     editor->redo();
     const std::vector<MaterialFile> list = editor->materials().list();
     const auto smoke = std::find_if(list.begin(), list.end(), [](const MaterialFile& m) { return m.name == "smoke.png"; });
     ASSERT_TRUE(editor->materials().remove(static_cast<int>(smoke - list.begin())));
+    EXPECT_EQ(textureName(*editor), "spark.png");
     editor->undo();
-    EXPECT_EQ(textureName(*editor), "なし");
+    editor->undo();
+    EXPECT_EQ(textureName(*editor), "smoke.png");
     editor->redo();
     EXPECT_EQ(textureName(*editor), "spark.png");
 }
@@ -309,12 +316,15 @@ TEST_F(EditorHistory, AModelShapeFollowsItsModelAndADeletedOneNeverBecomesAnothe
     std::ofstream(home.file("arc.obj"), std::ios::binary) << triangle;
     editor->materials().importFiles({home.file("arc.obj")});
     ASSERT_EQ(g().pSelNode()->m_shape.type, 6);
+    editor->undo();  // the import: cube is the first model again
+    EXPECT_EQ(g().pSelNode()->m_shape.type, 5);
     editor->undo();
     editor->undo();
-    EXPECT_EQ(g().pSelNode()->m_shape.type, 7);  // ring
+    EXPECT_EQ(g().pSelNode()->m_shape.type, 6);  // ring
     editor->redo();
     editor->redo();
-    EXPECT_EQ(g().pSelNode()->m_shape.type, 6);  // cube
+    editor->redo();
+    EXPECT_EQ(g().pSelNode()->m_shape.type, 6);  // cube, behind arc
 
     // Away from cube, then cube deleted: ring takes cube's old number.
     // Undoing to cube leaves the shape as it is, as deleting a model leaves
@@ -323,11 +333,15 @@ TEST_F(EditorHistory, AModelShapeFollowsItsModelAndADeletedOneNeverBecomesAnothe
     editor->editInt(shape, 1);
     ASSERT_TRUE(editor->materials().remove(2));  // b.png, arc, cube, ring
     ASSERT_EQ(editor->materials().list().at(2).name, "ring");
-    editor->undo();
+    editor->undo();  // the delete: cube is back
     EXPECT_EQ(g().pSelNode()->m_shape.type, 1);
     editor->undo();
-    editor->undo();
-    EXPECT_EQ(g().pSelNode()->m_shape.type, 6);  // ring, by name, the second model now
+    EXPECT_EQ(g().pSelNode()->m_shape.type, 6);  // cube, by name, the second model
+    editor->redo();
+    editor->redo();
+    editor->undo();  // the delete again, cube gone
+    editor->redo();
+    EXPECT_EQ(g().pSelNode()->m_shape.type, 1);
 }
 
 TEST_F(EditorHistory, ADeletedNodeComesBackWithItsOwnTexture) {
@@ -335,7 +349,9 @@ TEST_F(EditorHistory, ADeletedNodeComesBackWithItsOwnTexture) {
     ASSERT_TRUE(editor->addBelow().done());
     editor->editInt(*findNodeField("m_texture.ID"), 1);  // c.png on node 2
     ASSERT_TRUE(editor->deleteNode().done());
+    // A new first material while the node is out of the tree.
     editor->materials().importFiles({pictureFile(home, "a.png")});
+    editor->undo();
     editor->undo();
     ASSERT_EQ(selectedId(), 2);
     EXPECT_EQ(textureName(*editor), "c.png");

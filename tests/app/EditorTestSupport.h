@@ -22,8 +22,11 @@ public:
     std::optional<std::string> openPath;  // nothing: the open dialog is cancelled
     bool removeMissing = false;
     bool revert = false;
+    bool deleteUsedMaterial = false;
+    bool reloadMaterial = false;
 
-    std::vector<std::string> asked;  // "save?", "save dialog", "open dialog", "remove <path>?", "error <text>"
+    std::vector<std::string> asked;  // "save?", "save dialog", "open dialog", "remove <path>?", "error <text>",
+                                     // "delete <material> used by <n>?", "reload <material>?"
     std::string lastErrorCaption;
 
     SaveAnswer askSaveChanges() override {
@@ -49,6 +52,14 @@ public:
     void showError(const Message& message, const Message& caption) override {
         asked.push_back("error " + message.sourceText());
         lastErrorCaption = caption.sourceText();
+    }
+    bool askDeleteUsedMaterial(const std::string& name, int users) override {
+        asked.push_back("delete " + name + " used by " + std::to_string(users) + "?");
+        return deleteUsedMaterial;
+    }
+    bool askReloadMaterial(const std::string& name) override {
+        asked.push_back("reload " + name + "?");
+        return reloadMaterial;
     }
 };
 

@@ -1,8 +1,11 @@
 // The material panel on real widgets: the list with its thumbnails, import
-// by dialog and by drop, selection and the delete, save and mirror buttons.
+// by dialog and by drop, selection, the delete, save and mirror buttons, the
+// context menu (rename, replace, reload) and material edits undone.
 
 #include <QDropEvent>
 #include <QFileDialog>
+#include <QInputDialog>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QUrl>
@@ -10,6 +13,8 @@
 #include <fstream>
 
 #include "UiTestSupport.h"
+#include "model/NodeFields.h"
+#include "ui/DialogPrompts.h"
 #include "ui/HoverHelp.h"
 #include "ui/MaterialPanel.h"
 
@@ -59,6 +64,20 @@ protected:
         for (const MaterialFile& material : panel->materials()) list << QString::fromStdString(material.name);
         return list;
     }
+    // Questions as the window asks them: real message boxes.
+    void useDialogPrompts() {
+        dialogs = std::make_unique<DialogPrompts>(panel.get(), nullptr);
+        editor->setPrompts(dialogs.get());
+    }
+    // Runs the context menu's `action` for `row` as a right click there would.
+    void runMenu(int row, const char* action) {
+        clickRow(row);
+        const std::unique_ptr<QMenu> menu = panel->makeContextMenu();
+        QAction* chosen = menu->findChild<QAction*>(QString::fromLatin1(action));
+        ASSERT_NE(chosen, nullptr) << action;
+        ASSERT_TRUE(chosen->isEnabled()) << action;
+        chosen->trigger();
+    }
     void clickRow(int row) {
         QTest::mouseClick(panel.get(), Qt::LeftButton, {},
                           QPoint(100, MaterialPanel::kListTop + row * MaterialPanel::kRowHeight + 15));
@@ -68,6 +87,7 @@ protected:
     ScriptedPrompts prompts;
     std::unique_ptr<Editor> editor = test::makeEditor(&prompts);
     std::unique_ptr<MaterialPanel> panel;
+    std::unique_ptr<DialogPrompts> dialogs;
 };
 
 TEST_F(MaterialPanelTest, TheButtonsHaveTheirHelpTexts) {
@@ -113,6 +133,7 @@ TEST_F(MaterialPanelTest, DeletingTheFirstOfTwoImagesKeepsTheOtherNodesTexture) 
     editor->changeDocument({}, [](EditorState& g) { g.tree.findById(2)->m_texture.ID = 1; });
     clickRow(0);
     EXPECT_EQ(panel->selectedIndex(), 0);
+    useDialogPrompts();
     test::answerNextModal([](QWidget* modal) { qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Yes)->click(); });
     QTest::mouseClick(panel->button(1), Qt::LeftButton);
     EXPECT_EQ(names(), (QStringList{"b.png"}));
@@ -154,7 +175,7 @@ TEST_F(MaterialPanelTest, TheSelectionStaysOnItsMaterialWhenTheListChanges) {
     EXPECT_EQ(names(), (QStringList{"red.jpg", "cube"}));
 }
 
-// Answers the next question with `button`, keeping its text in `asked`.
+// Answers the next question box with `button`, keeping its text in `asked`.
 void answerTheDeleteQuestion(QMessageBox::StandardButton button, QString& asked) {
     test::answerNextModal([&asked, button](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);
@@ -174,6 +195,7 @@ TEST_F(MaterialPanelTest, DeletingAMaterialNodesUseAsksWithTheirCountFirst) {
     EXPECT_EQ(editor->materials().nodesUsing(0), 1);
 
     // No: nothing is deleted and the selection stays.
+    useDialogPrompts();
     clickRow(1);
     QString asked;
     answerTheDeleteQuestion(QMessageBox::No, asked);
@@ -204,6 +226,7 @@ TEST_F(MaterialPanelTest, AModelInUseCountsTheNodesOfItsShape) {
     editor->changeDocument({}, [](EditorState& g) { g.tree.findById(1)->m_shape.type = 5; });
     EXPECT_EQ(editor->materials().nodesUsing(1), 1);
     EXPECT_EQ(editor->materials().nodesUsing(0), 0);
+    useDialogPrompts();
     clickRow(1);
     QString asked;
     answerTheDeleteQuestion(QMessageBox::No, asked);
@@ -250,6 +273,104 @@ TEST_F(MaterialPanelTest, SaveOffersTheNameWithTheRightExtension) {
     QTest::mouseClick(panel->button(2), Qt::LeftButton);
     EXPECT_TRUE(offered.endsWith(QStringLiteral("/fire.png"))) << offered.toStdString();
     EXPECT_EQ(QImage(target).size(), QSize(4, 4));
+}
+
+TEST_F(MaterialPanelTest, TheContextMenuOffersTheCommandsTheSelectionAllows) {
+    drop({image("a.png", 4, 4, Qt::red), text("ship.obj", kTriangle)});
+    const auto enabled = [this](int row) {
+        if (row >= 0) clickRow(row);
+        QStringList on;
+        const std::unique_ptr<QMenu> menu = panel->makeContextMenu();
+        for (QAction* action : menu->actions()) {
+            if (!action->isSeparator() && action->isEnabled()) on << action->text();
+        }
+        return on;
+    };
+    EXPECT_EQ(enabled(0), (QStringList{"インポート...", "名前の変更", "置き換え...", "左右反転", "名前を付けて保存...", "削除"}));
+    EXPECT_EQ(enabled(1), (QStringList{"インポート...", "名前の変更", "置き換え...", "名前を付けて保存...", "削除"}));
+    EXPECT_EQ(enabled(4), (QStringList{"インポート..."}));
+
+    // A right click on a row selects it for the menu.
+    QTimer::singleShot(0, [this] {
+        if (auto* menu = panel->findChild<QMenu*>(QStringLiteral("materialContextMenu"))) menu->close();
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(100, MaterialPanel::kListTop + MaterialPanel::kRowHeight + 5),
+                            panel->mapToGlobal(QPoint(100, 60)));
+    QApplication::sendEvent(panel.get(), &event);
+    EXPECT_EQ(panel->selectedIndex(), 1);
+}
+
+TEST_F(MaterialPanelTest, RenamingFromTheMenuKeepsTheNodesTexture) {
+    drop({image("a.png", 4, 4, Qt::red), image("b.png", 4, 4, Qt::green)});
+    editor->editInt(*findNodeField("m_texture.ID"), 1);  // b.png
+    test::answerNextModal([](QWidget* modal) {
+        auto* dialog = qobject_cast<QInputDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->textValue(), QStringLiteral("b.png"));
+        dialog->setTextValue(QStringLiteral("0spark"));
+        dialog->accept();
+    });
+    runMenu(1, "materialRename");
+    // The renamed material sorts first; the node's texture went with it.
+    EXPECT_EQ(names(), (QStringList{"0spark", "a.png"}));
+    const Node& node = *editor->state().tree.findById(1);
+    EXPECT_EQ(node.m_texture.ID, 0);
+    EXPECT_EQ(panel->selectedIndex(), 0);
+    EXPECT_EQ(editor->history().entry(editor->history().index()).label.sourceText(), "＜b.png＞の名前を＜0spark＞に変更");
+    editor->undo();
+    EXPECT_EQ(names(), (QStringList{"a.png", "b.png"}));
+    EXPECT_EQ(node.m_texture.ID, 1);
+}
+
+TEST_F(MaterialPanelTest, AnUndoneDeleteShowsTheTextureOnItsNodesAgain) {
+    drop({image("a.png", 4, 4, Qt::red), image("b.png", 4, 4, Qt::green)});
+    ASSERT_TRUE(editor->addBelow().done());
+    editor->changeDocument({}, [](EditorState& g) {
+        g.tree.findById(1)->m_texture.ID = 1;
+        g.tree.findById(2)->m_texture.ID = 1;
+    });
+    prompts.deleteUsedMaterial = true;
+    runMenu(1, "materialDelete");
+    EXPECT_EQ(prompts.asked, (std::vector<std::string>{"delete b.png used by 2?"}));
+    EXPECT_EQ(names(), (QStringList{"a.png"}));
+    EXPECT_EQ(editor->state().tree.findById(1)->m_texture.ID, -1);
+
+    editor->undo();
+    EXPECT_EQ(names(), (QStringList{"a.png", "b.png"}));
+    EXPECT_EQ(editor->state().tree.findById(1)->m_texture.ID, 1);
+    EXPECT_EQ(editor->state().tree.findById(2)->m_texture.ID, 1);
+    // The list shows the material's picture again.
+    const QImage shot = panel->grab().toImage();
+    EXPECT_EQ(shot.pixelColor(16, MaterialPanel::kListTop + MaterialPanel::kRowHeight + 16), QColor(0, 255, 0));
+}
+
+TEST_F(MaterialPanelTest, ReplaceAndReloadFromTheMenu) {
+    const std::string source = image("a.png", 4, 4, Qt::red);
+    drop({source});
+    const QString other = QString::fromStdString(image("other.png", 2, 2, Qt::blue));
+    test::answerNextModal([other](QWidget* modal) { test::chooseFile(qobject_cast<QFileDialog*>(modal), other); });
+    runMenu(0, "materialReplace");
+    const QString stored = QString::fromStdString(editor->state().workDir + "/a.png.png");
+    EXPECT_EQ(QImage(stored).pixel(1, 1), qRgba(0, 0, 255, 255));
+    EXPECT_EQ(names(), (QStringList{"a.png"}));
+
+    // other.png changes on disk: the menu offers to read it again.
+    EXPECT_FALSE(panel->makeContextMenu()->findChild<QAction*>(QStringLiteral("materialReload"))->isEnabled());
+    image("other.png", 6, 6, Qt::green);
+    prompts.reloadMaterial = true;
+    runMenu(0, "materialReload");
+    EXPECT_EQ(prompts.asked, (std::vector<std::string>{"reload a.png?"}));
+    EXPECT_EQ(QImage(stored).size(), QSize(6, 6));
+    EXPECT_FALSE(panel->makeContextMenu()->findChild<QAction*>(QStringLiteral("materialReload"))->isEnabled());
+
+    // The window's own question; No leaves the material as it is.
+    image("other.png", 8, 8, Qt::red);
+    useDialogPrompts();
+    QString asked;
+    answerTheDeleteQuestion(QMessageBox::No, asked);
+    runMenu(0, "materialReload");
+    EXPECT_EQ(asked, QStringLiteral("「a.png」の元のファイルが変更されています。\n読み込み直しますか？"));
+    EXPECT_EQ(QImage(stored).size(), QSize(6, 6));
 }
 
 }  // namespace
