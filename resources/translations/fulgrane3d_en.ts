@@ -1604,6 +1604,10 @@ Delete it?</translation>
         <source>最近使ったファイル(&amp;F)</source>
         <translation>Recent &amp;Files</translation>
     </message>
+    <message>
+        <source>最近使ったファイルの一覧を消去</source>
+        <translation>Clear Recent Files List</translation>
+    </message>
 </context>
 <context>
     <name>fg::RotatePage</name>

@@ -216,6 +216,8 @@ void MainWindow::connectCommands() {
     connect(m_recent, &RecentFilesMenu::entryChosen, this, [this](int index) {
         if (!m_prompts->isAsking()) m_editor.document().openRecent(index);
     });
+    // data.prm gets the emptied list when the window closes, as it gets any other.
+    connect(m_recent, &RecentFilesMenu::clearChosen, this, [this] { m_editor.document().setRecentFiles(RecentFiles{}); });
     connect(viewPanel(), &ViewPanel::filesDropped, this, [this](const QStringList& paths) {
         if (!m_prompts->isAsking()) m_editor.document().openDropped(paths);
     });
