@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
 
 #include "ui/StartUp.h"
 
@@ -12,6 +13,19 @@ namespace fg {
 namespace {
 
 app::ScreenRect rectOf(const QRect& rect) { return {rect.x(), rect.y(), rect.width(), rect.height()}; }
+
+// Puts the window's frame, not its inside, at `corner`. The window exists by
+// now but its frame does not: a widget move would put the inside there and
+// the title bar above it.
+void moveFrameTo(QWidget* window, QPoint corner) {
+    window->move(corner);
+    if (QWindow* handle = window->windowHandle()) {
+        // Its size first: a size still to be given to it would be given with
+        // a geometry that puts the inside at the corner again.
+        handle->resize(window->size());
+        handle->setFramePosition(corner);
+    }
+}
 
 }  // namespace
 
@@ -42,7 +56,7 @@ void PlaceKeeper::place(QWidget* window, const app::RememberedWindow& remembered
     if (found != m_places.end() && app::isReachable(found->second, screenRects())) {
         const app::WindowPlace& was = found->second;
         if (remembered.keepsSize) window->resize(was.width, was.height);
-        window->move(was.x, was.y);
+        moveFrameTo(window, {was.x, was.y});
         return;
     }
     if (remembered.key != app::kHistoryPlace) return;  // the others open where they always did
@@ -54,7 +68,7 @@ void PlaceKeeper::place(QWidget* window, const app::RememberedWindow& remembered
     const app::WindowPlace beside =
         app::besideMainWindow(rectOf(outer), window->width() + frame.width(), window->height() + frame.height(),
                               rectOf(screen->availableGeometry()));
-    window->move(beside.x, beside.y);
+    moveFrameTo(window, {beside.x, beside.y});
 }
 
 void PlaceKeeper::record(const QWidget* window, const app::RememberedWindow& remembered, QEvent::Type type) {
