@@ -1743,6 +1743,10 @@ Read it again?</translation>
         <source>最近使ったファイル(&amp;F)</source>
         <translation>Recent &amp;Files</translation>
     </message>
+    <message>
+        <source>最近使ったファイルの一覧を消去</source>
+        <translation>Clear Recent Files List</translation>
+    </message>
 </context>
 <context>
     <name>fg::RotatePage</name>

@@ -12,6 +12,7 @@ constexpr std::string_view kUpdate = "UPDATE";
 constexpr std::string_view kHelp = "HELP";
 constexpr std::string_view kExport = "EXPORT";
 constexpr std::string_view kUi = "UI";
+constexpr std::string_view kPlaces = "PLACES";
 
 // The leading bytes of a UTF-8 text, never ending inside a character.
 std::string firstBytes(std::string_view text, std::size_t maxBytes) {
@@ -69,6 +70,11 @@ ProgramSettings ProgramSettings::read(const IniDocument& file) {
     settings.web.helpPage = file.getString(kHelp, "URL", web.helpPage);
     settings.exportChoices = readExportChoices(file);
     settings.language = text::languageFromCode(file.getString(kUi, "LANG", ""));
+    for (const RememberedWindow& window : rememberedWindows()) {
+        if (const std::optional<WindowPlace> place = parseWindowPlace(file.getString(kPlaces, window.key, ""))) {
+            settings.places.emplace(window.key, *place);
+        }
+    }
     return settings;
 }
 
@@ -111,6 +117,10 @@ void storeDisplay(IniDocument& file, const DisplayFlags& display) {
     file.setInt(kDisp, "AXIS", display.axis ? 1 : 0);
 }
 
+void storePlaces(IniDocument& file, const WindowPlaces& places) {
+    for (const auto& [key, place] : places) file.setString(kPlaces, key, windowPlaceText(place));
+}
+
 void storeIgnoredVersion(IniDocument& file, std::string_view version) {
     file.setString(kUpdate, "VERSION", version);
 }
@@ -121,11 +131,12 @@ ProgramSettings loadProgramSettings(const std::filesystem::path& dataPrm) {
 }
 
 bool saveClosingSettings(const std::filesystem::path& dataPrm, const WindowGeometry& window,
-                         const DisplayFlags& display, const RecentFiles& recent) {
+                         const DisplayFlags& display, const RecentFiles& recent, const WindowPlaces& places) {
     return updateFile(dataPrm, [&](IniDocument& file) {
         storeWindow(file, window);
         storeDisplay(file, display);
         recent.store(file);
+        storePlaces(file, places);
     });
 }
 

@@ -18,6 +18,9 @@
 //   [UI]      LANG (ja or en; the interface language from the next start)
 //   [AUTOSAVE] INTERVAL (read, never written): seconds at least between two
 //             recovery copies of a changed project; 0 turns them off
+//   [PLACES]  PROJECT BACKGROUND CAMERA EXPORT HISTORY CURVE VIEWLIST =
+//             x,y,w,h: where each dialog and tool window was last left (its
+//             outer top-left, its client size), written when the program ends
 //
 // URL, DOWNLOAD and HELP URL are read, never written: a user or an
 // administrator sets them to point the program at another server, or to an
@@ -77,6 +80,7 @@ struct ProgramSettings {
     WebAddresses web;
     EngineExportOptions exportChoices;  // EXPORT: nothing chosen unless stored
     std::optional<text::Language> language;  // UI LANG; nothing when unset or unknown
+    WindowPlaces places;  // PLACES: the windows with a valid entry
 
     // Missing keys take the defaults above.
     static ProgramSettings read(const IniDocument& file);
@@ -85,6 +89,8 @@ struct ProgramSettings {
 void storeWindow(IniDocument& file, const WindowGeometry& window);
 void storeDisplay(IniDocument& file, const DisplayFlags& display);
 void storeIgnoredVersion(IniDocument& file, std::string_view version);
+// Every place given, under its key; places not given stay as they are.
+void storePlaces(IniDocument& file, const WindowPlaces& places);
 // Values out of range are stored clamped, as they are read.
 void storeExportChoices(IniDocument& file, const EngineExportOptions& choices);
 EngineExportOptions readExportChoices(const IniDocument& file);
@@ -93,10 +99,11 @@ EngineExportOptions readExportChoices(const IniDocument& file);
 ProgramSettings loadProgramSettings(const std::filesystem::path& dataPrm);
 
 // What the main window writes when it closes: WINDOW (see closingGeometry),
-// DISP and RECENT. False when the file cannot be read or written; an
+// DISP, RECENT and PLACES. False when the file cannot be read or written; an
 // unreadable file is not replaced.
 [[nodiscard]] bool saveClosingSettings(const std::filesystem::path& dataPrm, const WindowGeometry& window,
-                                       const DisplayFlags& display, const RecentFiles& recent);
+                                       const DisplayFlags& display, const RecentFiles& recent,
+                                       const WindowPlaces& places = {});
 
 // The "言語 / Language" menu: UI LANG = ja or en.
 [[nodiscard]] bool saveLanguage(const std::filesystem::path& dataPrm, text::Language language);

@@ -1,7 +1,9 @@
 #include "ui/HoverHelp.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QVariant>
 #include <QWidget>
@@ -22,9 +24,29 @@ HoverHelp::~HoverHelp() {
     if (QCoreApplication::instance() != nullptr) QCoreApplication::instance()->removeEventFilter(this);
 }
 
-void HoverHelp::setHelpText(QWidget* control, const QString& text) { control->setProperty(kHelpProperty, text); }
+void HoverHelp::setHelpText(QWidget* control, const QString& text, const QKeySequence& key) {
+    control->setProperty(kHelpProperty, text);
+    // A button without help of its own is named by its accessible name.
+    if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        button->setToolTip(toolTipText(text.isEmpty() ? button->accessibleName() : text, key));
+    }
+}
 
 QString HoverHelp::helpText(const QWidget* control) { return control->property(kHelpProperty).toString(); }
+
+QString HoverHelp::toolTipText(QString text, const QKeySequence& key) {
+    // A Japanese label names its mnemonic in brackets, "保存(&S)": they go.
+    static const QRegularExpression bracketed(QStringLiteral("\\(&[^&]\\)"));
+    text.remove(bracketed);
+    // An English one marks a letter, "&Save"; "&&" is a real "&".
+    QString shown;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('&') && i + 1 < text.size()) ++i;
+        shown += text[i];
+    }
+    if (shown.isEmpty() || key.isEmpty()) return shown;
+    return QStringLiteral("%1 (%2)").arg(shown, key.toString(QKeySequence::NativeText));
+}
 
 bool HoverHelp::watches(const QWidget* control) const {
     return m_window != nullptr && control->window() == m_window;

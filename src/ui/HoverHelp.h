@@ -2,8 +2,9 @@
 // The help line: whenever the mouse enters a control of one window, the
 // control's help text (empty for a control without one) is announced for
 // the status panel. Controls inside `quiet` (the status panel itself) leave
-// the last text in place.
+// the last text in place. A button shows its help as its tool tip too.
 
+#include <QKeySequence>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -20,8 +21,14 @@ public:
     HoverHelp(QWidget* window, QWidget* quiet, QObject* parent = nullptr);
     ~HoverHelp() override;
 
-    static void setHelpText(QWidget* control, const QString& text);
+    // A button's tool tip becomes the same text (its accessible name when
+    // the text is empty), with `key` when it has one: the tip is there where
+    // the status line is out of sight.
+    static void setHelpText(QWidget* control, const QString& text, const QKeySequence& key = {});
     static QString helpText(const QWidget* control);
+    // "上書き保存(&S)" and Ctrl+S give "上書き保存 (Ctrl+S)": the text without
+    // its mnemonic, then the key as this platform writes it.
+    static QString toolTipText(QString text, const QKeySequence& key = {});
 
 signals:
     void helpChanged(const QString& text);

@@ -27,6 +27,7 @@
 #include "ui/MaterialPanel.h"
 #include "ui/NodePanel.h"
 #include "ui/PageSelector.h"
+#include "ui/PlaceKeeper.h"
 #include "ui/PlainKeys.h"
 #include "ui/RecentFilesMenu.h"
 #include "ui/ShellLayout.h"
@@ -64,6 +65,7 @@ MainWindow::MainWindow(Editor& editor, const PanelColours& colours, QWidget* par
     m_shell->setMaterialPanel(new MaterialPanel(m_editor));
     m_shell->setNodePanel(new NodePanel(m_editor));
 
+    m_placeKeeper = new PlaceKeeper(this);
     m_hoverHelp = new HoverHelp(this, statusPanel(), this);
     connect(m_hoverHelp, &HoverHelp::helpChanged, statusPanel(), &StatusPanel::setHelpText);
 
@@ -103,6 +105,10 @@ NodePanel* MainWindow::nodePanel() const { return qobject_cast<NodePanel*>(m_she
 MaterialPanel* MainWindow::materialPanel() const { return qobject_cast<MaterialPanel*>(m_shell->materialPanel()); }
 
 HistoryWindow* MainWindow::historyWindow() const { return m_historyWindow.data(); }
+
+void MainWindow::setWindowPlaces(app::WindowPlaces places) { m_placeKeeper->setPlaces(std::move(places)); }
+
+const app::WindowPlaces& MainWindow::windowPlaces() const { return m_placeKeeper->places(); }
 
 void MainWindow::showHistoryList() {
     if (m_historyWindow == nullptr) {
@@ -222,6 +228,8 @@ void MainWindow::connectCommands() {
     connect(m_recent, &RecentFilesMenu::entryChosen, this, [this](int index) {
         if (!m_prompts->isAsking()) m_editor.document().openRecent(index);
     });
+    // data.prm gets the emptied list when the window closes, as it gets any other.
+    connect(m_recent, &RecentFilesMenu::clearChosen, this, [this] { m_editor.document().setRecentFiles(RecentFiles{}); });
     connect(viewPanel(), &ViewPanel::filesDropped, this, [this](const QStringList& paths) {
         if (!m_prompts->isAsking()) m_editor.document().openDropped(paths);
     });

@@ -9,6 +9,7 @@
 #include <array>
 #include <memory>
 
+#include "app/WindowPlacement.h"
 #include "ui/Commands.h"
 #include "ui/HelpPage.h"
 #include "ui/PanelColours.h"
@@ -26,6 +27,7 @@ class HoverHelp;
 class MaterialPanel;
 class NodePanel;
 class PageHost;
+class PlaceKeeper;
 class RecentFilesMenu;
 class ShellLayout;
 class StatusPanel;
@@ -58,6 +60,10 @@ public:
     // Opens the history list (at most one) or brings it to the front.
     void showHistoryList();
     PageHost* pageHost() const { return m_pages; }
+    // Where the dialogs and tool windows open (data.prm's PLACES) and where
+    // the user has left them since.
+    void setWindowPlaces(app::WindowPlaces places);
+    const app::WindowPlaces& windowPlaces() const;
 
     // The client area (everything below the menu bar) gets this size.
     void setClientSize(const QSize& size);
@@ -98,6 +104,7 @@ private:
     ToolbarStrip* m_toolbar = nullptr;
     ShellLayout* m_shell = nullptr;
     HoverHelp* m_hoverHelp = nullptr;
+    PlaceKeeper* m_placeKeeper = nullptr;
     QPointer<HistoryWindow> m_historyWindow;
     PageHost* m_pages = nullptr;
     QUrl m_helpUrl;

@@ -48,6 +48,7 @@ NodePanel::NodePanel(Editor& editor, QWidget* parent)
         PanelButton* b = addButton(kButtons[i].picture, tr(kButtons[i].help));
         connect(b, &QAbstractButton::clicked, this, [this, i] { runCommand(i); });
     }
+    button(3)->setKey(QKeySequence(Qt::Key_Delete));  // the list's own key for it
     connect(&m_editor, &Editor::documentChanged, this, [this](DocumentChanges what) {
         if (what & DocumentPart::Selection) {
             // A box left open over another node (an undo from the menu) goes.

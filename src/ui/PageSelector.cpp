@@ -71,6 +71,8 @@ QString pageCaption(Page page) {
 PageTab::PageTab(Page page, QWidget* parent) : QAbstractButton(parent), m_page(page) {
     setFixedSize(kWidth, kHeight);
     setText(pageCaption(page));
+    // A turned English caption may be shrunk to fit: the tip shows it whole.
+    setToolTip(text());
     setFocusPolicy(Qt::NoFocus);
 }
 

@@ -135,13 +135,15 @@ QPixmap panelButtonFace(ButtonPicture picture, bool pressed) {
 }
 
 PanelButton::PanelButton(ButtonPicture picture, int position, const QString& help, QWidget* parent)
-    : QAbstractButton(parent), m_picture(picture), m_normal(panelButtonFace(picture, false)),
+    : QAbstractButton(parent), m_picture(picture), m_help(help), m_normal(panelButtonFace(picture, false)),
       m_pressed(panelButtonFace(picture, true)) {
     setGeometry(position * kWidth, kTop, kWidth, kHeight);
     setFocusPolicy(Qt::NoFocus);
     HoverHelp::setHelpText(this, help);
     setAccessibleName(help);
 }
+
+void PanelButton::setKey(const QKeySequence& key) { HoverHelp::setHelpText(this, m_help, key); }
 
 void PanelButton::paintEvent(QPaintEvent*) {
     QPainter p(this);

@@ -3,6 +3,7 @@
 // each), with our own drawn pictures: a normal face and a pressed one.
 
 #include <QAbstractButton>
+#include <QKeySequence>
 #include <QPixmap>
 
 namespace fg {
@@ -31,9 +32,12 @@ public:
     static constexpr int kHeight = 20;
     static constexpr int kTop = 18;
 
-    // The button at `position` (0 … 7) of the row; `help` is its status-line text.
+    // The button at `position` (0 … 7) of the row; `help` is its status-line
+    // text and its tool tip.
     PanelButton(ButtonPicture picture, int position, const QString& help, QWidget* parent);
     ButtonPicture picture() const { return m_picture; }
+    // The panel's key that does what the button does, named in the tool tip.
+    void setKey(const QKeySequence& key);
     QSize sizeHint() const override { return {kWidth, kHeight}; }
 
 protected:
@@ -41,6 +45,7 @@ protected:
 
 private:
     ButtonPicture m_picture;
+    QString m_help;
     QPixmap m_normal;
     QPixmap m_pressed;
 };

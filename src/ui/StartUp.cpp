@@ -84,6 +84,7 @@ app::WindowGeometry applyProgramSettings(Editor& editor, MainWindow& window, con
     const std::vector<app::ScreenRect> screens = screenRects();
     const app::WindowGeometry placed = app::placeOnScreens(settings.window, screens);
     setGeometry(window, placed);
+    window.setWindowPlaces(settings.places);
     // The built-in address is a placeholder: the local page stands in for it.
     if (settings.web.helpPage != app::kDefaultHelpPageUrl) {
         window.setHelpUrl(QUrl(QString::fromStdString(settings.web.helpPage)));
@@ -144,9 +145,9 @@ bool NormalGeometry::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool saveShutDownSettings(const std::filesystem::path& dataPrm, const app::WindowGeometry& closing,
-                          const Editor& editor) {
+                          const Editor& editor, const app::WindowPlaces& places) {
     return app::saveClosingSettings(dataPrm, closing, editor.viewSettings().displayFlags(),
-                                    editor.document().recentFiles());
+                                    editor.document().recentFiles(), places);
 }
 
 }  // namespace fg

@@ -83,9 +83,10 @@ private:
     app::WindowGeometry m_normal;
 };
 
-// Shut-down: WINDOW, DISP and RECENT into data.prm. False when it could not
-// be written.
+// Shut-down: WINDOW, DISP, RECENT and the window places into data.prm.
+// False when it could not be written.
 [[nodiscard]] bool saveShutDownSettings(const std::filesystem::path& dataPrm,
-                                        const app::WindowGeometry& closing, const Editor& editor);
+                                        const app::WindowGeometry& closing, const Editor& editor,
+                                        const app::WindowPlaces& places = {});
 
 }  // namespace fg

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QPainter>
-#include <QRegularExpression>
 
 #include "ui/HoverHelp.h"
 #include "ui/ToolbarArt.h"
@@ -76,17 +75,10 @@ void ToolbarStrip::connectTo(ToolbarButton* button, QAction* action) {
     const CommandInfo& info = commandInfo(button->command());
     if (info.helpText != nullptr) HoverHelp::setHelpText(button, action->statusTip());
     // The button follows its action: enabled with it, and its tool tip is
-    // the action's text (which names the entry for Undo and Redo).
+    // the action's text (which names the entry for Undo and Redo) with its key.
     const auto follow = [button, action] {
         button->setEnabled(action->isEnabled());
-        // The label without its mnemonic, with the shortcut.
-        QString tip = action->text();
-        tip.remove(QRegularExpression(QStringLiteral("\\(&.\\)")));
-        tip.replace(QStringLiteral("&&"), QStringLiteral("&"));
-        if (!action->shortcut().isEmpty()) {
-            tip += QStringLiteral(" (%1)").arg(action->shortcut().toString(QKeySequence::NativeText));
-        }
-        button->setToolTip(tip);
+        button->setToolTip(HoverHelp::toolTipText(action->text(), action->shortcut()));
     };
     follow();
     connect(action, &QAction::changed, button, follow);

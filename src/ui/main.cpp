@@ -62,7 +62,7 @@ int main(int argc, char* argv[]) {
     const auto saveSettings = [&] {
         if (settingsSaved) return;
         settingsSaved = true;
-        if (!fg::saveShutDownSettings(files.folders.dataPrm(), normal.closing(), editor)) {
+        if (!fg::saveShutDownSettings(files.folders.dataPrm(), normal.closing(), editor, window.windowPlaces())) {
             QMessageBox::warning(nullptr, programName,
                                  QCoreApplication::translate("fg::EditorMain", "ウィンドウと表示の設定を保存できませんでした。\n%1")
                                      .arg(QString::fromStdString(files.folders.dataPrm().string())));

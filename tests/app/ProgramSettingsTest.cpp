@@ -117,6 +117,38 @@ TEST(ProgramSettings, AnEmptyAddressStaysEmptySoTheUserCanTurnTheCheckOff) {
     EXPECT_EQ(settings.web.helpPage, kDefaultHelpPageUrl);
 }
 
+TEST(ProgramSettingsFile, WindowPlacesComeBackAtTheNextStart) {
+    fg::test::TempDir dir;
+    const auto dataPrm = dir / "data.prm";
+    const WindowPlaces places{{"HISTORY", {1210, -4, 260, 400}}, {"EXPORT", {300, 200, 520, 610}}};
+    ASSERT_TRUE(saveClosingSettings(dataPrm, WindowGeometry{}, DisplayFlags{}, RecentFiles{}, places));
+    EXPECT_EQ(loadProgramSettings(dataPrm).places, places);
+    const auto text = readFileBytes(dataPrm);
+    ASSERT_TRUE(text);
+    EXPECT_NE(text->find("[PLACES]\r\nEXPORT=300,200,520,610\r\nHISTORY=1210,-4,260,400\r\n"), std::string::npos);
+
+    // A later close adds its places and keeps the others.
+    ASSERT_TRUE(saveClosingSettings(dataPrm, WindowGeometry{}, DisplayFlags{}, RecentFiles{},
+                                    {{"CURVE", {50, 60, 330, 280}}}));
+    EXPECT_EQ(loadProgramSettings(dataPrm).places.size(), 3u);
+    // Without places (the defaults), nothing is written under PLACES.
+    fg::test::TempDir fresh;
+    ASSERT_TRUE(saveClosingSettings(fresh / "data.prm", WindowGeometry{}, DisplayFlags{}, RecentFiles{}));
+    EXPECT_EQ(readFileBytes(fresh / "data.prm")->find("[PLACES]"), std::string::npos);
+}
+
+TEST(ProgramSettingsFile, DamagedOrUnknownPlacesAreSkipped) {
+    const IniDocument file = IniDocument::parse(
+        "[PLACES]\nHISTORY=10,20,300,400\nCURVE=10,20,0,400\nCAMERA=1,2,3\nEXPORT=a,b,c,d\n"
+        "PROJECT=1,2,3,4,5\nVIEWLIST=1,2,3,4x\nSOMETHING=1,2,3,4\nbackground=-5,-6,7,8\n");
+    const WindowPlaces places = ProgramSettings::read(file).places;
+    // Keys are read case-insensitively, as every data.prm key.
+    EXPECT_EQ(places, (WindowPlaces{{"HISTORY", {10, 20, 300, 400}}, {"BACKGROUND", {-5, -6, 7, 8}}}));
+    EXPECT_EQ(parseWindowPlace("1,2,3,4"), (WindowPlace{1, 2, 3, 4}));
+    EXPECT_EQ(windowPlaceText({-1, 2, 3, 4}), "-1,2,3,4");
+    EXPECT_EQ(parseWindowPlace("99999999999,2,3,4"), std::nullopt);
+}
+
 TEST(ProgramSettingsFile, ClosingSettingsComeBackAtTheNextStart) {
     fg::test::TempDir dir;
     const auto dataPrm = dir / "data.prm";

@@ -24,6 +24,10 @@
 #include "ui/HistoryWindow.h"
 #include "ui/HoverHelp.h"
 #include "ui/LanguageMenu.h"
+#include "ui/NodePanel.h"
+#include "ui/PanelButtons.h"
+#include "ui/TabPanel.h"
+#include "ui/ToolbarStrip.h"
 #include "ui/PageSelector.h"
 #include "ui/UpdateDialog.h"
 #include "ui/VersionBox.h"
@@ -204,6 +208,16 @@ TEST_F(EnglishWindowTest, TheSweepFindsJapaneseWhereItIsLeft) {
     japanese.addWidget(japaneseWindow.get(), QStringLiteral("main window"));
     for (QAction* action : japaneseWindow->menuBar()->actions()) japanese.addAction(action, QStringLiteral("menu"));
     EXPECT_FALSE(japanese.japanese().isEmpty());
+}
+
+TEST_F(EnglishWindowTest, ButtonTipsAreEnglishWithoutMnemonics) {
+    EXPECT_EQ(window->toolbar()->button(Command::Save)->toolTip(), QStringLiteral("Save (Ctrl+S)"));
+    EXPECT_EQ(window->nodePanel()->button(3)->toolTip(),
+              QStringLiteral("Delete the node. (%1)").arg(QKeySequence(Qt::Key_Delete).toString(QKeySequence::NativeText)));
+    window->tabPanel()->selector()->choose(Page::Size);
+    const auto* width = window->findChild<QAbstractButton*>(QStringLiteral("curve0"));
+    ASSERT_NE(width, nullptr);
+    EXPECT_EQ(width->toolTip(), QStringLiteral("Size (Width)"));
 }
 
 TEST_F(EnglishWindowTest, TheLanguageMenuStoresTheChoiceForTheNextStart) {

@@ -10,6 +10,8 @@
 #include <QStatusTipEvent>
 
 #include "UiTestSupport.h"
+#include "app/ProgramSettings.h"
+#include "persistence/Ini.h"
 #include "ui/RecentFilesMenu.h"
 #include "ui/StatusPanel.h"
 #include "ui/TabPanel.h"
@@ -160,14 +162,69 @@ TEST_F(WindowTest, RecentMenuListsTheProjectsNewestFirst) {
     const QString a = QString::fromStdString(home.file("a.nbx"));
     const QString bc = QString::fromStdString(home.file("b&c.nbx"));
     EXPECT_TRUE(recent->isEnabled());
-    // An "&" in a path is shown, not taken as a mnemonic.
-    EXPECT_EQ(itemsOf(recent), (QStringList{a, QString(bc).replace("&", "&&")}));
+    // Numbered for the keyboard; an "&" in a path is shown, not taken as a mnemonic.
+    EXPECT_EQ(itemsOf(recent),
+              (QStringList{"&1 " + a, "&2 " + QString(bc).replace("&", "&&"), "-", "最近使ったファイルの一覧を消去"}));
 
     // Choosing the second entry opens it in place.
     recent->actions().at(1)->trigger();
     EXPECT_EQ(editor->state().fileName, bc.toStdString());
-    EXPECT_EQ(itemsOf(recent), (QStringList{QString(bc).replace("&", "&&"), a}));
+    EXPECT_EQ(itemsOf(recent),
+              (QStringList{"&1 " + QString(bc).replace("&", "&&"), "&2 " + a, "-", "最近使ったファイルの一覧を消去"}));
     EXPECT_EQ(window->windowTitle(), QString("b&c.nbx - Fulgrane3D"));
+}
+
+TEST_F(WindowTest, RecentEntriesAreNumberedOneToTen) {
+    for (int i = 0; i < 11; ++i) ASSERT_TRUE(editor->document().saveTo(home.file("p" + std::to_string(i) + ".nbx")));
+    const QList<QAction*>& entries = window->recentMenu()->entries();
+    ASSERT_EQ(entries.size(), 10);
+    // Newest first: p10 is 1, p1 the tenth; p0 has dropped out.
+    EXPECT_EQ(entries.at(0)->text(), "&1 " + QString::fromStdString(home.file("p10.nbx")));
+    EXPECT_EQ(entries.at(8)->text(), "&9 " + QString::fromStdString(home.file("p2.nbx")));
+    EXPECT_EQ(entries.at(9)->text(), "1&0 " + QString::fromStdString(home.file("p1.nbx")));
+}
+
+TEST_F(WindowTest, ClearingTheRecentListEmptiesTheMenuAndDataPrm) {
+    ASSERT_TRUE(editor->document().saveTo(home.file("a.nbx")));
+    ASSERT_TRUE(editor->document().saveTo(home.file("b.nbx")));
+    RecentFilesMenu* recent = window->recentMenu();
+    // The submenu of the File menu, driven by its own keys.
+    QMenu* file = window->menu(MenuId::File);
+    QAction* submenu = recent->menuAction();
+    ASSERT_TRUE(file->actions().contains(submenu));
+    QAction* clear = recent->actions().last();
+    EXPECT_EQ(clear->text(), QString("最近使ったファイルの一覧を消去"));
+    EXPECT_TRUE(clear->isEnabled());
+    EXPECT_TRUE(recent->actions().at(recent->actions().size() - 2)->isSeparator());
+
+    showActive();
+    recent->popup(window->mapToGlobal(QPoint(10, 10)));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(recent));
+    // Up from the top wraps to the last item.
+    QTest::keyClick(recent, Qt::Key_Up);
+    EXPECT_EQ(recent->activeAction(), clear);
+    QTest::keyClick(recent, Qt::Key_Return);
+    EXPECT_FALSE(recent->isVisible());
+
+    EXPECT_TRUE(editor->document().recentMenuEntries().isEmpty());
+    EXPECT_TRUE(recent->entries().isEmpty());
+    EXPECT_FALSE(recent->isEnabled());
+    EXPECT_FALSE(recent->clearAction()->isEnabled());
+    // The project is still the one open; the list alone went.
+    EXPECT_EQ(editor->state().fileName, home.file("b.nbx"));
+
+    // The next write of data.prm keeps ten empty slots, in the same keys.
+    const std::filesystem::path dataPrm = home.file("data.prm");
+    ASSERT_TRUE(app::saveClosingSettings(dataPrm, {}, {}, editor->document().recentFiles()));
+    const auto stored = readIniFile(dataPrm, IniEncoding::Utf8);
+    ASSERT_TRUE(stored.has_value());
+    for (int i = 0; i < 10; ++i) EXPECT_EQ(stored->getString("RECENT", "list" + std::to_string(i), "?"), "-") << i;
+
+    // A later save starts the list afresh.
+    ASSERT_TRUE(editor->document().saveTo(home.file("c.nbx")));
+    EXPECT_EQ(itemsOf(recent), (QStringList{"&1 " + QString::fromStdString(home.file("c.nbx")), "-",
+                                            "最近使ったファイルの一覧を消去"}));
+    EXPECT_TRUE(recent->clearAction()->isEnabled());
 }
 
 TEST_F(WindowTest, AMissingRecentFileIsRemovedWhenTheUserSaysYes) {
@@ -188,13 +245,14 @@ TEST_F(WindowTest, AMissingRecentFileIsRemovedWhenTheUserSaysYes) {
     window->recentMenu()->actions().at(1)->trigger();
     EXPECT_EQ(text, QString("指定したファイルが見つかりません。\n「最近使ったファイル」の一覧から削除しますか？"));
     EXPECT_EQ(caption, QString("Fulgrane3D"));
-    EXPECT_EQ(window->recentMenu()->actions().size(), 2);
+    EXPECT_EQ(window->recentMenu()->entries().size(), 2);
 
     test::answerNextModal([](QWidget* modal) {
         qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Yes)->click();
     });
     window->recentMenu()->actions().at(1)->trigger();
-    EXPECT_EQ(itemsOf(window->recentMenu()), QStringList{QString::fromStdString(home.file("kept.nbx"))});
+    EXPECT_EQ(itemsOf(window->recentMenu()),
+              (QStringList{"&1 " + QString::fromStdString(home.file("kept.nbx")), "-", "最近使ったファイルの一覧を消去"}));
 }
 
 TEST_F(WindowTest, ViewChecksFollowTheDisplayFlags) {

@@ -1,6 +1,7 @@
 #include "ui/pages/CurveThumbnail.h"
 
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QPainter>
 
 #include "app/Editor.h"
@@ -14,6 +15,8 @@ CurveThumbnail::CurveThumbnail(Editor& editor, int curveIndex, const QString& ca
     : QAbstractButton(parent), m_editor(editor), m_index(curveIndex) {
     setObjectName(QStringLiteral("curve%1").arg(curveIndex));
     setCursor(Qt::PointingHandCursor);
+    // The curve's name ("サイズ【幅】"): the button's tip when the page gives it no help.
+    setAccessibleName(QCoreApplication::translate("fg::Graph", makeInitialCurve(curveIndex)->name().c_str()));
     setCaption(caption);
 }
 
