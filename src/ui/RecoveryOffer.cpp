@@ -35,7 +35,8 @@ RecoveryAnswer askAboutRecovery(QWidget* parent, const RecoveryContent& copy) {
     return RecoveryAnswer::Later;
 }
 
-RecoveryOutcome offerRecoveries(QWidget* parent, Editor& editor, std::vector<ClaimedCopy>& copies) {
+RecoveryOutcome offerRecoveries(QWidget* parent, Editor& editor, std::vector<ClaimedCopy>& copies,
+                                const std::function<bool()>& keep) {
     RecoveryOutcome outcome = RecoveryOutcome::None;
     for (ClaimedCopy& copy : copies) {
         if (outcome != RecoveryOutcome::None) {
@@ -45,7 +46,11 @@ RecoveryOutcome offerRecoveries(QWidget* parent, Editor& editor, std::vector<Cla
         switch (askAboutRecovery(parent, copy.content())) {
         case RecoveryAnswer::Restore:
             if (editor.document().restoreRecovered(copy.content())) {
-                copy.remove();
+                if (!keep || keep()) {
+                    copy.remove();
+                } else {
+                    copy.release();
+                }
                 outcome = RecoveryOutcome::Restored;
             } else {
                 // It stays: the next start asks again, and "破棄" lets it go.

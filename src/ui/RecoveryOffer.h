@@ -6,6 +6,7 @@
 // copy is restored the others wait for the next start.
 
 #include <QString>
+#include <functional>
 #include <vector>
 
 #include "persistence/RecoveryStore.h"
@@ -27,7 +28,11 @@ enum class RecoveryOutcome {
     Failed,    // a copy could not be opened (the user was told why): the
                // effect is empty, and the copy stays for the next start
 };
-// Offers `copies` in order and lets go of every one of them.
-RecoveryOutcome offerRecoveries(QWidget* parent, Editor& editor, std::vector<ClaimedCopy>& copies);
+// Offers `copies` in order and lets go of every one of them. `keep` runs
+// after a copy is restored: the editor writes its own copy of the restored
+// work there, and only when that worked (true) is the old one deleted, so a
+// crash in between loses nothing.
+RecoveryOutcome offerRecoveries(QWidget* parent, Editor& editor, std::vector<ClaimedCopy>& copies,
+                                const std::function<bool()>& keep = {});
 
 }  // namespace fg

@@ -80,9 +80,15 @@ int main(int argc, char* argv[]) {
     });
     fg::showMainWindow(window, placed.zoomed);
 
+    // The recovery copies of this editor's unsaved work.
+    fg::Autosave autosave(editor, fg::RecoverySlot::create(files.folders.recoveryRoot),
+                          std::chrono::seconds(files.settings.autosaveSeconds));
     // Unsaved work a killed editor left comes first; a project named on the
     // command line then opens in an instance of its own.
-    const fg::RecoveryOutcome recovered = fg::offerRecoveries(&window, editor, files.recoveries);
+    const fg::RecoveryOutcome recovered = fg::offerRecoveries(&window, editor, files.recoveries, [&autosave] {
+        autosave.copyNow();
+        return !autosave.enabled() || autosave.waitIdle().ok;
+    });
     if (recovered == fg::RecoveryOutcome::Failed) {
         editor.document().requestRelaunch(project.value_or(QString()));
         return 0;
@@ -92,10 +98,6 @@ int main(int argc, char* argv[]) {
                               QCoreApplication::translate("fg::EditorMain", "%1 を開く Fulgrane3D を起動できませんでした。")
                                   .arg(*project));
     }
-    // The recovery copies of this editor's unsaved work.
-    fg::Autosave autosave(editor, fg::RecoverySlot::create(files.folders.recoveryRoot),
-                                std::chrono::seconds(files.settings.autosaveSeconds));
-
     if (recovered == fg::RecoveryOutcome::None && project && !editor.document().openInPlace(project->toStdString())) {
         // The user has been told why; start again with the start-up effect.
         editor.document().requestRelaunch(QString());

@@ -157,6 +157,25 @@ TEST_F(StartUpTest, UnsavedWorkAKilledEditorLeftIsOfferedAndEnterRestoresIt) {
     shutDown();
 }
 
+TEST_F(StartUpTest, ARestoredCopyStaysUntilTheEditorsOwnCopyIsWritten) {
+    leaveRecoveryCopy("");
+    start();
+    test::answerNextModal([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Return); });
+    int kept = 0;
+    EXPECT_EQ(offerRecoveries(window.get(), *editor, files.recoveries, [&kept] { return ++kept < 0; }),
+              RecoveryOutcome::Restored);
+    EXPECT_EQ(kept, 1);
+    EXPECT_EQ(editor->state().pSelNode()->m_name, "復元された炎");
+    // Its own copy could not be written: the old one is offered again.
+    EXPECT_EQ(claimAbandonedCopies(app::userFolders().recoveryRoot).size(), 1u);
+    test::answerNextModal([](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr);
+        box->button(QMessageBox::No)->click();
+    });
+    shutDown();
+}
+
 TEST_F(StartUpTest, ALaterAnswerKeepsTheCopyForTheNextStart) {
     leaveRecoveryCopy("");
     start();
