@@ -5,8 +5,10 @@
 
 #include <gtest/gtest.h>
 
-#include <QProcess>
-#include <QProcessEnvironment>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
 
 #include "AppTestSupport.h"
 #include "EditorTestSupport.h"
@@ -20,16 +22,37 @@ using test::ScriptedPrompts;
 
 class EditorRecovery : public ::testing::Test {
 protected:
-    // The stand-in editor, run to its end; its standard output.
-    QString runChild(const char* how, QProcess::ExitStatus expected) {
-        QProcess child;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("FULGRANE3D_HOME", QString::fromStdString(home.path().string()));
-        child.setProcessEnvironment(environment);
-        child.start(QStringLiteral(FULGRANE3D_RECOVERY_CHILD), {QString::fromLatin1(how)});
-        EXPECT_TRUE(child.waitForFinished(60000));
-        EXPECT_EQ(child.exitStatus(), expected) << child.readAllStandardError().toStdString();
-        return QString::fromUtf8(child.readAllStandardOutput());
+    // The stand-in editor, run to its end (it inherits FULGRANE3D_HOME): how
+    // it ended and its standard output. A plain fork and exec, which the
+    // thread checker follows, rather than QProcess's shared-memory spawn.
+    struct ChildEnd {
+        bool killed = false;
+        int code = -1;  // exit code, or the signal that ended it
+        std::string output;
+    };
+    static ChildEnd runChild(const char* how) {
+        ChildEnd end;
+        int pipeEnds[2];
+        if (::pipe(pipeEnds) != 0) return end;
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            ::dup2(pipeEnds[1], STDOUT_FILENO);
+            ::close(pipeEnds[0]);
+            ::close(pipeEnds[1]);
+            ::execl(FULGRANE3D_RECOVERY_CHILD, FULGRANE3D_RECOVERY_CHILD, how, static_cast<char*>(nullptr));
+            ::_exit(127);
+        }
+        ::close(pipeEnds[1]);
+        char buffer[256];
+        for (ssize_t got; (got = ::read(pipeEnds[0], buffer, sizeof buffer)) > 0;) {
+            end.output.append(buffer, static_cast<std::size_t>(got));
+        }
+        ::close(pipeEnds[0]);
+        int status = 0;
+        if (pid < 0 || ::waitpid(pid, &status, 0) != pid) return end;
+        end.killed = WIFSIGNALED(status);
+        end.code = end.killed ? WTERMSIG(status) : WEXITSTATUS(status);
+        return end;
     }
 
     QCoreApplication& app = test::testApplication();
@@ -38,7 +61,10 @@ protected:
 };
 
 TEST_F(EditorRecovery, AKilledEditorsChangesComeBackAndACleanExitLeavesNothing) {
-    EXPECT_EQ(runChild("kill", QProcess::CrashExit), "copied\n");
+    const ChildEnd killed = runChild("kill");
+    EXPECT_TRUE(killed.killed);
+    EXPECT_EQ(killed.code, SIGKILL);
+    EXPECT_EQ(killed.output, "copied\n");
     std::vector<ClaimedCopy> copies = claimAbandonedCopies(defaultRecoveryRoot());
     ASSERT_EQ(copies.size(), 1u);
 
@@ -51,7 +77,10 @@ TEST_F(EditorRecovery, AKilledEditorsChangesComeBackAndACleanExitLeavesNothing) 
     EXPECT_EQ(editor->document().titleText(), QString("無題.nbx* - Fulgrane3D"));
     EXPECT_TRUE(claimAbandonedCopies(defaultRecoveryRoot()).empty());
 
-    EXPECT_EQ(runChild("exit", QProcess::NormalExit), "copied\n");
+    const ChildEnd exited = runChild("exit");
+    EXPECT_FALSE(exited.killed);
+    EXPECT_EQ(exited.code, 0);
+    EXPECT_EQ(exited.output, "copied\n");
     EXPECT_TRUE(claimAbandonedCopies(defaultRecoveryRoot()).empty());
     for (const auto& entry : std::filesystem::directory_iterator(defaultRecoveryRoot())) {
         EXPECT_FALSE(entry.is_directory()) << entry.path();  // no slot left behind
