@@ -1,12 +1,11 @@
 #include "persistence/RecoveryStore.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cstdint>
-#include <cstdlib>
 #include <utility>
+
+#include "persistence/PerUserFolder.h"
 
 namespace fg {
 namespace {
@@ -62,16 +61,7 @@ std::optional<RecoveryContent> decodeRecovery(std::string_view bytes) {
     return RecoveryContent{std::string(*origin), std::string(*fileName), std::string(rest)};
 }
 
-fs::path defaultRecoveryRoot() {
-    if (const char* home = std::getenv("FULGRANE3D_HOME"); home && *home) return fs::path(home) / "recovery";
-    if (const char* data = std::getenv("XDG_DATA_HOME"); data && *data) {
-        return fs::path(data) / "fulgrane3d" / "recovery";
-    }
-    if (const char* home = std::getenv("HOME"); home && *home) {
-        return fs::path(home) / ".local" / "share" / "fulgrane3d" / "recovery";
-    }
-    return fs::temp_directory_path() / ("fulgrane3d-" + std::to_string(::getuid())) / "recovery";
-}
+fs::path defaultRecoveryRoot() { return perUserFolder(UserFolderKind::Data, "recovery"); }
 
 // ---- the running editor's slot ----------------------------------------------
 

@@ -6,11 +6,11 @@
 #include <array>
 #include <chrono>
 #include <cstdint>
-#include <cstdlib>
 #include <utility>
 
 #include "persistence/FileBytes.h"
 #include "persistence/FileLock.h"
+#include "persistence/PerUserFolder.h"
 
 namespace fg {
 namespace {
@@ -84,16 +84,7 @@ std::string dummyTexturePng() {
     return png;
 }
 
-fs::path defaultWorkspaceRoot() {
-    if (const char* home = std::getenv("FULGRANE3D_HOME"); home && *home) return fs::path(home) / "workspace";
-    if (const char* cache = std::getenv("XDG_CACHE_HOME"); cache && *cache) {
-        return fs::path(cache) / "fulgrane3d" / "workspace";
-    }
-    if (const char* home = std::getenv("HOME"); home && *home) {
-        return fs::path(home) / ".cache" / "fulgrane3d" / "workspace";
-    }
-    return fs::temp_directory_path() / ("fulgrane3d-" + std::to_string(::getuid())) / "workspace";
-}
+fs::path defaultWorkspaceRoot() { return perUserFolder(UserFolderKind::Cache, "workspace"); }
 
 ScopedWorkspace::ScopedWorkspace(fs::path root, fs::path path, int lockFd)
     : m_root(std::move(root)), m_path(std::move(path)), m_lockFd(lockFd) {}

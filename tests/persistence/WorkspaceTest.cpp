@@ -13,6 +13,7 @@
 #include "TempDir.h"
 #include "persistence/FileBytes.h"
 #include "persistence/MaterialFiles.h"
+#include "persistence/RecoveryStore.h"
 #include "persistence/Workspace.h"
 
 namespace fg {
@@ -71,8 +72,8 @@ TEST(DummyTexture, IsAOneByOneOpaqueWhitePng) {
     EXPECT_EQ(bigEndian(idat, 12), 0x09FB'03FDu);  // Adler-32 of 00 FF FF FF FF
 }
 
-TEST(WorkspaceRoot, FollowsFulgrane3dHomeThenTheCacheFolder) {
-    // Restores both variables whatever happens below.
+TEST(WorkspaceRoot, FollowsFulgrane3dHomeThenTheXdgFolderThenHome) {
+    // Restores every variable whatever happens below.
     struct SavedVariable {
         explicit SavedVariable(const char* variable) : name(variable) {
             if (const char* value = std::getenv(variable)) saved = value;
@@ -83,13 +84,23 @@ TEST(WorkspaceRoot, FollowsFulgrane3dHomeThenTheCacheFolder) {
         }
         const char* name;
         std::optional<std::string> saved;
-    } home("FULGRANE3D_HOME"), cache("XDG_CACHE_HOME");
+    } home("FULGRANE3D_HOME"), cache("XDG_CACHE_HOME"), data("XDG_DATA_HOME"), user("HOME");
 
     ::setenv("FULGRANE3D_HOME", "/some/home", 1);
     ::setenv("XDG_CACHE_HOME", "/cache", 1);
+    ::setenv("XDG_DATA_HOME", "/data", 1);
+    ::setenv("HOME", "/home/artist", 1);
     EXPECT_EQ(defaultWorkspaceRoot(), fs::path("/some/home/workspace"));
-    ::unsetenv("FULGRANE3D_HOME");
+    EXPECT_EQ(defaultRecoveryRoot(), fs::path("/some/home/recovery"));
+    // An empty variable counts as unset.
+    ::setenv("FULGRANE3D_HOME", "", 1);
     EXPECT_EQ(defaultWorkspaceRoot(), fs::path("/cache/fulgrane3d/workspace"));
+    // Recovery copies are data, not cache: a cache cleaner must not take them.
+    EXPECT_EQ(defaultRecoveryRoot(), fs::path("/data/fulgrane3d/recovery"));
+    ::unsetenv("XDG_CACHE_HOME");
+    ::unsetenv("XDG_DATA_HOME");
+    EXPECT_EQ(defaultWorkspaceRoot(), fs::path("/home/artist/.cache/fulgrane3d/workspace"));
+    EXPECT_EQ(defaultRecoveryRoot(), fs::path("/home/artist/.local/share/fulgrane3d/recovery"));
 }
 
 TEST(Workspace, IsATickNamedFolderWithThePlaceholderAndGoesAwayWithItsGuard) {
