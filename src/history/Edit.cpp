@@ -69,13 +69,6 @@ TreePlace placeOf(const Node& node) {
     return {node.m_pParent != nullptr ? node.m_pParent->m_ID : 0, node.m_index};
 }
 
-bool isInside(const Node* node, const Node& ancestor) {
-    for (; node != nullptr; node = node->m_pParent) {
-        if (node == &ancestor) return true;
-    }
-    return false;
-}
-
 // Puts a node (with its subtree) under the node with the place's parent ID.
 Node* insertAt(EffectTree& tree, std::unique_ptr<Node> node, const TreePlace& place) {
     Node* parent = tree.findById(place.parentId);
@@ -88,9 +81,9 @@ Node* insertAt(EffectTree& tree, std::unique_ptr<Node> node, const TreePlace& pl
 // Moves `node` to `place`; a selection stays on the node it was on.
 void moveTo(EffectTree& tree, Node& node, const TreePlace& place) {
     Node* parent = tree.findById(place.parentId);
-    if (parent == nullptr || isInside(parent, node)) return;
+    if (parent == nullptr || parent->isWithin(node)) return;
     Node* selected = tree.selected();
-    const bool keepSelection = isInside(selected, node);
+    const bool keepSelection = selected != nullptr && selected->isWithin(node);
     insertAt(tree, tree.take(node), place);
     if (keepSelection) tree.select(selected);
 }

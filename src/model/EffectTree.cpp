@@ -200,9 +200,7 @@ TreeEditResult EffectTree::moveTo(std::int32_t id, std::int32_t parentId, int po
     Node* node = findById(id);
     Node* parent = findById(parentId);
     if (node == nullptr || node->m_pParent == nullptr || parent == nullptr) return TreeEditResult::nothing();
-    for (const Node* n = parent; n != nullptr; n = n->m_pParent) {
-        if (n == node) return TreeEditResult::nothing();
-    }
+    if (parent->isWithin(*node)) return TreeEditResult::nothing();
     const bool sameParent = parent == node->m_pParent;
     const int roomAfter = parent->childCount() - (sameParent ? 1 : 0);
     position = std::clamp(position, 0, roomAfter);

@@ -127,6 +127,13 @@ std::int32_t Node::highestId(std::int32_t start) const {
     return highest;
 }
 
+bool Node::isWithin(const Node& ancestor) const {
+    for (const Node* node = this; node != nullptr; node = node->m_pParent) {
+        if (node == &ancestor) return true;
+    }
+    return false;
+}
+
 int Node::subtreeHeight() const {
     int below = 0;
     for (const auto& child : m_children) below = std::max(below, child->subtreeHeight());

@@ -96,6 +96,8 @@ struct Node : NodeParams {
     std::int32_t highestId(std::int32_t start) const;
     // Number of levels in this subtree (1 for a leaf).
     int subtreeHeight() const;
+    // Whether this node is `ancestor` or lies in its subtree.
+    bool isWithin(const Node& ancestor) const;
     // Levels between this node and the top of its tree (0 for a node without parent).
     int depth() const;
 };

@@ -14,13 +14,6 @@
 namespace fg {
 namespace {
 
-bool isInside(const Node* node, const Node& ancestor) {
-    for (; node != nullptr; node = node->m_pParent) {
-        if (node == &ancestor) return true;
-    }
-    return false;
-}
-
 // `node`'s position among `parent`'s children once `dragged` is out of them.
 int positionWithout(const Node& parent, int position, const Node& dragged) {
     return dragged.m_pParent == &parent && dragged.m_index < position ? position - 1 : position;
@@ -57,7 +50,7 @@ NodePanel::DropTarget NodePanel::dropTargetAt(std::int32_t draggedId, QPoint at)
     }
     // Not into its own subtree, and not where it already is.
     const Node* newParent = tree.findById(target.parentId);
-    if (newParent == nullptr || isInside(newParent, *dragged)) return {};
+    if (newParent == nullptr || newParent->isWithin(*dragged)) return {};
     if (newParent == dragged->m_pParent && target.kind != DropKind::Onto &&
         target.position == dragged->m_index) {
         return {};

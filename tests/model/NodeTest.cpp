@@ -116,6 +116,13 @@ TEST(NodeCopy, ACloneLinksOnlyToItsOwnNodes) {
     EXPECT_EQ(copy11.m_pParent, &copy1);
     EXPECT_EQ(copy11.depth(), 2);  // up through the copies only
     EXPECT_EQ(copy11.m_name, "孫");
+    // A copy lies within its own copies only, never within the original.
+    EXPECT_TRUE(copy11.isWithin(*clone));
+    EXPECT_TRUE(copy11.isWithin(copy11));
+    EXPECT_FALSE(copy11.isWithin(a));
+    EXPECT_FALSE(clone->isWithin(copy1));
+    EXPECT_TRUE(a1.childAt(0)->isWithin(tree.root()));
+    EXPECT_FALSE(a.isWithin(a1));
     EXPECT_EQ(copy1.m_ID, a1.m_ID);
     EXPECT_EQ(copy1.curve(kCurveOpacity).points(), a1.curve(kCurveOpacity).points());
     EXPECT_EQ(copy1.curve(kCurveOpacity).samples(), a1.curve(kCurveOpacity).samples());
