@@ -7,6 +7,7 @@
 #include <set>
 
 #include "app/Editor.h"
+#include "history/MaterialEdit.h"
 #include "model/MaterialNames.h"
 #include "persistence/FileBytes.h"
 #include "persistence/Messages.h"
@@ -87,32 +88,24 @@ TreeEditResult Editor::pasteNodeBytes(std::string_view bytes) {
         std::optional<Message> failed;
         EditorState& g = m_g;
         changeDocument([&] {
-            // Nodes refer to materials by list position, which new files
-            // shift: names carry every reference over, as import does.
-            const MaterialNameList before = materials().names();
-            rememberTextureNames(g.tree.root(), before);
-            rememberModelNames(g.tree.root(), before);
-            const std::vector<Node*> saved = m_history.savedSubtrees();
-            for (Node* subtree : saved) rememberSubtreeMaterials(*subtree, before);
-            const std::filesystem::path workDir(g.workDir);
-            std::vector<std::string> present;
-            for (const MaterialFile& file : materials().list()) present.push_back(file.fileName);
             std::vector<std::string> renamed(content->materials.size());
-            for (std::size_t i = 0; i < content->materials.size() && !failed; ++i) {
-                const ClipboardMaterial& material = content->materials[i];
-                const PlacedMaterial placed = placeMaterial(workDir, present, material.fileName, material.bytes);
-                renamed[i] = placed.fileName;
-                if (!placed.written) continue;
-                if (const FileWriteResult written = writeFileBytes(workDir / placed.fileName, material.bytes); !written) {
-                    failed = persistence_text::cannotWrite((workDir / placed.fileName).string(), written.error);
-                    continue;
+            keepingMaterialReferences(g.tree, m_history.savedSubtrees(), [&] { return materials().names(); }, [&] {
+                const std::filesystem::path workDir(g.workDir);
+                std::vector<std::string> present;
+                for (const MaterialFile& file : materials().list()) present.push_back(file.fileName);
+                for (std::size_t i = 0; i < content->materials.size() && !failed; ++i) {
+                    const ClipboardMaterial& material = content->materials[i];
+                    const PlacedMaterial placed = placeMaterial(workDir, present, material.fileName, material.bytes);
+                    renamed[i] = placed.fileName;
+                    if (!placed.written) continue;
+                    if (const FileWriteResult written = writeFileBytes(workDir / placed.fileName, material.bytes);
+                        !written) {
+                        failed = persistence_text::cannotWrite((workDir / placed.fileName).string(), written.error);
+                        continue;
+                    }
+                    present.push_back(placed.fileName);
                 }
-                present.push_back(placed.fileName);
-            }
-            const MaterialNameList after = materials().names();
-            relinkTextures(g.tree.root(), after);
-            relinkModels(g.tree.root(), after);
-            for (Node* subtree : saved) relinkSubtreeMaterials(*subtree, after);
+            });
             // The pasted nodes name their materials as they came in.
             std::map<std::string, std::string> imageNames;
             std::map<std::string, std::string> modelNames;
@@ -128,7 +121,7 @@ TreeEditResult Editor::pasteNodeBytes(std::string_view bytes) {
                     node.m_shape.objName = model->second;
                 }
             });
-            relinkSubtreeMaterials(top, after);
+            relinkSubtreeMaterials(top, materials().names());
         });
         markModified();
         notify(DocumentPart::Materials | DocumentPart::Page);

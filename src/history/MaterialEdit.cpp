@@ -35,35 +35,40 @@ std::vector<MaterialUser> materialUsers(const EffectTree& tree, const MaterialNa
     return users;
 }
 
-void applyMaterialEdit(const MaterialEdit& edit, bool undoing, EffectTree& tree, const std::vector<Node*>& saved,
-                       MaterialStore& store) {
-    const MaterialNameList before = store.names();
+void keepingMaterialReferences(EffectTree& tree, const std::vector<Node*>& saved,
+                               const std::function<MaterialNameList()>& names, const std::function<void()>& change) {
+    const MaterialNameList before = names();
     rememberTextureNames(tree.root(), before);
     rememberModelNames(tree.root(), before);
     for (Node* subtree : saved) rememberSubtreeMaterials(*subtree, before);
-
-    for (const MaterialFileChange& file : edit.files) store.write(file.fileName, undoing ? file.before : file.after);
-
-    if (!edit.renamedFrom.empty()) {
-        const std::string& from = undoing ? edit.renamedTo : edit.renamedFrom;
-        const std::string& to = undoing ? edit.renamedFrom : edit.renamedTo;
-        forEachNode(tree.root(), [&](Node& node) { renameRemembered(node, from, to); });
-        for (Node* subtree : saved) forEachNode(*subtree, [&](Node& node) { renameRemembered(node, from, to); });
-    }
-    // The file is back: so are the references the delete took.
-    if (undoing) {
-        for (const MaterialUser& user : edit.users) {
-            Node* node = tree.findById(user.nodeId);
-            if (node == nullptr) continue;
-            if (user.texture) node->m_texture.name = edit.deleted;
-            if (user.model) node->m_shape.objName = edit.deleted;
-        }
-    }
-
-    const MaterialNameList after = store.names();
+    change();
+    const MaterialNameList after = names();
     relinkTextures(tree.root(), after);
     relinkModels(tree.root(), after);
     for (Node* subtree : saved) relinkSubtreeMaterials(*subtree, after);
+}
+
+void applyMaterialEdit(const MaterialEdit& edit, bool undoing, EffectTree& tree, const std::vector<Node*>& saved,
+                       MaterialStore& store) {
+    keepingMaterialReferences(tree, saved, [&] { return store.names(); }, [&] {
+        for (const MaterialFileChange& file : edit.files) store.write(file.fileName, undoing ? file.before : file.after);
+
+        if (!edit.renamedFrom.empty()) {
+            const std::string& from = undoing ? edit.renamedTo : edit.renamedFrom;
+            const std::string& to = undoing ? edit.renamedFrom : edit.renamedTo;
+            forEachNode(tree.root(), [&](Node& node) { renameRemembered(node, from, to); });
+            for (Node* subtree : saved) forEachNode(*subtree, [&](Node& node) { renameRemembered(node, from, to); });
+        }
+        // The file is back: so are the references the delete took.
+        if (undoing) {
+            for (const MaterialUser& user : edit.users) {
+                Node* node = tree.findById(user.nodeId);
+                if (node == nullptr) continue;
+                if (user.texture) node->m_texture.name = edit.deleted;
+                if (user.model) node->m_shape.objName = edit.deleted;
+            }
+        }
+    });
 }
 
 }  // namespace fg

@@ -9,6 +9,7 @@
 // used the material at it again.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -54,6 +55,12 @@ public:
 // The nodes of `tree` that use material `index` of `materials` (a texture
 // for an image, a model shape for a model).
 std::vector<MaterialUser> materialUsers(const EffectTree& tree, const MaterialNameList& materials, int index);
+
+// Runs `change`, which adds, removes or renames material files, with every
+// material reference of `tree` and of the `saved` subtrees carried across it
+// by name: nodes refer to materials by list position, which the change shifts.
+void keepingMaterialReferences(EffectTree& tree, const std::vector<Node*>& saved,
+                               const std::function<MaterialNameList()>& names, const std::function<void()>& change);
 
 // Writes one side of `edit` (the before side when `undoing`) with every
 // reference of `tree` and of the `saved` subtrees kept across it.
