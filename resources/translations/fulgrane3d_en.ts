@@ -419,6 +419,14 @@ Read it again?</translation>
         <source>%1 を開く Fulgrane3D を起動できませんでした。</source>
         <translation>Fulgrane3D could not be started to open %1.</translation>
     </message>
+    <message>
+        <source>変更の自動保存に失敗しました。
+%1
+保存するまで、変更は失われるおそれがあります。</source>
+        <translation>Your changes could not be saved automatically.
+%1
+Until you save, changes could be lost.</translation>
+    </message>
 </context>
 <context>
     <name>fg::EmitterPage</name>

@@ -11,7 +11,13 @@ using std::chrono::milliseconds;
 
 Autosave::Autosave(Editor& editor, std::optional<RecoverySlot> slot, std::chrono::seconds interval, QObject* parent)
     : QObject(parent), m_editor(editor), m_interval(interval) {
-    if (interval.count() > 0 && slot) m_writer = std::make_unique<RecoveryWriter>(std::move(*slot));
+    if (interval.count() > 0 && slot) {
+        // Outcomes come from the writer's thread: they are looked at here.
+        // Events still queued when this object goes are dropped with it.
+        m_writer = std::make_unique<RecoveryWriter>(std::move(*slot), [this](const IoResult& outcome) {
+            QMetaObject::invokeMethod(this, [this, outcome] { copyFinished(outcome); }, Qt::QueuedConnection);
+        });
+    }
     m_due.setSingleShot(true);
     connect(&m_due, &QTimer::timeout, this, &Autosave::copyNow);
     connect(&editor, &Editor::documentChanged, this, &Autosave::documentChanged);
@@ -51,6 +57,16 @@ void Autosave::copyNow() {
     m_writer->write(std::move(*snapshot), origin, std::filesystem::path(g.fileName).filename().string());
     m_hasCopy = true;
     m_sinceCopy.start();
+}
+
+void Autosave::copyFinished(const IoResult& outcome) {
+    if (outcome.ok) {
+        m_failing = false;
+        return;
+    }
+    if (m_failing) return;  // said once; a disk that stays full is not news
+    m_failing = true;
+    emit copyFailed(outcome.message);
 }
 
 IoResult Autosave::waitIdle() { return m_writer ? m_writer->waitIdle() : IoResult::success(); }

@@ -41,8 +41,14 @@ public:
     IoResult waitIdle();
     const RecoverySlot* slot() const { return m_writer ? &m_writer->slot() : nullptr; }
 
+signals:
+    // A copy could not be written: the work since the last save has no
+    // copy. Sent once, not again until a copy has been written.
+    void copyFailed(const fg::Message& why);
+
 private:
     void documentChanged(DocumentChanges what);
+    void copyFinished(const IoResult& outcome);
 
     Editor& m_editor;
     std::chrono::seconds m_interval;
@@ -50,6 +56,7 @@ private:
     QTimer m_due;
     QElapsedTimer m_sinceCopy;  // invalid until the first copy
     bool m_hasCopy = false;
+    bool m_failing = false;  // the last copy failed and was reported
 };
 
 }  // namespace fg

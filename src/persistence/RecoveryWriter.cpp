@@ -4,7 +4,8 @@
 
 namespace fg {
 
-RecoveryWriter::RecoveryWriter(RecoverySlot slot) : m_slot(std::move(slot)), m_thread([this] { run(); }) {}
+RecoveryWriter::RecoveryWriter(RecoverySlot slot, Finished finished)
+    : m_slot(std::move(slot)), m_finished(std::move(finished)), m_thread([this] { run(); }) {}
 
 RecoveryWriter::~RecoveryWriter() {
     {
@@ -48,6 +49,7 @@ void RecoveryWriter::run() {
         m_busy = true;
         lock.unlock();
         IoResult outcome = carryOut(request);
+        if (m_finished) m_finished(outcome);
         lock.lock();
         m_last = std::move(outcome);
         m_busy = false;

@@ -8,6 +8,7 @@
 
 #include <condition_variable>
 #include <cstdint>
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -22,7 +23,10 @@ namespace fg {
 
 class RecoveryWriter {
 public:
-    explicit RecoveryWriter(RecoverySlot slot);
+    // Called on the writer's thread with the outcome of every request.
+    using Finished = std::function<void(const IoResult&)>;
+
+    explicit RecoveryWriter(RecoverySlot slot, Finished finished = {});
     // Finishes the request under way and drops a waiting one; the slot then
     // goes with its copy (a clean exit).
     ~RecoveryWriter();
@@ -50,6 +54,7 @@ private:
     IoResult carryOut(const Request& request);
 
     RecoverySlot m_slot;
+    Finished m_finished;
     std::mutex m_mutex;
     std::condition_variable m_changed;
     std::optional<Request> m_waiting;

@@ -83,6 +83,18 @@ int main(int argc, char* argv[]) {
     // The recovery copies of this editor's unsaved work.
     fg::Autosave autosave(editor, fg::RecoverySlot::create(files.folders.recoveryRoot),
                           std::chrono::seconds(files.settings.autosaveSeconds));
+    // Said without stopping the work: the user saves, or frees the disk.
+    QObject::connect(&autosave, &fg::Autosave::copyFailed, &window, [&window, programName](const fg::Message& why) {
+        auto* box = new QMessageBox(QMessageBox::Warning, programName,
+                                    QCoreApplication::translate("fg::EditorMain",
+                                                                "変更の自動保存に失敗しました。\n%1\n"
+                                                                "保存するまで、変更は失われるおそれがあります。")
+                                        .arg(fg::text::format(why)),
+                                    QMessageBox::Ok, &window);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->setWindowModality(Qt::NonModal);
+        box->show();
+    });
     // Unsaved work a killed editor left comes first; a project named on the
     // command line then opens in an instance of its own.
     const fg::RecoveryOutcome recovered = fg::offerRecoveries(&window, editor, files.recoveries, [&autosave] {

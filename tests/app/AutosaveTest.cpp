@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QSignalSpy>
 #include <QTest>
 
 #include "AppTestSupport.h"
@@ -89,6 +90,41 @@ TEST_F(AutosaveTest, AnIntervalOfZeroWritesNothing) {
     for (const auto& entry : std::filesystem::directory_iterator(home.path() / "off")) {
         EXPECT_FALSE(entry.is_directory()) << entry.path();
     }
+}
+
+TEST_F(AutosaveTest, AFailedCopyIsReportedOnceUntilACopyIsWrittenAgain) {
+    QSignalSpy failed(autosave.get(), &Autosave::copyFailed);
+    // A folder where the copy belongs: no file can replace it.
+    const std::filesystem::path blocker = autosave->slot()->copyPath();
+    std::filesystem::create_directories(blocker / "in-the-way");
+    ASSERT_TRUE(editor->renameSelected("炎"));
+    autosave->copyNow();
+    EXPECT_FALSE(autosave->waitIdle().ok);
+    ASSERT_TRUE(failed.wait(5000));
+    ASSERT_EQ(failed.count(), 1);
+    const Message why = failed.at(0).at(0).value<Message>();
+    EXPECT_NE(why.sourceText().find(blocker.string()), std::string::npos) << why;
+
+    // Still failing: not said again.
+    ASSERT_TRUE(editor->renameSelected("煙"));
+    autosave->copyNow();
+    EXPECT_FALSE(autosave->waitIdle().ok);
+    QTest::qWait(100);
+    EXPECT_EQ(failed.count(), 1);
+
+    // Once a copy is written, the next failure is news again.
+    std::filesystem::remove_all(blocker);
+    ASSERT_TRUE(editor->renameSelected("火"));
+    autosave->copyNow();
+    EXPECT_TRUE(autosave->waitIdle().ok);
+    QTest::qWait(100);
+    std::filesystem::remove(blocker);
+    std::filesystem::create_directories(blocker / "in-the-way");
+    ASSERT_TRUE(editor->renameSelected("灰"));
+    autosave->copyNow();
+    EXPECT_FALSE(autosave->waitIdle().ok);
+    EXPECT_TRUE(failed.wait(5000));
+    EXPECT_EQ(failed.count(), 2);
 }
 
 }  // namespace
