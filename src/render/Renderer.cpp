@@ -29,7 +29,29 @@ std::unique_ptr<Renderer> Renderer::create(RenderError* error) {
     glSamplerParameteri(renderer->m_copySampler.id(), GL_TEXTURE_MAG_FILTER, GL_NEAREST);
     glSamplerParameteri(renderer->m_copySampler.id(), GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
     glSamplerParameteri(renderer->m_copySampler.id(), GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    renderer->m_textureBarrier = TextureBarrier::ofCurrentContext();
     return renderer;
+}
+
+bool Renderer::supportsExportMethod(ExportMethod method) const {
+    switch (method) {
+        case ExportMethod::FramebufferFetch: return m_poly->canRead(DestinationRead::Fetch);
+        case ExportMethod::TextureBarrier:
+            return m_textureBarrier.available() && m_poly->canRead(DestinationRead::TargetTexel);
+        case ExportMethod::CopyAfterEverySubMesh:
+        case ExportMethod::Fast: break;
+    }
+    return true;
+}
+
+ExportMethod Renderer::effectiveExportMethod() const {
+    if (m_exportMethod != ExportMethod::Fast) {
+        return supportsExportMethod(m_exportMethod) ? m_exportMethod : ExportMethod::CopyAfterEverySubMesh;
+    }
+    for (const ExportMethod method : {ExportMethod::FramebufferFetch, ExportMethod::TextureBarrier}) {
+        if (supportsExportMethod(method)) return method;
+    }
+    return ExportMethod::CopyAfterEverySubMesh;
 }
 
 void Renderer::renderFrame(Simulation& simulation, const Camera& camera, const PreviewFrame& frame) {
@@ -171,11 +193,13 @@ void Renderer::drawExportParticlePass(Simulation& simulation, const Camera& came
 
     const ProjectSettings& project = simulation.project();
     if (project.sort != 0) sortByCameraDistance(simulation, camera.eye);
-    const bool fast = m_exportMethod == ExportMethod::Fast && m_poly->canFetch();
+    const ExportMethod method = effectiveExportMethod();
+    const bool fetch = method == ExportMethod::FramebufferFetch;
+    const bool barrier = method == ExportMethod::TextureBarrier;
 
     // The picture is defined by the copy: the first sub-mesh of the pass
     // reads it cleared, every later one reads the target as the sub-mesh
-    // before left it. The fast method keeps that true for every pixel a
+    // before left it. The fast methods keep that true for every pixel a
     // fragment reads, copying only when a sub-mesh must read the copy.
     enum class CopyState { Cleared, Current, Stale };
     CopyState copyState = CopyState::Cleared;
@@ -184,10 +208,17 @@ void Renderer::drawExportParticlePass(Simulation& simulation, const Camera& came
         ++m_exportCopies;
         copyState = CopyState::Current;
     };
-    const auto bindCopy = [&] {
+    const auto bindForReading = [&](const RenderTarget& source) {
         glActiveTexture(GL_TEXTURE1);
-        glBindTexture(GL_TEXTURE_2D, copy.colorTexture());
+        glBindTexture(GL_TEXTURE_2D, source.colorTexture());
         glBindSampler(1, m_copySampler.id());
+    };
+    // Whether the target was drawn into since the last texture barrier (the
+    // clear and the culling pass before count).
+    bool unsettledWrites = true;
+    const auto settleWrites = [&] {
+        m_textureBarrier();
+        unsettledWrites = false;
     };
 
     MeshDraw reading;
@@ -197,20 +228,25 @@ void Renderer::drawExportParticlePass(Simulation& simulation, const Camera& came
     reading.targetWidth = target.width();
     reading.targetHeight = target.height();
     reading.afterSubMesh = bringCopyUpToDate;
-    MeshDraw fetching = reading;
-    fetching.fetchDestination = true;
-    fetching.afterSubMesh = {};
+    // What reads the target itself: fetching draws in primitive order, or
+    // texel reads where each sub-mesh is its own call followed by a barrier.
+    MeshDraw direct = reading;
+    direct.destination = barrier ? DestinationRead::TargetTexel : DestinationRead::Fetch;
+    direct.afterSubMesh = barrier ? std::function<void()>(settleWrites) : std::function<void()>();
     for (int pass = 0; pass < kDrawPassCount; ++pass) {
         applyDepth(DepthUse::Export);
         reading.pass = pass;
-        fetching.pass = pass;
+        direct.pass = pass;
         ParticleBatch readingBatch(*m_poly, m_instances, reading, Batching::PerParticle);
-        // Fetching draws collect until a reading draw or the pass end.
-        ParticleBatch fetchingBatch(*m_poly, m_instances, fetching, Batching::OneStripInstances);
+        // Fetching draws collect until a reading draw or the pass end; a
+        // texel-reading call must not cover a pixel twice, so it holds one
+        // particle.
+        ParticleBatch directBatch(*m_poly, m_instances, direct,
+                                  fetch ? Batching::OneStripInstances : Batching::PerParticle);
         walkDrawPass(simulation, pass, project.reverse != 0, [&](Particle& particle, int) {
             const std::optional<ParticleDraw> draw = particleDraw(simulation, particle, camera, *m_assets);
-            if (!fast) {
-                bindCopy();
+            if (!fetch && !barrier) {
+                bindForReading(copy);
                 if (draw) {
                     readingBatch.add(*draw);
                     readingBatch.flush();
@@ -227,21 +263,27 @@ void Renderer::drawExportParticlePass(Simulation& simulation, const Camera& came
             if (copyState != CopyState::Cleared && draw->mesh->coversPixelsOnce(draw->instance)) {
                 // Each pixel is read once, by the fragment that then writes
                 // it: the target's pixel is what the copy would hold.
-                fetchingBatch.add(*draw);
+                directBatch.add(*draw);
                 copyState = CopyState::Stale;
+                if (barrier) {
+                    if (unsettledWrites) settleWrites();
+                    bindForReading(target);
+                    directBatch.flush();
+                }
                 return;
             }
-            fetchingBatch.flush();
+            directBatch.flush();
             if (copyState == CopyState::Stale) bringCopyUpToDate();
-            bindCopy();
+            bindForReading(copy);
             // Meshes drawn in sub-meshes leave the copy current; an OBJ model
             // draws in one call without, so the next reader copies first.
             copyState = CopyState::Stale;
             readingBatch.add(*draw);
             readingBatch.flush();
+            unsettledWrites = true;
         });
-        fetchingBatch.flush();
-        m_particleCalls += readingBatch.callCount() + fetchingBatch.callCount();
+        directBatch.flush();
+        m_particleCalls += readingBatch.callCount() + directBatch.callCount();
     }
 }
 

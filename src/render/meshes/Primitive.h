@@ -26,9 +26,9 @@ struct MeshDraw {
     bool underCut = false;
     int targetWidth = 1;    // the exported frame size, for the export programs' copy lookup
     int targetHeight = 1;
-    // Export only: read what is drawn from the target's own pixel instead
-    // of the copy (see PolyProgram::canFetch).
-    bool fetchDestination = false;
+    // Export only: where the programs read what is already drawn (see
+    // PolyProgram::canRead).
+    DestinationRead destination = DestinationRead::Copy;
     // Export only: copies the target into the copy texture after each sub-mesh.
     std::function<void()> afterSubMesh;
 };
