@@ -66,7 +66,7 @@ Scene sample(const char* name) {
     const fs::path file = fs::path(source ? source : ".") / "resources" / "samples" / (std::string(name) + ".nbx");
     const OpenProjectResult opened = openProjectForTool(scene.g, file.string());
     if (!opened.ok) {
-        std::fprintf(stderr, "cannot open %s: %s\n", file.c_str(), opened.message.c_str());
+        std::fprintf(stderr, "cannot open %s: %s\n", file.c_str(), opened.message.sourceText().c_str());
         std::exit(1);
     }
     return scene;

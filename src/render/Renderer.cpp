@@ -1,6 +1,7 @@
 #include "render/Renderer.h"
 
 #include "render/BackgroundColor.h"
+#include "render/ExportFootprint.h"
 #include "render/GlStateSaver.h"
 #include "render/GroundGrid.h"
 #include "render/ParticleDraws.h"
@@ -160,6 +161,7 @@ void Renderer::renderExportImage(Simulation& simulation, const Camera& camera, R
                                  RenderTarget& copy, const std::function<void()>& afterCullPass) {
     const GlStateSaver saved;
     m_exportCopies = 0;
+    m_exportBarriers = 0;
     fillPolygons();
     applyBlend(BlendMode::Replace);
     target.bind();
@@ -213,13 +215,17 @@ void Renderer::drawExportParticlePass(Simulation& simulation, const Camera& came
         glBindTexture(GL_TEXTURE_2D, source.colorTexture());
         glBindSampler(1, m_copySampler.id());
     };
-    // Whether the target was drawn into since the last texture barrier (the
-    // clear and the culling pass before count).
-    bool unsettledWrites = true;
+    // What was drawn into the target since the last texture barrier (the
+    // clear and the culling pass before count): texels there may not be
+    // read through the texture until the next barrier.
+    WrittenTiles written(target.width(), target.height());
+    written.markAll();
     const auto settleWrites = [&] {
         m_textureBarrier();
-        unsettledWrites = false;
+        ++m_exportBarriers;
+        written.clear();
     };
+    const Mat4 viewProjection = camera.view * camera.projection;
 
     MeshDraw reading;
     reading.camera = &camera;
@@ -229,20 +235,31 @@ void Renderer::drawExportParticlePass(Simulation& simulation, const Camera& came
     reading.targetHeight = target.height();
     reading.afterSubMesh = bringCopyUpToDate;
     // What reads the target itself: fetching draws in primitive order, or
-    // texel reads where each sub-mesh is its own call followed by a barrier.
+    // texel reads, where a sub-mesh that may cover what another drew since
+    // the last barrier waits for a barrier first.
     MeshDraw direct = reading;
     direct.destination = barrier ? DestinationRead::TargetTexel : DestinationRead::Fetch;
     direct.afterSubMesh = barrier ? std::function<void()>(settleWrites) : std::function<void()>();
+    MeshDraw tiled = direct;
+    tiled.afterSubMesh = {};
     for (int pass = 0; pass < kDrawPassCount; ++pass) {
         applyDepth(DepthUse::Export);
         reading.pass = pass;
         direct.pass = pass;
+        tiled.pass = pass;
         ParticleBatch readingBatch(*m_poly, m_instances, reading, Batching::PerParticle);
-        // Fetching draws collect until a reading draw or the pass end; a
-        // texel-reading call must not cover a pixel twice, so it holds one
-        // particle.
+        // Fetching draws collect until a reading draw or the pass end.
+        // Texel-reading draws of meshes in sub-meshes go one particle a
+        // call with a barrier after every sub-mesh; one-strip meshes
+        // collect while their footprints stay clear of one another and of
+        // everything else drawn since the last barrier.
         ParticleBatch directBatch(*m_poly, m_instances, direct,
                                   fetch ? Batching::OneStripInstances : Batching::PerParticle);
+        ParticleBatch tiledBatch(*m_poly, m_instances, tiled, Batching::OneStripInstances);
+        const auto flushTiled = [&] {
+            bindForReading(target);
+            tiledBatch.flush();
+        };
         walkDrawPass(simulation, pass, project.reverse != 0, [&](Particle& particle, int) {
             const std::optional<ParticleDraw> draw = particleDraw(simulation, particle, camera, *m_assets);
             if (!fetch && !barrier) {
@@ -263,16 +280,32 @@ void Renderer::drawExportParticlePass(Simulation& simulation, const Camera& came
             if (copyState != CopyState::Cleared && draw->mesh->coversPixelsOnce(draw->instance)) {
                 // Each pixel is read once, by the fragment that then writes
                 // it: the target's pixel is what the copy would hold.
-                directBatch.add(*draw);
                 copyState = CopyState::Stale;
-                if (barrier) {
-                    if (unsettledWrites) settleWrites();
-                    bindForReading(target);
-                    directBatch.flush();
+                if (fetch) {
+                    directBatch.add(*draw);
+                    return;
                 }
+                const Primitive& mesh = *draw->mesh;
+                if (mesh.drawsOneStrip(true) && mesh.instanceable() && mesh.vertexEntry() == PolyVertexEntry::VS) {
+                    const PixelSpan footprint = drawFootprint(mesh.exportSubMeshes(), draw->instance, viewProjection,
+                                                              target.width(), target.height());
+                    if (written.overlaps(footprint)) {
+                        flushTiled();
+                        settleWrites();
+                    }
+                    tiledBatch.add(*draw);
+                    written.mark(footprint);
+                    return;
+                }
+                flushTiled();
+                if (written.any()) settleWrites();
+                bindForReading(target);
+                directBatch.add(*draw);
+                directBatch.flush();
                 return;
             }
             directBatch.flush();
+            if (barrier) flushTiled();
             if (copyState == CopyState::Stale) bringCopyUpToDate();
             bindForReading(copy);
             // Meshes drawn in sub-meshes leave the copy current; an OBJ model
@@ -280,10 +313,11 @@ void Renderer::drawExportParticlePass(Simulation& simulation, const Camera& came
             copyState = CopyState::Stale;
             readingBatch.add(*draw);
             readingBatch.flush();
-            unsettledWrites = true;
+            written.markAll();
         });
         directBatch.flush();
-        m_particleCalls += readingBatch.callCount() + directBatch.callCount();
+        if (barrier) flushTiled();
+        m_particleCalls += readingBatch.callCount() + directBatch.callCount() + tiledBatch.callCount();
     }
 }
 

@@ -92,6 +92,8 @@ public:
     ExportMethod effectiveExportMethod() const;
     // Copies of the target the last exported image took.
     int exportCopies() const { return m_exportCopies; }
+    // Texture barriers the last exported image took.
+    int exportBarriers() const { return m_exportBarriers; }
     // Draw calls the particles took in the last frame (both passes, both culls).
     int particleCalls() const { return m_particleCalls; }
 
@@ -118,6 +120,7 @@ private:
     fg::TextureBarrier m_textureBarrier;
     ExportMethod m_exportMethod = ExportMethod::Fast;
     int m_exportCopies = 0;
+    int m_exportBarriers = 0;
     int m_particleCalls = 0;
 };
 

@@ -55,6 +55,7 @@ protected:
     struct Run {
         std::vector<QImage> images;
         int copies = 0;  // over all images
+        int barriers = 0;
         ExportMethod drawnWith = ExportMethod::Fast;
     };
 
@@ -80,6 +81,7 @@ protected:
             s_renderer->renderExportImage(simulation, camera, image, copy);
             run.images.push_back(image.readImage());
             run.copies += s_renderer->exportCopies();
+            run.barriers += s_renderer->exportBarriers();
             for (int s = 0; s < step; ++s) simulation.step();
         }
         s_renderer->setExportMethod(ExportMethod::Fast);
@@ -266,6 +268,8 @@ TEST_P(ExportMethodTest, SeparateParticlesAndTheCopiesSaved) {
         exportWith(ExportMethod::CopyAfterEverySubMesh, g, 5, 1, 2, 2, {0.0f, 40.0f, -1.0f}, {0.0f, 0.0f, 0.0f});
     EXPECT_GT(written.copies, 100);
     EXPECT_LE(fast.copies, 2 * 2);
+    // Particles apart share barriers: only the first of each pass waits for one.
+    EXPECT_LE(fast.barriers, written.copies / 4) << written.copies << " copies";
 }
 
 // Ten thousand overlapping translucent billboards, one exported image.

@@ -81,6 +81,8 @@ public:
     // particles' vertices themselves; empty for meshes that draw their own
     // way (OBJ models, trails).
     const std::vector<SubMesh>& previewSubMeshes() const { return m_sets[kPreviewSet].subMeshes; }
+    // The export sub-meshes (empty for OBJ models and trails, as above).
+    const std::vector<SubMesh>& exportSubMeshes() const { return m_sets[kExportSet].subMeshes; }
     // The entry that draws this mesh from instances; VS_Cylinder scales the rings.
     virtual PolyVertexEntry vertexEntry() const { return PolyVertexEntry::VS; }
 
