@@ -108,6 +108,7 @@ void exportSheet(benchmark::State& state, Gl& gl, Scene& scene, ExportMethod met
     gl.renderer->setExportMethod(ExportMethod::Fast);
     state.counters["images"] = request.plan.imageCount;
     state.counters["copies_last_image"] = gl.renderer->exportCopies();
+    state.counters["barriers_last_image"] = gl.renderer->exportBarriers();
     fs::remove_all(fs::path(scene.g.workDir) / "render");
 }
 
@@ -116,6 +117,9 @@ void exportSheet(benchmark::State& state, Gl& gl, Scene& scene, ExportMethod met
 // ("copies", "files").
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
+    // Plain text: the table is meant to be pasted into notes.
+    RatioReporter() : ConsoleReporter(OO_Tabular) {}
+
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
