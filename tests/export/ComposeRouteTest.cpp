@@ -169,8 +169,8 @@ TEST_F(ComposeRouteTest, ACancelledSheetWritesNothing) {
     EXPECT_FALSE(fs::exists(renderFolder()));
 }
 
-// Only a sheet that would not fit in memory beside the render targets goes
-// through the files; separate files and animations hold one picture.
+// Only a sheet too large to sit beside the render stage goes through the
+// files; separate files and animations hold one picture.
 TEST(ComposeRoute, OnlyHugeSheetsGoThroughFiles) {
     ExportPlan plan;
     plan.frameWidth = 256;
@@ -180,8 +180,16 @@ TEST(ComposeRoute, OnlyHugeSheetsGoThroughFiles) {
     plan.rows = 8;
     plan.imageCount = 64;
     EXPECT_EQ(composeRouteFor(plan), ComposeRoute::InMemory);
-    plan.frameWidth = 2048;
+    plan.frameWidth = 2048;  // the largest frame at the largest smoothing: a large render, a small sheet
     plan.frameHeight = 2048;
+    plan.smooth = 6;
+    plan.columns = 2;
+    plan.rows = 1;
+    plan.imageCount = 2;
+    EXPECT_EQ(composeRouteFor(plan), ComposeRoute::InMemory);
+    plan.columns = 8;
+    plan.rows = 8;
+    plan.imageCount = 64;
     EXPECT_EQ(composeRouteFor(plan), ComposeRoute::IntermediateFiles);  // a 1 GiB sheet
     plan.separateFiles = true;
     EXPECT_EQ(composeRouteFor(plan), ComposeRoute::InMemory);

@@ -120,10 +120,10 @@ ExportFramesResult renderExportFrames(Renderer& renderer, Simulation& simulation
             if (progress && !progress(++done, total)) cancelRequested = true;
         });
         {
-            // Only one frame lives at a time: the sink takes it or copies what it needs.
-            const QImage frame = finishedFrame(*targets.target, &result.error);
+            // Only one frame lives at a time, and the sink owns it.
+            QImage frame = finishedFrame(*targets.target, &result.error);
             if (frame.isNull()) return result;
-            if (Message error = sink(k, frame); !error.empty()) {
+            if (Message error = sink(k, std::move(frame)); !error.empty()) {
                 result.error = error;
                 return result;
             }

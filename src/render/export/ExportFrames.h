@@ -21,8 +21,9 @@ namespace fg {
 using ExportProgress = std::function<bool(int done, int total)>;
 
 // Takes image `index` (0, 1, … in order) as rendered: the render size,
-// straight RGBA. A non-empty message stops the export with that error.
-using ExportFrameSink = std::function<Message(int index, const QImage& frame)>;
+// straight RGBA, handed over alone so that it can be converted in place. A
+// non-empty message stops the export with that error.
+using ExportFrameSink = std::function<Message(int index, QImage frame)>;
 
 struct [[nodiscard]] ExportFramesResult {
     int lastIndex = -1;      // the last image handed over (written), -1 for none

@@ -26,10 +26,7 @@ ComposeRoute composeRouteFor(const ExportPlan& plan) {
     if (plan.separateFiles || plan.engine.animated) return ComposeRoute::InMemory;
     const SheetLayout layout = sheetLayout(plan.columns, plan.rows, plan.frameWidth, plan.frameHeight, plan.engine);
     const std::int64_t sheetBytes = layout.width * layout.height * 4;
-    // Two targets of colour and depth (4 bytes each), and the frame read back.
-    const std::int64_t renderBytes = std::int64_t{plan.renderWidth()} * plan.renderHeight() * (2 * 8 + 4);
-    return sheetBytes + renderBytes <= kInMemoryComposeLimit ? ComposeRoute::InMemory
-                                                             : ComposeRoute::IntermediateFiles;
+    return sheetBytes <= kInMemorySheetLimit ? ComposeRoute::InMemory : ComposeRoute::IntermediateFiles;
 }
 
 ExportOutcome runExportPipeline(Renderer& renderer, const EditorState& g, const ExportRequest& request,
@@ -72,7 +69,7 @@ ExportOutcome runExportPipeline(Renderer& renderer, const EditorState& g, const 
     const ExportFramesResult frames =
         composer ? renderExportFrames(
                        renderer, simulation, camera, request.plan,
-                       [&](int, const QImage& frame) { return composer->add(frame); }, progress)
+                       [&](int, QImage frame) { return composer->add(std::move(frame)); }, progress)
                  : exportFrames(renderer, simulation, camera, request.plan, g.workDir, progress);
     outcome.skippedSpawns = simulation.skippedSpawns();
     outcome.particleLimit = simulation.particleLimit();

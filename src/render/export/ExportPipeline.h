@@ -53,13 +53,14 @@ enum class ComposeRoute {
     IntermediateFiles,  // all frames into the render folder, then composed from there
 };
 
-// Memory the sheet and the render stage may take together before the frames
-// go through files: the render targets are released before the sheet is made.
-inline constexpr std::int64_t kInMemoryComposeLimit = std::int64_t{1} << 30;
+// The largest sheet composed while the frames are rendered. In memory the
+// sheet comes on top of the render stage (targets and one frame); a larger
+// sheet goes through the files, so that the render targets are released
+// before it is made and the two never take memory at once.
+inline constexpr std::int64_t kInMemorySheetLimit = std::int64_t{512} << 20;  // bytes
 
-// InMemory unless the sheet beside the render targets and one frame would
-// take more than kInMemoryComposeLimit; separate files and animations hold
-// one frame's picture and always compose in memory.
+// InMemory unless the sheet takes more than kInMemorySheetLimit; separate
+// files and animations hold one frame's picture and always compose in memory.
 ComposeRoute composeRouteFor(const ExportPlan& plan);
 
 // Renders and composes with `renderer`, whose context is current and which

@@ -50,9 +50,9 @@ Message noMemoryFor(std::int64_t width, std::int64_t height) {
 // the renderer reads them (RGBA8888) or as the intermediate PNG files read
 // back (ARGB32); both are first put in the read-back form, so either way
 // gives the same pixels.
-void drawFrame(QPainter& painter, const ExportPlan& plan, const QImage& rendered, int x, int y) {
-    QImage frame = rendered.format() == QImage::Format_ARGB32 ? rendered
-                                                               : rendered.convertToFormat(QImage::Format_ARGB32);
+// Taken by value: a frame handed over alone is converted in place.
+void drawFrame(QPainter& painter, const ExportPlan& plan, QImage frame, int x, int y) {
+    if (frame.format() != QImage::Format_ARGB32) frame = std::move(frame).convertToFormat(QImage::Format_ARGB32);
     const int width = plan.frameWidth;
     const int height = plan.frameHeight;
     // Qt's smooth scaling averages the covered source area when shrinking.
@@ -70,11 +70,11 @@ Message failure(const std::string& path, Message reason) {
 }
 
 // Draws the frame into its cell and repeats its edges into the padding when asked.
-void drawCell(QImage& canvas, const ExportPlan& plan, const SheetLayout& layout, int cell, const QImage& frame) {
+void drawCell(QImage& canvas, const ExportPlan& plan, const SheetLayout& layout, int cell, QImage frame) {
     const CellRect rect = layout.frame(cell);
     {
         QPainter painter(&canvas);
-        drawFrame(painter, plan, frame, rect.x, rect.y);
+        drawFrame(painter, plan, std::move(frame), rect.x, rect.y);
     }
     if (plan.engine.extrude) extrudeCell(canvas, rect, layout.padding);
 }
@@ -113,9 +113,9 @@ struct FrameComposer::State {
         if (canvas.isNull()) result.error = failure(path, noMemoryFor(width, height));
         return canvas;
     }
-    void addToSheet(const QImage& frame);
-    void addSeparateFile(const QImage& frame);
-    void addToAnimation(const QImage& frame);
+    void addToSheet(QImage frame);
+    void addSeparateFile(QImage frame);
+    void addToAnimation(QImage frame);
 };
 
 std::unique_ptr<FrameComposer> FrameComposer::begin(const ComposeRequest& request, ComposeResult* failed) {
@@ -176,18 +176,18 @@ FrameComposer::~FrameComposer() = default;
 
 const std::vector<std::string>& FrameComposer::written() const { return m_state->result.written; }
 
-void FrameComposer::State::addToSheet(const QImage& frame) {
+void FrameComposer::State::addToSheet(QImage frame) {
     // Each cell is extruded right after it is drawn, before its neighbours.
-    drawCell(sheet, request.plan, layout, next, frame);
+    drawCell(sheet, request.plan, layout, next, std::move(frame));
 }
 
-void FrameComposer::State::addSeparateFile(const QImage& frame) {
+void FrameComposer::State::addSeparateFile(QImage frame) {
     const std::string& path = outputs[static_cast<std::size_t>(next)];
     const int width = static_cast<int>(std::min<std::int64_t>(layout.width, INT_MAX));
     const int height = static_cast<int>(std::min<std::int64_t>(layout.height, INT_MAX));
     QImage canvas = frameCanvas(width, height, path);
     if (canvas.isNull()) return;
-    drawCell(canvas, request.plan, layout, 0, frame);
+    drawCell(canvas, request.plan, layout, 0, std::move(frame));
     if (Message error = writeImageFile(canvas, path, format); !error.empty()) {
         result.error = failure(path, std::move(error));
         return;
@@ -195,18 +195,18 @@ void FrameComposer::State::addSeparateFile(const QImage& frame) {
     result.written.push_back(path);
 }
 
-void FrameComposer::State::addToAnimation(const QImage& frame) {
+void FrameComposer::State::addToAnimation(QImage frame) {
     const ExportPlan& plan = request.plan;
     QImage canvas = frameCanvas(plan.frameWidth, plan.frameHeight, request.destination);
     if (canvas.isNull()) return;
     {
         QPainter painter(&canvas);
-        drawFrame(painter, plan, frame, 0, 0);
+        drawFrame(painter, plan, std::move(frame), 0, 0);
     }
     if (Message error = animation->add(canvas); !error.empty()) result.error = failure(request.destination, std::move(error));
 }
 
-Message FrameComposer::add(const QImage& frame) {
+Message FrameComposer::add(QImage frame) {
     State& state = *m_state;
     if (!state.result.error.empty()) return state.result.error;
     if (state.kind == State::Kind::SeparateFiles && static_cast<std::size_t>(state.next) >= state.outputs.size()) {
@@ -214,9 +214,9 @@ Message FrameComposer::add(const QImage& frame) {
         return state.result.error;
     }
     switch (state.kind) {
-        case State::Kind::Sheet: state.addToSheet(frame); break;
-        case State::Kind::SeparateFiles: state.addSeparateFile(frame); break;
-        case State::Kind::Animation: state.addToAnimation(frame); break;
+        case State::Kind::Sheet: state.addToSheet(std::move(frame)); break;
+        case State::Kind::SeparateFiles: state.addSeparateFile(std::move(frame)); break;
+        case State::Kind::Animation: state.addToAnimation(std::move(frame)); break;
     }
     ++state.next;
     return state.result.error;
@@ -266,14 +266,13 @@ ComposeResult composeExport(const ComposeRequest& request) {
     const QSize renderSize(request.plan.renderWidth(), request.plan.renderHeight());
     for (int i = 0; i <= request.lastIndex; ++i) {
         Message error;
-        const QImage frame =
-            readIntermediateFrame(intermediateFramePath(request.renderDir, i), renderSize, &error);
+        QImage frame = readIntermediateFrame(intermediateFramePath(request.renderDir, i), renderSize, &error);
         if (frame.isNull()) {
             result.error = std::move(error);
             result.written = composer->written();
             return result;
         }
-        if (error = composer->add(frame); !error.empty()) {
+        if (error = composer->add(std::move(frame)); !error.empty()) {
             result.error = std::move(error);
             result.written = composer->written();
             return result;

@@ -62,9 +62,10 @@ public:
     ~FrameComposer();
 
     // The next frame at the render size, straight (non-premultiplied) alpha
-    // in any 8-bit RGBA format. Empty on success; after a failure the
-    // composer takes nothing more.
-    [[nodiscard]] Message add(const QImage& frame);
+    // in any 8-bit RGBA format; handed over alone (moved in), it is
+    // converted in place. Empty on success; after a failure the composer
+    // takes nothing more.
+    [[nodiscard]] Message add(QImage frame);
     // Writes the sheet or the animation (separate files are written as
     // they come) and the metadata.
     ComposeResult finish();
