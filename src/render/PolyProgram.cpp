@@ -29,20 +29,24 @@ constexpr std::array<ShaderEntry, 6> kPixelEntries{{
     {"PS_BackNonAlphaAdd", ShaderStage::Pixel, "Poly.hlsl 【PS_BackNonAlphaAdd】", kPixelFailure},
 }};
 
-// The export entries once more, reading what is drawn from the target's own
-// pixel (framebuffer fetch) instead of from the copy. In the order of the
-// export entries of PolyPixelEntry, from PS_BackAlpha on.
+// The export entries once more, reading what is drawn from the target itself
+// instead of from the copy: by framebuffer fetch, or from the target's own
+// texture. In the order of the export entries of PolyPixelEntry, from
+// PS_BackAlpha on.
 constexpr const char* kFetchExtension = "GL_EXT_shader_framebuffer_fetch";
 constexpr std::size_t kFirstExportEntry = static_cast<std::size_t>(PolyPixelEntry::PS_BackAlpha);
-constexpr std::array<ShaderEntry, 4> kFetchEntries{{
-    {"PS_BackAlpha", ShaderStage::Pixel, "Poly.hlsl 【PS_BackAlpha】", kPixelFailure, kFetchExtension, "FETCH_DESTINATION"},
-    {"PS_BackNonAlpha", ShaderStage::Pixel, "Poly.hlsl 【PS_BackNonAlpha】", kPixelFailure, kFetchExtension,
-     "FETCH_DESTINATION"},
-    {"PS_BackAlphaAdd", ShaderStage::Pixel, "Poly.hlsl 【PS_BackAlphaAdd】", kPixelFailure, kFetchExtension,
-     "FETCH_DESTINATION"},
-    {"PS_BackNonAlphaAdd", ShaderStage::Pixel, "Poly.hlsl 【PS_BackNonAlphaAdd】", kPixelFailure, kFetchExtension,
-     "FETCH_DESTINATION"},
-}};
+constexpr std::size_t kExportEntryCount = 4;
+
+ShaderEntry readingEntry(std::size_t exportEntry, DestinationRead read) {
+    ShaderEntry entry = kPixelEntries[kFirstExportEntry + exportEntry];
+    if (read == DestinationRead::Fetch) {
+        entry.extension = kFetchExtension;
+        entry.variant = "FETCH_DESTINATION";
+    } else {
+        entry.variant = "READ_TARGET_TEXEL";
+    }
+    return entry;
+}
 
 void rowsOf(const Mat4& m, float out[16]) {
     for (int r = 0; r < 4; ++r) {
@@ -95,31 +99,49 @@ std::unique_ptr<PolyProgram> PolyProgram::load(const std::string& source, Render
             if (!result->m_programs[v][p]) return nullptr;
         }
     }
-    result->loadFetchPrograms(source, vertex);
+    // Optional: without them the export reads the copy throughout.
+    if (epoxy_has_gl_extension(kFetchExtension)) {
+        result->m_canFetch = result->loadReadingPrograms(source, vertex, DestinationRead::Fetch, result->m_fetchPrograms);
+    }
+    result->m_canReadTexel =
+        result->loadReadingPrograms(source, vertex, DestinationRead::TargetTexel, result->m_texelPrograms);
     return result;
 }
 
-void PolyProgram::loadFetchPrograms(const std::string& source, const std::array<GlShader, 3>& vertex) {
-    // Optional: without the extension the export reads the copy throughout.
-    if (!epoxy_has_gl_extension(kFetchExtension)) return;
+bool PolyProgram::loadReadingPrograms(const std::string& source, const std::array<GlShader, 3>& vertex,
+                                      DestinationRead read, ExportPrograms& programs) {
     RenderError ignored;
-    for (std::size_t p = 0; p < kFetchEntries.size(); ++p) {
-        const GlShader pixel = compileEntry(source, kFetchEntries[p], &ignored);
-        if (!pixel) return;
+    for (std::size_t p = 0; p < kExportEntryCount; ++p) {
+        const ShaderEntry entry = readingEntry(p, read);
+        const GlShader pixel = compileEntry(source, entry, &ignored);
+        if (!pixel) return false;
         for (std::size_t v = 0; v < vertex.size(); ++v) {
-            m_fetchPrograms[v][p] = linkProgram(vertex[v].id(), pixel.id(), kFetchEntries[p].caption, &ignored);
-            if (!m_fetchPrograms[v][p]) return;
+            programs[v][p] = linkProgram(vertex[v].id(), pixel.id(), entry.caption, &ignored);
+            if (!programs[v][p]) return false;
         }
     }
-    m_canFetch = true;
+    return true;
+}
+
+bool PolyProgram::canRead(DestinationRead read) const {
+    switch (read) {
+        case DestinationRead::Fetch: return m_canFetch;
+        case DestinationRead::TargetTexel: return m_canReadTexel;
+        case DestinationRead::Copy: break;
+    }
+    return true;
 }
 
 void PolyProgram::use(PolyVertexEntry vertex, PolyPixelEntry pixel, const PolyConstants& constants,
-                      bool fetchDestination) {
+                      DestinationRead read) {
     const auto v = static_cast<std::size_t>(vertex);
     const auto p = static_cast<std::size_t>(pixel);
-    const bool fetch = fetchDestination && m_canFetch && p >= kFirstExportEntry;
-    glUseProgram(fetch ? m_fetchPrograms[v][p - kFirstExportEntry].id() : m_programs[v][p].id());
+    GLuint program = m_programs[v][p].id();
+    if (p >= kFirstExportEntry && read != DestinationRead::Copy && canRead(read)) {
+        const ExportPrograms& variants = read == DestinationRead::Fetch ? m_fetchPrograms : m_texelPrograms;
+        program = variants[v][p - kFirstExportEntry].id();
+    }
+    glUseProgram(program);
     m_constants.write(constants);
 }
 

@@ -51,6 +51,16 @@ static_assert(sizeof(PolyWorldVertex) == 36);
 enum class PolyVertexEntry { VS, VS_Cylinder, VS_World };
 enum class PolyPixelEntry { PS_Alpha, PS_NonAlpha, PS_BackAlpha, PS_BackNonAlpha, PS_BackAlphaAdd, PS_BackNonAlphaAdd };
 
+// Where an export program reads what is already drawn under its pixel.
+enum class DestinationRead {
+    Copy,         // the copy texture (g_texRT), brought up to date by copies of the target
+    Fetch,        // the target's own pixel in primitive order (framebuffer fetch)
+    // The target's own colour texture bound as g_texRT, read at the fragment's
+    // texel: defined when each texel is read only by the one fragment of a
+    // draw that writes it, with a texture barrier after earlier writes.
+    TargetTexel,
+};
+
 // Pass 0 is the opaque pass, pass 1 the translucent one. The preview lets
 // the blend state do the blending; the export blends in the program.
 PolyPixelEntry selectPixelEntry(int pass, bool exportMode, bool isAdd);
@@ -60,14 +70,14 @@ public:
     static std::unique_ptr<PolyProgram> load(RenderError* error);
     static std::unique_ptr<PolyProgram> load(const std::string& source, RenderError* error);
 
-    // `fetchDestination` picks, for an export entry, the variant that reads
-    // what is drawn from the target's own pixel rather than from the copy
-    // (when the context can: see canFetch()).
+    // `read` picks, for an export entry, the variant that reads what is
+    // drawn from there (when the context can: see canRead()); the copy otherwise.
     void use(PolyVertexEntry vertex, PolyPixelEntry pixel, const PolyConstants& constants,
-             bool fetchDestination = false);
-    // Whether the context reads the target's pixel in the fragment program
-    // in primitive order (GL_EXT_shader_framebuffer_fetch).
-    bool canFetch() const { return m_canFetch; }
+             DestinationRead read = DestinationRead::Copy);
+    // Whether the programs for `read` are there: Fetch needs
+    // GL_EXT_shader_framebuffer_fetch; TargetTexel compiles everywhere (the
+    // caller needs texture barriers to use it soundly).
+    bool canRead(DestinationRead read) const;
 
     // Points the instance inputs of the bound vertex array at `buffer`,
     // starting `byteOffset` bytes in, one PolyInstance per instance.
@@ -79,11 +89,16 @@ public:
 
 private:
     PolyProgram() = default;
-    void loadFetchPrograms(const std::string& source, const std::array<GlShader, 3>& vertex);
+    using ExportPrograms = std::array<std::array<GlProgram, 4>, 3>;  // [vertex entry][export entry]
+    // The export entries with `read`'s variant; false when one fails.
+    bool loadReadingPrograms(const std::string& source, const std::array<GlShader, 3>& vertex, DestinationRead read,
+                             ExportPrograms& programs);
 
     std::array<std::array<GlProgram, 6>, 3> m_programs;
-    std::array<std::array<GlProgram, 4>, 3> m_fetchPrograms;
+    ExportPrograms m_fetchPrograms;
+    ExportPrograms m_texelPrograms;
     bool m_canFetch = false;
+    bool m_canReadTexel = false;
     UniformBlock<PolyConstants> m_constants;
 };
 

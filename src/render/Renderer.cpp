@@ -1,6 +1,7 @@
 #include "render/Renderer.h"
 
 #include "render/BackgroundColor.h"
+#include "render/ExportFootprint.h"
 #include "render/GlStateSaver.h"
 #include "render/GroundGrid.h"
 #include "render/ParticleDraws.h"
@@ -29,7 +30,29 @@ std::unique_ptr<Renderer> Renderer::create(RenderError* error) {
     glSamplerParameteri(renderer->m_copySampler.id(), GL_TEXTURE_MAG_FILTER, GL_NEAREST);
     glSamplerParameteri(renderer->m_copySampler.id(), GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
     glSamplerParameteri(renderer->m_copySampler.id(), GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    renderer->m_textureBarrier = TextureBarrier::ofCurrentContext();
     return renderer;
+}
+
+bool Renderer::supportsExportMethod(ExportMethod method) const {
+    switch (method) {
+        case ExportMethod::FramebufferFetch: return m_poly->canRead(DestinationRead::Fetch);
+        case ExportMethod::TextureBarrier:
+            return m_textureBarrier.available() && m_poly->canRead(DestinationRead::TargetTexel);
+        case ExportMethod::CopyAfterEverySubMesh:
+        case ExportMethod::Fast: break;
+    }
+    return true;
+}
+
+ExportMethod Renderer::effectiveExportMethod() const {
+    if (m_exportMethod != ExportMethod::Fast) {
+        return supportsExportMethod(m_exportMethod) ? m_exportMethod : ExportMethod::CopyAfterEverySubMesh;
+    }
+    for (const ExportMethod method : {ExportMethod::FramebufferFetch, ExportMethod::TextureBarrier}) {
+        if (supportsExportMethod(method)) return method;
+    }
+    return ExportMethod::CopyAfterEverySubMesh;
 }
 
 void Renderer::renderFrame(Simulation& simulation, const Camera& camera, const PreviewFrame& frame) {
@@ -138,6 +161,7 @@ void Renderer::renderExportImage(Simulation& simulation, const Camera& camera, R
                                  RenderTarget& copy, const std::function<void()>& afterCullPass) {
     const GlStateSaver saved;
     m_exportCopies = 0;
+    m_exportBarriers = 0;
     fillPolygons();
     applyBlend(BlendMode::Replace);
     target.bind();
@@ -171,11 +195,13 @@ void Renderer::drawExportParticlePass(Simulation& simulation, const Camera& came
 
     const ProjectSettings& project = simulation.project();
     if (project.sort != 0) sortByCameraDistance(simulation, camera.eye);
-    const bool fast = m_exportMethod == ExportMethod::Fast && m_poly->canFetch();
+    const ExportMethod method = effectiveExportMethod();
+    const bool fetch = method == ExportMethod::FramebufferFetch;
+    const bool barrier = method == ExportMethod::TextureBarrier;
 
     // The picture is defined by the copy: the first sub-mesh of the pass
     // reads it cleared, every later one reads the target as the sub-mesh
-    // before left it. The fast method keeps that true for every pixel a
+    // before left it. The fast methods keep that true for every pixel a
     // fragment reads, copying only when a sub-mesh must read the copy.
     enum class CopyState { Cleared, Current, Stale };
     CopyState copyState = CopyState::Cleared;
@@ -184,11 +210,22 @@ void Renderer::drawExportParticlePass(Simulation& simulation, const Camera& came
         ++m_exportCopies;
         copyState = CopyState::Current;
     };
-    const auto bindCopy = [&] {
+    const auto bindForReading = [&](const RenderTarget& source) {
         glActiveTexture(GL_TEXTURE1);
-        glBindTexture(GL_TEXTURE_2D, copy.colorTexture());
+        glBindTexture(GL_TEXTURE_2D, source.colorTexture());
         glBindSampler(1, m_copySampler.id());
     };
+    // What was drawn into the target since the last texture barrier (the
+    // clear and the culling pass before count): texels there may not be
+    // read through the texture until the next barrier.
+    WrittenTiles written(target.width(), target.height());
+    written.markAll();
+    const auto settleWrites = [&] {
+        m_textureBarrier();
+        ++m_exportBarriers;
+        written.clear();
+    };
+    const Mat4 viewProjection = camera.view * camera.projection;
 
     MeshDraw reading;
     reading.camera = &camera;
@@ -197,20 +234,36 @@ void Renderer::drawExportParticlePass(Simulation& simulation, const Camera& came
     reading.targetWidth = target.width();
     reading.targetHeight = target.height();
     reading.afterSubMesh = bringCopyUpToDate;
-    MeshDraw fetching = reading;
-    fetching.fetchDestination = true;
-    fetching.afterSubMesh = {};
+    // What reads the target itself: fetching draws in primitive order, or
+    // texel reads, where a sub-mesh that may cover what another drew since
+    // the last barrier waits for a barrier first.
+    MeshDraw direct = reading;
+    direct.destination = barrier ? DestinationRead::TargetTexel : DestinationRead::Fetch;
+    direct.afterSubMesh = barrier ? std::function<void()>(settleWrites) : std::function<void()>();
+    MeshDraw tiled = direct;
+    tiled.afterSubMesh = {};
     for (int pass = 0; pass < kDrawPassCount; ++pass) {
         applyDepth(DepthUse::Export);
         reading.pass = pass;
-        fetching.pass = pass;
+        direct.pass = pass;
+        tiled.pass = pass;
         ParticleBatch readingBatch(*m_poly, m_instances, reading, Batching::PerParticle);
         // Fetching draws collect until a reading draw or the pass end.
-        ParticleBatch fetchingBatch(*m_poly, m_instances, fetching, Batching::OneStripInstances);
+        // Texel-reading draws of meshes in sub-meshes go one particle a
+        // call with a barrier after every sub-mesh; one-strip meshes
+        // collect while their footprints stay clear of one another and of
+        // everything else drawn since the last barrier.
+        ParticleBatch directBatch(*m_poly, m_instances, direct,
+                                  fetch ? Batching::OneStripInstances : Batching::PerParticle);
+        ParticleBatch tiledBatch(*m_poly, m_instances, tiled, Batching::OneStripInstances);
+        const auto flushTiled = [&] {
+            bindForReading(target);
+            tiledBatch.flush();
+        };
         walkDrawPass(simulation, pass, project.reverse != 0, [&](Particle& particle, int) {
             const std::optional<ParticleDraw> draw = particleDraw(simulation, particle, camera, *m_assets);
-            if (!fast) {
-                bindCopy();
+            if (!fetch && !barrier) {
+                bindForReading(copy);
                 if (draw) {
                     readingBatch.add(*draw);
                     readingBatch.flush();
@@ -227,21 +280,44 @@ void Renderer::drawExportParticlePass(Simulation& simulation, const Camera& came
             if (copyState != CopyState::Cleared && draw->mesh->coversPixelsOnce(draw->instance)) {
                 // Each pixel is read once, by the fragment that then writes
                 // it: the target's pixel is what the copy would hold.
-                fetchingBatch.add(*draw);
                 copyState = CopyState::Stale;
+                if (fetch) {
+                    directBatch.add(*draw);
+                    return;
+                }
+                const Primitive& mesh = *draw->mesh;
+                if (mesh.drawsOneStrip(true) && mesh.instanceable() && mesh.vertexEntry() == PolyVertexEntry::VS) {
+                    const PixelSpan footprint = drawFootprint(mesh.exportSubMeshes(), draw->instance, viewProjection,
+                                                              target.width(), target.height());
+                    if (written.overlaps(footprint)) {
+                        flushTiled();
+                        settleWrites();
+                    }
+                    tiledBatch.add(*draw);
+                    written.mark(footprint);
+                    return;
+                }
+                flushTiled();
+                if (written.any()) settleWrites();
+                bindForReading(target);
+                directBatch.add(*draw);
+                directBatch.flush();
                 return;
             }
-            fetchingBatch.flush();
+            directBatch.flush();
+            if (barrier) flushTiled();
             if (copyState == CopyState::Stale) bringCopyUpToDate();
-            bindCopy();
+            bindForReading(copy);
             // Meshes drawn in sub-meshes leave the copy current; an OBJ model
             // draws in one call without, so the next reader copies first.
             copyState = CopyState::Stale;
             readingBatch.add(*draw);
             readingBatch.flush();
+            written.markAll();
         });
-        fetchingBatch.flush();
-        m_particleCalls += readingBatch.callCount() + fetchingBatch.callCount();
+        directBatch.flush();
+        if (barrier) flushTiled();
+        m_particleCalls += readingBatch.callCount() + directBatch.callCount() + tiledBatch.callCount();
     }
 }
 

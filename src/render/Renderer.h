@@ -21,20 +21,27 @@
 #include "render/PolyProgram.h"
 #include "render/RenderTarget.h"
 #include "render/SpriteProgram.h"
+#include "render/TextureBarrier.h"
 #include "render/camera/Camera.h"
 #include "simulation/Simulation.h"
 
 namespace fg {
 
-// How the export programs learn what is already drawn under a pixel.
+// How the export programs learn what is already drawn under a pixel. Every
+// method gives the same bytes.
 enum class ExportMethod {
     // Each sub-mesh reads a copy of the whole target made after the one
     // before: the definition of the exported picture.
     CopyAfterEverySubMesh,
-    // The same picture, faster: sub-meshes that cover no pixel twice read
-    // the target's own pixel in draw order (framebuffer fetch) and need no
-    // copy; the rest read a copy brought up to date just before them.
-    // Falls back to the copies where the context cannot fetch.
+    // Sub-meshes that cover no pixel twice read the target's own pixel in
+    // draw order (framebuffer fetch) and need no copy; the rest read a copy
+    // brought up to date just before them.
+    FramebufferFetch,
+    // The same sub-meshes read the target's own texture at their pixel, one
+    // particle a call with a texture barrier after every sub-mesh; the rest
+    // read the copy as above. For contexts that cannot fetch.
+    TextureBarrier,
+    // The best the context has: fetch, then barrier, then the copies.
     Fast,
 };
 
@@ -76,10 +83,17 @@ public:
     // runs after each of the two culling passes (progress).
     void renderExportImage(Simulation& simulation, const Camera& camera, RenderTarget& target, RenderTarget& copy,
                            const std::function<void()>& afterCullPass = {});
+    // A method the context cannot run draws with the copies.
     void setExportMethod(ExportMethod method) { m_exportMethod = method; }
     ExportMethod exportMethod() const { return m_exportMethod; }
+    // Whether the context can run `method` (Fast and the copies always can).
+    bool supportsExportMethod(ExportMethod method) const;
+    // The method the export really draws with for the chosen one: never Fast.
+    ExportMethod effectiveExportMethod() const;
     // Copies of the target the last exported image took.
     int exportCopies() const { return m_exportCopies; }
+    // Texture barriers the last exported image took.
+    int exportBarriers() const { return m_exportBarriers; }
     // Draw calls the particles took in the last frame (both passes, both culls).
     int particleCalls() const { return m_particleCalls; }
 
@@ -103,8 +117,10 @@ private:
     std::unique_ptr<Overlay> m_overlay;
     InstanceBuffer m_instances;
     GlSampler m_copySampler;  // exact texel reads of the export copy
+    fg::TextureBarrier m_textureBarrier;
     ExportMethod m_exportMethod = ExportMethod::Fast;
     int m_exportCopies = 0;
+    int m_exportBarriers = 0;
     int m_particleCalls = 0;
 };
 

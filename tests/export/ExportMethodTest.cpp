@@ -1,6 +1,7 @@
-// The fast export gives the bytes of the written method (a copy of the whole
-// target after every sub-mesh) for every effect: the bundled samples, every
-// shape, blend, pass and order, and a few dozen generated effects.
+// Every faster export method (framebuffer fetch, texture barriers, and the
+// best the context has) gives the bytes of the written method (a copy of the
+// whole target after every sub-mesh) for every effect: the bundled samples,
+// every shape, blend, pass and order, and a few dozen generated effects.
 
 #include <gtest/gtest.h>
 
@@ -27,7 +28,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class ExportMethodTest : public ::testing::Test {
+class ExportMethodTest : public ::testing::TestWithParam<ExportMethod> {
 protected:
     static void SetUpTestSuite() {
         std::string error;
@@ -41,10 +42,21 @@ protected:
         s_renderer.reset();
         s_context.reset();
     }
+    void SetUp() override {
+        ASSERT_TRUE(s_renderer);
+        if (!s_renderer->supportsExportMethod(GetParam())) GTEST_SKIP() << "this GL context cannot run the method";
+        s_renderer->setExportMethod(GetParam());
+        if (s_renderer->effectiveExportMethod() == ExportMethod::CopyAfterEverySubMesh) {
+            GTEST_SKIP() << "this GL context has no method faster than the copies";
+        }
+        s_renderer->setExportMethod(ExportMethod::Fast);
+    }
 
     struct Run {
         std::vector<QImage> images;
         int copies = 0;  // over all images
+        int barriers = 0;
+        ExportMethod drawnWith = ExportMethod::Fast;
     };
 
     // `count` images, `step` frames apart from frame `start`, as the export
@@ -53,6 +65,7 @@ protected:
                           Vec3f eye, Vec3f target) {
         Run run;
         s_renderer->setExportMethod(method);
+        run.drawnWith = s_renderer->effectiveExportMethod();
         Simulation simulation(g);
         Camera camera;
         camera.eye = eye;
@@ -68,17 +81,26 @@ protected:
             s_renderer->renderExportImage(simulation, camera, image, copy);
             run.images.push_back(image.readImage());
             run.copies += s_renderer->exportCopies();
+            run.barriers += s_renderer->exportBarriers();
             for (int s = 0; s < step; ++s) simulation.step();
         }
         s_renderer->setExportMethod(ExportMethod::Fast);
         return run;
     }
 
-    // Both methods on the same effect: every byte of every image agrees.
-    static ::testing::AssertionResult sameBytes(const EditorState& g, int start, int step, int count, int smooth,
-                                                Vec3f eye, Vec3f target, Run* fastRun = nullptr) {
+    // The written method and the tested one on the same effect: every byte
+    // of every image agrees.
+    ::testing::AssertionResult sameBytes(const EditorState& g, int start, int step, int count, int smooth, Vec3f eye,
+                                         Vec3f target, Run* fastRun = nullptr) const {
         const Run written = exportWith(ExportMethod::CopyAfterEverySubMesh, g, start, step, count, smooth, eye, target);
-        const Run fast = exportWith(ExportMethod::Fast, g, start, step, count, smooth, eye, target);
+        const Run fast = exportWith(GetParam(), g, start, step, count, smooth, eye, target);
+        // A supported method is never swapped for the copies; Fast takes a faster one where there is one.
+        if (fast.drawnWith == ExportMethod::CopyAfterEverySubMesh) {
+            return ::testing::AssertionFailure() << "drawn with the copies instead";
+        }
+        if (GetParam() != ExportMethod::Fast && fast.drawnWith != GetParam()) {
+            return ::testing::AssertionFailure() << "drawn with another method";
+        }
         for (std::size_t i = 0; i < written.images.size(); ++i) {
             const QImage& a = written.images[i];
             const QImage& b = fast.images[i];
@@ -141,7 +163,7 @@ EditorState oneNodeEffect(int shape, bool additive, bool translucent, int count)
 const Vec3f kEye{0.0f, 4.0f, -9.0f};
 const Vec3f kTarget{0.0f, 0.5f, 0.0f};
 
-TEST_F(ExportMethodTest, EveryShapeBlendAndPassGivesTheWrittenBytes) {
+TEST_P(ExportMethodTest, EveryShapeBlendAndPassGivesTheWrittenBytes) {
     for (const int shape : {kShape2D, kShapePlane, kShapeHemisphere, kShapeCylinder, kShapeTrail}) {
         for (const bool additive : {false, true}) {
             for (const bool translucent : {false, true}) {
@@ -157,7 +179,7 @@ TEST_F(ExportMethodTest, EveryShapeBlendAndPassGivesTheWrittenBytes) {
     }
 }
 
-TEST_F(ExportMethodTest, OrderUnderCutAndSmoothingGiveTheWrittenBytes) {
+TEST_P(ExportMethodTest, OrderUnderCutAndSmoothingGiveTheWrittenBytes) {
     EditorState g = oneNodeEffect(kShapeHemisphere, false, true, 4);
     g.tree.root().childAt(0)->m_shape.isUnderCut = 1;
     g.tree.root().childAt(0)->m_move.gravity = 6;  // falls through the ground
@@ -178,7 +200,7 @@ TEST_F(ExportMethodTest, OrderUnderCutAndSmoothingGiveTheWrittenBytes) {
 // picture: an opaque additive plane facing away, drawn first, over planes
 // facing the camera. (Opaque normal and translucent first draws give the
 // same picture either way.)
-TEST_F(ExportMethodTest, TheFirstDrawOfTheSecondCullingPassReadsTheClearedCopy) {
+TEST_P(ExportMethodTest, TheFirstDrawOfTheSecondCullingPassReadsTheClearedCopy) {
     EditorState g;
     g.tree = EffectTree();
     for (const int dir : {kDirBack, kDirFront}) {
@@ -208,7 +230,7 @@ TEST_F(ExportMethodTest, TheFirstDrawOfTheSecondCullingPassReadsTheClearedCopy) 
 
 // A trail that winds round crosses itself; each of its segments still
 // reads what the segments before it left.
-TEST_F(ExportMethodTest, ATrailCrossingItselfGivesTheWrittenBytes) {
+TEST_P(ExportMethodTest, ATrailCrossingItselfGivesTheWrittenBytes) {
     EditorState g;
     g.tree = EffectTree();
     Node& node = g.tree.addChild(g.tree.root());
@@ -236,7 +258,7 @@ TEST_F(ExportMethodTest, ATrailCrossingItselfGivesTheWrittenBytes) {
 // Particles far apart take the same path as overlapping ones; the fast
 // method copies at most a couple of times per image where the written one
 // copies after every sub-mesh.
-TEST_F(ExportMethodTest, SeparateParticlesAndTheCopiesSaved) {
+TEST_P(ExportMethodTest, SeparateParticlesAndTheCopiesSaved) {
     EditorState g = oneNodeEffect(kShape2D, false, true, 6);
     g.tree.root().childAt(0)->m_emitter.size = {60.0f, 1.0f, 60.0f};
     g.tree.root().childAt(0)->m_scale.max = 4;
@@ -246,10 +268,12 @@ TEST_F(ExportMethodTest, SeparateParticlesAndTheCopiesSaved) {
         exportWith(ExportMethod::CopyAfterEverySubMesh, g, 5, 1, 2, 2, {0.0f, 40.0f, -1.0f}, {0.0f, 0.0f, 0.0f});
     EXPECT_GT(written.copies, 100);
     EXPECT_LE(fast.copies, 2 * 2);
+    // Particles apart share barriers: only the first of each pass waits for one.
+    EXPECT_LE(fast.barriers, written.copies / 4) << written.copies << " copies";
 }
 
 // Ten thousand overlapping translucent billboards, one exported image.
-TEST_F(ExportMethodTest, TenThousandParticlesGiveTheWrittenBytes) {
+TEST_P(ExportMethodTest, TenThousandParticlesGiveTheWrittenBytes) {
     EditorState g;
     g.tree = EffectTree();
     Node& node = g.tree.addChild(g.tree.root());
@@ -268,7 +292,7 @@ TEST_F(ExportMethodTest, TenThousandParticlesGiveTheWrittenBytes) {
 
 const char* sampleFiles[] = {"fire.nbx", "sparkle.nbx", "magic_circle.nbx"};
 
-TEST_F(ExportMethodTest, TheBundledSamplesGiveTheWrittenBytes) {
+TEST_P(ExportMethodTest, TheBundledSamplesGiveTheWrittenBytes) {
     const char* source = std::getenv("FULGRANE3D_SOURCE_DIR");
     ASSERT_NE(source, nullptr);
     for (const char* file : sampleFiles) {
@@ -344,7 +368,7 @@ EditorState generatedEffect(std::uint32_t seed, int* smooth, Vec3f* eye) {
     return g;
 }
 
-TEST_F(ExportMethodTest, GeneratedEffectsGiveTheWrittenBytes) {
+TEST_P(ExportMethodTest, GeneratedEffectsGiveTheWrittenBytes) {
     int drawn = 0;
     for (std::uint32_t seed = 1; seed <= 36; ++seed) {
         int smooth = 1;
@@ -357,6 +381,19 @@ TEST_F(ExportMethodTest, GeneratedEffectsGiveTheWrittenBytes) {
     // A control: most generated effects put something on the picture.
     EXPECT_GT(drawn, 18);
 }
+
+INSTANTIATE_TEST_SUITE_P(EachMethod, ExportMethodTest,
+                         ::testing::Values(ExportMethod::FramebufferFetch, ExportMethod::TextureBarrier,
+                                           ExportMethod::Fast),
+                         [](const ::testing::TestParamInfo<ExportMethod>& method) -> std::string {
+                             switch (method.param) {
+                                 case ExportMethod::FramebufferFetch: return "FramebufferFetch";
+                                 case ExportMethod::TextureBarrier: return "TextureBarrier";
+                                 case ExportMethod::Fast: return "Fast";
+                                 case ExportMethod::CopyAfterEverySubMesh: break;
+                             }
+                             return "Copies";
+                         });
 
 }  // namespace
 }  // namespace fg

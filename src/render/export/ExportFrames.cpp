@@ -72,6 +72,21 @@ QImage finishedFrame(const RenderTarget& target, Message* error) {
 
 ExportFramesResult exportFrames(Renderer& renderer, Simulation& simulation, Camera camera, const ExportPlan& plan,
                                 const std::filesystem::path& workDir, const ExportProgress& progress) {
+    const std::filesystem::path folder = exportRenderFolder(workDir);
+    const auto writeFile = [&](int index, const QImage& frame) {
+        if (index == 0) {
+            std::error_code ignored;
+            // A folder that cannot be made shows as the first frame's failed write.
+            std::filesystem::create_directories(folder, ignored);
+        }
+        return writeIntermediateFrame(frame, intermediateFramePath(folder, index));
+    };
+    return renderExportFrames(renderer, simulation, camera, plan, writeFile, progress);
+}
+
+ExportFramesResult renderExportFrames(Renderer& renderer, Simulation& simulation, Camera camera,
+                                      const ExportPlan& plan, const ExportFrameSink& sink,
+                                      const ExportProgress& progress) {
     ExportFramesResult result;
     ProjectSettings renderSize = simulation.project();
     renderSize.width = plan.renderWidth();
@@ -83,10 +98,6 @@ ExportFramesResult exportFrames(Renderer& renderer, Simulation& simulation, Came
         result.error = targets.error;
         return result;
     }
-    const std::filesystem::path folder = exportRenderFolder(workDir);
-    std::error_code ignored;
-    // A folder that cannot be made shows as the first frame's failed write.
-    std::filesystem::create_directories(folder, ignored);
 
     simulation.restart();
     if (plan.engine.loop) {
@@ -108,12 +119,14 @@ ExportFramesResult exportFrames(Renderer& renderer, Simulation& simulation, Came
         renderer.renderExportImage(simulation, camera, *targets.target, *targets.copy, [&] {
             if (progress && !progress(++done, total)) cancelRequested = true;
         });
-        const QImage frame = finishedFrame(*targets.target, &result.error);
-        if (frame.isNull()) return result;
-        const std::filesystem::path file = intermediateFramePath(folder, k);
-        if (Message error = writeIntermediateFrame(frame, file); !error.empty()) {
-            result.error = error;
-            return result;
+        {
+            // Only one frame lives at a time, and the sink owns it.
+            QImage frame = finishedFrame(*targets.target, &result.error);
+            if (frame.isNull()) return result;
+            if (Message error = sink(k, std::move(frame)); !error.empty()) {
+                result.error = error;
+                return result;
+            }
         }
         result.lastIndex = k;
         const bool restarted = stepFrames(simulation, plan.step);

@@ -7,6 +7,7 @@
 #include "render/export/ExportDestinations.h"
 #include "render/export/ExportFrames.h"
 #include "render/export/SheetComposer.h"
+#include "render/export/SheetLayout.h"
 #include "render/export/SheetMetadata.h"
 #include "simulation/Simulation.h"
 
@@ -21,8 +22,20 @@ std::optional<Message> exportOverwriteError(const ExportRequest& request) {
     return std::nullopt;
 }
 
+ComposeRoute composeRouteFor(const ExportPlan& plan) {
+    if (plan.separateFiles || plan.engine.animated) return ComposeRoute::InMemory;
+    const SheetLayout layout = sheetLayout(plan.columns, plan.rows, plan.frameWidth, plan.frameHeight, plan.engine);
+    const std::int64_t sheetBytes = layout.width * layout.height * 4;
+    return sheetBytes <= kInMemorySheetLimit ? ComposeRoute::InMemory : ComposeRoute::IntermediateFiles;
+}
+
 ExportOutcome runExportPipeline(Renderer& renderer, const EditorState& g, const ExportRequest& request,
-                        const ExportProgressCallback& progress) {
+                                const ExportProgressCallback& progress) {
+    return runExportPipeline(renderer, g, request, composeRouteFor(request.plan), progress);
+}
+
+ExportOutcome runExportPipeline(Renderer& renderer, const EditorState& g, const ExportRequest& request,
+                                ComposeRoute route, const ExportProgressCallback& progress) {
     ExportOutcome outcome;
     // Refused before the frames are rendered; the composer checks again with
     // the names it really writes.
@@ -30,12 +43,37 @@ ExportOutcome runExportPipeline(Renderer& renderer, const EditorState& g, const 
         outcome.error = std::move(*error);
         return outcome;
     }
+    ComposeRequest compose;
+    compose.renderDir = exportRenderFolder(g.workDir);
+    compose.plan = request.plan;
+    compose.backColor = g.project.backColor;
+    compose.fps = g.project.fps;
+    compose.destination = request.destination;
+    compose.sources = request.sources;
+
+    std::unique_ptr<FrameComposer> composer;
+    if (route == ComposeRoute::InMemory) {
+        // Every image the plan may render can come.
+        compose.lastIndex = request.plan.imageCount - 1;
+        ComposeResult failed;
+        composer = FrameComposer::begin(compose, &failed);
+        if (!composer) {
+            outcome.error = std::move(failed.error);
+            return outcome;
+        }
+    }
+
     Simulation simulation(g);
     if (request.particleLimit) simulation.setParticleLimit(*request.particleLimit);
+    const Camera camera = placedCamera(g.camera);
     const ExportFramesResult frames =
-        exportFrames(renderer, simulation, placedCamera(g.camera), request.plan, g.workDir, progress);
+        composer ? renderExportFrames(
+                       renderer, simulation, camera, request.plan,
+                       [&](int, QImage frame) { return composer->add(std::move(frame)); }, progress)
+                 : exportFrames(renderer, simulation, camera, request.plan, g.workDir, progress);
     outcome.skippedSpawns = simulation.skippedSpawns();
     outcome.particleLimit = simulation.particleLimit();
+    if (composer) outcome.written = composer->written();
     if (frames.cancelled) {
         outcome.cancelled = true;
         return outcome;
@@ -45,15 +83,13 @@ ExportOutcome runExportPipeline(Renderer& renderer, const EditorState& g, const 
         return outcome;
     }
 
-    ComposeRequest compose;
-    compose.renderDir = exportRenderFolder(g.workDir);
-    compose.lastIndex = frames.lastIndex;
-    compose.plan = request.plan;
-    compose.backColor = g.project.backColor;
-    compose.fps = g.project.fps;
-    compose.destination = request.destination;
-    compose.sources = request.sources;
-    ComposeResult composed = composeExport(compose);
+    ComposeResult composed;
+    if (composer) {
+        composed = composer->finish();
+    } else {
+        compose.lastIndex = frames.lastIndex;
+        composed = composeExport(compose);
+    }
     outcome.error = std::move(composed.error);
     outcome.written = std::move(composed.written);
     return outcome;

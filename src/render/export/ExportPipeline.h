@@ -1,8 +1,10 @@
 #pragma once
 // One export from start to end, as the editor and the command-line tool both
-// run it: the output guard, the render stage into the workspace's render
-// folder and the composition into the chosen file or files. Free of GL
-// headers, so that widget code can include it.
+// run it: the output guard, the render stage and the composition into the
+// chosen file or files. Frames go from the renderer straight into the
+// composition; only a sheet too large to sit in memory beside the render
+// targets goes through intermediate files in the workspace's render folder.
+// Free of GL headers, so that widget code can include it.
 
 #include <cstdint>
 #include <filesystem>
@@ -45,11 +47,30 @@ using ExportProgressCallback = std::function<bool(int done, int total)>;
 // The message when an output of `request` would replace one of its sources.
 std::optional<Message> exportOverwriteError(const ExportRequest& request);
 
+// How the frames reach the composition.
+enum class ComposeRoute {
+    InMemory,           // each frame straight into the sheet or file as it is rendered
+    IntermediateFiles,  // all frames into the render folder, then composed from there
+};
+
+// The largest sheet composed while the frames are rendered. In memory the
+// sheet comes on top of the render stage (targets and one frame); a larger
+// sheet goes through the files, so that the render targets are released
+// before it is made and the two never take memory at once.
+inline constexpr std::int64_t kInMemorySheetLimit = std::int64_t{512} << 20;  // bytes
+
+// InMemory unless the sheet takes more than kInMemorySheetLimit; separate
+// files and animations hold one frame's picture and always compose in memory.
+ComposeRoute composeRouteFor(const ExportPlan& plan);
+
 // Renders and composes with `renderer`, whose context is current and which
 // holds the project's materials. `g` is read only: the export steps a
 // simulation of its own from it.
 ExportOutcome runExportPipeline(Renderer& renderer, const EditorState& g, const ExportRequest& request,
-                        const ExportProgressCallback& progress = {});
+                                const ExportProgressCallback& progress = {});
+// The same along a chosen route (tests and benchmarks compare them).
+ExportOutcome runExportPipeline(Renderer& renderer, const EditorState& g, const ExportRequest& request,
+                                ComposeRoute route, const ExportProgressCallback& progress = {});
 
 // The same in a headless GL context of its own, made (and the materials of
 // g.workDir loaded) on the calling thread, so that an export can run beside

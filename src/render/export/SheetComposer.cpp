@@ -46,13 +46,13 @@ Message noMemoryFor(std::int64_t width, std::int64_t height) {
     return Message::verbatim(reason);
 }
 
-// Draws intermediate image `index` scaled into the cell; false with *error
-// set when the frame cannot be read back.
-bool drawFrame(QPainter& painter, const ComposeRequest& request, int index, int x, int y, Message* error) {
-    const ExportPlan& plan = request.plan;
-    QImage frame = readIntermediateFrame(intermediateFramePath(request.renderDir, index),
-                                         QSize(plan.renderWidth(), plan.renderHeight()), error);
-    if (frame.isNull()) return false;
+// Draws a frame at the render size scaled into the cell. Frames arrive as
+// the renderer reads them (RGBA8888) or as the intermediate PNG files read
+// back (ARGB32); both are first put in the read-back form, so either way
+// gives the same pixels.
+// Taken by value: a frame handed over alone is converted in place.
+void drawFrame(QPainter& painter, const ExportPlan& plan, QImage frame, int x, int y) {
+    if (frame.format() != QImage::Format_ARGB32) frame = std::move(frame).convertToFormat(QImage::Format_ARGB32);
     const int width = plan.frameWidth;
     const int height = plan.frameHeight;
     // Qt's smooth scaling averages the covered source area when shrinking.
@@ -63,23 +63,20 @@ bool drawFrame(QPainter& painter, const ComposeRequest& request, int index, int 
                                     .convertToFormat(QImage::Format_ARGB32_Premultiplied)
                                     .scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     painter.drawImage(QPoint(x, y), scaled);
-    return true;
 }
 
 Message failure(const std::string& path, Message reason) {
     return exportMessage(export_text::kSaveFailed).arg(path).arg(std::move(reason));
 }
 
-// Draws image `index` into its cell and repeats its edges into the padding when asked.
-bool drawCell(QImage& canvas, const ComposeRequest& request, const SheetLayout& layout, int cell, int index,
-              Message* error) {
+// Draws the frame into its cell and repeats its edges into the padding when asked.
+void drawCell(QImage& canvas, const ExportPlan& plan, const SheetLayout& layout, int cell, QImage frame) {
     const CellRect rect = layout.frame(cell);
     {
         QPainter painter(&canvas);
-        if (!drawFrame(painter, request, index, rect.x, rect.y, error)) return false;
+        drawFrame(painter, plan, std::move(frame), rect.x, rect.y);
     }
-    if (request.plan.engine.extrude) extrudeCell(canvas, rect, layout.padding);
-    return true;
+    if (plan.engine.extrude) extrudeCell(canvas, rect, layout.padding);
 }
 
 // Writes the metadata beside the pictures; false with result.error set.
@@ -93,125 +90,195 @@ bool writeMetadata(const ComposeRequest& request, const SheetMetadata& metadata,
     return true;
 }
 
-// Frame by frame: each is drawn, handed to the encoder and let go, so the
-// memory does not grow with the number of frames.
-ComposeResult composeAnimation(const ComposeRequest& request, const ExportFormat& format, bool fill) {
-    ComposeResult result;
-    const ExportPlan& plan = request.plan;
-    AnimationSettings settings;
-    settings.step = plan.step;
-    settings.fps = request.fps;
-    settings.quality = plan.engine.quality;
-    Message error;
-    const std::unique_ptr<AnimationWriter> writer =
-        format.animation(plan.frameWidth, plan.frameHeight, settings, request.destination, &error);
-    if (!writer) {
-        result.error = failure(request.destination, std::move(error));
-        return result;
-    }
-    for (int i = 0; i <= request.lastIndex; ++i) {
-        QImage canvas = blankCanvas(plan.frameWidth, plan.frameHeight, fill, request.backColor);
-        if (canvas.isNull()) {
-            result.error = failure(request.destination, noMemoryFor(plan.frameWidth, plan.frameHeight));
-            return result;
-        }
-        {
-            QPainter painter(&canvas);
-            if (!drawFrame(painter, request, i, 0, 0, &result.error)) return result;
-        }
-        if (error = writer->add(canvas); !error.empty()) {
-            result.error = failure(request.destination, std::move(error));
-            return result;
-        }
-    }
-    if (error = writer->finish(); !error.empty()) {
-        result.error = failure(request.destination, std::move(error));
-        return result;
-    }
-    result.written.push_back(request.destination);
-    return result;
-}
-
 }  // namespace
 
-ComposeResult composeExport(const ComposeRequest& request) {
-    ComposeResult result;
+struct FrameComposer::State {
+    enum class Kind { Sheet, SeparateFiles, Animation };
+
+    ComposeRequest request;
+    Kind kind = Kind::Sheet;
+    ImageFormat format = ImageFormat::Png;
+    bool fill = false;
+    std::vector<std::string> outputs;
+    SheetLayout layout;
+    QImage sheet;                                 // the sheet being filled
+    std::unique_ptr<AnimationWriter> animation;  // or the animation being encoded
+    int next = 0;                                 // the index of the next frame
+    ComposeResult result;                         // the error, once there is one, and the files written
+
+    // A blank canvas of one frame's file or the animation's frame; null
+    // with result.error set (naming `path`) when there is no memory for it.
+    QImage frameCanvas(int width, int height, const std::string& path) {
+        QImage canvas = blankCanvas(width, height, fill, request.backColor);
+        if (canvas.isNull()) result.error = failure(path, noMemoryFor(width, height));
+        return canvas;
+    }
+    void addToSheet(QImage frame);
+    void addSeparateFile(QImage frame);
+    void addToAnimation(QImage frame);
+};
+
+std::unique_ptr<FrameComposer> FrameComposer::begin(const ComposeRequest& request, ComposeResult* failed) {
+    auto state = std::make_unique<State>();
+    state->request = request;
     const ExportPlan& plan = request.plan;
     const std::string extension = fileExtension(request.destination);
-    const ImageFormat format = formatForExtension(extension);
-    const bool fill = !keepsTransparentBackground(plan.transparent, extension);
+    state->format = formatForExtension(extension);
+    state->fill = !keepsTransparentBackground(plan.transparent, extension);
     const EngineExportOptions& engine = plan.engine;
     const ExportFormat* animatedFormat = engine.animated ? animationFormatFor(extension) : nullptr;
     const bool animated = animatedFormat != nullptr;
-    std::vector<std::string> outputs =
-        exportOutputPaths(request.destination, plan.separateFiles && !animated, request.lastIndex);
-    if (engine.metaJson && !animated) outputs.push_back(metadataPath(request.destination));
-    if (const auto hit = outputOverSource(outputs, request.sources)) {
-        result.error = overwritesProjectMessage(*hit);
-        return result;
-    }
+    state->kind = animated ? State::Kind::Animation
+                           : plan.separateFiles ? State::Kind::SeparateFiles : State::Kind::Sheet;
+    state->outputs = exportOutputPaths(request.destination, plan.separateFiles && !animated, request.lastIndex);
+    std::vector<std::string> guarded = state->outputs;
+    if (engine.metaJson && !animated) guarded.push_back(metadataPath(request.destination));
+    const auto refuse = [&](Message error) {
+        if (failed) failed->error = std::move(error);
+        return nullptr;
+    };
+    if (const auto hit = outputOverSource(guarded, request.sources)) return refuse(overwritesProjectMessage(*hit));
     // Exports killed between writing and renaming left their temporaries here.
-    removeStaleTemporaries(std::vector<std::filesystem::path>(outputs.begin(), outputs.end()));
-    if (animated) return composeAnimation(request, *animatedFormat, fill);
-    const int durationMs = frameDurationMs(plan.step, request.fps);
+    removeStaleTemporaries(std::vector<std::filesystem::path>(guarded.begin(), guarded.end()));
 
-    if (plan.separateFiles) {
-        const SheetLayout layout = sheetLayout(1, 1, plan.frameWidth, plan.frameHeight, engine);
-        const int width = static_cast<int>(std::min<std::int64_t>(layout.width, INT_MAX));
-        const int height = static_cast<int>(std::min<std::int64_t>(layout.height, INT_MAX));
-        for (int i = 0; i <= request.lastIndex; ++i) {
-            QImage canvas = blankCanvas(width, height, fill, request.backColor);
-            const std::string& path = outputs[static_cast<std::size_t>(i)];
-            if (canvas.isNull()) {
-                result.error = failure(path, noMemoryFor(width, height));
+    switch (state->kind) {
+        case State::Kind::Animation: {
+            AnimationSettings settings;
+            settings.step = plan.step;
+            settings.fps = request.fps;
+            settings.quality = engine.quality;
+            Message error;
+            state->animation =
+                animatedFormat->animation(plan.frameWidth, plan.frameHeight, settings, request.destination, &error);
+            if (!state->animation) return refuse(failure(request.destination, std::move(error)));
+            break;
+        }
+        case State::Kind::SeparateFiles:
+            state->layout = sheetLayout(1, 1, plan.frameWidth, plan.frameHeight, engine);
+            break;
+        case State::Kind::Sheet: {
+            state->layout = sheetLayout(plan.columns, plan.rows, plan.frameWidth, plan.frameHeight, engine);
+            const std::int64_t width = state->layout.width;
+            const std::int64_t height = state->layout.height;
+            if (width <= INT_MAX && height <= INT_MAX) {
+                state->sheet =
+                    blankCanvas(static_cast<int>(width), static_cast<int>(height), state->fill, request.backColor);
+            }
+            if (state->sheet.isNull()) return refuse(failure(request.destination, noMemoryFor(width, height)));
+            break;
+        }
+    }
+    return std::unique_ptr<FrameComposer>(new FrameComposer(std::move(state)));
+}
+
+FrameComposer::FrameComposer(std::unique_ptr<State> state) : m_state(std::move(state)) {}
+FrameComposer::~FrameComposer() = default;
+
+const std::vector<std::string>& FrameComposer::written() const { return m_state->result.written; }
+
+void FrameComposer::State::addToSheet(QImage frame) {
+    // Each cell is extruded right after it is drawn, before its neighbours.
+    drawCell(sheet, request.plan, layout, next, std::move(frame));
+}
+
+void FrameComposer::State::addSeparateFile(QImage frame) {
+    const std::string& path = outputs[static_cast<std::size_t>(next)];
+    const int width = static_cast<int>(std::min<std::int64_t>(layout.width, INT_MAX));
+    const int height = static_cast<int>(std::min<std::int64_t>(layout.height, INT_MAX));
+    QImage canvas = frameCanvas(width, height, path);
+    if (canvas.isNull()) return;
+    drawCell(canvas, request.plan, layout, 0, std::move(frame));
+    if (Message error = writeImageFile(canvas, path, format); !error.empty()) {
+        result.error = failure(path, std::move(error));
+        return;
+    }
+    result.written.push_back(path);
+}
+
+void FrameComposer::State::addToAnimation(QImage frame) {
+    const ExportPlan& plan = request.plan;
+    QImage canvas = frameCanvas(plan.frameWidth, plan.frameHeight, request.destination);
+    if (canvas.isNull()) return;
+    {
+        QPainter painter(&canvas);
+        drawFrame(painter, plan, std::move(frame), 0, 0);
+    }
+    if (Message error = animation->add(canvas); !error.empty()) result.error = failure(request.destination, std::move(error));
+}
+
+Message FrameComposer::add(QImage frame) {
+    State& state = *m_state;
+    if (!state.result.error.empty()) return state.result.error;
+    if (state.kind == State::Kind::SeparateFiles && static_cast<std::size_t>(state.next) >= state.outputs.size()) {
+        state.result.error = failure(state.request.destination, Message::verbatim("more frames than the export has"));
+        return state.result.error;
+    }
+    switch (state.kind) {
+        case State::Kind::Sheet: state.addToSheet(std::move(frame)); break;
+        case State::Kind::SeparateFiles: state.addSeparateFile(std::move(frame)); break;
+        case State::Kind::Animation: state.addToAnimation(std::move(frame)); break;
+    }
+    ++state.next;
+    return state.result.error;
+}
+
+ComposeResult FrameComposer::finish() {
+    State& state = *m_state;
+    ComposeResult& result = state.result;
+    if (!result.error.empty()) return result;
+    const ComposeRequest& request = state.request;
+    const int durationMs = frameDurationMs(request.plan.step, request.fps);
+    const bool metaJson = request.plan.engine.metaJson;
+    switch (state.kind) {
+        case State::Kind::Animation:
+            if (Message error = state.animation->finish(); !error.empty()) {
+                result.error = failure(request.destination, std::move(error));
                 return result;
             }
-            if (!drawCell(canvas, request, layout, 0, i, &result.error)) return result;
-            if (Message error = writeImageFile(canvas, path, format); !error.empty()) {
-                result.error = failure(path, std::move(error));
+            result.written.push_back(request.destination);
+            break;
+        case State::Kind::SeparateFiles:
+            if (metaJson) {
+                writeMetadata(request,
+                              separateFilesMetadata(request.destination, result.written, state.layout, durationMs),
+                              result);
+            }
+            break;
+        case State::Kind::Sheet:
+            if (Message error = writeImageFile(state.sheet, request.destination, state.format); !error.empty()) {
+                result.error = failure(request.destination, std::move(error));
                 return result;
             }
-            result.written.push_back(path);
-        }
-        if (engine.metaJson) {
-            writeMetadata(request, separateFilesMetadata(request.destination, result.written, layout, durationMs),
-                          result);
-        }
-        return result;
-    }
-
-    const SheetLayout layout = sheetLayout(plan.columns, plan.rows, plan.frameWidth, plan.frameHeight, engine);
-    const std::int64_t sheetWidth = layout.width;
-    const std::int64_t sheetHeight = layout.height;
-    QImage sheet;
-    if (sheetWidth <= INT_MAX && sheetHeight <= INT_MAX) {
-        sheet = blankCanvas(static_cast<int>(sheetWidth), static_cast<int>(sheetHeight), fill, request.backColor);
-    }
-    if (sheet.isNull()) {
-        result.error = failure(request.destination, noMemoryFor(sheetWidth, sheetHeight));
-        return result;
-    }
-    if (engine.extrude && engine.padding > 0) {
-        // Each cell is extruded right after it is drawn, before its neighbours.
-        for (int i = 0; i <= request.lastIndex; ++i) {
-            if (!drawCell(sheet, request, layout, i, i, &result.error)) return result;
-        }
-    } else {
-        QPainter painter(&sheet);
-        for (int i = 0; i <= request.lastIndex; ++i) {
-            const CellRect cell = layout.frame(i);
-            if (!drawFrame(painter, request, i, cell.x, cell.y, &result.error)) return result;
-        }
-    }
-    if (Message error = writeImageFile(sheet, request.destination, format); !error.empty()) {
-        result.error = failure(request.destination, std::move(error));
-        return result;
-    }
-    result.written.push_back(request.destination);
-    if (engine.metaJson) {
-        writeMetadata(request, sheetMetadata(request.destination, layout, request.lastIndex + 1, durationMs), result);
+            result.written.push_back(request.destination);
+            if (metaJson) {
+                writeMetadata(request, sheetMetadata(request.destination, state.layout, state.next, durationMs),
+                              result);
+            }
+            break;
     }
     return result;
+}
+
+ComposeResult composeExport(const ComposeRequest& request) {
+    ComposeResult result;
+    const std::unique_ptr<FrameComposer> composer = FrameComposer::begin(request, &result);
+    if (!composer) return result;
+    const QSize renderSize(request.plan.renderWidth(), request.plan.renderHeight());
+    for (int i = 0; i <= request.lastIndex; ++i) {
+        Message error;
+        QImage frame = readIntermediateFrame(intermediateFramePath(request.renderDir, i), renderSize, &error);
+        if (frame.isNull()) {
+            result.error = std::move(error);
+            result.written = composer->written();
+            return result;
+        }
+        if (error = composer->add(std::move(frame)); !error.empty()) {
+            result.error = std::move(error);
+            result.written = composer->written();
+            return result;
+        }
+    }
+    return composer->finish();
 }
 
 }  // namespace fg

@@ -69,7 +69,7 @@ void Primitive::upload(const VertexSets& sets) {
 
 void bindMeshDraw(PolyProgram& program, PolyVertexEntry vertex, const MeshDraw& draw,
                   const PolyConstants& constants) {
-    program.use(vertex, selectPixelEntry(draw.pass, draw.exportMode, draw.isAdd), constants, draw.fetchDestination);
+    program.use(vertex, selectPixelEntry(draw.pass, draw.exportMode, draw.isAdd), constants, draw.destination);
     glActiveTexture(GL_TEXTURE0);
     glBindTexture(GL_TEXTURE_2D, draw.texture);
     glBindSampler(0, draw.sampler);

@@ -26,9 +26,9 @@ struct MeshDraw {
     bool underCut = false;
     int targetWidth = 1;    // the exported frame size, for the export programs' copy lookup
     int targetHeight = 1;
-    // Export only: read what is drawn from the target's own pixel instead
-    // of the copy (see PolyProgram::canFetch).
-    bool fetchDestination = false;
+    // Export only: where the programs read what is already drawn (see
+    // PolyProgram::canRead).
+    DestinationRead destination = DestinationRead::Copy;
     // Export only: copies the target into the copy texture after each sub-mesh.
     std::function<void()> afterSubMesh;
 };
@@ -81,6 +81,8 @@ public:
     // particles' vertices themselves; empty for meshes that draw their own
     // way (OBJ models, trails).
     const std::vector<SubMesh>& previewSubMeshes() const { return m_sets[kPreviewSet].subMeshes; }
+    // The export sub-meshes (empty for OBJ models and trails, as above).
+    const std::vector<SubMesh>& exportSubMeshes() const { return m_sets[kExportSet].subMeshes; }
     // The entry that draws this mesh from instances; VS_Cylinder scales the rings.
     virtual PolyVertexEntry vertexEntry() const { return PolyVertexEntry::VS; }
 

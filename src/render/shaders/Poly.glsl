@@ -97,10 +97,13 @@ bool belowGround() {
 // What is already drawn under this pixel: the export copy of the render
 // target, which has the same origin as the target, so the fragment position
 // maps straight onto it; or, in the fetching variant, the target's own pixel
-// as the earlier primitives left it.
+// as the earlier primitives left it; or, in the texel variant, the target's
+// own texture bound in the copy's place (the texel this fragment writes).
 vec4 destination() {
 #if defined(FETCH_DESTINATION)
     return outColor;
+#elif defined(READ_TARGET_TEXEL)
+    return texelFetch(g_texRT, ivec2(gl_FragCoord.xy), 0);
 #else
     return texture(g_texRT, (vec4(gl_FragCoord.xy, 0.0, 1.0) * g_mScreen).xy);
 #endif
