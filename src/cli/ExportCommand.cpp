@@ -73,7 +73,9 @@ struct ExportArguments {
 // Choices that contradict each other or the output path; empty when fine.
 std::string engineOptionsProblem(const ExportArguments& options) {
     if (!options.engine.animated) {
-        if (options.engine.quality >= 0) return "--quality applies to --animated .webp files";
+        if (options.engine.quality >= 0) {
+            return "--quality applies to --animated " + extensionList(takesQuality, " or ", false) + " files";
+        }
         return {};
     }
     const ExportFormat* format = animationFormatFor(fileExtension(options.output));

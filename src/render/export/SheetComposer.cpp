@@ -102,6 +102,8 @@ ComposeResult composeAnimation(const ComposeRequest& request, const ExportFormat
     settings.step = plan.step;
     settings.fps = request.fps;
     settings.quality = plan.engine.quality;
+    const Rgb8 back = backgroundBytes(request.backColor);
+    settings.background = qRgba(back.r, back.g, back.b, 255);
     Message error;
     const std::unique_ptr<AnimationWriter> writer =
         format.animation(plan.frameWidth, plan.frameHeight, settings, request.destination, &error);
