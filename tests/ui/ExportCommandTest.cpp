@@ -399,12 +399,12 @@ namespace {
 
 // An animation asked for with a still picture's name is refused with a
 // message, and nothing is written.
-TEST_F(ExportCommandTest, AnAnimationNeedsAGifOrWebpName) {
+TEST_F(ExportCommandTest, AnAnimationNeedsAnAnimationName) {
     ExportRunner runner(&window, *editor);
     EngineExportOptions animated;
     animated.animated = true;
     runner.setChoices(animated, {});
-    const std::string destination = home.file("moving.png");
+    const std::string destination = home.file("moving.bmp");
     QString said;
     test::answerNextModal([&](QWidget* modal) {
         said = static_cast<QMessageBox*>(modal)->text();
@@ -412,12 +412,36 @@ TEST_F(ExportCommandTest, AnAnimationNeedsAGifOrWebpName) {
     });
     const ExportOutcome outcome = runner.exportTo(destination);
     EXPECT_FALSE(outcome.ok());
-    EXPECT_EQ(said, QString("アニメーションはGIF（.gif）かWebP（.webp）で保存してください。"));
+    EXPECT_EQ(said, QString("アニメーションはGIF（.gif）、WebP（.webp）、APNG（.apng、.png）、MP4（.mp4）かWebM（.webm）で保存してください。"));
     EXPECT_FALSE(std::filesystem::exists(destination));
 
     const std::string gif = home.file("moving.gif");
     EXPECT_TRUE(runner.exportTo(gif).ok());
     EXPECT_TRUE(std::filesystem::exists(gif));
+}
+
+// The editor's export writes videos and animated PNG under the same choice.
+TEST_F(ExportCommandTest, AnimationsAlsoGoToVideosAndAnimatedPng) {
+    ExportRunner runner(&window, *editor);
+    EngineExportOptions animated;
+    animated.animated = true;
+    animated.loop = true;
+    runner.setChoices(animated, {});
+    const std::string mp4 = home.file("moving.mp4");
+    const std::string webm = home.file("moving.webm");
+    const std::string png = home.file("moving.png");
+    ASSERT_TRUE(runner.exportTo(mp4).ok());
+    ASSERT_TRUE(runner.exportTo(webm).ok());
+    ASSERT_TRUE(runner.exportTo(png).ok());
+    QFile file(QString::fromStdString(mp4));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.read(8).mid(4), QByteArray("ftyp"));
+    QFile matroska(QString::fromStdString(webm));
+    ASSERT_TRUE(matroska.open(QIODevice::ReadOnly));
+    EXPECT_EQ(matroska.read(4), QByteArray("\x1a\x45\xdf\xa3"));
+    QFile apng(QString::fromStdString(png));
+    ASSERT_TRUE(apng.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(apng.readAll().contains("acTL"));
 }
 
 TEST_F(ExportCommandTest, AdvancedChoicesShapeTheSheetAndAreKeptInDataPrm) {
