@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QImage>
 #include <QLabel>
 #include <QMessageBox>
@@ -418,6 +419,34 @@ TEST_F(ExportCommandTest, AnAnimationNeedsAnAnimationName) {
     const std::string gif = home.file("moving.gif");
     EXPECT_TRUE(runner.exportTo(gif).ok());
     EXPECT_TRUE(std::filesystem::exists(gif));
+}
+
+// A name typed without an extension takes the extension of the file type
+// chosen in the save dialog, not always the first one's.
+TEST_F(ExportCommandTest, TheChosenFileTypeGivesTheExtension) {
+    ExportRunner runner(&window, *editor);
+    EngineExportOptions animated;
+    animated.animated = true;
+    runner.setChoices(animated, {});
+    QString suffixBefore;
+    QString suffixAfter;
+    test::answerNextModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        ASSERT_NE(types, nullptr);
+        suffixBefore = dialog->defaultSuffix();
+        // GIF, WebP, then MP4.
+        QTest::keyClick(types, Qt::Key_Down);
+        QTest::keyClick(types, Qt::Key_Down);
+        suffixAfter = dialog->defaultSuffix();
+        test::chooseFile(dialog, QString::fromStdString(home.file("moving")));
+    });
+    const std::optional<std::string> destination = runner.askDestination();
+    EXPECT_EQ(suffixBefore, QString("gif"));
+    EXPECT_EQ(suffixAfter, QString("mp4"));
+    ASSERT_TRUE(destination);
+    EXPECT_EQ(*destination, home.file("moving.mp4"));
 }
 
 // The editor's export writes videos and animated PNG under the same choice.
