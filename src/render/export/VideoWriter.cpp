@@ -8,10 +8,12 @@ extern "C" {
 #include <libswscale/swscale.h>
 }
 
+#include <QColor>
 #include <QImage>
-#include <QPainter>
 #include <algorithm>
 #include <cerrno>
+#include <climits>
+#include <cstdint>
 #include <cstring>
 #include <mutex>
 
