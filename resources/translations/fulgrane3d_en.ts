@@ -578,10 +578,6 @@ Until you save, changes could be lost.</translation>
         <translation>Seamless loop</translation>
     </message>
     <message>
-        <source>アニメーションGIF/WebPで保存</source>
-        <translation>Save as animated GIF/WebP</translation>
-    </message>
-    <message>
         <source>ロスレス</source>
         <translation>Lossless</translation>
     </message>
@@ -594,8 +590,20 @@ Until you save, changes could be lost.</translation>
         <translation>pixels</translation>
     </message>
     <message>
-        <source>WebP画質</source>
-        <translation>WebP quality</translation>
+        <source>アニメーション（GIF/WebP/APNG/MP4/WebM）で保存</source>
+        <translation>Save as animation (GIF/WebP/APNG/MP4/WebM)</translation>
+    </message>
+    <message>
+        <source>WebP: 「ロスレス」は劣化なし、0～100は非可逆圧縮の画質。
+MP4/WebM: 0～100の画質。「ロスレス」のときは見た目に劣化のない既定値（68）。
+APNGは常に劣化なし。</source>
+        <translation>WebP: &quot;Lossless&quot; keeps every pixel; 0–100 is the quality of lossy compression.
+MP4/WebM: quality 0–100; with &quot;Lossless&quot;, the visually lossless default (68).
+APNG is always lossless.</translation>
+    </message>
+    <message>
+        <source>画質（WebP/MP4/WebM）</source>
+        <translation>Quality (WebP/MP4/WebM)</translation>
     </message>
 </context>
 <context>
@@ -2446,10 +2454,6 @@ Until you save, changes could be lost.</translation>
         <translation>Export</translation>
     </message>
     <message>
-        <source>アニメーションはGIF（.gif）かWebP（.webp）で保存してください。</source>
-        <translation>Save an animation as GIF (.gif) or WebP (.webp).</translation>
-    </message>
-    <message>
         <source>PNG(*.png)</source>
         <translation>PNG (*.png)</translation>
     </message>
@@ -2472,6 +2476,30 @@ Until you save, changes could be lost.</translation>
     <message>
         <source>WebP(*.webp)</source>
         <translation>WebP (*.webp)</translation>
+    </message>
+    <message>
+        <source>MP4(*.mp4)</source>
+        <translation>MP4(*.mp4)</translation>
+    </message>
+    <message>
+        <source>WebM(*.webm)</source>
+        <translation>WebM(*.webm)</translation>
+    </message>
+    <message>
+        <source>APNG(*.apng *.png)</source>
+        <translation>APNG(*.apng *.png)</translation>
+    </message>
+    <message>
+        <source>インストールされているFFmpegのライブラリに「%1」がありません。</source>
+        <translation>The installed FFmpeg libraries have no &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>「%1」は%2×%3ピクセルの画像を扱えません。</source>
+        <translation>&quot;%1&quot; cannot encode pictures of %2×%3 pixels.</translation>
+    </message>
+    <message>
+        <source>アニメーションはGIF（.gif）、WebP（.webp）、APNG（.apng、.png）、MP4（.mp4）かWebM（.webm）で保存してください。</source>
+        <translation>Save an animation as GIF (.gif), WebP (.webp), APNG (.apng, .png), MP4 (.mp4) or WebM (.webm).</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cctype>
 #include <chrono>
 #include <cstdint>
@@ -73,7 +74,16 @@ struct ExportArguments {
 // Choices that contradict each other or the output path; empty when fine.
 std::string engineOptionsProblem(const ExportArguments& options) {
     if (!options.engine.animated) {
-        if (options.engine.quality >= 0) return "--quality applies to --animated .webp files";
+        // A name only an animation can have (.mp4, .webm, .apng, .webp) would
+        // otherwise get still PNG bytes under it.
+        const std::string extension = lowerCaseExtension(fileExtension(options.output));
+        const std::vector<std::string_view>& stills = stillFormatFor(extension).extensions;
+        if (animationFormatFor(extension) && std::ranges::find(stills, extension) == stills.end()) {
+            return "a " + extension + " file holds an animation: add --animated";
+        }
+        if (options.engine.quality >= 0) {
+            return "--quality applies to --animated " + extensionList(takesQuality, " or ", false) + " files";
+        }
         return {};
     }
     const ExportFormat* format = animationFormatFor(fileExtension(options.output));

@@ -45,7 +45,9 @@ constexpr std::array kCommands{
                       "                         repeats the cell's edges there; --pow2: sheet sides\n"
                       "                         rounded up to powers of two; --loop: the pass as it looks\n"
                       "                         repeated forever; --animated: one looping animation\n"
-                      "                         (WebP lossless, or lossy at --quality 0-100)",
+                      "                         (WebP lossless, or lossy at --quality 0-100; MP4 (H.264)\n"
+                      "                         and WebM (VP9 with alpha) at --quality 0-100, 68 by\n"
+                      "                         default; .apng or .png: animated PNG, lossless)",
             &fg::cli::runExport, &fg::cli::exportFormatsHelp},
 };
 

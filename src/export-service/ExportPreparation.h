@@ -21,7 +21,7 @@ namespace fg {
 namespace export_text {
 inline constexpr const char* kExportCaption = FG_TRANSLATE_NOOP("fg::export_text", "書き出し");
 inline constexpr const char* kAnimationNeedsFormat =
-    FG_TRANSLATE_NOOP("fg::export_text", "アニメーションはGIF（.gif）かWebP（.webp）で保存してください。");
+    FG_TRANSLATE_NOOP("fg::export_text", "アニメーションはGIF（.gif）、WebP（.webp）、APNG（.apng、.png）、MP4（.mp4）かWebM（.webm）で保存してください。");
 }  // namespace export_text
 
 // What the caller chose for one export, beyond the project's own settings.

@@ -53,32 +53,6 @@ int writeAll(int fd, std::string_view bytes) {
 
 constexpr std::string_view kTemporaryMarker = ".tmp-";
 
-// A name for the temporary file that no other write running at the same time
-// uses. The process id comes first, so that a later run can tell whether the
-// writer is still alive.
-std::filesystem::path temporaryBeside(const std::filesystem::path& path) {
-    static std::atomic<unsigned> counter{0};
-    const auto tick = std::chrono::steady_clock::now().time_since_epoch().count();
-    std::filesystem::path temporary = path;
-    temporary += std::string(kTemporaryMarker) + std::to_string(::getpid()) + "-" + std::to_string(tick) + "-" +
-                 std::to_string(counter.fetch_add(1));
-    return temporary;
-}
-
-// The file a chain of symbolic links at `path` ends at (the path itself when
-// it is no link); 0 or the errno that stopped the walk.
-int followLinks(std::filesystem::path& path) {
-    for (int hops = 0; hops < 40; ++hops) {
-        struct stat status {};
-        if (::lstat(path.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) return 0;
-        std::error_code error;
-        const std::filesystem::path target = std::filesystem::read_symlink(path, error);
-        if (error) return error.value();
-        path = target.is_absolute() ? target : path.parent_path() / target;
-    }
-    return ELOOP;
-}
-
 // Writes into something that is not a regular file and cannot be replaced
 // by one: a device or a pipe.
 int writeInPlace(const std::filesystem::path& path, std::string_view bytes) {
@@ -115,6 +89,32 @@ bool processRuns(long pid) {
 }
 
 }  // namespace
+
+// A name for the temporary file that no other write running at the same time
+// uses. The process id comes first, so that a later run can tell whether the
+// writer is still alive.
+std::filesystem::path temporaryBeside(const std::filesystem::path& path) {
+    static std::atomic<unsigned> counter{0};
+    const auto tick = std::chrono::steady_clock::now().time_since_epoch().count();
+    std::filesystem::path temporary = path;
+    temporary += std::string(kTemporaryMarker) + std::to_string(::getpid()) + "-" + std::to_string(tick) + "-" +
+                 std::to_string(counter.fetch_add(1));
+    return temporary;
+}
+
+// The file a chain of symbolic links at `path` ends at (the path itself when
+// it is no link); 0 or the errno that stopped the walk.
+int followLinks(std::filesystem::path& path) {
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat status {};
+        if (::lstat(path.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) return 0;
+        std::error_code error;
+        const std::filesystem::path target = std::filesystem::read_symlink(path, error);
+        if (error) return error.value();
+        path = target.is_absolute() ? target : path.parent_path() / target;
+    }
+    return ELOOP;
+}
 
 std::optional<std::string> readFileBytes(const std::filesystem::path& path) {
     std::error_code error;

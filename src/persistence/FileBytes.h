@@ -47,6 +47,15 @@ struct [[nodiscard]] FileWriteResult {
 FileWriteResult writeFileBytes(const std::filesystem::path& path, std::string_view bytes,
                                LinkRule links = LinkRule::WriteThrough);
 
+// For writers that stream a file rather than hand over its bytes at once:
+// a fresh name for the temporary file beside `path` ("<name>.tmp-<pid>-…",
+// found by temporaryOwner and removeStaleTemporaries) …
+[[nodiscard]] std::filesystem::path temporaryBeside(const std::filesystem::path& path);
+// … and the file a chain of symbolic links at `path` ends at (`path` itself
+// when it is no link), as LinkRule::WriteThrough follows it: 0 or the errno
+// that stopped the walk.
+[[nodiscard]] int followLinks(std::filesystem::path& path);
+
 // Whether `name` is a temporary file of writeFileBytes for a file called
 // `target` (a file name, no folder), and the process that made it.
 [[nodiscard]] std::optional<long> temporaryOwner(std::string_view name, std::string_view target);

@@ -98,14 +98,20 @@ std::optional<std::string> ExportRunner::showSaveDialog() {
     // The formats of the table that can hold what is asked for, the first as
     // the default suffix.
     QStringList filters;
-    QString suffix;
+    QStringList suffixes;
     for (const ExportFormat& format : exportFormats()) {
         if (m_choices.animated ? format.animation == nullptr : format.still == nullptr) continue;
         filters << text::format(Message("fg::export_text", format.filterLabel));
-        if (suffix.isEmpty()) suffix = QString::fromUtf8(format.defaultExtension().substr(1));
+        suffixes << QString::fromUtf8(format.defaultExtension().substr(1));
     }
     dialog.setNameFilters(filters);
-    dialog.setDefaultSuffix(suffix);
+    dialog.setDefaultSuffix(suffixes.value(0));
+    // A name typed without an extension gets the chosen filter's, so that
+    // choosing MP4 and typing "fire" writes fire.mp4.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, filters, suffixes](const QString& filter) {
+        const qsizetype index = filters.indexOf(filter);
+        if (index >= 0) dialog.setDefaultSuffix(suffixes.at(index));
+    });
     // Beside the project, as the project's own save dialog starts.
     const EditorState& g = m_editor.state();
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);

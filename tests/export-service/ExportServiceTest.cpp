@@ -117,12 +117,14 @@ TEST_F(ExportServiceTest, PrepareRefusesBadRangesWithTheDialogsMessagesInItsOrde
 
 TEST_F(ExportServiceTest, PrepareRefusesAStillNameForAnAnimationAndAnOutputOverTheProject) {
     m_options.engine.animated = true;
-    m_options.destination = file("moving.PNG");
+    m_options.destination = file("moving.JPG");
     EXPECT_EQ(refusal(),
               (ExportRefusal{ExportRefusalCode::NotAnAnimationName, exportMessage(export_text::kExportCaption),
                              exportMessage(export_text::kAnimationNeedsFormat)}));
     m_options.destination = file("moving.WebP");
     EXPECT_EQ(task().request.destination, file("moving.WebP"));
+    m_options.destination = file("moving.PNG");  // animated PNG
+    EXPECT_EQ(task().request.destination, file("moving.PNG"));
 
     // The project under another name: a link to it.
     const fs::path project = m_dir / "fire.nbx";

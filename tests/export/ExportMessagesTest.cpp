@@ -14,6 +14,7 @@
 #include "render/export/ExportSettings.h"
 #include "render/export/ExportText.h"
 #include "render/export/SheetComposer.h"
+#include "render/export/VideoWriter.h"
 #include "text/Format.h"
 #include "text/Language.h"
 
@@ -35,6 +36,17 @@ TEST_F(EnglishExportMessages, ReasonsInsideMessagesAndThePathsAsTheyAre) {
               "(8192×8192 pixels).");
     EXPECT_EQ(formatUtf8(overwritesProjectMessage("/p/fire.nbx")),
               "The export would overwrite the open project's file. Choose another file name.\n/p/fire.nbx");
+}
+
+TEST_F(EnglishExportMessages, VideoReasonsNameTheFileAndWhatTheLibrariesLack) {
+    EXPECT_EQ(formatUtf8(exportMessage(export_text::kSaveFailed)
+                             .arg("/p/a.mp4")
+                             .arg(Message(kExportTextContext, kVideoLibraryLacks).arg("libx264"))),
+              "Could not save the image file.\n/p/a.mp4\nThe installed FFmpeg libraries have no \"libx264\".");
+    EXPECT_EQ(formatUtf8(exportMessage(export_text::kSaveFailed)
+                             .arg("/p/a.webm")
+                             .arg(Message(kExportTextContext, kVideoSizeRefused).arg("libvpx-vp9").arg("70000").arg("16"))),
+              "Could not save the image file.\n/p/a.webm\n\"libvpx-vp9\" cannot encode pictures of 70000×16 pixels.");
 }
 
 TEST_F(EnglishExportMessages, TheInfoLineInEitherLayoutAndWhatIsWrong) {

@@ -196,10 +196,21 @@ TEST(ExportFormat, ExtensionsInAnyCase) {
     EXPECT_EQ(animationFormatFor(".WEBP")->id, ImageFormat::Webp);
     ASSERT_NE(animationFormatFor(".Gif"), nullptr);
     EXPECT_EQ(animationFormatFor(".Gif")->id, ImageFormat::Gif);
-    EXPECT_EQ(animationFormatFor(".PNG"), nullptr);
+    EXPECT_EQ(animationFormatFor(".JPG"), nullptr);
     // WebP is an animation only: a still picture under that name is a PNG.
     EXPECT_EQ(formatForExtension(".webp"), ImageFormat::Png);
     EXPECT_TRUE(keepsTransparentBackground(true, ".webp"));
+    // An animation named .png is an animated PNG; a still one stays PNG.
+    ASSERT_NE(animationFormatFor(".PNG"), nullptr);
+    EXPECT_EQ(animationFormatFor(".PNG")->id, ImageFormat::Apng);
+    EXPECT_EQ(animationFormatFor(".Apng")->id, ImageFormat::Apng);
+    EXPECT_EQ(animationFormatFor(".MP4")->id, ImageFormat::Mp4);
+    EXPECT_EQ(animationFormatFor(".WebM")->id, ImageFormat::Webm);
+    EXPECT_EQ(formatForExtension(".png"), ImageFormat::Png);
+    // H.264 holds no alpha: the background is filled in.
+    EXPECT_FALSE(keepsTransparentBackground(true, ".mp4"));
+    EXPECT_TRUE(keepsTransparentBackground(true, ".webm"));
+    EXPECT_TRUE(keepsTransparentBackground(true, ".apng"));
 }
 
 // The save dialog's filters and the command line's list come from the table,
@@ -214,7 +225,8 @@ TEST(ExportFormat, TheTableListsStillsAndAnimations) {
         EXPECT_EQ(&exportFormat(format.id), &format);
     }
     EXPECT_EQ(stills, (std::vector<std::string>{"PNG(*.png)", "BMP(*.bmp)", "JPEG(*.jpg)", "TIFF(*.tif)", "GIF(*.gif)"}));
-    EXPECT_EQ(animations, (std::vector<std::string>{"GIF(*.gif)", "WebP(*.webp)"}));
+    EXPECT_EQ(animations, (std::vector<std::string>{"GIF(*.gif)", "WebP(*.webp)", "MP4(*.mp4)", "WebM(*.webm)",
+                                                    "APNG(*.apng *.png)"}));
     EXPECT_EQ(exportFormats().front().defaultExtension(), ".png");
 }
 

@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QImage>
 #include <QLabel>
 #include <QMessageBox>
@@ -398,12 +399,12 @@ namespace {
 
 // An animation asked for with a still picture's name is refused with a
 // message, and nothing is written.
-TEST_F(ExportCommandTest, AnAnimationNeedsAGifOrWebpName) {
+TEST_F(ExportCommandTest, AnAnimationNeedsAnAnimationName) {
     ExportRunner runner(&window, *editor);
     EngineExportOptions animated;
     animated.animated = true;
     runner.setChoices(animated, {});
-    const std::string destination = home.file("moving.png");
+    const std::string destination = home.file("moving.bmp");
     QString said;
     test::answerNextModal([&](QWidget* modal) {
         said = static_cast<QMessageBox*>(modal)->text();
@@ -411,12 +412,64 @@ TEST_F(ExportCommandTest, AnAnimationNeedsAGifOrWebpName) {
     });
     const ExportOutcome outcome = runner.exportTo(destination);
     EXPECT_FALSE(outcome.ok());
-    EXPECT_EQ(said, QString("アニメーションはGIF（.gif）かWebP（.webp）で保存してください。"));
+    EXPECT_EQ(said, QString("アニメーションはGIF（.gif）、WebP（.webp）、APNG（.apng、.png）、MP4（.mp4）かWebM（.webm）で保存してください。"));
     EXPECT_FALSE(std::filesystem::exists(destination));
 
     const std::string gif = home.file("moving.gif");
     EXPECT_TRUE(runner.exportTo(gif).ok());
     EXPECT_TRUE(std::filesystem::exists(gif));
+}
+
+// A name typed without an extension takes the extension of the file type
+// chosen in the save dialog, not always the first one's.
+TEST_F(ExportCommandTest, TheChosenFileTypeGivesTheExtension) {
+    ExportRunner runner(&window, *editor);
+    EngineExportOptions animated;
+    animated.animated = true;
+    runner.setChoices(animated, {});
+    QString suffixBefore;
+    QString suffixAfter;
+    test::answerNextModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        ASSERT_NE(types, nullptr);
+        suffixBefore = dialog->defaultSuffix();
+        // GIF, WebP, then MP4.
+        QTest::keyClick(types, Qt::Key_Down);
+        QTest::keyClick(types, Qt::Key_Down);
+        suffixAfter = dialog->defaultSuffix();
+        test::chooseFile(dialog, QString::fromStdString(home.file("moving")));
+    });
+    const std::optional<std::string> destination = runner.askDestination();
+    EXPECT_EQ(suffixBefore, QString("gif"));
+    EXPECT_EQ(suffixAfter, QString("mp4"));
+    ASSERT_TRUE(destination);
+    EXPECT_EQ(*destination, home.file("moving.mp4"));
+}
+
+// The editor's export writes videos and animated PNG under the same choice.
+TEST_F(ExportCommandTest, AnimationsAlsoGoToVideosAndAnimatedPng) {
+    ExportRunner runner(&window, *editor);
+    EngineExportOptions animated;
+    animated.animated = true;
+    animated.loop = true;
+    runner.setChoices(animated, {});
+    const std::string mp4 = home.file("moving.mp4");
+    const std::string webm = home.file("moving.webm");
+    const std::string png = home.file("moving.png");
+    ASSERT_TRUE(runner.exportTo(mp4).ok());
+    ASSERT_TRUE(runner.exportTo(webm).ok());
+    ASSERT_TRUE(runner.exportTo(png).ok());
+    QFile file(QString::fromStdString(mp4));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.read(8).mid(4), QByteArray("ftyp"));
+    QFile matroska(QString::fromStdString(webm));
+    ASSERT_TRUE(matroska.open(QIODevice::ReadOnly));
+    EXPECT_EQ(matroska.read(4), QByteArray("\x1a\x45\xdf\xa3"));
+    QFile apng(QString::fromStdString(png));
+    ASSERT_TRUE(apng.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(apng.readAll().contains("acTL"));
 }
 
 TEST_F(ExportCommandTest, AdvancedChoicesShapeTheSheetAndAreKeptInDataPrm) {

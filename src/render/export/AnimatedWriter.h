@@ -1,7 +1,8 @@
 #pragma once
 // One animated file from the export's frames: GIF through giflib, WebP
-// through libwebp's animation encoder. Both loop forever and keep the
-// transparent background. Frames are handed over one at a time and encoded
+// through libwebp's animation encoder, MP4, WebM and animated PNG through
+// FFmpeg's libraries (VideoWriter.h). All but MP4 keep the transparent
+// background; the animations loop forever. Frames are handed over one at a time and encoded
 // as they come, so an animation holds one picture in memory, not all of them.
 
 #include <QImage>
@@ -18,7 +19,9 @@ struct AnimationSettings {
     // Each picture stands for `step` frames of an effect played at `fps`.
     int step = 1;
     int fps = 25;
-    int quality = -1;  // WebP: -1 lossless, 0 … 100 lossy
+    int quality = -1;  // WebP: -1 lossless, 0 … 100 lossy; video: -1 the default, 0 … 100
+    // Fills what a video adds around the frames (its sides rounded up to even).
+    std::uint32_t background = 0xff000000;  // #AARRGGBB
 };
 
 // When picture `index` (from 0) ends, in whole 1/unitsPerSecond from the
@@ -47,6 +50,12 @@ std::unique_ptr<AnimationWriter> beginAnimatedGif(int width, int height, const A
                                                   const std::string& path, Message* error);
 std::unique_ptr<AnimationWriter> beginAnimatedWebp(int width, int height, const AnimationSettings& settings,
                                                    const std::string& path, Message* error);
+std::unique_ptr<AnimationWriter> beginMp4(int width, int height, const AnimationSettings& settings,
+                                          const std::string& path, Message* error);
+std::unique_ptr<AnimationWriter> beginWebm(int width, int height, const AnimationSettings& settings,
+                                           const std::string& path, Message* error);
+std::unique_ptr<AnimationWriter> beginApng(int width, int height, const AnimationSettings& settings,
+                                           const std::string& path, Message* error);
 
 // A whole sequence through `begin`; empty on success.
 Message writeAnimation(AnimationBegin begin, const std::vector<QImage>& frames, const AnimationSettings& settings,

@@ -10,8 +10,8 @@ struct EngineExportOptions {
     bool extrude = false;    // the padding repeats the cell's edge pixels instead
     bool pow2 = false;       // sheet sides rounded up to powers of two
     bool loop = false;       // export the pass as it looks repeated forever
-    bool animated = false;   // one animated .gif or .webp instead of a sheet
-    int quality = -1;        // WebP: -1 lossless, otherwise lossy 0 … 100
+    bool animated = false;   // one animated file or video instead of a sheet
+    int quality = -1;        // WebP: -1 lossless, otherwise lossy 0 … 100; videos: -1 the default
     // Loop mode: whole passes run beyond the first one that repeats, so that
     // tests can compare one pass with the next.
     int extraLoopCycles = 0;

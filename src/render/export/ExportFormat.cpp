@@ -47,6 +47,27 @@ const std::vector<ExportFormat>& exportFormats() {
          .animation = beginAnimatedWebp,
          .takesQuality = true,
          .filterLabel = FG_TRANSLATE_NOOP("fg::export_text", "WebP(*.webp)")},
+        // H.264 has no alpha: the background is always filled in.
+        {.id = ImageFormat::Mp4,
+         .name = "MP4",
+         .extensions = {".mp4"},
+         .keepsAlpha = false,
+         .animation = beginMp4,
+         .takesQuality = true,
+         .filterLabel = FG_TRANSLATE_NOOP("fg::export_text", "MP4(*.mp4)")},
+        {.id = ImageFormat::Webm,
+         .name = "WebM",
+         .extensions = {".webm"},
+         .animation = beginWebm,
+         .takesQuality = true,
+         .filterLabel = FG_TRANSLATE_NOOP("fg::export_text", "WebM(*.webm)")},
+        // Still pictures named .png stay PNG (the first row); only an
+        // animation asked for is written as animated PNG.
+        {.id = ImageFormat::Apng,
+         .name = "APNG",
+         .extensions = {".apng", ".png"},
+         .animation = beginApng,
+         .filterLabel = FG_TRANSLATE_NOOP("fg::export_text", "APNG(*.apng *.png)")},
     };
     return formats;
 }

@@ -15,7 +15,7 @@
 
 namespace fg {
 
-enum class ImageFormat { Png, Bmp, Jpeg, Tiff, Gif, Webp };
+enum class ImageFormat { Png, Bmp, Jpeg, Tiff, Gif, Webp, Mp4, Webm, Apng };
 
 struct ExportFormat;
 

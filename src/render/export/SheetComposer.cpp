@@ -147,6 +147,8 @@ std::unique_ptr<FrameComposer> FrameComposer::begin(const ComposeRequest& reques
             settings.step = plan.step;
             settings.fps = request.fps;
             settings.quality = engine.quality;
+            const Rgb8 back = backgroundBytes(request.backColor);
+            settings.background = qRgba(back.r, back.g, back.b, 255);
             Message error;
             state->animation =
                 animatedFormat->animation(plan.frameWidth, plan.frameHeight, settings, request.destination, &error);

@@ -35,7 +35,7 @@ ExportAdvancedGroup::ExportAdvancedGroup(const EngineExportOptions& choices, QWi
     m_loop = new QCheckBox(tr("継ぎ目なくループさせる"));
     m_loop->setObjectName(QStringLiteral("loop"));
     m_loop->setChecked(choices.loop);
-    m_animated = new QCheckBox(tr("アニメーションGIF/WebPで保存"));
+    m_animated = new QCheckBox(tr("アニメーション（GIF/WebP/APNG/MP4/WebM）で保存"));
     m_animated->setObjectName(QStringLiteral("animated"));
     m_animated->setChecked(choices.animated);
     m_quality = new QSpinBox;
@@ -43,6 +43,9 @@ ExportAdvancedGroup::ExportAdvancedGroup(const EngineExportOptions& choices, QWi
     m_quality->setRange(-1, 100);
     m_quality->setSpecialValueText(tr("ロスレス"));
     m_quality->setValue(choices.quality);
+    m_quality->setToolTip(tr("WebP: 「ロスレス」は劣化なし、0～100は非可逆圧縮の画質。\n"
+                             "MP4/WebM: 0～100の画質。「ロスレス」のときは見た目に劣化のない既定値（68）。\n"
+                             "APNGは常に劣化なし。"));
 
     m_body = new QWidget;
     m_body->setObjectName(QStringLiteral("advancedBody"));
@@ -56,7 +59,7 @@ ExportAdvancedGroup::ExportAdvancedGroup(const EngineExportOptions& choices, QWi
     grid->addWidget(m_pow2, 3, 0, 1, 3);
     grid->addWidget(m_loop, 4, 0, 1, 3);
     grid->addWidget(m_animated, 5, 0, 1, 3);
-    grid->addWidget(new QLabel(tr("WebP画質")), 6, 0);
+    grid->addWidget(new QLabel(tr("画質（WebP/MP4/WebM）")), 6, 0);
     grid->addWidget(m_quality, 6, 1);
     grid->setColumnStretch(1, 1);
     m_body->setVisible(false);

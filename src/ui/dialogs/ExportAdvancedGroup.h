@@ -2,7 +2,7 @@
 // The export dialog's "詳細設定" (advanced) part: the choices for game
 // engines and web pages. It starts folded away; unfolded it shows the
 // metadata file, padding and extrusion, power-of-two sheets, the seamless
-// loop and the animated file with its WebP quality.
+// loop and the animated file or video with its quality.
 
 #include <QWidget>
 
