@@ -10,6 +10,7 @@
 #include <QWheelEvent>
 #include <chrono>
 #include <cmath>
+#include <cstdio>
 
 #include "app/Editor.h"
 #include "ui/StatusPanel.h"
@@ -54,6 +55,17 @@ ViewWidget::ViewWidget(Editor& editor, QWidget* parent) : QOpenGLWidget(parent),
     followEditor();
     m_clock.start();
     connect(this, &QOpenGLWidget::frameSwapped, this, &ViewWidget::frameSwappedOut);
+    if (qEnvironmentVariableIsSet("FULGRANE3D_LOG_VIEW_RATE")) logShownRate();
+}
+
+void ViewWidget::logShownRate() {
+    // For measuring the view by hand: the pictures shown in each second.
+    auto* timer = new QTimer(this);
+    connect(timer, &QTimer::timeout, this, [this, shown = m_framesShown]() mutable {
+        std::fprintf(stderr, "view: %d pictures/s, %d steps/s\n", m_framesShown - shown, m_stepRateShown);
+        shown = m_framesShown;
+    });
+    timer->start(1000);
 }
 
 void ViewWidget::snapshotPublished() {

@@ -71,6 +71,8 @@ private:
     // as the last picture took.
     void repaintForSnapshot();
     void frameSwappedOut();
+    // FULGRANE3D_LOG_VIEW_RATE: prints the pictures shown each second.
+    void logShownRate();
     void showLimit(const FrameSnapshot& snapshot);
     void loadMaterials();
     // Fresh matrices, the eye to the worker and the placement to the project.
