@@ -5,11 +5,27 @@
 
 #include <utility>
 
+#ifdef __linux__
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
+
 namespace fg {
 namespace {
 
 // How long nothing new must come before a reduced picture is drawn sharp.
 constexpr std::chrono::milliseconds kSharpenAfter{200};
+
+// Drawing is background work: where the CPU is short (a software renderer
+// on a busy machine) the window's thread comes first. Linux sets the
+// priority per thread, and the threads a software GL starts for the
+// context made here inherit it.
+void yieldToTheWindow() {
+#ifdef __linux__
+    constexpr int kNice = 10;
+    setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), kNice);
+#endif
+}
 
 }  // namespace
 
@@ -86,6 +102,7 @@ int ViewRenderThread::divisor() const {
 
 void ViewRenderThread::run(QOpenGLContext* share, QSurfaceFormat format, QOffscreenSurface* surface,
                            std::string workDir) {
+    yieldToTheWindow();
     // Made here: a context is current only in the thread it belongs to.
     QOpenGLContext context;
     context.setFormat(format);
@@ -145,7 +162,7 @@ int ViewRenderThread::drawPicture(PreviewRenderer& renderer, const std::shared_p
     {
         const std::lock_guard lock(m_mutex);
         extra = m_extraCost;
-        if (!sharp && m_reducedAllowed) divisor = m_scale.divisor();
+        if (!sharp && !snapshot->paused && m_reducedAllowed) divisor = m_scale.divisor();
     }
     Camera camera = request.camera;
     // The full view's aspect: a smaller picture shows the same scene.
