@@ -4,6 +4,7 @@
 // waiting to be shown and one being drawn, so neither side ever waits for
 // the other. A newer finished picture replaces the waiting one (newest wins).
 
+#include <cstdint>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -21,6 +22,7 @@ struct ScenePicture {
     int viewWidth = 1;  // the view size it was drawn for
     int viewHeight = 1;
     int divisor = 1;  // width is about viewWidth / divisor
+    std::uint64_t number = 0;  // counts the pictures drawn, from 1
     double costMs = 0.0;
     std::shared_ptr<const FrameSnapshot> snapshot;
 };

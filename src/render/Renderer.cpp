@@ -66,7 +66,7 @@ namespace {
 // Particles a preview batch collects before it draws them. A software
 // driver rasterises what one flush hands it while every other context in
 // the process waits (the window's among them): small slices keep that wait short.
-constexpr std::size_t kPreviewDrawsPerFlush = 256;
+constexpr std::size_t kPreviewDrawsPerFlush = 64;
 
 // Rasterising a host may have changed (a widget sharing the context): the
 // renderer draws filled polygons without offset or coverage from alpha.

@@ -3,6 +3,7 @@
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
 
+#include <algorithm>
 #include <utility>
 
 #ifdef __linux__
@@ -13,7 +14,9 @@
 namespace fg {
 namespace {
 
-// How long nothing new must come before a reduced picture is drawn sharp.
+// How long nothing new must come before a reduced picture is drawn sharp:
+// this long, and at least twice the time between the last two snapshots,
+// so a slowly stepping effect is not drawn sharp between its steps.
 constexpr std::chrono::milliseconds kSharpenAfter{200};
 
 // Drawing is background work: where the CPU is short (a software renderer
@@ -119,7 +122,10 @@ void ViewRenderThread::run(QOpenGLContext* share, QSurfaceFormat format, QOffscr
         return;
     }
     std::optional<std::string> materials = std::move(workDir);
-    bool reduced = false;                        // the last picture was drawn at a reduced resolution
+    bool reduced = false;  // the last picture was drawn at a reduced resolution
+    using Clock = std::chrono::steady_clock;
+    std::optional<Clock::time_point> lastSnapshot;
+    Clock::duration sharpenAfter = kSharpenAfter;
     for (;;) {
         Request request;
         bool fresh = false;
@@ -128,11 +134,16 @@ void ViewRenderThread::run(QOpenGLContext* share, QSurfaceFormat format, QOffscr
             std::unique_lock lock(m_mutex);
             const auto ready = [&] { return m_stopping || m_snapshotPending || m_requestPending || m_materials; };
             if (reduced) {
-                sharpen = !m_wake.wait_for(lock, kSharpenAfter, ready);
+                sharpen = !m_wake.wait_for(lock, sharpenAfter, ready);
             } else {
                 m_wake.wait(lock, ready);
             }
             if (m_stopping) break;
+            if (m_snapshotPending) {
+                const Clock::time_point now = Clock::now();
+                if (lastSnapshot) sharpenAfter = std::max<Clock::duration>(kSharpenAfter, 2 * (now - *lastSnapshot));
+                lastSnapshot = now;
+            }
             if (m_materials) materials = std::exchange(m_materials, std::nullopt);
             fresh = m_snapshotPending || m_requestPending || materials;
             m_snapshotPending = false;
@@ -185,6 +196,7 @@ int ViewRenderThread::drawPicture(PreviewRenderer& renderer, const std::shared_p
     scene.viewWidth = request.width;
     scene.viewHeight = request.height;
     scene.divisor = divisor;
+    scene.number = ++m_pictures;
     scene.snapshot = snapshot;
     {
         const std::lock_guard lock(m_mutex);

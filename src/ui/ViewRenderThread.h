@@ -12,6 +12,7 @@
 #include <QSurfaceFormat>
 
 #include <chrono>
+#include <cstdint>
 #include <condition_variable>
 #include <functional>
 #include <memory>
@@ -100,6 +101,7 @@ private:
     bool m_reducedAllowed = true;
     std::chrono::milliseconds m_extraCost{0};
     ResolutionScale m_scale;
+    std::uint64_t m_pictures = 0;  // drawing thread: pictures drawn so far
 };
 
 }  // namespace fg

@@ -117,6 +117,8 @@ void ViewWidget::setExtraPictureCostForTest(std::chrono::milliseconds extra) { m
 ViewWidget::~ViewWidget() {
     m_editor.attachView(nullptr);  // joins the worker before the channel goes
     releaseContext();
+    // The base class destroys the context after this view is gone.
+    if (QOpenGLContext* own = context()) disconnect(own, nullptr, this, nullptr);
 }
 
 void ViewWidget::releaseContext() {
@@ -222,8 +224,12 @@ void ViewWidget::paintGL() {
     const NotePlace note = m_compositor->compose(*scene, view);
     m_shownDivisor = scene->divisor;
     showReduction(scene->divisor, note);
-    ++m_framesDrawn;
-    m_drawnSinceSwap = true;
+    // Shown again (a hover, another widget's change) it is not a new picture.
+    if (scene->number != m_shownNumber) {
+        m_shownNumber = scene->number;
+        ++m_framesDrawn;
+        m_drawnSinceSwap = true;
+    }
     showLimit(snapshot);
     if (snapshot.stepRate != m_stepRateShown) {
         // The rate the simulation steps at, which the FPS counter no longer shows.

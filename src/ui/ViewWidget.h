@@ -45,7 +45,7 @@ public:
 
     const Camera& camera() const { return m_camera; }
     PreviewChannel& channel() { return m_channel; }
-    // Pictures drawn with a snapshot so far.
+    // Pictures of snapshots drawn and shown so far.
     int framesDrawn() const { return m_framesDrawn; }
     // Pictures shown on screen so far, and per second: the FPS counter.
     int framesShown() const { return m_framesShown; }
@@ -118,6 +118,7 @@ private:
     QElapsedTimer m_clock;
     FrameRate m_shownRate;
     int m_shownDivisor = 1;
+    std::uint64_t m_shownNumber = 0;  // the picture shown last
     bool m_drawnSinceSwap = false;
     int m_framesShown = 0;
     int m_framesDrawn = 0;
