@@ -10,7 +10,7 @@ namespace fg {
 class ResolutionScale {
 public:
     // The divisors in order, finest first.
-    static constexpr int kDivisors[] = {1, 2, 3, 4, 6, 8};
+    static constexpr int kDivisors[] = {1, 2, 3, 4};
     // Pictures in a row that must fit the finer step before it is taken.
     static constexpr int kPicturesBeforeFiner = 3;
 

@@ -20,15 +20,14 @@ TEST(ResolutionScale, OverTheBudgetThePictureIsDrawnAsFinelyAsStillFits) {
     // 40 ms at full size: a quarter of the pixels fits (10 ms).
     scale.measured(40.0, 1);
     EXPECT_EQ(scale.divisor(), 2);
-    // 150 ms at half: a third of the size would be 66 ms, a quarter 37 ms,
-    // a sixth about 17 ms.
-    scale.measured(150.0, 2);
-    EXPECT_EQ(scale.divisor(), 6);
+    // 55 ms at half: a third of the size would be 24 ms.
+    scale.measured(55.0, 2);
+    EXPECT_EQ(scale.divisor(), 3);
     // Far too costly for any: the coarsest.
-    scale.measured(5000.0, 6);
-    EXPECT_EQ(scale.divisor(), 8);
-    scale.measured(5000.0, 8);
-    EXPECT_EQ(scale.divisor(), 8);
+    scale.measured(5000.0, 3);
+    EXPECT_EQ(scale.divisor(), 4);
+    scale.measured(5000.0, 4);
+    EXPECT_EQ(scale.divisor(), 4);
 }
 
 TEST(ResolutionScale, FinerOnlyAfterSeveralPicturesWithRoomToSpare) {
@@ -73,11 +72,11 @@ TEST(ResolutionScale, SizesAndPercentages) {
     EXPECT_EQ(ResolutionScale::percent(1), 100);
     EXPECT_EQ(ResolutionScale::percent(2), 50);
     EXPECT_EQ(ResolutionScale::percent(3), 33);
-    EXPECT_EQ(ResolutionScale::percent(8), 13);
+    EXPECT_EQ(ResolutionScale::percent(4), 25);
     EXPECT_EQ(ResolutionScale::scaledSize(641, 1), 641);
     EXPECT_EQ(ResolutionScale::scaledSize(641, 2), 321);
     EXPECT_EQ(ResolutionScale::scaledSize(640, 3), 213);
-    EXPECT_EQ(ResolutionScale::scaledSize(1, 8), 1);
+    EXPECT_EQ(ResolutionScale::scaledSize(1, 4), 1);
 }
 
 TEST(PictureSlots, TheDrawingSideNeverTouchesTheShownOrTheWaitingPicture) {
