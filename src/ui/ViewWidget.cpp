@@ -223,6 +223,7 @@ void ViewWidget::paintGL() {
     view.paused = snapshot.paused;
     const NotePlace note = m_compositor->compose(*scene, view);
     m_shownDivisor = scene->divisor;
+    m_shownSnapshot = scene->snapshot;
     showReduction(scene->divisor, note);
     // Shown again (a hover, another widget's change) it is not a new picture.
     if (scene->number != m_shownNumber) {

@@ -55,6 +55,8 @@ public:
     // How much smaller than the view the picture shown last was drawn: 1 at
     // full resolution, 2 at half, …
     int pictureDivisor() const { return m_shownDivisor; }
+    // The snapshot of the picture shown last; null before the first.
+    const std::shared_ptr<const FrameSnapshot>& shownSnapshot() const { return m_shownSnapshot; }
     // Whether pictures that cost more than the budget may be drawn at a
     // reduced resolution (on by default).
     void setReducedResolution(bool allowed);
@@ -119,6 +121,7 @@ private:
     FrameRate m_shownRate;
     int m_shownDivisor = 1;
     std::uint64_t m_shownNumber = 0;  // the picture shown last
+    std::shared_ptr<const FrameSnapshot> m_shownSnapshot;
     bool m_drawnSinceSwap = false;
     int m_framesShown = 0;
     int m_framesDrawn = 0;

@@ -148,8 +148,8 @@ TEST_F(ViewWidgetThreadTest, CostlyPicturesAreDrawnSmallerUntilThePreviewStandsS
     editor->playback().pause();
     ASSERT_TRUE(QTest::qWaitFor(
         [&] {
-            const std::shared_ptr<const FrameSnapshot> latest = view->channel().latest();
-            return latest && latest->paused && view->pictureDivisor() == 1;
+            const std::shared_ptr<const FrameSnapshot>& shown = view->shownSnapshot();
+            return shown && shown->paused && view->pictureDivisor() == 1;
         },
         20000));
     QTest::qWait(300);
