@@ -62,8 +62,4 @@ unsigned PreviewRenderer::drawScene(int slot, const FrameSnapshot& snapshot, con
     return target->colorTexture();
 }
 
-void PreviewRenderer::draw(const FrameSnapshot& snapshot, const Camera& camera, const ViewPicture& picture) {
-    m_renderer->renderFrame(snapshot, camera, previewFrame(snapshot, picture));
-}
-
 }  // namespace fg

@@ -56,8 +56,6 @@ public:
     // matrices are the caller's. Returns once the GL has finished it, with
     // the target's colour texture (bottom row first, as GL keeps it).
     unsigned drawScene(int slot, const FrameSnapshot& snapshot, const Camera& camera, const ViewPicture& picture);
-    // Draws `snapshot` with its overlay into the bound framebuffer.
-    void draw(const FrameSnapshot& snapshot, const Camera& camera, const ViewPicture& picture);
 
 private:
     explicit PreviewRenderer(std::unique_ptr<Renderer> renderer);
