@@ -2331,6 +2331,14 @@ APNG is always lossless.</translation>
         <source>パーティクル数が上限の%1個に達したため、これ以上は発生させていません。</source>
         <translation>The particle count reached its limit of %1: no more particles are spawned.</translation>
     </message>
+    <message>
+        <source>プレビューを描くOpenGLコンテキストを作成できませんでした。</source>
+        <translation>Could not create the OpenGL context that draws the preview.</translation>
+    </message>
+    <message>
+        <source>解像度 %1%</source>
+        <translation>resolution %1%</translation>
+    </message>
 </context>
 <context>
     <name>fg::cli</name>

@@ -4,6 +4,9 @@
 #include <cstdio>
 
 #include "render/BackgroundColor.h"
+#include "render/FrameSnapshot.h"
+#include "render/RenderStates.h"
+#include "render/Renderer.h"
 
 namespace fg {
 
@@ -155,7 +158,8 @@ float Overlay::drawText(int viewWidth, int viewHeight, float x, float y, const s
     return x;
 }
 
-void Overlay::drawCounters(int viewWidth, int viewHeight, const CounterOptions& options, const CounterValues& values) {
+PixelRect Overlay::drawCounters(int viewWidth, int viewHeight, const CounterOptions& options,
+                                const CounterValues& values) {
     float y = 0.0f;
     if (options.showFrame || values.paused) {
         const float end =
@@ -172,10 +176,10 @@ void Overlay::drawCounters(int viewWidth, int viewHeight, const CounterOptions& 
         }
         y += kLineHeight;
     }
-    if (options.showFps) {
-        m_digits.draw(viewWidth, viewHeight, {0.0f, y, 32.0f, 16.0f}, {0.0f, 16.0f, 32.0f, 16.0f});
-        drawText(viewWidth, viewHeight, 32.0f, y, formatted(":%d", values.fps));
-    }
+    if (!options.showFps) return {0.0f, y, 0.0f, kGlyphHeight};
+    m_digits.draw(viewWidth, viewHeight, {0.0f, y, 32.0f, 16.0f}, {0.0f, 16.0f, 32.0f, 16.0f});
+    const float end = drawText(viewWidth, viewHeight, 32.0f, y, formatted(":%d", values.fps));
+    return {end + kPauseGap, y, 0.0f, kGlyphHeight};
 }
 
 void Overlay::drawPauseMark(int viewWidth, int viewHeight, float x, float y) {
@@ -193,6 +197,24 @@ void Overlay::drawIcons(int viewWidth, int viewHeight, int hoveredTool) {
         m_icons.draw(viewWidth, viewHeight, {static_cast<float>(viewWidth - 128 + 32 * i), 0.0f, 32.0f, 32.0f},
                      {32.0f * static_cast<float>(i), row, 32.0f, 32.0f});
     }
+}
+
+PixelRect drawViewOverlay(Overlay& overlay, const FrameSnapshot& snapshot, const PreviewFrame& frame) {
+    applyDepth(DepthUse::Overlay);
+    if (frame.project) {
+        overlay.drawLetterbox(frame.viewWidth, frame.viewHeight, frame.project->width, frame.project->height,
+                              frame.project->backColor);
+    }
+    CounterValues values;
+    values.completedFrame = static_cast<int>(snapshot.frame) - 1;
+    values.effectFrames = frame.project ? frame.project->frame : 0;
+    values.particles = snapshot.particleCount;
+    values.fps = frame.fps.value_or(snapshot.stepRate);
+    values.particleLimitReached = snapshot.particleLimitReached;
+    values.paused = frame.paused;
+    const PixelRect note = overlay.drawCounters(frame.viewWidth, frame.viewHeight, frame.counters, values);
+    overlay.drawIcons(frame.viewWidth, frame.viewHeight, frame.hoveredTool);
+    return note;
 }
 
 }  // namespace fg

@@ -15,6 +15,9 @@
 
 namespace fg {
 
+struct FrameSnapshot;
+struct PreviewFrame;
+
 class Overlay {
 public:
     // Loads the mask, digit and icon pictures; null with *error when one is missing.
@@ -25,8 +28,10 @@ public:
     // `backColor` (the project's background, 0..255 per channel).
     void drawLetterbox(int viewWidth, int viewHeight, int frameWidth, int frameHeight, Vec3f backColor);
     // One line per shown counter, 18 pixels apart from the top; a paused
-    // preview's frame line ends in a pause mark.
-    void drawCounters(int viewWidth, int viewHeight, const CounterOptions& options, const CounterValues& values);
+    // preview's frame line ends in a pause mark. Returns the line's height
+    // from where a note after the FPS counter goes (the start of the line
+    // below the others when that counter is off).
+    PixelRect drawCounters(int viewWidth, int viewHeight, const CounterOptions& options, const CounterValues& values);
     // The move, rotate and zoom icons in the top-right corner.
     void drawIcons(int viewWidth, int viewHeight, int hoveredTool);
 
@@ -53,5 +58,9 @@ private:
     Sprite m_icons;
     std::array<int, kGlyphCount> m_glyphShift{};
 };
+
+// The whole 2-D layer of a preview frame of `snapshot`: letterbox, counters
+// and icons. Returns where a note after the FPS counter goes, as drawCounters.
+PixelRect drawViewOverlay(Overlay& overlay, const FrameSnapshot& snapshot, const PreviewFrame& frame);
 
 }  // namespace fg

@@ -1,9 +1,27 @@
 #include "render/PreviewRenderer.h"
 
+#include "render/RenderTarget.h"
 #include "render/Renderer.h"
 #include "render/WorkspaceMaterials.h"
 
 namespace fg {
+namespace {
+
+PreviewFrame previewFrame(const FrameSnapshot& snapshot, const ViewPicture& picture) {
+    PreviewFrame frame;
+    frame.viewWidth = picture.width;
+    frame.viewHeight = picture.height;
+    frame.project = &snapshot.project;
+    frame.counters = picture.counters;
+    frame.fps = picture.fps;
+    frame.hoveredTool = picture.hoveredTool;
+    frame.grid = picture.grid;
+    frame.axis = picture.axis;
+    frame.paused = picture.paused;
+    return frame;
+}
+
+}  // namespace
 
 std::unique_ptr<PreviewRenderer> PreviewRenderer::create(RenderError* error) {
     std::unique_ptr<Renderer> renderer = Renderer::create(error);
@@ -26,18 +44,22 @@ std::vector<bool> PreviewRenderer::shapeMeshes() const {
     return meshes;
 }
 
-void PreviewRenderer::draw(const FrameSnapshot& snapshot, const Camera& camera, const ViewPicture& picture) {
-    PreviewFrame frame;
-    frame.viewWidth = picture.width;
-    frame.viewHeight = picture.height;
-    frame.project = &snapshot.project;
-    frame.counters = picture.counters;
-    frame.fps = picture.fps;
-    frame.hoveredTool = picture.hoveredTool;
-    frame.grid = picture.grid;
-    frame.axis = picture.axis;
-    frame.paused = picture.paused;
+unsigned PreviewRenderer::drawScene(int slot, const FrameSnapshot& snapshot, const Camera& camera,
+                                    const ViewPicture& picture) {
+    std::unique_ptr<RenderTarget>& target = m_targets.at(static_cast<std::size_t>(slot));
+    if (!target || target->width() != picture.width || target->height() != picture.height) {
+        target = std::make_unique<RenderTarget>(picture.width, picture.height);
+    }
+    GLint bound = 0;
+    glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &bound);
+    target->bind();
+    PreviewFrame frame = previewFrame(snapshot, picture);
+    frame.overlay = false;
     m_renderer->renderFrame(snapshot, camera, frame);
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, static_cast<GLuint>(bound));
+    // Shown from another context: every command must be done before it is.
+    glFinish();
+    return target->colorTexture();
 }
 
 }  // namespace fg

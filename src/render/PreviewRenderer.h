@@ -1,24 +1,36 @@
 #pragma once
 // The renderer as the editor's view uses it, without any GL declaration in
 // sight: Qt's GL headers and epoxy's cannot meet in one translation unit, so
-// widgets include this and only PreviewRenderer.cpp includes the renderer.
+// widgets include this and only the .cpp files include the renderer.
+//
+// The view draws in two places: PreviewRenderer, on a thread of its own
+// with a context of its own, draws the scene (background, grid, particles,
+// gizmos) into picture targets, at a reduced resolution when the pictures
+// are costly; ViewCompositor, in the widget's context, shows the newest
+// finished picture scaled to the view with the overlay at full resolution.
 
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "render/FrameSnapshot.h"
 #include "render/OverlayCounters.h"
+#include "render/PictureSlots.h"
 #include "render/RenderError.h"
 #include "render/camera/Camera.h"
 
 namespace fg {
 
 class Renderer;
+class RenderTarget;
+class Overlay;
+class Sprite;
+class SpriteProgram;
 
 // What one view picture needs besides the snapshot and the camera.
 struct ViewPicture {
-    int width = 1;   // the view's framebuffer in pixels
+    int width = 1;   // the framebuffer drawn into, in pixels
     int height = 1;
     CounterOptions counters;
     int fps = 0;  // the FPS counter: pictures the view shows per second
@@ -39,12 +51,43 @@ public:
     std::vector<std::string> loadMaterials(const std::string& workDir);
     // Whether each shape type has a mesh (for the worker's settle).
     std::vector<bool> shapeMeshes() const;
-    // Draws `snapshot` into the bound framebuffer.
-    void draw(const FrameSnapshot& snapshot, const Camera& camera, const ViewPicture& picture);
+    // Draws the scene of `snapshot` without the overlay into picture target
+    // `slot`, made picture.width × picture.height pixels; the camera's
+    // matrices are the caller's. Returns once the GL has finished it, with
+    // the target's colour texture (bottom row first, as GL keeps it).
+    unsigned drawScene(int slot, const FrameSnapshot& snapshot, const Camera& camera, const ViewPicture& picture);
 
 private:
     explicit PreviewRenderer(std::unique_ptr<Renderer> renderer);
     std::unique_ptr<Renderer> m_renderer;
+    std::array<std::unique_ptr<RenderTarget>, PictureSlots::kSlots> m_targets;
+};
+
+// Where a note after the FPS counter goes, in view pixels from the top-left.
+struct NotePlace {
+    float x = 0.0f;
+    float y = 0.0f;
+};
+
+class ViewCompositor {
+public:
+    // Needs a current GL 3.3 context. Null with *error set when the program
+    // or the overlay pictures cannot be built.
+    static std::unique_ptr<ViewCompositor> create(RenderError* error);
+    ~ViewCompositor();
+
+    // Fills the bound framebuffer (view.width × view.height) with `scene`,
+    // scaled up when it was drawn smaller, and draws the overlay of its
+    // snapshot over it at full resolution.
+    NotePlace compose(const ScenePicture& scene, const ViewPicture& view);
+
+private:
+    ViewCompositor();
+    std::unique_ptr<SpriteProgram> m_program;
+    std::unique_ptr<Overlay> m_overlay;
+    std::unique_ptr<Sprite> m_quad;
+    unsigned m_sharp = 0;   // nearest texel: a picture of the view's own size
+    unsigned m_smooth = 0;  // linear: a smaller picture scaled up
 };
 
 }  // namespace fg

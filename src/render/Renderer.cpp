@@ -86,8 +86,10 @@ void Renderer::renderFrame(const FrameSnapshot& snapshot, const Camera& camera, 
 
 namespace {
 
-// Particles a preview batch collects before it draws them.
-constexpr std::size_t kPreviewDrawsPerFlush = 4096;
+// Particles a preview batch collects before it draws them. A software
+// driver rasterises what one flush hands it while every other context in
+// the process waits (the window's among them): small slices keep that wait short.
+constexpr std::size_t kPreviewDrawsPerFlush = 64;
 
 // Rasterising a host may have changed (a widget sharing the context): the
 // renderer draws filled polygons without offset or coverage from alpha.
@@ -322,20 +324,7 @@ void Renderer::drawExportParticlePass(Simulation& simulation, const Camera& came
 }
 
 void Renderer::drawOverlay(const FrameSnapshot& snapshot, const PreviewFrame& frame) {
-    applyDepth(DepthUse::Overlay);
-    if (frame.project) {
-        m_overlay->drawLetterbox(frame.viewWidth, frame.viewHeight, frame.project->width, frame.project->height,
-                                 frame.project->backColor);
-    }
-    CounterValues values;
-    values.completedFrame = static_cast<int>(snapshot.frame) - 1;
-    values.effectFrames = frame.project ? frame.project->frame : 0;
-    values.particles = snapshot.particleCount;
-    values.fps = frame.fps.value_or(snapshot.stepRate);
-    values.particleLimitReached = snapshot.particleLimitReached;
-    values.paused = frame.paused;
-    m_overlay->drawCounters(frame.viewWidth, frame.viewHeight, frame.counters, values);
-    m_overlay->drawIcons(frame.viewWidth, frame.viewHeight, frame.hoveredTool);
+    drawViewOverlay(*m_overlay, snapshot, frame);
 }
 
 }  // namespace fg

@@ -42,10 +42,21 @@ bool Sprite::load(const QString& path, RenderError* error) {
 
 void Sprite::draw(int viewWidth, int viewHeight, const PixelRect& destination, const PixelRect& source,
                   const SpriteTint& tint) {
+    drawWith(m_texture ? m_texture->id() : 0, textureWidth(), textureHeight(), m_sampler.id(), viewWidth, viewHeight,
+             destination, source, tint);
+}
+
+void Sprite::drawTexture(GLuint texture, int textureWidth, int textureHeight, GLuint sampler, int viewWidth,
+                         int viewHeight, const PixelRect& destination, const PixelRect& source) {
+    drawWith(texture, textureWidth, textureHeight, sampler, viewWidth, viewHeight, destination, source, {});
+}
+
+void Sprite::drawWith(GLuint texture, int textureWidth, int textureHeight, GLuint sampler, int viewWidth,
+                      int viewHeight, const PixelRect& destination, const PixelRect& source, const SpriteTint& tint) {
     const float W = static_cast<float>(viewWidth);
     const float H = static_cast<float>(viewHeight);
-    const float TW = static_cast<float>(textureWidth() > 0 ? textureWidth() : 1);
-    const float TH = static_cast<float>(textureHeight() > 0 ? textureHeight() : 1);
+    const float TW = static_cast<float>(textureWidth > 0 ? textureWidth : 1);
+    const float TH = static_cast<float>(textureHeight > 0 ? textureHeight : 1);
     const PixelRect& d = destination;
     const PixelRect& s = source;
 
@@ -60,8 +71,8 @@ void Sprite::draw(int viewWidth, int viewHeight, const PixelRect& destination, c
     m_program.use(constants);
 
     glActiveTexture(GL_TEXTURE0);
-    glBindTexture(GL_TEXTURE_2D, m_texture ? m_texture->id() : 0);
-    glBindSampler(0, m_sampler.id());
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glBindSampler(0, sampler);
     glBindVertexArray(m_layout.id());
     glDrawArrays(GL_TRIANGLE_STRIP, 0, 4);
     glBindVertexArray(0);

@@ -44,8 +44,15 @@ public:
     // `tint` multiplies the picture's colour and opacity.
     void draw(int viewWidth, int viewHeight, const PixelRect& destination, const PixelRect& source,
               const SpriteTint& tint = {});
+    // The same with a picture the sprite does not own (a texture of
+    // textureWidth × textureHeight read through `sampler`).
+    void drawTexture(GLuint texture, int textureWidth, int textureHeight, GLuint sampler, int viewWidth,
+                     int viewHeight, const PixelRect& destination, const PixelRect& source);
 
 private:
+    void drawWith(GLuint texture, int textureWidth, int textureHeight, GLuint sampler, int viewWidth, int viewHeight,
+                  const PixelRect& destination, const PixelRect& source, const SpriteTint& tint);
+
     SpriteProgram& m_program;
     GlBuffer m_vertices;
     GlVertexArray m_layout;

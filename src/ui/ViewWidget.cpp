@@ -5,15 +5,19 @@
 #include <QImage>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QOffscreenSurface>
 #include <QOpenGLContext>
+#include <QPainter>
 #include <QSurfaceFormat>
 #include <QWheelEvent>
 #include <chrono>
 #include <cmath>
+#include <cstdio>
 
 #include "app/Editor.h"
 #include "ui/StatusPanel.h"
 #include "ui/ViewPanel.h"
+#include "ui/ViewRenderThread.h"
 #include "text/Format.h"
 
 namespace fg {
@@ -47,33 +51,54 @@ ViewWidget::ViewWidget(Editor& editor, QWidget* parent) : QOpenGLWidget(parent),
     if (Node* selected = m_editor.state().tree.selected()) m_channel.setSelectedNode(selected->m_ID);
     // Nothing is drawn on a timer: a new snapshot, a camera move, a hover
     // or a resize asks for the next picture.
-    m_channel.setPublishedCallback([this] { snapshotPublished(); });
+    m_thread = std::make_unique<ViewRenderThread>(
+        m_channel, ViewRenderThread::Callbacks{[this] { pictureReady(); },
+                                               [this](std::optional<RenderError> error) {
+                                                   rendererFailedOnThread(std::move(error));
+                                               }});
+    m_channel.setPublishedCallback([this] { m_thread->snapshotPublished(); });
     m_editor.attachView([this](Simulation& simulation) -> std::unique_ptr<WorkerView> {
         return std::make_unique<SnapshotWorkerView>(m_channel, simulation);
     });
     followEditor();
     m_clock.start();
     connect(this, &QOpenGLWidget::frameSwapped, this, &ViewWidget::frameSwappedOut);
+    if (qEnvironmentVariableIsSet("FULGRANE3D_LOG_VIEW_RATE")) logShownRate();
 }
 
-void ViewWidget::snapshotPublished() {
+void ViewWidget::logShownRate() {
+    // For measuring the view by hand: the pictures shown in each second.
+    auto* timer = new QTimer(this);
+    connect(timer, &QTimer::timeout, this, [this, shown = m_framesShown]() mutable {
+        std::fprintf(stderr, "view: %d pictures/s, %d steps/s\n", m_framesShown - shown, m_stepRateShown);
+        shown = m_framesShown;
+    });
+    timer->start(1000);
+}
+
+void ViewWidget::pictureReady() {
     if (m_repaintQueued.exchange(true)) return;
     // Dropped by Qt if the view is gone before it runs.
-    QMetaObject::invokeMethod(this, [this] { repaintForSnapshot(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_repaintQueued.store(false);
+            update();
+        },
+        Qt::QueuedConnection);
 }
 
-void ViewWidget::repaintForSnapshot() {
-    // A picture that takes long to draw (a huge effect on a software
-    // renderer) is followed by as long a pause before the next new snapshot
-    // is drawn, so the window's thread stays free half the time for the
-    // user. Camera moves still draw at once.
-    const qint64 rest = m_lastFrameCost - (m_clock.elapsed() - m_lastFrameEnd);
-    if (rest > 0) {
-        QTimer::singleShot(std::chrono::milliseconds(rest), this, [this] { repaintForSnapshot(); });
-        return;
-    }
-    m_repaintQueued.store(false);
-    update();
+void ViewWidget::rendererFailedOnThread(std::optional<RenderError> error) {
+    QMetaObject::invokeMethod(
+        this,
+        [this, error] {
+            const QString c = error ? text::format(error->caption) : QString();
+            const QString m = error ? text::format(error->message)
+                                    : tr("プレビューを描くOpenGLコンテキストを作成できませんでした。");
+            emit rendererFailed(c, m);
+            QMessageBox::critical(this, c, m);
+        },
+        Qt::QueuedConnection);
 }
 
 void ViewWidget::frameSwappedOut() {
@@ -82,17 +107,26 @@ void ViewWidget::frameSwappedOut() {
     if (!m_drawnSinceSwap) return;
     m_drawnSinceSwap = false;
     ++m_framesShown;
-    m_lastFrameEnd = m_clock.elapsed();
-    m_lastFrameCost = m_lastFrameEnd - m_frameStart;
-    m_shownRate.frameShown(m_lastFrameEnd);
+    m_shownRate.frameShown(m_clock.elapsed());
 }
+
+void ViewWidget::setReducedResolution(bool allowed) { m_thread->setReducedResolution(allowed); }
+
+void ViewWidget::setExtraPictureCostForTest(std::chrono::milliseconds extra) { m_thread->setExtraCostForTest(extra); }
 
 ViewWidget::~ViewWidget() {
     m_editor.attachView(nullptr);  // joins the worker before the channel goes
-    if (!m_renderer) return;
-    // The renderer's GL objects go with the view's context.
+    releaseContext();
+    // The base class destroys the context after this view is gone.
+    if (QOpenGLContext* own = context()) disconnect(own, nullptr, this, nullptr);
+}
+
+void ViewWidget::releaseContext() {
+    m_thread->stop();
+    if (!m_compositor) return;
+    // The compositor's GL objects go with the view's context.
     makeCurrent();
-    m_renderer.reset();
+    m_compositor.reset();
     doneCurrent();
 }
 
@@ -108,18 +142,17 @@ void ViewWidget::followEditor() {
             placeCamera(m_camera, placement.eye, placement.target);
             m_camera.updateMatrices(pixelWidth(), pixelHeight());
             m_channel.setEye(m_camera.eye);
-            update();
+            requestPicture();
         }
-        if (what & DocumentPart::Display) update();
+        if (what & DocumentPart::Display) {
+            requestPicture();  // the grid
+            update();          // the counters
+        }
         if (what & DocumentPart::Selection) {
             const Node* selected = m_editor.state().tree.selected();
             m_channel.setSelectedNode(selected ? selected->m_ID : -1);
         }
-        if ((what & DocumentPart::Materials) && m_renderer) {
-            makeCurrent();
-            loadMaterials();
-            doneCurrent();
-        }
+        if (what & DocumentPart::Materials) m_thread->reloadMaterials(m_editor.state().workDir);
     });
 }
 
@@ -127,18 +160,26 @@ void ViewWidget::placeProjectCamera() {
     m_camera = placedCamera(m_editor.state().camera);
     m_camera.updateMatrices(pixelWidth(), pixelHeight());
     m_channel.setEye(m_camera.eye);
+    if (m_thread) requestPicture();
 }
 
-void ViewWidget::loadMaterials() {
-    // A file that cannot be read leaves its place empty; the pages show the list.
-    m_renderer->loadMaterials(m_editor.state().workDir);
-    m_channel.setShapeMeshes(m_renderer->shapeMeshes());
+void ViewWidget::requestPicture() {
+    ViewRenderThread::Request request;
+    request.camera = m_camera;
+    request.width = pixelWidth();
+    request.height = pixelHeight();
+    const DisplayFlags& flags = m_editor.viewSettings().displayFlags();
+    request.grid = flags.grid;
+    request.axis = flags.axis;
+    m_thread->request(request);
 }
 
 void ViewWidget::initializeGL() {
+    // Again after the widget's context was made anew (moved to another window).
+    releaseContext();
     RenderError error;
-    m_renderer = PreviewRenderer::create(&error);
-    if (!m_renderer) {
+    m_compositor = ViewCompositor::create(&error);
+    if (!m_compositor) {
         const QString c = text::format(error.caption);
         const QString m = text::format(error.message);
         emit rendererFailed(c, m);
@@ -146,7 +187,20 @@ void ViewWidget::initializeGL() {
         QTimer::singleShot(0, this, [this, c, m] { QMessageBox::critical(this, c, m); });
         return;
     }
-    loadMaterials();
+    connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, &ViewWidget::releaseContext,
+            Qt::UniqueConnection);
+    if (!m_surface) {
+        m_surface = std::make_unique<QOffscreenSurface>();
+        m_surface->setFormat(context()->format());
+        m_surface->create();
+    }
+    requestPicture();
+    m_thread->start(context(), m_surface.get(), m_editor.state().workDir);
+}
+
+void ViewWidget::resizeGL(int, int) {
+    m_camera.updateMatrices(pixelWidth(), pixelHeight());
+    requestPicture();
 }
 
 int ViewWidget::pixelWidth() const { return std::max(1, static_cast<int>(std::lround(width() * devicePixelRatioF()))); }
@@ -156,33 +210,52 @@ int ViewWidget::pixelHeight() const {
 }
 
 void ViewWidget::paintGL() {
-    const std::shared_ptr<const FrameSnapshot> snapshot = m_channel.take();
-    if (!m_renderer || !snapshot) return;
-    // The cost counts from the paint that is shown: a picture drawn for a
-    // grab is never swapped, and must not stretch the pause after the next.
-    m_frameStart = m_clock.elapsed();
-    ViewPicture picture;
-    picture.width = pixelWidth();
-    picture.height = pixelHeight();
+    const std::optional<ScenePicture> scene = m_thread->pictures().show();
+    if (!m_compositor || !scene) return;
+    const FrameSnapshot& snapshot = *scene->snapshot;
+    ViewPicture view;
+    view.width = pixelWidth();
+    view.height = pixelHeight();
     const DisplayFlags& flags = m_editor.viewSettings().displayFlags();
-    picture.counters = {flags.frame, flags.particles, flags.fps};
-    picture.fps = m_shownRate.perSecond();
-    picture.hoveredTool = m_tools.hovered;
-    picture.grid = flags.grid;
-    picture.axis = flags.axis;
-    picture.paused = snapshot->paused;
-    m_camera.updateMatrices(picture.width, picture.height);
-    m_renderer->draw(*snapshot, m_camera, picture);
-    ++m_framesDrawn;
-    m_drawnSinceSwap = true;
-    showLimit(*snapshot);
-    if (snapshot->stepRate != m_stepRateShown) {
+    view.counters = {flags.frame, flags.particles, flags.fps};
+    view.fps = m_shownRate.perSecond();
+    view.hoveredTool = m_tools.hovered;
+    view.paused = snapshot.paused;
+    const NotePlace note = m_compositor->compose(*scene, view);
+    m_shownDivisor = scene->divisor;
+    m_shownSnapshot = scene->snapshot;
+    showReduction(scene->divisor, note);
+    // Shown again (a hover, another widget's change) it is not a new picture.
+    if (scene->number != m_shownNumber) {
+        m_shownNumber = scene->number;
+        ++m_framesDrawn;
+        m_drawnSinceSwap = true;
+    }
+    showLimit(snapshot);
+    if (snapshot.stepRate != m_stepRateShown) {
         // The rate the simulation steps at, which the FPS counter no longer shows.
-        m_stepRateShown = snapshot->stepRate;
+        m_stepRateShown = snapshot.stepRate;
         setToolTip(tr("シミュレーション: %1 フレーム/秒").arg(m_stepRateShown));
     }
-    if (!m_grabPath.isEmpty()) grabForTest(snapshot->frame);
-    m_editor.playback().frameShown(static_cast<int>(snapshot->timelineFrame));
+    if (!m_grabPath.isEmpty()) grabForTest(snapshot.frame);
+    m_editor.playback().frameShown(static_cast<int>(snapshot.timelineFrame));
+}
+
+void ViewWidget::showReduction(int divisor, NotePlace place) {
+    if (divisor <= 1) return;
+    // The counters' digit picture has no such letters: the note is text.
+    QPainter painter(this);
+    const qreal ratio = devicePixelRatioF();
+    QFont font = painter.font();
+    font.setPixelSize(13);
+    font.setBold(true);
+    painter.setFont(font);
+    const QString note = tr("解像度 %1%").arg(ResolutionScale::percent(divisor));
+    const QRectF box(place.x / ratio, place.y / ratio, 200.0, 16.0 / ratio);
+    painter.setPen(QColor(0, 0, 0, 200));
+    painter.drawText(box.translated(1.0, 1.0), Qt::AlignLeft | Qt::AlignVCenter, note);
+    painter.setPen(QColor(255, 220, 120));
+    painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, note);
 }
 
 void ViewWidget::showLimit(const FrameSnapshot& snapshot) {
@@ -292,7 +365,7 @@ void ViewWidget::cameraMoved() {
     m_camera.updateMatrices(pixelWidth(), pixelHeight());
     m_channel.setEye(m_camera.eye);
     m_editor.viewSettings().setCamera(m_camera.eye, m_camera.target);
-    update();
+    requestPicture();
 }
 
 ViewWidget* installViewWidget(Editor& editor, ViewPanel& panel, StatusPanel* status) {

@@ -1,7 +1,9 @@
 #pragma once
-// The live 3D view: draws the newest snapshot the preview worker published,
-// whenever one is published or the camera moves, with the camera the view
-// owns, and turns the mouse into
+// The live 3D view: shows the newest picture of the worker's snapshots,
+// drawn on a thread of its own whenever one is published or the camera
+// moves (the window's thread only scales it to the view and draws the
+// counters and icons over it), with the camera the view owns, and turns
+// the mouse into
 // camera moves (the three tool icons with their drag rules, plus wheel zoom,
 // right-drag orbit and middle-drag pan). Every move is kept in the project
 // and handed to the worker for its depth sort.
@@ -12,8 +14,10 @@
 #include <QString>
 #include <QTimer>
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "render/PreviewChannel.h"
 #include "render/PreviewRenderer.h"
@@ -21,11 +25,14 @@
 #include "ui/FrameRate.h"
 #include "ui/WheelSteps.h"
 
+class QOffscreenSurface;
+
 namespace fg {
 
 class Editor;
 class StatusPanel;
 class ViewPanel;
+class ViewRenderThread;
 
 class ViewWidget : public QOpenGLWidget {
     Q_OBJECT
@@ -38,13 +45,23 @@ public:
 
     const Camera& camera() const { return m_camera; }
     PreviewChannel& channel() { return m_channel; }
-    // Pictures drawn with a snapshot so far.
+    // Pictures of snapshots drawn and shown so far.
     int framesDrawn() const { return m_framesDrawn; }
     // Pictures shown on screen so far, and per second: the FPS counter.
     int framesShown() const { return m_framesShown; }
     int shownPerSecond() const { return m_shownRate.perSecond(); }
     // Whether the snapshot drawn last had spawns held back by the particle limit.
     bool particleLimitShown() const { return m_limitShown; }
+    // How much smaller than the view the picture shown last was drawn: 1 at
+    // full resolution, 2 at half, …
+    int pictureDivisor() const { return m_shownDivisor; }
+    // The snapshot of the picture shown last; null before the first.
+    const std::shared_ptr<const FrameSnapshot>& shownSnapshot() const { return m_shownSnapshot; }
+    // Whether pictures that cost more than the budget may be drawn at a
+    // reduced resolution (on by default).
+    void setReducedResolution(bool allowed);
+    // Tests: every picture takes at least this much longer, as a heavy one would.
+    void setExtraPictureCostForTest(std::chrono::milliseconds extra);
 
 signals:
     // The renderer could not start: the view stays without a picture.
@@ -55,6 +72,7 @@ signals:
 
 protected:
     void initializeGL() override;
+    void resizeGL(int width, int height) override;
     void paintGL() override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -65,14 +83,19 @@ protected:
 private:
     void followEditor();
     void placeProjectCamera();
-    // Worker thread: asks the UI thread for one repaint (at most one queued).
-    void snapshotPublished();
-    // UI thread: the repaint a new snapshot asks for, after a pause as long
-    // as the last picture took.
-    void repaintForSnapshot();
+    // Drawing thread: asks the UI thread for one repaint (at most one queued).
+    void pictureReady();
+    void rendererFailedOnThread(std::optional<RenderError> error);
+    // The camera, size and grid the next picture is drawn with.
+    void requestPicture();
+    // Stops drawing before the widget's context goes (the thread's shares its objects).
+    void releaseContext();
     void frameSwappedOut();
+    // FULGRANE3D_LOG_VIEW_RATE: prints the pictures shown each second.
+    void logShownRate();
     void showLimit(const FrameSnapshot& snapshot);
-    void loadMaterials();
+    // The share of the view's resolution after the FPS counter, when reduced.
+    void showReduction(int divisor, NotePlace place);
     // Fresh matrices, the eye to the worker and the placement to the project.
     void cameraMoved();
     // One step of the tool rules with the cursor at `pos` (logical pixels)
@@ -84,7 +107,9 @@ private:
 
     Editor& m_editor;
     PreviewChannel m_channel;
-    std::unique_ptr<PreviewRenderer> m_renderer;
+    std::unique_ptr<ViewRenderThread> m_thread;
+    std::unique_ptr<QOffscreenSurface> m_surface;  // where the drawing thread's context is current
+    std::unique_ptr<ViewCompositor> m_compositor;
     Camera m_camera;
     ToolState m_tools;
     QPoint m_anchor;       // where a tool drag began; the cursor is held there
@@ -93,10 +118,10 @@ private:
     WheelSteps m_wheel;    // touchpad steps add up to notches
     std::atomic<bool> m_repaintQueued{false};
     QElapsedTimer m_clock;
-    qint64 m_frameStart = 0;     // when the picture being shown began to be drawn
-    qint64 m_lastFrameEnd = 0;   // when the last picture was shown
-    qint64 m_lastFrameCost = 0;  // how long it took, drawing to showing
     FrameRate m_shownRate;
+    int m_shownDivisor = 1;
+    std::uint64_t m_shownNumber = 0;  // the picture shown last
+    std::shared_ptr<const FrameSnapshot> m_shownSnapshot;
     bool m_drawnSinceSwap = false;
     int m_framesShown = 0;
     int m_framesDrawn = 0;
