@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <utility>
 
 #include "SimulationTestSupport.h"
 
@@ -131,6 +132,34 @@ TEST(SimulationParameters, CurveEditsTravelLikeParametersAndTheCopyOutlivesTheNo
     g.tree = EffectTree();
     sim.step();
     EXPECT_FLOAT_EQ(test::particlesOf(sim, id)[0]->colour.a, full * 0.5f);
+}
+
+TEST(SimulationParameters, CurvesEditedToZeroAndBackReadTheirNewValues) {
+    EditorState g = test::rootOnlyState();
+    Node& node = test::addQuietNode(g, g.tree.root());
+    node.m_color.alphaRnd = 30;
+    node.curve(kCurveOpacity).setPoints({{0, 10}, {40, 70}, {100, 20}});
+    node.curve(kCurveOpacity).rebuild();
+    const std::int32_t id = node.m_ID;
+    Simulation sim(g);
+    const auto opacity = [&] {
+        const Particle& p = *test::particlesOf(sim, id)[0];
+        return std::pair{p.colour.a, p.alphaFactor};
+    };
+    sim.step();
+    sim.step();
+    const auto shaped = opacity();
+    EXPECT_EQ(shaped.first, node.curve(kCurveOpacity).evaluate(2, 60) * shaped.second);
+    test::setFlatCurve(node, kCurveOpacity, 0.0f);
+    sim.parameters().publish(g.tree.root());
+    sim.step();
+    EXPECT_EQ(opacity().first, shaped.second);  // the full factor
+    node.curve(kCurveOpacity).setPoints({{0, 90}, {100, 30}});
+    node.curve(kCurveOpacity).rebuild();
+    sim.parameters().publish(g.tree.root());
+    sim.step();
+    EXPECT_EQ(opacity().first, node.curve(kCurveOpacity).evaluate(4, 60) * shaped.second);
+    EXPECT_LT(opacity().first, 0.5f);
 }
 
 TEST(SimulationParameters, PublishedRootAndUnknownNodesAreIgnored) {
