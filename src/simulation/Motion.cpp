@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "simulation/Emission.h"
+#include "simulation/ParticleTransforms.h"
 #include "simulation/Simulation.h"
 #include "simulation/Units.h"
 
@@ -50,7 +51,7 @@ void applySize(Particle& p, const EffectNode& node) {
 }
 
 // (0, 0, −1) turned by a particle's orientation and self-rotation: where it faces.
-Vec3f facingOf(const Particle& p) { return transformCoord(kBackward, p.orientation * p.selfRotation); }
+Vec3f facingOf(const Particle& p) { return transformCoord(kBackward, orientationOf(p) * selfRotationOf(p)); }
 
 void updateSelfAxis(Particle& p, const RotateParams& rotate, const Particle* parent) {
     const Vec3f d = p.displacement;  // left by the previous update
@@ -85,8 +86,8 @@ void updateSelfRotation(Particle& p, const EffectNode& node, const Particle* par
     const float angle = rotate.angle == 0 ? 0.0f
                                           : node.curve(kCurveSelfAngle, p.age, p.life) *
                                                 static_cast<float>(rotate.angle);
+    // The rotation itself is derived where it is read (selfRotationOf).
     p.selfAngle = angle * p.selfAngleFactor * static_cast<float>(p.selfSign);
-    p.selfRotation = p.selfAngle == 0.0f ? Mat4::identity() : rotationAxis(p.selfAxis, radians(p.selfAngle));
 }
 
 // Steps 3–10: everything but the root particle, and a particle without

@@ -29,42 +29,61 @@ struct TrailPoint {
     float width = 0.0f;
 };
 
+// The facing a particle takes its orientation from: a preset 0–5, or its
+// own random turn (kOwnTurn).
+inline constexpr std::uint8_t kOwnTurn = 0xFF;
+
+// A particle's own random turn, kept as the numbers drawn at spawn: the axis
+// in hundredths and the angle in whole degrees. The matrix is rebuilt from
+// them where it is read (orientationOf), by the same expression as at spawn.
+struct OwnTurn {
+    std::int16_t x = 0;
+    std::int16_t y = 0;
+    std::int16_t z = 0;
+    std::int16_t degrees = 0;
+};
+
+// The record is kept small: a step walks every live particle, so its size is
+// the step's memory traffic. Matrices are not stored: the orientation and the
+// self rotation follow from the fields below (orientationOf, selfRotationOf
+// in ParticleTransforms.h).
 struct Particle {
-    NodeIndex node = 0;               // the node that spawned it
-    ParticleIndex parent = kNoParticle;  // the emitting particle; read through ParticleList::parentOf
-    std::vector<TrailPoint> trail;    // point history of a trail-shaped particle
-    std::uint32_t age = 0;            // frames lived
-    Mat4 orientation = Mat4::identity();  // an orientation preset or the particle's own random one
     Vec3f position;
     Vec3f previousPosition;           // position at the start of the last update
-    Vec3f scale{1.0f, 1.0f, 1.0f};
-    float selfAngle = 0.0f;           // degrees
-    Vec3f selfAxis;
-    std::int32_t selfSign = -1;
-    float revolutionAngle = 0.0f;     // degrees
-    Vec3f revolutionAxis;
-    std::int32_t revolutionSign = -1;
-    Mat4 selfRotation = Mat4::identity();  // read by the particle's children
-    Vec3f direction;                  // unit direction of travel
-    Rgba colour;
-    bool ownsOrientation = false;     // orientation is the particle's own random matrix
-    bool alive = true;                // false once removed; the slot is dropped at the next compaction
-    float textureFrame = 0.0f;        // texture animation cell
     Vec3f displacement;               // position − previousPosition after the last update
+    Vec3f direction;                  // unit direction of travel
     Vec3f gravityVelocity;            // world units per frame
     Vec3f absorbVelocity;             // world units per frame
+    Vec3f scale{1.0f, 1.0f, 1.0f};
+    Vec3f selfAxis;
+    Vec3f revolutionAxis;
+    float selfAngle = 0.0f;           // degrees
+    float revolutionAngle = 0.0f;     // degrees
+    Rgba colour;
+    std::uint32_t age = 0;            // frames lived
     std::uint32_t life = 0;           // frames it may live
     std::uint32_t killFrame = 0;      // absolute frame of removal when the node sets isFrame
+    NodeIndex node = 0;               // the node that spawned it
+    ParticleIndex parent = kNoParticle;  // the emitting particle; read through ParticleList::parentOf
     float speedFactor = 1.0f;
     float sizeFactor = 1.0f;
     float selfAngleFactor = 1.0f;
     float revolutionAngleFactor = 1.0f;
     float brightnessFactor = 1.0f;
     float alphaFactor = 1.0f;
-    std::uint32_t emitCount = 0;      // scratch while emitting: particles in this emission
-    std::uint32_t emitIndex = 0;      // scratch while emitting: the one being built
+    std::int8_t selfSign = -1;        // −1 or +1
+    std::int8_t revolutionSign = -1;  // −1 or +1
+    bool alive = true;                // false once removed; the slot is dropped at the next compaction
+    std::uint8_t facing = 0;          // the orientation preset, or kOwnTurn
+    OwnTurn ownTurn;                  // the random orientation when facing is kOwnTurn
+    float textureFrame = 0.0f;        // texture animation cell
     float cameraDistance = 0.0f;      // written by the draw order's Z sort
     std::uint32_t cycle = 0;          // loop mode: the pass of the effect its lineage was born in
+    std::uint32_t emitCount = 0;      // scratch while emitting: particles in this emission
+    std::uint32_t emitIndex = 0;      // scratch while emitting: the one being built
+    std::vector<TrailPoint> trail;    // point history of a trail-shaped particle
+
+    bool ownsOrientation() const { return facing == kOwnTurn; }
 };
 
 }  // namespace fg

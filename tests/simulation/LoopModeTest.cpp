@@ -11,6 +11,7 @@
 #include "GeneratedEffects.h"
 #include "SimulationTestSupport.h"
 #include "simulation/LoopWarmUp.h"
+#include "simulation/ParticleTransforms.h"
 
 namespace fg {
 namespace {
@@ -175,7 +176,7 @@ std::uint64_t stateHash(const Simulation& sim, bool withPass = true,
         mix(hash, p.age);
         mix(hash, p.life);
         mix(hash, p.killFrame);
-        mix(hash, p.orientation);
+        mix(hash, orientationOf(p));
         mix(hash, p.position);
         mix(hash, p.previousPosition);
         mix(hash, p.scale);
@@ -185,7 +186,7 @@ std::uint64_t stateHash(const Simulation& sim, bool withPass = true,
         mix(hash, p.revolutionAngle);
         mix(hash, p.revolutionAxis);
         mix(hash, static_cast<std::uint32_t>(p.revolutionSign));
-        mix(hash, p.selfRotation);
+        mix(hash, selfRotationOf(p));
         mix(hash, p.direction);
         mix(hash, p.colour.r);
         mix(hash, p.colour.g);
