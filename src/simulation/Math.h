@@ -22,7 +22,11 @@ inline Vec3f cross(Vec3f a, Vec3f b) {
 inline float length(Vec3f v) { return std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z); }
 // A zero vector normalises to the zero vector.
 inline Vec3f normalize(Vec3f v) {
-    const float len = length(v);
+    const float squared = v.x * v.x + v.y * v.y + v.z * v.z;
+    // Unit vectors come back as they are, without the square root and the
+    // divisions: the root of exactly 1 is 1 and dividing by 1 is exact.
+    if (squared == 1.0f) return v;
+    const float len = std::sqrt(squared);
     if (len == 0.0f) return {};
     return {v.x / len, v.y / len, v.z / len};
 }

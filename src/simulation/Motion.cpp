@@ -150,7 +150,7 @@ void extendTrail(Particle& p, const EffectNode& node) {
     // At most trailLength + 3 points, also right after the length was lowered.
     const std::int64_t limit = std::max<std::int64_t>(0, static_cast<std::int64_t>(scale.trailLength) + 3);
     const auto excess = static_cast<std::int64_t>(p.trail.size()) - limit;
-    if (excess > 0) p.trail.erase(p.trail.begin(), p.trail.begin() + excess);
+    if (excess > 0) p.trail.dropOldest(static_cast<std::size_t>(excess));
 }
 
 void updateColour(Particle& p, const EffectNode& node, const Particle* parent) {

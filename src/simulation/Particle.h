@@ -2,7 +2,10 @@
 // One live particle: the per-instance state of the simulation. The authored
 // parameters stay in the node; a particle only names its node.
 
+#include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <span>
 #include <vector>
 
 #include "model/Vec3.h"
@@ -27,6 +30,49 @@ struct Rgba {
 struct TrailPoint {
     Vec3f position;
     float width = 0.0f;
+};
+
+// A trail's point history, oldest first. Only trail-shaped particles have
+// points, so the record holds one pointer and the points live apart.
+// Copies copy the points.
+class TrailHistory {
+public:
+    TrailHistory() = default;
+    TrailHistory(const TrailHistory& other) { *this = other; }
+    TrailHistory& operator=(const TrailHistory& other) {
+        if (this == &other) return *this;
+        if (other.empty()) m_points.reset();
+        else if (m_points) *m_points = *other.m_points;
+        else m_points = std::make_unique<std::vector<TrailPoint>>(*other.m_points);
+        return *this;
+    }
+    TrailHistory(TrailHistory&&) noexcept = default;
+    TrailHistory& operator=(TrailHistory&&) noexcept = default;
+    ~TrailHistory() = default;
+
+    std::size_t size() const { return m_points ? m_points->size() : 0; }
+    bool empty() const { return size() == 0; }
+    const TrailPoint* begin() const { return m_points ? m_points->data() : nullptr; }
+    const TrailPoint* end() const { return begin() + size(); }
+    const TrailPoint& back() const { return m_points->back(); }  // not on an empty history
+    const TrailPoint& operator[](std::size_t i) const { return (*m_points)[i]; }
+    operator std::span<const TrailPoint>() const { return {begin(), size()}; }  // NOLINT: reads like the points
+
+    void push_back(TrailPoint point) {
+        if (!m_points) m_points = std::make_unique<std::vector<TrailPoint>>();
+        m_points->push_back(point);
+    }
+    // Drops the `count` oldest points (all when there are fewer).
+    void dropOldest(std::size_t count) {
+        if (!m_points) return;
+        const std::size_t n = count < m_points->size() ? count : m_points->size();
+        m_points->erase(m_points->begin(), m_points->begin() + static_cast<std::ptrdiff_t>(n));
+    }
+    // Forgets every point and frees their storage.
+    void release() { m_points.reset(); }
+
+private:
+    std::unique_ptr<std::vector<TrailPoint>> m_points;
 };
 
 // The facing a particle takes its orientation from: a preset 0–5, or its
@@ -81,7 +127,7 @@ struct Particle {
     std::uint32_t cycle = 0;          // loop mode: the pass of the effect its lineage was born in
     std::uint32_t emitCount = 0;      // scratch while emitting: particles in this emission
     std::uint32_t emitIndex = 0;      // scratch while emitting: the one being built
-    std::vector<TrailPoint> trail;    // point history of a trail-shaped particle
+    TrailHistory trail;               // point history of a trail-shaped particle
 
     bool ownsOrientation() const { return facing == kOwnTurn; }
 };

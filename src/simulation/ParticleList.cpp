@@ -33,7 +33,7 @@ void ParticleList::remove(ParticleIndex index) {
     Particle& p = m_items[index];
     if (!p.alive) return;
     p.alive = false;
-    p.trail = {};
+    p.trail.release();
     --m_live;
 }
 

@@ -295,5 +295,25 @@ TEST_F(MotionFixture, OrphanRevolvesAboutItsOwnEmitterPosition) {
     EXPECT_GT(std::fabs(length(after - Vec3f{3, 0, 0}) - 1.0f), 1e-3f);
 }
 
+TEST(TrailHistory, CopiesOwnTheirPointsAndDroppingKeepsTheNewest) {
+    Particle a;
+    for (int i = 0; i < 5; ++i) a.trail.push_back({{static_cast<float>(i), 0, 0}, static_cast<float>(i)});
+    Particle b = a;  // as a checkpoint copies the list
+    a.trail.dropOldest(3);
+    ASSERT_EQ(a.trail.size(), 2u);
+    EXPECT_EQ(a.trail[0].width, 3.0f);
+    EXPECT_EQ(a.trail.back().width, 4.0f);
+    ASSERT_EQ(b.trail.size(), 5u);
+    EXPECT_EQ(b.trail[0].width, 0.0f);
+    b = a;
+    a.trail.release();
+    EXPECT_TRUE(a.trail.empty());
+    EXPECT_EQ(a.trail.begin(), a.trail.end());
+    ASSERT_EQ(b.trail.size(), 2u);
+    EXPECT_EQ(b.trail[1].width, 4.0f);
+    b.trail.dropOldest(10);
+    EXPECT_TRUE(b.trail.empty());
+}
+
 }  // namespace
 }  // namespace fg
