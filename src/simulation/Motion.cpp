@@ -123,13 +123,16 @@ float revolutionAt(const Particle& p, const EffectNode& node, std::uint32_t age)
 }
 
 // Turns the particle about the centre by `degrees` around its revolution axis.
-void revolveBy(Particle& p, Vec3f centre, float degrees) {
+// The turn itself, kept out of line: most particles do not revolve.
+[[gnu::noinline]] Vec3f revolveOffset(Particle& p, Vec3f r, float degrees) {
+    const Mat4 m = rotationAxis(p.revolutionAxis, radians(degrees));
+    p.direction = transformCoord(p.direction, m);
+    return transformCoord(r, m);
+}
+
+inline void revolveBy(Particle& p, Vec3f centre, float degrees) {
     Vec3f r = p.position - centre;
-    if (degrees != 0.0f) {  // a turn by exactly 0 is the identity
-        const Mat4 m = rotationAxis(p.revolutionAxis, radians(degrees));
-        r = transformCoord(r, m);
-        p.direction = transformCoord(p.direction, m);
-    }
+    if (degrees != 0.0f) r = revolveOffset(p, r, degrees);  // a turn by exactly 0 is the identity
     p.position = centre + r;
 }
 
