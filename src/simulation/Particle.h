@@ -34,7 +34,8 @@ struct TrailPoint {
 
 // A trail's point history, oldest first. Only trail-shaped particles have
 // points, so the record holds one pointer and the points live apart.
-// Copies copy the points.
+// Copies copy the points. begin() and end() are pointers, so it is a
+// contiguous range: std::span views it directly.
 class TrailHistory {
 public:
     TrailHistory() = default;
@@ -56,7 +57,6 @@ public:
     const TrailPoint* end() const { return begin() + size(); }
     const TrailPoint& back() const { return m_points->back(); }  // not on an empty history
     const TrailPoint& operator[](std::size_t i) const { return (*m_points)[i]; }
-    operator std::span<const TrailPoint>() const { return {begin(), size()}; }  // NOLINT: reads like the points
 
     void push_back(TrailPoint point) {
         if (!m_points) m_points = std::make_unique<std::vector<TrailPoint>>();
