@@ -19,6 +19,16 @@ void applyGravity(Particle& p, const MoveParams& move) {
     p.gravityVelocity.y += static_cast<float>(move.gravity) * -0.0001f;
 }
 
+// Whether the angle of this cosine, as a float, is above a right angle.
+// Only cosines near 0 need the arc cosine itself: from 0 down the angle is
+// π/2 or more, which as a float (1.57079637) is above π/2, and from 1e-6 up
+// it is clearly below (checked for every float cosine in −1..1).
+bool pastRightAngle(double cosine) {
+    if (cosine <= 0.0) return true;
+    if (cosine >= 1e-6) return false;
+    return static_cast<double>(static_cast<float>(std::acos(cosine))) > std::numbers::pi / 2.0;
+}
+
 // The pull towards the attraction point, doubled while the particle is not
 // heading towards it.
 void applyAttraction(Particle& p, const MoveParams& move) {
@@ -31,8 +41,7 @@ void applyAttraction(Particle& p, const MoveParams& move) {
     const Vec3f pull = toTarget * (move.absorbPawer * 0.0001f);
     p.absorbVelocity = p.absorbVelocity + pull;
     const double cosine = std::clamp(static_cast<double>(dot(normalize(p.displacement), toTarget)), -1.0, 1.0);
-    const auto angle = static_cast<float>(std::acos(cosine));
-    if (static_cast<double>(angle) > std::numbers::pi / 2.0) p.absorbVelocity = p.absorbVelocity + pull;
+    if (pastRightAngle(cosine)) p.absorbVelocity = p.absorbVelocity + pull;
 }
 
 void applySpeed(Particle& p, const EffectNode& node) {
