@@ -6,7 +6,7 @@ namespace fg::bench {
 
 LinkedListBaseline::LinkedListBaseline(const EffectTable& effect) : m_effect(effect) {
     auto root = std::make_unique<Entry>();
-    root->particle = spawnParticle(m_effect, m_random, EffectTable::kRoot, nullptr, Mat4::identity());
+    root->particle = spawnParticle(m_effect, m_random, EffectTable::kRoot, nullptr, kDirFront);
     m_particles.push_back(std::move(root));
 }
 
@@ -17,7 +17,7 @@ void LinkedListBaseline::emitFromRoot(Entry& root) {
     for (std::int32_t i = 0; i < n; ++i) {
         root.particle.emitIndex = static_cast<std::uint32_t>(i);
         auto child = std::make_unique<Entry>();
-        child->particle = spawnParticle(m_effect, m_random, 1, &root.particle, Mat4::identity());
+        child->particle = spawnParticle(m_effect, m_random, 1, &root.particle, kDirFront);
         child->parent = &root;
         m_particles.push_back(std::move(child));
     }
@@ -39,7 +39,6 @@ bool LinkedListBaseline::update(Entry& entry) {
         p.scale.y = node.curve(kCurveHeight, p.age, p.life) * size * overall * p.sizeFactor;
         p.scale.z = node.curve(kCurveDepth, p.age, p.life) * size * overall * p.sizeFactor;
         p.selfAngle = node.curve(kCurveSelfAngle, p.age, p.life) * 0.0f * p.selfAngleFactor;
-        p.selfRotation = Mat4::identity();
     }
     if (p.age >= p.life) return true;
     if (node.isRoot) emitFromRoot(entry);

@@ -5,46 +5,13 @@
 #include <benchmark/benchmark.h>
 
 #include "LinkedListBaseline.h"
-#include "model/EditorState.h"
+#include "StepWorkloads.h"
 #include "simulation/Simulation.h"
 
 namespace {
 
-constexpr std::int32_t kLife = 50;
-
-// Root plus one node that keeps about `live` particles alive: live / life
-// new particles every frame, each living `kLife` frames.
-fg::EditorState steadyEffect(std::int64_t live, bool everyFeature) {
-    fg::EditorState g;
-    g.tree = fg::EffectTree();
-    g.project.frame = 1000000;
-    fg::Node& node = g.tree.addChild(g.tree.root());
-    node.m_timing.end = 1000000;
-    node.m_timing.num = static_cast<std::int32_t>(live / kLife);
-    node.m_kill.span = kLife;
-    node.m_emitter.size = {1.0f, 1.0f, 1.0f};
-    node.m_move.speed = 5;
-    if (everyFeature) {
-        node.m_emitter.type = fg::kEmitterSphere;
-        node.m_move.speed_err = 20;
-        node.m_move.gravity = 20;
-        node.m_move.absorbPos = {10.0f, 20.0f, 0.0f};
-        node.m_move.absorbPawer = 5.0f;
-        node.m_move.isFollow = 1;
-        node.m_scale.max_err = 30;
-        node.m_rotate.axis = fg::kAxisTravelZ;
-        node.m_rotate.angle = 180;
-        node.m_rotate.dir = fg::kRotateRandom;
-        node.m_rotate.revAngle = 90;
-        node.m_color.brigRnd = 20;
-        node.m_color.alphaRnd = 20;
-        node.m_color.isAlphaParent = 1;
-        node.m_shape.dir = fg::kDirRandom;
-        node.curve(fg::kCurveSpeed).setPoints({{0, 0}, {60, 40}, {100, 70}});
-        node.curve(fg::kCurveSpeed).rebuild();
-    }
-    return g;
-}
+using fg::bench::kLife;
+using fg::bench::steadyEffect;
 
 void report(benchmark::State& state, std::size_t live) {
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(live));

@@ -255,6 +255,10 @@ float evaluateSamples(const SampleArray& samples, bool speed, int position, int 
     return toFactor(v, speed);
 }
 
+bool isZero(const SampleArray& samples) {
+    return std::all_of(samples.begin(), samples.end(), [](float s) { return s == 0.0f; });
+}
+
 float evaluateTable(const SampleTable& table, bool speed, int position, int span) {
     const float v = interpolate(position, span, [&](int i, float& a, float& b) { table.readPair(i, a, b); });
     return toFactor(v, speed);

@@ -132,6 +132,12 @@ bool repair(GraphPoints& points);
 // Rebuilds `samples` in place from well-formed points.
 void rebuildSamples(const GraphPoints& points, bool speedRule, SampleArray& samples);
 float evaluateSamples(const SampleArray& samples, bool speed, int position, int span);
+// Whether every sample is zero (either sign). Both samples an evaluation
+// interpolates between are then zero, so is their weighted sum, and the
+// factor is exactly kZeroCurveFactor at every position and span, the speed
+// curve's included: readers may skip the lookup.
+bool isZero(const SampleArray& samples);
+inline constexpr float kZeroCurveFactor = 1.0f;
 float evaluateTable(const SampleTable& table, bool speed, int position, int span);
 }  // namespace curve
 

@@ -54,9 +54,8 @@ FrameSnapshot takeSnapshot(const Simulation& simulation, std::int32_t selectedNo
             snapshot.trailPoints.insert(snapshot.trailPoints.end(), p.trail.begin(), p.trail.end());
         }
         if (gizmo) {
-            // A draw refreshes the self rotation before the gizmo reads it.
-            const Mat4 self = draws ? s.world.selfRotation : p.selfRotation;
-            snapshot.gizmos.push_back({p.position, p.scale, p.orientation * self});
+            const Mat4 self = draws ? s.world.selfRotation : selfRotationOf(p);
+            snapshot.gizmos.push_back({p.position, p.scale, orientationOf(p) * self});
         }
         snapshot.particles.push_back(s);
     }

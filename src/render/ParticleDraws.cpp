@@ -96,7 +96,6 @@ void settleAsDrawn(Simulation& simulation, Vec3f eye, const ShapeHasMesh& hasMes
         // The cell a draw advances to depends only on the particle's age, so
         // one advance stands for every pass of a frame.
         textureTransform(particle, params.m_texture);
-        particle.selfRotation = selfRotationOf(particle);
     });
 }
 

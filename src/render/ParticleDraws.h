@@ -25,7 +25,7 @@ std::optional<ParticleDraw> particleDraw(const FrameSnapshot& snapshot, const Sn
 // What drawing a frame from `eye` leaves behind in the simulation, without
 // drawing: the list sorted by distance to the eye when the project sorts,
 // and the texture animation of every particle a draw reaches advanced to its
-// current cell, and their self rotation refreshed. The view draws after every step, and a draw shows the cell
+// current cell. The view draws after every step, and a draw shows the cell
 // the previous draw left; a tool that steps several frames before drawing
 // one runs this after each step so its picture is the view's.
 void settleAsDrawn(Simulation& simulation, Vec3f eye, const DrawAssets& assets);

@@ -8,7 +8,8 @@ NodeCurves curvesOf(const Node& node) {
     NodeCurves curves;
     for (int i = 0; i < kCurveCount; ++i) {
         const Graph& graph = node.curve(i);
-        curves[static_cast<std::size_t>(i)] = {graph.samples(), graph.isSpeed()};
+        const SampleArray samples = graph.samples();
+        curves[static_cast<std::size_t>(i)] = {samples, graph.isSpeed(), curve::isZero(samples)};
     }
     return curves;
 }

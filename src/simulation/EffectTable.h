@@ -19,9 +19,11 @@ namespace fg {
 inline constexpr NodeIndex kNoNode = 0xFFFFFFFFu;
 
 // One curve as the simulation reads it: its sample table and its kind.
+// `zero` caches curve::isZero(samples); curvesOf() sets all three together.
 struct CurveSamples {
     SampleArray samples{};
     bool speed = false;
+    bool zero = true;
 };
 using NodeCurves = std::array<CurveSamples, kCurveCount>;
 // The sample tables of a node's curves, as they are now.
@@ -38,6 +40,8 @@ struct EffectNode {
     // Curve `index` at (age, life); a life of 0 reads the curve's last sample.
     float curve(int index, std::uint32_t age, std::uint32_t life) const {
         const CurveSamples& c = curves[static_cast<std::size_t>(index)];
+        // Most curves stay at their default: no lookup for those.
+        if (c.zero) return curve::kZeroCurveFactor;
         return curve::evaluateSamples(c.samples, c.speed, static_cast<int>(age), static_cast<int>(life));
     }
 };

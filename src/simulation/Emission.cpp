@@ -22,8 +22,8 @@ ParticleIndex spawnChild(Simulation& simulation, NodeIndex childNode, ParticleIn
     // A node's particles are emitted only by particles of its parent node.
     assert(simulation.effect()[childNode].parent == list[parent].node);
     list[parent].emitIndex = i;
-    const Mat4& preset = simulation.presets().forDir(simulation.effect()[childNode].params.m_shape.dir);
-    Particle child = spawnParticle(simulation.effect(), simulation.random(), childNode, &list[parent], preset);
+    const std::int32_t facing = simulation.effect()[childNode].params.m_shape.dir;
+    Particle child = spawnParticle(simulation.effect(), simulation.random(), childNode, &list[parent], facing);
     child.parent = parent;
     return list.append(std::move(child));
 }

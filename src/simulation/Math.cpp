@@ -4,40 +4,6 @@
 
 namespace fg {
 
-Vec3f operator+(Vec3f a, Vec3f b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
-Vec3f operator-(Vec3f a, Vec3f b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
-Vec3f operator*(Vec3f v, float s) { return {v.x * s, v.y * s, v.z * s}; }
-float dot(Vec3f a, Vec3f b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-
-Vec3f cross(Vec3f a, Vec3f b) {
-    return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
-}
-
-float length(Vec3f v) { return std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z); }
-
-Vec3f normalize(Vec3f v) {
-    const float len = length(v);
-    if (len == 0.0f) return {};
-    return {v.x / len, v.y / len, v.z / len};
-}
-
-Mat4 Mat4::identity() {
-    Mat4 r;
-    for (int i = 0; i < 4; ++i) r.m[i][i] = 1.0f;
-    return r;
-}
-
-Mat4 operator*(const Mat4& a, const Mat4& b) {
-    Mat4 r;
-    for (int i = 0; i < 4; ++i) {
-        for (int j = 0; j < 4; ++j) {
-            r.m[i][j] = a.m[i][0] * b.m[0][j] + a.m[i][1] * b.m[1][j] + a.m[i][2] * b.m[2][j] +
-                        a.m[i][3] * b.m[3][j];
-        }
-    }
-    return r;
-}
-
 Mat4 rotationX(float radians) {
     const float c = std::cos(radians);
     const float s = std::sin(radians);
@@ -187,23 +153,6 @@ Mat4 perspectiveFovLH(float fovY, float aspect, float zNear, float zFar) {
     r.m[2][3] = 1.0f;
     r.m[3][2] = -zNear * zFar / (zFar - zNear);
     return r;
-}
-
-Vec3f transformCoord(Vec3f p, const Mat4& m) {
-    const float x = p.x * m.m[0][0] + p.y * m.m[1][0] + p.z * m.m[2][0] + m.m[3][0];
-    const float y = p.x * m.m[0][1] + p.y * m.m[1][1] + p.z * m.m[2][1] + m.m[3][1];
-    const float z = p.x * m.m[0][2] + p.y * m.m[1][2] + p.z * m.m[2][2] + m.m[3][2];
-    const float w = p.x * m.m[0][3] + p.y * m.m[1][3] + p.z * m.m[2][3] + m.m[3][3];
-    // A point at infinity has no finite image; leave it undivided rather than
-    // produce infinities.
-    if (w == 0.0f || w == 1.0f) return {x, y, z};
-    return {x / w, y / w, z / w};
-}
-
-Vec3f transformNormal(Vec3f v, const Mat4& m) {
-    return {v.x * m.m[0][0] + v.y * m.m[1][0] + v.z * m.m[2][0],
-            v.x * m.m[0][1] + v.y * m.m[1][1] + v.z * m.m[2][1],
-            v.x * m.m[0][2] + v.y * m.m[1][2] + v.z * m.m[2][2]};
 }
 
 }  // namespace fg

@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "simulation/Emission.h"
+#include "simulation/ParticleTransforms.h"
 #include "simulation/Simulation.h"
 #include "simulation/Units.h"
 
@@ -16,6 +17,16 @@ constexpr Vec3f kBackward{0.0f, 0.0f, -1.0f};
 void applyGravity(Particle& p, const MoveParams& move) {
     p.position = p.position + p.gravityVelocity;
     p.gravityVelocity.y += static_cast<float>(move.gravity) * -0.0001f;
+}
+
+// Whether the angle of this cosine, as a float, is above a right angle.
+// Only cosines near 0 need the arc cosine itself: from 0 down the angle is
+// π/2 or more, which as a float (1.57079637) is above π/2, and from 1e-6 up
+// it is clearly below (checked for every float cosine in −1..1).
+bool pastRightAngle(double cosine) {
+    if (cosine <= 0.0) return true;
+    if (cosine >= 1e-6) return false;
+    return static_cast<double>(static_cast<float>(std::acos(cosine))) > std::numbers::pi / 2.0;
 }
 
 // The pull towards the attraction point, doubled while the particle is not
@@ -30,8 +41,7 @@ void applyAttraction(Particle& p, const MoveParams& move) {
     const Vec3f pull = toTarget * (move.absorbPawer * 0.0001f);
     p.absorbVelocity = p.absorbVelocity + pull;
     const double cosine = std::clamp(static_cast<double>(dot(normalize(p.displacement), toTarget)), -1.0, 1.0);
-    const auto angle = static_cast<float>(std::acos(cosine));
-    if (static_cast<double>(angle) > std::numbers::pi / 2.0) p.absorbVelocity = p.absorbVelocity + pull;
+    if (pastRightAngle(cosine)) p.absorbVelocity = p.absorbVelocity + pull;
 }
 
 void applySpeed(Particle& p, const EffectNode& node) {
@@ -50,7 +60,7 @@ void applySize(Particle& p, const EffectNode& node) {
 }
 
 // (0, 0, −1) turned by a particle's orientation and self-rotation: where it faces.
-Vec3f facingOf(const Particle& p) { return transformCoord(kBackward, p.orientation * p.selfRotation); }
+Vec3f facingOf(const Particle& p) { return transformCoord(kBackward, orientationOf(p) * selfRotationOf(p)); }
 
 void updateSelfAxis(Particle& p, const RotateParams& rotate, const Particle* parent) {
     const Vec3f d = p.displacement;  // left by the previous update
@@ -85,8 +95,8 @@ void updateSelfRotation(Particle& p, const EffectNode& node, const Particle* par
     const float angle = rotate.angle == 0 ? 0.0f
                                           : node.curve(kCurveSelfAngle, p.age, p.life) *
                                                 static_cast<float>(rotate.angle);
+    // The rotation itself is derived where it is read (selfRotationOf).
     p.selfAngle = angle * p.selfAngleFactor * static_cast<float>(p.selfSign);
-    p.selfRotation = p.selfAngle == 0.0f ? Mat4::identity() : rotationAxis(p.selfAxis, radians(p.selfAngle));
 }
 
 // Steps 3–10: everything but the root particle, and a particle without
@@ -122,13 +132,16 @@ float revolutionAt(const Particle& p, const EffectNode& node, std::uint32_t age)
 }
 
 // Turns the particle about the centre by `degrees` around its revolution axis.
-void revolveBy(Particle& p, Vec3f centre, float degrees) {
+// The turn itself, kept out of line: most particles do not revolve.
+[[gnu::noinline]] Vec3f revolveOffset(Particle& p, Vec3f r, float degrees) {
+    const Mat4 m = rotationAxis(p.revolutionAxis, radians(degrees));
+    p.direction = transformCoord(p.direction, m);
+    return transformCoord(r, m);
+}
+
+inline void revolveBy(Particle& p, Vec3f centre, float degrees) {
     Vec3f r = p.position - centre;
-    if (degrees != 0.0f) {  // a turn by exactly 0 is the identity
-        const Mat4 m = rotationAxis(p.revolutionAxis, radians(degrees));
-        r = transformCoord(r, m);
-        p.direction = transformCoord(p.direction, m);
-    }
+    if (degrees != 0.0f) r = revolveOffset(p, r, degrees);  // a turn by exactly 0 is the identity
     p.position = centre + r;
 }
 
@@ -149,7 +162,7 @@ void extendTrail(Particle& p, const EffectNode& node) {
     // At most trailLength + 3 points, also right after the length was lowered.
     const std::int64_t limit = std::max<std::int64_t>(0, static_cast<std::int64_t>(scale.trailLength) + 3);
     const auto excess = static_cast<std::int64_t>(p.trail.size()) - limit;
-    if (excess > 0) p.trail.erase(p.trail.begin(), p.trail.begin() + excess);
+    if (excess > 0) p.trail.dropOldest(static_cast<std::size_t>(excess));
 }
 
 void updateColour(Particle& p, const EffectNode& node, const Particle* parent) {

@@ -19,4 +19,10 @@ const Mat4& OrientationPresets::forDir(std::int32_t dir) const {
     return m_presets[static_cast<std::size_t>(dir)];
 }
 
+const Mat4& OrientationPresets::matrix(std::int32_t dir) {
+    // Constants, built once on first use.
+    static const OrientationPresets presets;
+    return presets.forDir(dir);
+}
+
 }  // namespace fg

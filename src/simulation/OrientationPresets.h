@@ -14,6 +14,9 @@ public:
     // The preset of a facing 0–5. "ランダム" (6) builds its own matrix at
     // spawn and any value outside the list faces front: both get the identity.
     const Mat4& forDir(std::int32_t dir) const;
+    // The same matrices without an instance at hand: the particles name
+    // their preset by number.
+    static const Mat4& matrix(std::int32_t dir);
 
 private:
     std::array<Mat4, 6> m_presets;

@@ -33,7 +33,7 @@ void ParticleList::remove(ParticleIndex index) {
     Particle& p = m_items[index];
     if (!p.alive) return;
     p.alive = false;
-    p.trail = {};
+    p.trail.release();
     --m_live;
 }
 
@@ -48,10 +48,30 @@ void ParticleList::compact(bool force) {
     // A quarter of dead slots keeps the walk cheap and each survivor moves
     // about once per three quarters of the list's turnover.
     if (!force && dead * 4 < m_items.size()) return;
-    m_order.clear();
-    for (ParticleIndex i = 0; i < m_items.size(); ++i)
-        if (m_items[i].alive) m_order.push_back(i);
-    applyOrder();
+    // In place, in one walk: every survivor moves towards the front in list
+    // order. A parent usually comes before its children, so its new place is
+    // known when they move; after a sort by distance it may come later, and
+    // those children are re-pointed once the walk has placed everyone.
+    m_newIndex.assign(m_items.size(), kNoParticle);  // a dead parent maps to none
+    m_order.clear();  // new places of children whose parent comes later
+    ParticleIndex next = 0;
+    for (ParticleIndex i = 0; i < m_items.size(); ++i) {
+        Particle& p = m_items[i];
+        if (!p.alive) continue;
+        m_newIndex[i] = next;
+        if (p.parent != kNoParticle) {
+            if (p.parent < i) p.parent = m_newIndex[p.parent];
+            else m_order.push_back(next);  // still holds the parent's old index
+        }
+        if (next != i) m_items[next] = std::move(p);
+        ++next;
+    }
+    for (ParticleIndex k : m_order) m_items[k].parent = m_newIndex[m_items[k].parent];
+    m_items.erase(m_items.begin() + next, m_items.end());
+    m_live = next;
+#ifndef NDEBUG
+    for (const Particle& p : m_items) assert(p.alive && (p.parent == kNoParticle || p.parent < m_items.size()));
+#endif
 }
 
 void ParticleList::sortByCameraDistance() {

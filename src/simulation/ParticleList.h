@@ -79,7 +79,7 @@ private:
     std::uint32_t m_live = 0;
     // Scratch kept between calls so that compaction and sorting do not
     // allocate once the list has reached its size.
-    std::vector<ParticleIndex> m_order;
+    std::vector<ParticleIndex> m_order;     // also: compaction's deferred re-pointing
     std::vector<ParticleIndex> m_newIndex;
     std::vector<Particle> m_spare;
 };

@@ -40,15 +40,18 @@ Mat4 facingRotation(Vec3f s) {
     return rotationAxis(axis, -clampedAcos(-s.z));
 }
 
-Mat4 selfRotationOf(const Particle& p) {
-    return p.selfAngle == 0.0f ? Mat4::identity() : rotationAxis(p.selfAxis, radians(p.selfAngle));
+Mat4 ownTurnMatrix(const OwnTurn& turn) {
+    // The expression spawning draws the turn with.
+    const Vec3f axis{static_cast<float>(turn.x) / 100.0f, static_cast<float>(turn.y) / 100.0f,
+                     static_cast<float>(turn.z) / 100.0f};
+    return rotationAxis(axis, radians(static_cast<float>(turn.degrees)));
 }
 
 WorldInputs worldInputs(const Particle& p, const NodeParams& params, const Particle* parent) {
     const bool turnWithParent = params.m_rotate.isSameParent != 0 && parent != nullptr;
-    const Mat4 withParent = turnWithParent ? parent->orientation * parent->selfRotation : Mat4::identity();
+    const Mat4 withParent = turnWithParent ? orientationOf(*parent) * selfRotationOf(*parent) : Mat4::identity();
     WorldInputs in;
-    in.turn = withParent * p.orientation;
+    in.turn = withParent * orientationOf(p);
     in.selfRotation = selfRotationOf(p);
     in.position = p.position;
     in.scale = p.scale;
@@ -69,11 +72,9 @@ Mat4 worldMatrix(const WorldInputs& in, const NodeParams& params, const CameraMa
     return params.m_shape.type == kShapeCylinder ? turned : s * turned;
 }
 
-Mat4 particleWorldMatrix(Particle& p, const NodeParams& params, const Particle* parent,
+Mat4 particleWorldMatrix(const Particle& p, const NodeParams& params, const Particle* parent,
                          const CameraMatrices* camera, bool billboard) {
-    const WorldInputs in = worldInputs(p, params, parent);
-    p.selfRotation = in.selfRotation;
-    return worldMatrix(in, params, camera, billboard);
+    return worldMatrix(worldInputs(p, params, parent), params, camera, billboard);
 }
 
 CylinderScales cylinderScales(const Particle& p) {

@@ -4,7 +4,9 @@
 
 #include "model/NodeParams.h"
 #include "simulation/Math.h"
+#include "simulation/OrientationPresets.h"
 #include "simulation/Particle.h"
+#include "simulation/Units.h"
 
 namespace fg {
 
@@ -18,11 +20,11 @@ struct CameraMatrices {
 // from the origin along target − eye.
 Mat4 billboardMatrix(Vec3f eye, Vec3f target, Vec3f up);
 
-// World = S · P · orientation · D · selfRotation · B · T for the particle,
-// refreshing its selfRotation. `camera` may be null outside drawing;
+// World = S · P · orientation · D · selfRotation · B · T for the particle.
+// `camera` may be null outside drawing;
 // `billboard` is true only for the "２Ｄ" shape. The cylinder leaves S out
 // (its size goes to the ring scalings).
-Mat4 particleWorldMatrix(Particle& particle, const NodeParams& params, const Particle* parent,
+Mat4 particleWorldMatrix(const Particle& particle, const NodeParams& params, const Particle* parent,
                          const CameraMatrices* camera, bool billboard);
 
 // What a particle's world matrix is made of, taken from the particle
@@ -35,10 +37,19 @@ struct WorldInputs {
     Vec3f travel;                          // unit direction of travel
 };
 
-// The particle's rotation about its own axis at its current angle.
-Mat4 selfRotationOf(const Particle& particle);
-// The inputs of particleWorldMatrix for `particle`, with its own self
-// rotation refreshed as a draw refreshes it and the parent's as stored.
+// The particle's rotation about its own axis at its current angle (what its
+// children turn with); the identity at angle 0.
+inline Mat4 selfRotationOf(const Particle& particle) {
+    return particle.selfAngle == 0.0f ? Mat4::identity()
+                                      : rotationAxis(particle.selfAxis, radians(particle.selfAngle));
+}
+// The particle's orientation: its preset, or its own turn drawn at spawn.
+Mat4 ownTurnMatrix(const OwnTurn& turn);
+inline Mat4 orientationOf(const Particle& particle) {
+    return particle.facing == kOwnTurn ? ownTurnMatrix(particle.ownTurn)
+                                       : OrientationPresets::matrix(particle.facing);
+}
+// The inputs of particleWorldMatrix for `particle` (and its parent).
 WorldInputs worldInputs(const Particle& particle, const NodeParams& params, const Particle* parent);
 // particleWorldMatrix from its inputs.
 Mat4 worldMatrix(const WorldInputs& in, const NodeParams& params, const CameraMatrices* camera, bool billboard);

@@ -45,7 +45,7 @@ void Simulation::restartEffect() {
     // The root particle's draws come before frame 1 reseeds the generator,
     // so they never reach the effect's random sequence.
     m_particles.append(
-        spawnParticle(m_effect, m_random, EffectTable::kRoot, nullptr, m_presets.forDir(kDirFront)));
+        spawnParticle(m_effect, m_random, EffectTable::kRoot, nullptr, kDirFront));
 }
 
 void Simulation::clearParticles() { m_particles.clear(); }
@@ -105,7 +105,7 @@ void Simulation::wrapLoop() {
     m_frame = 1;
     m_limitReachedThisLoop = false;
     const ParticleIndex root = m_particles.append(
-        spawnParticle(m_effect, m_random, EffectTable::kRoot, nullptr, m_presets.forDir(kDirFront)));
+        spawnParticle(m_effect, m_random, EffectTable::kRoot, nullptr, kDirFront));
     m_particles[root].cycle = m_cycle;
 }
 

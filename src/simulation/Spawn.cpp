@@ -1,5 +1,6 @@
 #include "simulation/Spawn.h"
 
+#include "simulation/ParticleTransforms.h"
 #include "simulation/Units.h"
 
 namespace fg {
@@ -16,10 +17,10 @@ Vec3f unitAxis(std::int32_t axis) {
 
 // "通常" turns one way, "逆回転" the other, "ランダム" draws; values outside
 // the list turn the normal way without a draw.
-std::int32_t rotationSign(std::int32_t dir, Random& random) {
+std::int8_t rotationSign(std::int32_t dir, Random& random) {
     switch (dir) {
         case kRotateReversed: return 1;
-        case kRotateRandom: return random.sign();
+        case kRotateRandom: return random.sign() < 0 ? std::int8_t{-1} : std::int8_t{1};
         default: return -1;
     }
 }
@@ -129,14 +130,16 @@ void drawFactors(const NodeParams& params, Random& random, Particle& p) {
 }  // namespace
 
 Particle spawnParticle(const EffectTable& effect, Random& random, NodeIndex node, const Particle* parent,
-                       const Mat4& preset) {
+                       std::int32_t facing) {
     const EffectNode& entry = effect[node];
     const NodeParams& params = entry.params;
     const EmitterParams& emitter = params.m_emitter;
 
     Particle p;
     p.node = node;
-    p.orientation = preset;
+    // Facings outside the presets face front (the identity), as the
+    // random one does until it is drawn below.
+    p.facing = facing >= kDirFront && facing <= kDirDown ? static_cast<std::uint8_t>(facing) : std::uint8_t{0};
 
     Vec3f o = emitterPoint(emitter, parent, random);
     o = applyScope(emitter, o, random);
@@ -154,8 +157,9 @@ Particle spawnParticle(const EffectTable& effect, Random& random, NodeIndex node
     // offset, turned with the parent like the offset itself.
     Vec3f horizontal{o.x, 0.0f, o.z};
     if (emitter.fix == 0 && parent != nullptr) {
-        horizontal = transformCoord(horizontal, parent->selfRotation);
-        o = transformCoord(o, parent->selfRotation);
+        const Mat4 parentTurn = selfRotationOf(*parent);
+        horizontal = transformCoord(horizontal, parentTurn);
+        o = transformCoord(o, parentTurn);
     }
 
     p.position = o + emitter.pos;
@@ -194,14 +198,16 @@ Particle spawnParticle(const EffectTable& effect, Random& random, NodeIndex node
     p.revolutionSign = rotationSign(params.m_rotate.revDir, random);
 
     if (params.m_shape.dir == kDirRandom) {
-        const float a = static_cast<float>(random.next() % 1000 - 500) / 100.0f;
-        const float b = static_cast<float>(random.next() % 1000 - 500) / 100.0f;
-        const float c = static_cast<float>(random.next() % 1000 - 500) / 100.0f;
+        // Hundredths of the axis (−5.00 to 4.99) and whole degrees:
+        // ownTurnMatrix() makes the matrix from them.
+        const auto a = static_cast<std::int16_t>(random.next() % 1000 - 500);
+        const auto b = static_cast<std::int16_t>(random.next() % 1000 - 500);
+        const auto c = static_cast<std::int16_t>(random.next() % 1000 - 500);
         // Flat sprites only spin in the screen plane.
-        const Vec3f axis = params.m_shape.type == kShape2D ? Vec3f{0.0f, 0.0f, a} : Vec3f{c, b, a};
-        const float angle = static_cast<float>(random.next() % 360);
-        p.orientation = rotationAxis(axis, radians(angle));
-        p.ownsOrientation = true;
+        const bool flat = params.m_shape.type == kShape2D;
+        p.ownTurn = {flat ? std::int16_t{0} : c, flat ? std::int16_t{0} : b, a,
+                     static_cast<std::int16_t>(random.next() % 360)};
+        p.facing = kOwnTurn;
     }
 
     drawFactors(params, random, p);

@@ -10,9 +10,10 @@
 namespace fg {
 
 // A particle of `node`, emitted by `parent` (null only for the root
-// particle) with the parent's emitCount and emitIndex already set. `preset`
-// is the orientation for the node's m_shape.dir (facing 6 builds its own).
+// particle) with the parent's emitCount and emitIndex already set. `facing`
+// is the node's m_shape.dir: a preset (other values face front), and with
+// the node's own m_shape.dir 6 the particle draws a turn of its own.
 Particle spawnParticle(const EffectTable& effect, Random& random, NodeIndex node, const Particle* parent,
-                       const Mat4& preset);
+                       std::int32_t facing);
 
 }  // namespace fg

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <atomic>
 #include <cmath>
 #include <limits>
@@ -235,6 +237,31 @@ TEST(GraphExtremes, NearestSaturatesInsteadOfOverflowing) {
     EXPECT_EQ(curve::nearest(1e300), 2147483647);
     EXPECT_EQ(curve::nearest(-1e300), -2147483647 - 1);
     EXPECT_EQ(curve::nearest(NAN), 0);
+}
+
+TEST(GraphZero, ZeroSamplesEvaluateToTheConstantEverywhere) {
+    // Zeros of both signs, as the rebuild and stored points can leave them.
+    SampleArray zeros{};
+    for (std::size_t i = 0; i < zeros.size(); i += 3) zeros[i] = -0.0f;
+    ASSERT_TRUE(curve::isZero(zeros));
+    const auto bits = [](float v) { return std::bit_cast<std::uint32_t>(v); };
+    for (const bool speed : {false, true}) {
+        for (int span : {-7, 0, 1, 2, 3, 7, 30, 99, 100, 101, 333, 1000, 65535, std::numeric_limits<int>::max()}) {
+            for (int position : {-5, 0, 1, 2, 5, 17, 29, 50, 99, 100, 101, 332, 999, 1000, 5000}) {
+                ASSERT_EQ(bits(curve::evaluateSamples(zeros, speed, position, span)), bits(curve::kZeroCurveFactor))
+                    << "speed " << speed << " position " << position << " span " << span;
+            }
+        }
+    }
+    // The default plain curve is zero; any other value anywhere is not.
+    EXPECT_TRUE(curve::isZero(Graph("g", false).samples()));
+    EXPECT_FALSE(curve::isZero(Graph("g", true).samples()));
+    SampleArray tiny = zeros;
+    tiny[57] = std::numeric_limits<float>::denorm_min();
+    EXPECT_FALSE(curve::isZero(tiny));
+    tiny[57] = 0.0f;
+    tiny[100] = 1.0f;
+    EXPECT_FALSE(curve::isZero(tiny));
 }
 
 TEST(GraphClipboard, CopyPasteAndAssign) {

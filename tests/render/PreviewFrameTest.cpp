@@ -113,7 +113,7 @@ TEST_F(PreviewFrameTest, OpaqueBillboardCoversItsProjectedSquare) {
     square->position = {0, 0, 0};
     square->scale = {1, 1, 1};
     square->colour = {1, 0, 0, 1};
-    square->orientation = Mat4::identity();
+    square->facing = kDirFront;
     square->selfAngle = 0;
     simulation.effect()[square->node].params.m_shape.type = kShape2D;
     simulation.effect()[square->node].params.m_texture.ID = -1;

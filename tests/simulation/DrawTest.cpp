@@ -110,19 +110,19 @@ TEST(WorldMatrix, ScalesTurnsThenTranslates) {
     expectVec(transformCoord({1, 1, 1}, rings.top), {3, 3, 4});
 }
 
-TEST(WorldMatrix, StoresTheFreshSelfRotation) {
+TEST(WorldMatrix, TurnsByTheCurrentSelfRotation) {
     Particle p;
     p.selfAxis = {0, 0, 1};
     p.selfAngle = 90.0f;
     NodeParams params;
     const Mat4 world = particleWorldMatrix(p, params, nullptr, nullptr, false);
-    expectVec(transformCoord({1, 0, 0}, p.selfRotation), {0, 1, 0});
+    expectVec(transformCoord({1, 0, 0}, selfRotationOf(p)), {0, 1, 0});
     expectVec(transformCoord({1, 0, 0}, world), {0, 1, 0});
 }
 
 TEST(WorldMatrix, TurnsWithTheParentOnlyWhenAskedAndPresent) {
     Particle parent;
-    parent.orientation = rotationY(1.5707963f);  // +X → −Z
+    parent.facing = kDirLeft;  // +X → −Z
     Particle p;
     NodeParams params;
     params.m_rotate.isSameParent = 1;

@@ -3,7 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <random>
+#include <vector>
 
 #include "simulation/Math.h"
 
@@ -34,6 +39,30 @@ TEST(MathVectors, ArithmeticCrossAndNormalise) {
     EXPECT_FLOAT_EQ(length({3, 4, 12}), 13.0f);
     expectVec(normalize({3, 0, 4}), {0.6f, 0.0f, 0.8f});
     expectVec(normalize({0, 0, 0}), {0, 0, 0}, 0.0f);
+}
+
+TEST(MathVectors, NormaliseGivesTheBitsOfTheDivisionByTheLength) {
+    // The plain formula, written out: unit vectors skip it and must come
+    // out the same, signed zeros included.
+    const auto plain = [](Vec3f v) {
+        const float len = std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
+        return len == 0.0f ? Vec3f{} : Vec3f{v.x / len, v.y / len, v.z / len};
+    };
+    const auto bits = [](Vec3f v) {
+        return std::array{std::bit_cast<std::uint32_t>(v.x), std::bit_cast<std::uint32_t>(v.y),
+                          std::bit_cast<std::uint32_t>(v.z)};
+    };
+    std::vector<Vec3f> vectors = {{1, 0, 0}, {0, -1, 0}, {-0.0f, 0, 1}, {0, 0, 0}, {-0.0f, -0.0f, -0.0f},
+                                  {0.6f, 0.8f, 0}, {3, 4, 12}, {1e-30f, 0, 0}, {1e30f, 1e30f, 0}};
+    std::mt19937 gen(7);
+    std::uniform_real_distribution<float> any(-2.0f, 2.0f);
+    for (int i = 0; i < 2000; ++i) {
+        const Vec3f v{any(gen), any(gen), any(gen)};
+        vectors.push_back(v);
+        vectors.push_back(plain(v));  // nearly unit: some square to exactly 1
+        vectors.push_back(plain(plain(v)));
+    }
+    for (const Vec3f& v : vectors) EXPECT_EQ(bits(normalize(v)), bits(plain(v))) << v.x << " " << v.y << " " << v.z;
 }
 
 TEST(MathRotations, QuarterTurnsMoveTheAxesTheLeftHandedWay) {

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "SimulationTestSupport.h"
+#include "simulation/ParticleTransforms.h"
 
 namespace fg {
 namespace {
@@ -117,7 +118,7 @@ TEST_F(MotionFixture, SelfAngleFollowsTheRisingCurveAtTheAgeBeforeTheUpdate) {
     advance(3);  // update 4 reads age 3: 90 × 3/10
     EXPECT_NEAR(particle()->selfAngle, 27.0f, 1e-4f);
     // About Z: +X turned by 27°.
-    expectVec(transformCoord({1, 0, 0}, particle()->selfRotation),
+    expectVec(transformCoord({1, 0, 0}, selfRotationOf(*particle())),
               {std::cos(27.0f * 0.0174532925f), std::sin(27.0f * 0.0174532925f), 0.0f});
 }
 
@@ -137,7 +138,7 @@ TEST_F(MotionFixture, TravelZAxisIsThisUpdatesMovementAndStillIsNoRotation) {
     run(3);  // not moving: a zero axis turns nothing
     const Mat4 identity = Mat4::identity();
     for (int i = 0; i < 4; ++i)
-        for (int j = 0; j < 4; ++j) EXPECT_EQ(particle()->selfRotation.m[i][j], identity.m[i][j]);
+        for (int j = 0; j < 4; ++j) EXPECT_EQ(selfRotationOf(*particle()).m[i][j], identity.m[i][j]);
     node.m_move.gravity = 100;
     run(3);
     expectVec(particle()->selfAxis, {0, -1, 0}, 0.0f);
@@ -292,6 +293,26 @@ TEST_F(MotionFixture, OrphanRevolvesAboutItsOwnEmitterPosition) {
     const Vec3f after = test::particlesOf(*sim, child.m_ID)[0]->position;
     EXPECT_NEAR(length(after - centre), length(before - centre), 1e-5f);
     EXPECT_GT(std::fabs(length(after - Vec3f{3, 0, 0}) - 1.0f), 1e-3f);
+}
+
+TEST(TrailHistory, CopiesOwnTheirPointsAndDroppingKeepsTheNewest) {
+    Particle a;
+    for (int i = 0; i < 5; ++i) a.trail.push_back({{static_cast<float>(i), 0, 0}, static_cast<float>(i)});
+    Particle b = a;  // as a checkpoint copies the list
+    a.trail.dropOldest(3);
+    ASSERT_EQ(a.trail.size(), 2u);
+    EXPECT_EQ(a.trail[0].width, 3.0f);
+    EXPECT_EQ(a.trail.back().width, 4.0f);
+    ASSERT_EQ(b.trail.size(), 5u);
+    EXPECT_EQ(b.trail[0].width, 0.0f);
+    b = a;
+    a.trail.release();
+    EXPECT_TRUE(a.trail.empty());
+    EXPECT_EQ(a.trail.begin(), a.trail.end());
+    ASSERT_EQ(b.trail.size(), 2u);
+    EXPECT_EQ(b.trail[1].width, 4.0f);
+    b.trail.dropOldest(10);
+    EXPECT_TRUE(b.trail.empty());
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <utility>
 
 #include "SimulationTestSupport.h"
 
@@ -133,6 +134,34 @@ TEST(SimulationParameters, CurveEditsTravelLikeParametersAndTheCopyOutlivesTheNo
     EXPECT_FLOAT_EQ(test::particlesOf(sim, id)[0]->colour.a, full * 0.5f);
 }
 
+TEST(SimulationParameters, CurvesEditedToZeroAndBackReadTheirNewValues) {
+    EditorState g = test::rootOnlyState();
+    Node& node = test::addQuietNode(g, g.tree.root());
+    node.m_color.alphaRnd = 30;
+    node.curve(kCurveOpacity).setPoints({{0, 10}, {40, 70}, {100, 20}});
+    node.curve(kCurveOpacity).rebuild();
+    const std::int32_t id = node.m_ID;
+    Simulation sim(g);
+    const auto opacity = [&] {
+        const Particle& p = *test::particlesOf(sim, id)[0];
+        return std::pair{p.colour.a, p.alphaFactor};
+    };
+    sim.step();
+    sim.step();
+    const auto shaped = opacity();
+    EXPECT_EQ(shaped.first, node.curve(kCurveOpacity).evaluate(2, 60) * shaped.second);
+    test::setFlatCurve(node, kCurveOpacity, 0.0f);
+    sim.parameters().publish(g.tree.root());
+    sim.step();
+    EXPECT_EQ(opacity().first, shaped.second);  // the full factor
+    node.curve(kCurveOpacity).setPoints({{0, 90}, {100, 30}});
+    node.curve(kCurveOpacity).rebuild();
+    sim.parameters().publish(g.tree.root());
+    sim.step();
+    EXPECT_EQ(opacity().first, node.curve(kCurveOpacity).evaluate(4, 60) * shaped.second);
+    EXPECT_LT(opacity().first, 0.5f);
+}
+
 TEST(SimulationParameters, PublishedRootAndUnknownNodesAreIgnored) {
     EditorState g = test::rootOnlyState();
     g.project.frame = 40;
@@ -253,6 +282,46 @@ TEST(SimulationList, ParentLinksSurviveDeathsAndCompaction) {
     ASSERT_EQ(children.size(), 20u);
     for (const Particle* c : children) EXPECT_EQ(sim.particles().parentOf(*c), k);
     EXPECT_EQ(test::particlesOf(sim, shortLived.m_ID).size(), 10u);  // 5 a frame, 2 frames each
+}
+
+TEST(SimulationList, CompactionKeepsTheOrderAndParentsAlsoAfterASortPutChildrenFirst) {
+    // Ten particles, each odd one the child of the one before it; a sort by
+    // distance reverses them, so every child then comes before its parent.
+    ParticleList list;
+    for (std::uint32_t i = 0; i < 10; ++i) {
+        Particle p;
+        p.age = i;  // names the particle
+        p.parent = i % 2 == 1 ? i - 1 : kNoParticle;
+        p.cameraDistance = static_cast<float>(10 - i);
+        list.append(p);
+    }
+    list.sortByCameraDistance();
+    ASSERT_EQ(list[0].age, 9u);
+    // Remove 8 and 5 (the parent of 9, and a child) and 0 (the parent of 1).
+    for (ParticleIndex i = 0; i < list.slotCount(); ++i) {
+        if (list[i].age == 8 || list[i].age == 5 || list[i].age == 0) list.remove(i);
+    }
+    list.compact(true);
+    ASSERT_EQ(list.slotCount(), 7u);
+    const std::uint32_t order[] = {9, 7, 6, 4, 3, 2, 1};
+    for (ParticleIndex i = 0; i < 7; ++i) EXPECT_EQ(list[i].age, order[i]) << i;
+    const auto parentAge = [&](ParticleIndex i) {
+        const Particle* parent = list.parentOf(list[i]);
+        return parent == nullptr ? -1 : static_cast<int>(parent->age);
+    };
+    EXPECT_EQ(parentAge(0), -1);  // 9: its parent died
+    EXPECT_EQ(parentAge(1), 6);   // 7 → 6, which comes after it
+    EXPECT_EQ(parentAge(4), 2);   // 3 → 2, which comes after it too
+    EXPECT_EQ(parentAge(6), -1);  // 1: its parent died
+    EXPECT_EQ(parentAge(2), -1);  // 6 has none
+    // Again, now that the parent of 3 dies.
+    list.remove(1);  // 7
+    list.remove(5);  // 2
+    list.compact(true);
+    ASSERT_EQ(list.slotCount(), 5u);
+    EXPECT_EQ(list[3].age, 3u);
+    EXPECT_EQ(parentAge(3), -1);
+    EXPECT_EQ(list.size(), 5u);
 }
 
 TEST(SimulationList, DyingParentLeavesItsChildrenWithoutParentAtOnce) {

@@ -9,6 +9,7 @@
 #include "simulation/EffectTable.h"
 #include "simulation/Spawn.h"
 #include "simulation/Units.h"
+#include "simulation/ParticleTransforms.h"
 
 namespace fg {
 namespace {
@@ -38,7 +39,7 @@ struct SpawnFixture : ::testing::Test {
 
     Particle spawn() {
         table.load(g.tree.root(), 60);
-        return spawnParticle(table, random, 2, &parent, presets.forDir(node.m_shape.dir));
+        return spawnParticle(table, random, 2, &parent, node.m_shape.dir);
     }
     // How many draws the spawn made.
     int drawsMade() const {
@@ -213,7 +214,8 @@ TEST_F(SpawnFixture, ParentSelfRotationTurnsOffsetAndDirectionUnlessFixed) {
     node.m_emitter.size = {2.0f, 0.0f, 2.0f};
     node.m_emitter.scope = kScopeSurface;
     node.m_emitter.isEvenInterval = 1;
-    parent.selfRotation = rotationZ(1.5707963f);  // +X turns to +Y
+    parent.selfAxis = {0.0f, 0.0f, 1.0f};  // +X turns to +Y
+    parent.selfAngle = 90.0f;
     Particle p = spawn();
     expectVec(p.position - parent.position, {0.0f, 1.0f, 0.0f});
     expectVec(p.direction, {0.0f, 1.0f, 0.0f});
@@ -236,7 +238,7 @@ TEST_F(SpawnFixture, ChildOfTheRootParticleHeadsFromTheEmitterPosition) {
     root.node = 0;
     root.life = 60;
     root.emitCount = 1;
-    const Particle p = spawnParticle(table, random, 1, &root, presets.forDir(0));
+    const Particle p = spawnParticle(table, random, 1, &root, kDirFront);
     expectVec(p.position, {6.0f, 5.0f, 5.0f});
     expectVec(p.direction, {1.0f, 0.0f, 0.0f});
 }
@@ -289,9 +291,9 @@ TEST_F(SpawnFixture, AxesSignsAndTheRandomOrientationDrawInOrder) {
     const float c = static_cast<float>(drawAt(kSeed, first + 3) % 1000 - 500) / 100.0f;
     const float angle = static_cast<float>(drawAt(kSeed, first + 4) % 360) * kDegToRad;
     const Mat4 expected = rotationAxis({c, b, a}, angle);
-    EXPECT_TRUE(p.ownsOrientation);
+    EXPECT_TRUE(p.ownsOrientation());
     for (int i = 0; i < 4; ++i)
-        for (int j = 0; j < 4; ++j) EXPECT_NEAR(p.orientation.m[i][j], expected.m[i][j], 1e-6f);
+        for (int j = 0; j < 4; ++j) EXPECT_NEAR(orientationOf(p).m[i][j], expected.m[i][j], 1e-6f);
     EXPECT_EQ(drawsMade(), first + 5);
 }
 
@@ -299,7 +301,7 @@ TEST_F(SpawnFixture, FlatSpritesOnlySpinInTheScreenPlane) {
     node.m_shape.dir = kDirRandom;
     node.m_shape.type = kShape2D;
     for (int i = 0; i < 20; ++i) {
-        const Mat4 m = spawn().orientation;
+        const Mat4 m = orientationOf(spawn());
         EXPECT_FLOAT_EQ(m.m[2][2], 1.0f);
         EXPECT_EQ(m.m[0][2], 0.0f);
         EXPECT_EQ(m.m[1][2], 0.0f);
@@ -368,7 +370,7 @@ TEST_F(SpawnFixture, FreshParticleStartsAtRest) {
     EXPECT_EQ(p.displacement, (Vec3f{}));
     EXPECT_EQ(p.gravityVelocity, (Vec3f{}));
     EXPECT_TRUE(p.trail.empty());
-    EXPECT_FALSE(p.ownsOrientation);
+    EXPECT_FALSE(p.ownsOrientation());
 }
 
 TEST(SpawnRoot, RootParticleHasNoDirectionNoSizeAndTheEffectsLength) {
@@ -376,7 +378,7 @@ TEST(SpawnRoot, RootParticleHasNoDirectionNoSizeAndTheEffectsLength) {
     EffectTable table;
     table.load(g.tree.root(), 90);
     Random random;
-    const Particle root = spawnParticle(table, random, EffectTable::kRoot, nullptr, Mat4::identity());
+    const Particle root = spawnParticle(table, random, EffectTable::kRoot, nullptr, kDirFront);
     EXPECT_EQ(root.direction, (Vec3f{}));
     EXPECT_EQ(root.scale, (Vec3f{}));
     EXPECT_EQ(root.life, 90u);

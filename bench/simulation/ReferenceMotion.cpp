@@ -1,0 +1,189 @@
+// Part of the frozen reference step (see ReferenceSimulation.h).
+#include "ReferenceSimulation.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "simulation/Units.h"
+
+namespace fg::bench_reference {
+namespace {
+
+constexpr Vec3f kBackward{0.0f, 0.0f, -1.0f};
+
+void applyGravity(Particle& p, const MoveParams& move) {
+    p.position = p.position + p.gravityVelocity;
+    p.gravityVelocity.y += static_cast<float>(move.gravity) * -0.0001f;
+}
+
+// The pull towards the attraction point, doubled while the particle is not
+// heading towards it.
+void applyAttraction(Particle& p, const MoveParams& move) {
+    p.position = p.position + p.absorbVelocity;
+    // Without strength the pull is zero and both additions leave the
+    // velocity as it is.
+    if (move.absorbPawer == 0.0f) return;
+    const Vec3f target = move.absorbPos * 0.1f;
+    const Vec3f toTarget = normalize(target - p.position);
+    const Vec3f pull = toTarget * (move.absorbPawer * 0.0001f);
+    p.absorbVelocity = p.absorbVelocity + pull;
+    const double cosine = std::clamp(static_cast<double>(dot(normalize(p.displacement), toTarget)), -1.0, 1.0);
+    const auto angle = static_cast<float>(std::acos(cosine));
+    if (static_cast<double>(angle) > std::numbers::pi / 2.0) p.absorbVelocity = p.absorbVelocity + pull;
+}
+
+void applySpeed(Particle& p, const EffectNode& node) {
+    const std::int32_t speed = node.params.m_move.speed;
+    if (speed == 0) return;  // a zero step moves nothing
+    const float v = curveOf(node, kCurveSpeed, p.age, p.life) * static_cast<float>(speed) * p.speedFactor / 50.0f;
+    p.position = p.position + normalize(p.direction) * v;
+}
+
+void applySize(Particle& p, const EffectNode& node) {
+    const float size = static_cast<float>(node.params.m_scale.max) / 10.0f;
+    const float overall = curveOf(node, kCurveSize, p.age, p.life);
+    p.scale.x = curveOf(node, kCurveWidth, p.age, p.life) * size * overall * p.sizeFactor;
+    p.scale.y = curveOf(node, kCurveHeight, p.age, p.life) * size * overall * p.sizeFactor;
+    p.scale.z = curveOf(node, kCurveDepth, p.age, p.life) * size * overall * p.sizeFactor;
+}
+
+// (0, 0, −1) turned by a particle's orientation and self-rotation: where it faces.
+Vec3f facingOf(const Particle& p) { return transformCoord(kBackward, p.orientation * p.selfRotation); }
+
+void updateSelfAxis(Particle& p, const RotateParams& rotate, const Particle* parent) {
+    const Vec3f d = p.displacement;  // left by the previous update
+    switch (rotate.axis) {
+        case kAxisTravelX:
+            p.selfAxis = {-d.z, 0.0f, d.x};
+            if (length(p.selfAxis) < 0.01f) p.selfAxis = {1.0f, 0.0f, 0.0f};
+            break;
+        case kAxisTravelY:
+            p.selfAxis = {0.0f, d.z, -d.y};
+            if (length(p.selfAxis) < 0.01f) p.selfAxis = {0.0f, 1.0f, 0.0f};
+            break;
+        case kAxisTravelZ:
+            p.selfAxis = p.position - p.previousPosition;
+            break;
+        case kAxisParentOrientation:
+            p.selfAxis = parent != nullptr ? facingOf(*parent) : kBackward;
+            break;
+        case kAxisParentTravel:
+            if (parent != nullptr) p.selfAxis = parent->displacement;
+            break;
+        default:
+            break;  // the fixed axes set at spawn
+    }
+    p.selfAxis = normalize(p.selfAxis);
+}
+
+void updateSelfRotation(Particle& p, const EffectNode& node, const Particle* parent) {
+    const RotateParams& rotate = node.params.m_rotate;
+    updateSelfAxis(p, rotate, parent);
+    // With no angle the curve's value does not matter: 0 × anything is 0.
+    const float angle = rotate.angle == 0 ? 0.0f
+                                          : curveOf(node, kCurveSelfAngle, p.age, p.life) *
+                                                static_cast<float>(rotate.angle);
+    p.selfAngle = angle * p.selfAngleFactor * static_cast<float>(p.selfSign);
+    p.selfRotation = p.selfAngle == 0.0f ? Mat4::identity() : rotationAxis(p.selfAxis, radians(p.selfAngle));
+}
+
+// Steps 3–10: everything but the root particle, and a particle without
+// life (which dies before a curve is read), moves and turns.
+void moveAndTurn(Particle& p, const EffectNode& node, const Particle* parent) {
+    const MoveParams& move = node.params.m_move;
+    applyGravity(p, move);
+    applyAttraction(p, move);
+    if (move.isFollow != 0 && parent != nullptr) p.position = p.position + parent->displacement;
+    applySpeed(p, node);
+    applySize(p, node);
+    updateSelfRotation(p, node, parent);
+}
+
+bool diesNow(const Particle& p, const KillParams& kill, std::uint32_t frame) {
+    if (p.age >= p.life) return true;
+    if (kill.isFrame != 0 && frame >= p.killFrame) return true;
+    return kill.isLand != 0 && p.position.y < 0.0f && p.displacement.y < 0.0f;
+}
+
+void refreshRevolutionAxis(Particle& p, std::int32_t revAxis, const Particle* parent) {
+    if (parent == nullptr) return;  // an orphan keeps its last axis
+    if (revAxis == kRevAxisParentOrientation) p.revolutionAxis = facingOf(*parent);
+    if (revAxis == kRevAxisParentTravel) p.revolutionAxis = parent->displacement;
+}
+
+// The revolution angle in degrees at an age.
+float revolutionAt(const Particle& p, const EffectNode& node, std::uint32_t age) {
+    const std::int32_t revAngle = node.params.m_rotate.revAngle;
+    const float angle =
+        revAngle == 0 ? 0.0f : curveOf(node, kCurveRevolutionAngle, age, p.life) * static_cast<float>(revAngle);
+    return angle * p.revolutionAngleFactor * static_cast<float>(p.revolutionSign);
+}
+
+// Turns the particle about the centre by `degrees` around its revolution axis.
+void revolveBy(Particle& p, Vec3f centre, float degrees) {
+    Vec3f r = p.position - centre;
+    if (degrees != 0.0f) {  // a turn by exactly 0 is the identity
+        const Mat4 m = rotationAxis(p.revolutionAxis, radians(degrees));
+        r = transformCoord(r, m);
+        p.direction = transformCoord(p.direction, m);
+    }
+    p.position = centre + r;
+}
+
+// Undoes last frame's revolution and applies this frame's, so that the
+// particle's own motion happens in an unrevolved frame.
+void revolve(Particle& p, const EffectNode& node, const Particle* parent) {
+    const Vec3f centre = parent != nullptr ? parent->position : node.params.m_emitter.pos;
+    revolveBy(p, centre, -revolutionAt(p, node, p.age - 1));
+    p.revolutionAngle = revolutionAt(p, node, p.age);
+    revolveBy(p, centre, p.revolutionAngle);
+}
+
+void extendTrail(Particle& p, const EffectNode& node) {
+    if (node.params.m_shape.type != kShapeTrail) return;
+    const ScaleParams& scale = node.params.m_scale;
+    const float width = curveOf(node, kCurveSize, p.age, p.life) * (static_cast<float>(scale.max) / 10.0f);
+    p.trail.push_back({p.position, width});
+    // At most trailLength + 3 points, also right after the length was lowered.
+    const std::int64_t limit = std::max<std::int64_t>(0, static_cast<std::int64_t>(scale.trailLength) + 3);
+    const auto excess = static_cast<std::int64_t>(p.trail.size()) - limit;
+    if (excess > 0) p.trail.erase(p.trail.begin(), p.trail.begin() + excess);
+}
+
+void updateColour(Particle& p, const EffectNode& node, const Particle* parent) {
+    p.colour.r = curveOf(node, kCurveRed, p.age, p.life) * p.brightnessFactor;
+    p.colour.g = curveOf(node, kCurveGreen, p.age, p.life) * p.brightnessFactor;
+    p.colour.b = curveOf(node, kCurveBlue, p.age, p.life) * p.brightnessFactor;
+    p.colour.a = curveOf(node, kCurveOpacity, p.age, p.life) * p.alphaFactor;
+    if (node.params.m_color.isAlphaParent != 0) p.colour.a = parent != nullptr ? p.colour.a * parent->colour.a : 0.0f;
+}
+
+}  // namespace
+
+bool updateParticle(Simulation& simulation, ParticleIndex index) {
+    ParticleList& list = simulation.particles();
+    {
+        Particle& p = list[index];
+        const EffectNode& node = simulation.nodeOf(p);
+        p.previousPosition = p.position;
+        if (!node.isRoot && p.life != 0) moveAndTurn(p, node, list.parentOf(p));
+        if (diesNow(p, node.params.m_kill, simulation.frame())) return true;
+    }
+
+    // Emission sees the age before this frame's increment.
+    for (NodeIndex child : simulation.nodeOf(list[index]).children) emitDuringLife(simulation, child, index);
+
+    Particle& p = list[index];  // emission may have moved the list
+    const EffectNode& node = simulation.nodeOf(p);
+    const Particle* parent = list.parentOf(p);
+    ++p.age;
+    refreshRevolutionAxis(p, node.params.m_rotate.revAxis, parent);
+    revolve(p, node, parent);
+    extendTrail(p, node);
+    updateColour(p, node, parent);
+    p.displacement = p.position - p.previousPosition;
+    return false;
+}
+
+}  // namespace fg::bench_reference
