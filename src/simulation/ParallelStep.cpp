@@ -12,7 +12,8 @@
 namespace fg {
 namespace {
 
-// Depths whose particles are this few run on the calling thread alone.
+// Rounds with this few particles (or fewer than the minimum, when that is
+// lower) run on the calling thread alone.
 constexpr std::uint32_t kSmallRound = 256;
 
 }  // namespace
@@ -41,7 +42,7 @@ unsigned ParallelStep::ownerOf(ParticleIndex index) const {
 }
 
 void ParallelStep::runRound(std::uint32_t work, const std::function<void(unsigned)>& job) {
-    if (work < kSmallRound || m_pool == nullptr) {
+    if (work < std::min(kSmallRound, m_minimum) || m_pool == nullptr) {
         for (unsigned part = 0; part < m_parts.size(); ++part) job(part);
         return;
     }
@@ -104,6 +105,7 @@ void ParallelStep::update(ParticleList& list, const EffectTable& effect, const S
 
 void ParallelStep::move(ParticleList& list, const EffectTable& effect, const StepFrames& frames) {
     if (m_pool == nullptr && m_threads > 1) m_pool = std::make_unique<StepThreads>(m_threads);
+    ++m_moves;
     m_count = list.slotCount();
     if (m_count == 0) return;
 

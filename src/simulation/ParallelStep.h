@@ -58,6 +58,8 @@ public:
     void setMinimum(std::uint32_t live) { m_minimum = live; }
     std::uint32_t minimum() const { return m_minimum; }
     bool worthwhile(std::uint32_t live) const { return m_threads > 1 && live >= m_minimum; }
+    // Calls of move() so far.
+    std::uint64_t moves() const { return m_moves; }
 
     // Moves, checks for death and (for the survivors) finishes the update of
     // every live particle in the list, as the one-thread walk would have,
@@ -112,6 +114,7 @@ private:
     std::vector<std::uint32_t> m_copyMark;  // == m_mark: a later child needs last frame's copy
     std::vector<std::uint32_t> m_copySlot;  // where the copy is in its part's copies
     std::uint32_t m_mark = 0;
+    std::uint64_t m_moves = 0;
 };
 
 }  // namespace fg

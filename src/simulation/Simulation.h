@@ -82,6 +82,8 @@ public:
     unsigned threads() const { return m_parallel.threads(); }
     void setParallelMinimum(std::uint32_t live) { m_parallel.setMinimum(live); }
     std::uint32_t parallelMinimum() const { return m_parallel.minimum(); }
+    // Steps whose particles moved on several threads.
+    std::uint64_t parallelSteps() const { return m_parallel.moves(); }
 
     // The live-particle limit. A spawn that would go beyond it is skipped
     // (no particle, no random draws), so a limited run replays identically.

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "LoopEffectGenerator.h"
 #include "SimulationTestSupport.h"
 #include "simulation/LoopWarmUp.h"
 
@@ -137,54 +138,6 @@ TEST(LoopMode, CarriedParticlesKeepTheirOwnRandomSequence) {
 }
 
 
-// Effects built from a seed: parents that outlive the pass (so they are
-// carried across the wrap) and keep drawing random numbers there, through
-// children spawned during their life and at their death.
-EditorState generatedLoopEffect(std::uint32_t seed) {
-    std::mt19937 gen(seed);
-    auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(gen); };
-    EditorState g = test::rootOnlyState();
-    g.project.frame = pick(10, 24);
-    g.project.randomSeed = pick(1, 30000);
-    Node& a = g.tree.addChild(g.tree.root());
-    a.m_timing.end = pick(g.project.frame / 3, g.project.frame / 2);
-    a.m_timing.often = pick(1, 3);
-    a.m_timing.num = pick(2, 3);
-    a.m_timing.num_err = pick(0, 40);  // at least one particle per emission
-    a.m_emitter.type = pick(kEmitterCircleVertical, kEmitterBox);
-    a.m_emitter.size = {1.0f, 2.0f, 1.5f};
-    a.m_move.speed = pick(1, 4);
-    a.m_move.speed_err = pick(0, 50);
-    // The last emitted outlast the pass they began in; most of what is
-    // carried is gone before the next pass ends, while that pass still draws.
-    a.m_kill.span = g.project.frame + pick(2, g.project.frame / 3);
-    a.m_kill.span_err = pick(0, 20);
-    a.m_color.brigRnd = pick(0, 40);
-    Node& during = g.tree.addChild(a);
-    during.m_timing.type = kTimingParentFrames;
-    during.m_timing.start = pick(1, 4);
-    during.m_timing.end = 1000;
-    during.m_timing.often = pick(2, 5);
-    during.m_timing.often_err = pick(0, 40);
-    during.m_timing.num = pick(1, 2);
-    during.m_emitter.type = kEmitterSphere;
-    during.m_emitter.size = {0.5f, 0.5f, 0.5f};
-    during.m_move.speed = 2;
-    during.m_move.speed_err = pick(10, 60);
-    during.m_kill.span = pick(3, 8);
-    during.m_kill.span_err = pick(0, 50);
-    Node& atDeath = g.tree.addChild(a);
-    atDeath.m_timing.type = kTimingParentDeath;
-    atDeath.m_timing.num = pick(1, 3);
-    atDeath.m_timing.num_err = pick(0, 50);
-    atDeath.m_emitter.type = kEmitterHemisphere;
-    atDeath.m_emitter.size = {0.4f, 0.4f, 0.4f};
-    atDeath.m_move.speed = 1;
-    atDeath.m_move.speed_err = 30;
-    atDeath.m_kill.span = pick(2, 6);
-    return g;
-}
-
 void mix(std::uint64_t& hash, std::uint32_t value) {
     for (int i = 0; i < 4; ++i) {
         hash ^= (value >> (8 * i)) & 0xFFu;
@@ -288,7 +241,7 @@ std::vector<ParticleIndex> particlesOfPass(const Simulation& sim, std::uint32_t 
 TEST(LoopMode, GeneratedEffectsWithChildrenAcrossTheWrapRepeatExactly) {
     for (std::uint32_t seed = 1; seed <= 24; ++seed) {
         SCOPED_TRACE("effect seed " + std::to_string(seed));
-        EditorState g = generatedLoopEffect(seed);
+        EditorState g = test::generatedLoopEffect(seed);
         Simulation sim(g);
         sim.restart();
         warmUpLoop(sim);
@@ -318,8 +271,8 @@ TEST(LoopMode, CarriedParticlesGoOnAsIfThePassHadNotEnded) {
     // children) must go on exactly as there, whatever the later passes draw.
     for (std::uint32_t seed = 1; seed <= 24; ++seed) {
         SCOPED_TRACE("effect seed " + std::to_string(seed));
-        const EditorState g = generatedLoopEffect(seed);
-        EditorState twice = generatedLoopEffect(seed);
+        const EditorState g = test::generatedLoopEffect(seed);
+        EditorState twice = test::generatedLoopEffect(seed);
         twice.project.frame = 2 * g.project.frame;
         Simulation sim(g);
         sim.setLoop(true);
