@@ -53,6 +53,7 @@ void ParallelStep::sortByDepth(const ParticleList& list, unsigned part) {
     Part& mine = m_parts[part];
     for (auto& indices : mine.byDepth) indices.clear();
     for (auto& copies : mine.copies) copies.clear();
+    mine.copiesWanted = false;
     const auto parts = static_cast<std::uint64_t>(m_parts.size());
     const auto begin = static_cast<ParticleIndex>(static_cast<std::uint64_t>(m_count) * part / parts);
     const auto end = static_cast<ParticleIndex>(static_cast<std::uint64_t>(m_count) * (part + 1) / parts);
@@ -66,8 +67,10 @@ void ParallelStep::sortByDepth(const ParticleList& list, unsigned part) {
         // A parent later in the list is read as it was before this step:
         // its owner keeps a copy before moving it.
         const ParticleIndex parent = p.parent;
-        if (parent != kNoParticle && parent > i && list[parent].alive)
+        if (parent != kNoParticle && parent > i && list[parent].alive) {
             std::atomic_ref(m_copyMark[parent]).store(m_mark, std::memory_order_relaxed);
+            mine.copiesWanted = true;
+        }
     }
 }
 
@@ -86,7 +89,7 @@ const Particle* ParallelStep::parentFor(const ParticleList& list, ParticleIndex 
 void ParallelStep::update(ParticleList& list, const EffectTable& effect, const StepFrames& frames, unsigned part,
                           std::size_t depth, ParticleIndex index) {
     Particle& p = list[index];
-    if (std::atomic_ref(m_copyMark[index]).load(std::memory_order_relaxed) == m_mark) {
+    if (m_anyCopies && std::atomic_ref(m_copyMark[index]).load(std::memory_order_relaxed) == m_mark) {
         std::vector<Particle>& copies = m_parts[part].copies[depth];
         m_copySlot[index] = static_cast<std::uint32_t>(copies.size());
         copies.push_back(p);
@@ -134,6 +137,7 @@ void ParallelStep::move(ParticleList& list, const EffectTable& effect, const Ste
     }
 
     runRound(m_count, [&](unsigned part) { sortByDepth(list, part); });
+    m_anyCopies = std::any_of(m_parts.begin(), m_parts.end(), [](const Part& part) { return part.copiesWanted; });
     for (std::size_t depth = 0; depth < depths; ++depth) {
         std::uint32_t work = 0;
         for (const Part& part : m_parts) work += static_cast<std::uint32_t>(part.byDepth[depth].size());

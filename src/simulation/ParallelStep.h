@@ -92,6 +92,7 @@ private:
         // child, by depth (a round only appends to its own depth's copies
         // while the next depth's round reads them).
         std::vector<std::vector<Particle>> copies;
+        bool copiesWanted = false;  // one of this part's particles has its parent later in the list
     };
 
     void runRound(std::uint32_t work, const std::function<void(unsigned)>& job);
@@ -114,6 +115,7 @@ private:
     std::vector<std::uint32_t> m_copyMark;  // == m_mark: a later child needs last frame's copy
     std::vector<std::uint32_t> m_copySlot;  // where the copy is in its part's copies
     std::uint32_t m_mark = 0;
+    bool m_anyCopies = false;  // some parent is read as it was before this step
     std::uint64_t m_moves = 0;
 };
 
