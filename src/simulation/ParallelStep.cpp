@@ -31,33 +31,36 @@ void ParallelStep::setThreads(unsigned count) {
     m_pool.reset();
 }
 
-unsigned ParallelStep::ownerOf(ParticleIndex index) const {
-    // Part k holds [m_count·k / parts, m_count·(k + 1) / parts).
-    const auto parts = static_cast<std::uint64_t>(m_parts.size());
-    auto owner = static_cast<unsigned>(static_cast<std::uint64_t>(index) * parts / m_count);
-    // The rounding of the bounds may put an index one part off.
-    while (owner + 1 < parts && static_cast<std::uint64_t>(m_count) * (owner + 1) / parts <= index) ++owner;
-    while (owner > 0 && static_cast<std::uint64_t>(m_count) * owner / parts > index) --owner;
-    return owner;
+ParticleIndex ParallelStep::chunkBegin(std::size_t chunk) const {
+    return static_cast<ParticleIndex>(static_cast<std::uint64_t>(m_count) * chunk / m_chunks.size());
 }
 
-void ParallelStep::runRound(std::uint32_t work, const std::function<void(unsigned)>& job) {
+std::size_t ParallelStep::chunkOf(ParticleIndex index) const {
+    std::size_t chunk = static_cast<std::size_t>(static_cast<std::uint64_t>(index) * m_chunks.size() / m_count);
+    // The rounding of the bounds may put an index one chunk off.
+    while (chunk + 1 < m_chunks.size() && chunkBegin(chunk + 1) <= index) ++chunk;
+    while (chunk > 0 && chunkBegin(chunk) > index) --chunk;
+    return chunk;
+}
+
+void ParallelStep::runRound(std::uint32_t work, const std::function<void(std::size_t)>& job) {
     if (work < std::min(kSmallRound, m_minimum) || m_pool == nullptr) {
-        for (unsigned part = 0; part < m_parts.size(); ++part) job(part);
+        for (std::size_t chunk = 0; chunk < m_chunks.size(); ++chunk) job(chunk);
         return;
     }
-    m_pool->run(job);
+    std::atomic<std::size_t> next{0};
+    m_pool->run([&](unsigned) {
+        for (std::size_t chunk = next.fetch_add(1); chunk < m_chunks.size(); chunk = next.fetch_add(1)) job(chunk);
+    });
 }
 
-void ParallelStep::sortByDepth(const ParticleList& list, unsigned part) {
-    Part& mine = m_parts[part];
+void ParallelStep::sortByDepth(const ParticleList& list, std::size_t chunk) {
+    Chunk& mine = m_chunks[chunk];
     for (auto& indices : mine.byDepth) indices.clear();
     for (auto& copies : mine.copies) copies.clear();
     mine.copiesWanted = false;
-    const auto parts = static_cast<std::uint64_t>(m_parts.size());
-    const auto begin = static_cast<ParticleIndex>(static_cast<std::uint64_t>(m_count) * part / parts);
-    const auto end = static_cast<ParticleIndex>(static_cast<std::uint64_t>(m_count) * (part + 1) / parts);
-    for (ParticleIndex i = begin; i < end; ++i) {
+    const ParticleIndex end = chunk + 1 < m_chunks.size() ? chunkBegin(chunk + 1) : m_count;
+    for (ParticleIndex i = chunkBegin(chunk); i < end; ++i) {
         const Particle& p = list[i];
         if (!p.alive) {
             m_outcome[i] = Outcome::Empty;
@@ -65,7 +68,7 @@ void ParallelStep::sortByDepth(const ParticleList& list, unsigned part) {
         }
         mine.byDepth[m_nodeDepth[p.node]].push_back(i);
         // A parent later in the list is read as it was before this step:
-        // its owner keeps a copy before moving it.
+        // whoever moves it keeps a copy first.
         const ParticleIndex parent = p.parent;
         if (parent != kNoParticle && parent > i && list[parent].alive) {
             std::atomic_ref(m_copyMark[parent]).store(m_mark, std::memory_order_relaxed);
@@ -83,14 +86,14 @@ const Particle* ParallelStep::parentFor(const ParticleList& list, ParticleIndex 
     assert(m_nodeDepth[q.node] + 1 == m_nodeDepth[p.node]);
     if (parent < index) return m_outcome[parent] == Outcome::Dies ? nullptr : &q;
     // Later: not reached yet, so as it was before this step.
-    return &m_parts[ownerOf(parent)].copies[m_nodeDepth[q.node]][m_copySlot[parent]];
+    return &m_chunks[chunkOf(parent)].copies[m_nodeDepth[q.node]][m_copySlot[parent]];
 }
 
-void ParallelStep::update(ParticleList& list, const EffectTable& effect, const StepFrames& frames, unsigned part,
-                          std::size_t depth, ParticleIndex index) {
+void ParallelStep::update(ParticleList& list, const EffectTable& effect, const StepFrames& frames,
+                          std::size_t chunk, std::size_t depth, ParticleIndex index) {
     Particle& p = list[index];
     if (m_anyCopies && std::atomic_ref(m_copyMark[index]).load(std::memory_order_relaxed) == m_mark) {
-        std::vector<Particle>& copies = m_parts[part].copies[depth];
+        std::vector<Particle>& copies = m_chunks[chunk].copies[depth];
         m_copySlot[index] = static_cast<std::uint32_t>(copies.size());
         copies.push_back(p);
     }
@@ -120,10 +123,13 @@ void ParallelStep::move(ParticleList& list, const EffectTable& effect, const Ste
         if (parent != kNoNode) m_nodeDepth[n] = m_nodeDepth[parent] + 1;
         depths = std::max<std::size_t>(depths, m_nodeDepth[n] + 1);
     }
-    m_parts.resize(m_threads);
-    for (Part& part : m_parts) {
-        part.byDepth.resize(depths);
-        part.copies.resize(depths);
+    // A few chunks per thread, so that a thread left waiting by the system
+    // holds up little; not so many that a chunk is shorter than a few pages.
+    const std::size_t chunks = std::clamp<std::size_t>(m_count / 1024, 1, std::size_t{8} * m_threads);
+    m_chunks.resize(chunks);
+    for (Chunk& chunk : m_chunks) {
+        chunk.byDepth.resize(depths);
+        chunk.copies.resize(depths);
     }
     if (m_outcome.size() < m_count) {
         m_outcome.resize(m_count);
@@ -136,14 +142,14 @@ void ParallelStep::move(ParticleList& list, const EffectTable& effect, const Ste
         m_mark = 1;
     }
 
-    runRound(m_count, [&](unsigned part) { sortByDepth(list, part); });
-    m_anyCopies = std::any_of(m_parts.begin(), m_parts.end(), [](const Part& part) { return part.copiesWanted; });
+    runRound(m_count, [&](std::size_t chunk) { sortByDepth(list, chunk); });
+    m_anyCopies = std::any_of(m_chunks.begin(), m_chunks.end(), [](const Chunk& chunk) { return chunk.copiesWanted; });
     for (std::size_t depth = 0; depth < depths; ++depth) {
         std::uint32_t work = 0;
-        for (const Part& part : m_parts) work += static_cast<std::uint32_t>(part.byDepth[depth].size());
+        for (const Chunk& chunk : m_chunks) work += static_cast<std::uint32_t>(chunk.byDepth[depth].size());
         if (work == 0) continue;
-        runRound(work, [&](unsigned part) {
-            for (ParticleIndex index : m_parts[part].byDepth[depth]) update(list, effect, frames, part, depth, index);
+        runRound(work, [&](std::size_t chunk) {
+            for (ParticleIndex index : m_chunks[chunk].byDepth[depth]) update(list, effect, frames, chunk, depth, index);
         });
     }
 }

@@ -85,22 +85,25 @@ private:
         Vec3f displacement;
         std::uint32_t age = 0;
     };
-    // One thread's share: a range of the list, by depth.
-    struct Part {
+    // A range of the list, by depth: the unit of work threads take in turn,
+    // so a thread the system leaves waiting holds nothing up.
+    struct Chunk {
         std::vector<std::vector<ParticleIndex>> byDepth;
-        // Last frame's copies of this part's parents read by an earlier
+        // Last frame's copies of this chunk's parents read by an earlier
         // child, by depth (a round only appends to its own depth's copies
         // while the next depth's round reads them).
         std::vector<std::vector<Particle>> copies;
-        bool copiesWanted = false;  // one of this part's particles has its parent later in the list
+        bool copiesWanted = false;  // one of its particles has its parent later in the list
     };
 
-    void runRound(std::uint32_t work, const std::function<void(unsigned)>& job);
-    void sortByDepth(const ParticleList& list, unsigned part);
-    void update(ParticleList& list, const EffectTable& effect, const StepFrames& frames, unsigned part,
+    // Runs job(chunk) for every chunk, on the threads or (small work) here.
+    void runRound(std::uint32_t work, const std::function<void(std::size_t)>& job);
+    ParticleIndex chunkBegin(std::size_t chunk) const;
+    std::size_t chunkOf(ParticleIndex index) const;
+    void sortByDepth(const ParticleList& list, std::size_t chunk);
+    void update(ParticleList& list, const EffectTable& effect, const StepFrames& frames, std::size_t chunk,
                 std::size_t depth, ParticleIndex index);
     const Particle* parentFor(const ParticleList& list, ParticleIndex index, const Particle& p) const;
-    unsigned ownerOf(ParticleIndex index) const;
 
     unsigned m_threads;
     std::uint32_t m_minimum = kDefaultMinimum;
@@ -109,11 +112,11 @@ private:
     // Scratch of one move(), kept so that steps do not allocate.
     ParticleIndex m_count = 0;
     std::vector<std::uint32_t> m_nodeDepth;
-    std::vector<Part> m_parts;
+    std::vector<Chunk> m_chunks;
     std::vector<Outcome> m_outcome;
     std::vector<MovedState> m_moved;
     std::vector<std::uint32_t> m_copyMark;  // == m_mark: a later child needs last frame's copy
-    std::vector<std::uint32_t> m_copySlot;  // where the copy is in its part's copies
+    std::vector<std::uint32_t> m_copySlot;  // where the copy is in its chunk's copies
     std::uint32_t m_mark = 0;
     bool m_anyCopies = false;  // some parent is read as it was before this step
     std::uint64_t m_moves = 0;

@@ -24,12 +24,13 @@ void StepThreads::run(const std::function<void(unsigned part)>& job) {
     {
         const std::lock_guard lock(m_mutex);
         m_job = &job;
-        m_running = m_count - 1;
+        m_closed = false;
         ++m_round;
     }
     m_start.notify_all();
     job(0);
     std::unique_lock lock(m_mutex);
+    m_closed = true;
     m_finished.wait(lock, [this] { return m_running == 0; });
     m_job = nullptr;
 }
@@ -41,6 +42,8 @@ void StepThreads::serve(unsigned part) {
         m_start.wait(lock, [&] { return m_stop || m_round != done; });
         if (m_stop) return;
         done = m_round;
+        if (m_closed) continue;
+        ++m_running;
         const std::function<void(unsigned)>* job = m_job;
         lock.unlock();
         (*job)(part);

@@ -1,7 +1,9 @@
 #pragma once
 // A few threads kept for the whole life of a simulation: each round runs one
-// job on every thread (the caller's included) and returns when all of them
-// have finished it, so a step pays a wake-up per round, never a thread start.
+// job on the caller's thread and on every helper that wakes up before the
+// caller has finished its own call, so a step pays a wake-up per round, never
+// a thread start, and never waits for a helper the system has not scheduled.
+// Jobs share their work out themselves (e.g. by taking chunks from a counter).
 
 #include <condition_variable>
 #include <cstdint>
@@ -21,9 +23,10 @@ public:
     StepThreads& operator=(const StepThreads&) = delete;
 
     unsigned count() const { return m_count; }
-    // Runs job(part) for every part in [0, count()): part 0 on the calling
-    // thread, the others on the helpers. Whatever the parts wrote is visible
-    // to the caller, and to every part of a later round, once it returns.
+    // Runs job(part) with part 0 on the calling thread and part k on helper
+    // k if it starts before job(0) returns; returns when every started call
+    // has. Whatever the calls wrote is visible to the caller, and to every
+    // call of a later round, once it returns.
     void run(const std::function<void(unsigned part)>& job);
 
 private:
@@ -35,7 +38,8 @@ private:
     std::condition_variable m_finished;
     const std::function<void(unsigned)>* m_job = nullptr;
     std::uint64_t m_round = 0;
-    unsigned m_running = 0;
+    unsigned m_running = 0;  // helpers inside the current round's job
+    bool m_closed = false;   // the caller has finished: late helpers skip the round
     bool m_stop = false;
     std::vector<std::thread> m_helpers;
 };
