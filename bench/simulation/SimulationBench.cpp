@@ -1,6 +1,7 @@
 // Steady-state cost of one simulation step per live particle, for a plain
-// billboard node and for a node using every motion feature, next to the
-// linked-list baseline on the plain workload.
+// billboard node and for a node using every motion feature, on one thread or
+// two (the second argument), next to the linked-list baseline on the plain
+// workload.
 
 #include <benchmark/benchmark.h>
 
@@ -25,9 +26,11 @@ void report(benchmark::State& state, std::size_t live) {
 void stepSimulation(benchmark::State& state, bool everyFeature) {
     const fg::EditorState g = steadyEffect(state.range(0), everyFeature);
     fg::Simulation sim(g);
+    sim.setThreads(static_cast<unsigned>(state.range(1)));
     for (int i = 0; i < 2 * kLife; ++i) sim.step();  // reach the steady count
     for (auto _ : state) sim.step();
     report(state, sim.particles().size());
+    state.counters["threads"] = static_cast<double>(sim.threads());
 }
 
 void BM_StepBillboard(benchmark::State& state) { stepSimulation(state, false); }
@@ -43,8 +46,22 @@ void BM_StepBillboardLinkedListBaseline(benchmark::State& state) {
     report(state, baseline.size());
 }
 
-BENCHMARK(BM_StepBillboard)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_StepEveryFeature)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+// {live particles, threads}
+BENCHMARK(BM_StepBillboard)
+    ->Args({1000, 1})
+    ->Args({10000, 1})
+    ->Args({10000, 2})
+    ->Args({100000, 1})
+    ->Args({100000, 2})
+    ->Args({1000000, 1})
+    ->Args({1000000, 2})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StepEveryFeature)
+    ->Args({1000, 1})
+    ->Args({10000, 1})
+    ->Args({100000, 1})
+    ->Args({100000, 2})
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StepBillboardLinkedListBaseline)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -175,28 +175,36 @@ void updateColour(Particle& p, const EffectNode& node, const Particle* parent) {
 
 }  // namespace
 
-bool updateParticle(Simulation& simulation, ParticleIndex index) {
-    ParticleList& list = simulation.particles();
-    {
-        Particle& p = list[index];
-        const EffectNode& node = simulation.nodeOf(p);
-        p.previousPosition = p.position;
-        if (!node.isRoot && p.life != 0) moveAndTurn(p, node, list.parentOf(p));
-        if (diesNow(p, node.params.m_kill, simulation.frame())) return true;
-    }
+bool moveParticle(Particle& p, const EffectNode& node, const Particle* parent, std::uint32_t frame) {
+    p.previousPosition = p.position;
+    if (!node.isRoot && p.life != 0) moveAndTurn(p, node, parent);
+    return diesNow(p, node.params.m_kill, frame);
+}
 
+void emitFromParticle(Simulation& simulation, ParticleIndex index) {
     // Emission sees the age before this frame's increment.
-    for (NodeIndex child : simulation.nodeOf(list[index]).children) emitDuringLife(simulation, child, index);
+    for (NodeIndex child : simulation.nodeOf(simulation.particles()[index]).children)
+        emitDuringLife(simulation, child, index);
+}
 
-    Particle& p = list[index];  // emission may have moved the list
-    const EffectNode& node = simulation.nodeOf(p);
-    const Particle* parent = list.parentOf(p);
+void finishParticle(Particle& p, const EffectNode& node, const Particle* parent) {
     ++p.age;
     refreshRevolutionAxis(p, node.params.m_rotate.revAxis, parent);
     revolve(p, node, parent);
     extendTrail(p, node);
     updateColour(p, node, parent);
     p.displacement = p.position - p.previousPosition;
+}
+
+bool updateParticle(Simulation& simulation, ParticleIndex index) {
+    ParticleList& list = simulation.particles();
+    {
+        Particle& p = list[index];
+        if (moveParticle(p, simulation.nodeOf(p), list.parentOf(p), simulation.frame())) return true;
+    }
+    emitFromParticle(simulation, index);
+    Particle& p = list[index];  // emission may have moved the list
+    finishParticle(p, simulation.nodeOf(p), list.parentOf(p));
     return false;
 }
 

@@ -153,18 +153,8 @@ bool Simulation::step() {
 
     // The bound is re-read every time: particles emitted during the walk are
     // updated in the frame of their birth.
-    for (ParticleIndex i = 0; i < m_particles.slotCount(); ++i) {
-        if (!m_particles[i].alive) continue;
-        if (!m_loop) {
-            if (updateParticle(*this, i)) retire(i);
-            continue;
-        }
-        // What a particle emits belongs to its own pass.
-        const std::uint32_t cycle = m_particles[i].cycle;
-        switchCycle(cycle);
-        const ParticleIndex before = m_particles.slotCount();
-        if (updateParticle(*this, i)) retire(i);
-        for (ParticleIndex k = before; k < m_particles.slotCount(); ++k) m_particles[k].cycle = cycle;
+    for (ParticleIndex i = walkExistingInParallel(); i < m_particles.slotCount(); ++i) {
+        if (m_particles[i].alive) walkTo(i);
     }
     if (m_loop) switchCycle(m_cycle);
     m_particles.compact();
@@ -172,6 +162,51 @@ bool Simulation::step() {
     ++m_frame;
     measureStepRate();
     return restarted;
+}
+
+void Simulation::walkTo(ParticleIndex index) {
+    if (!m_loop) {
+        if (updateParticle(*this, index)) retire(index);
+        return;
+    }
+    // What a particle emits belongs to its own pass.
+    const std::uint32_t cycle = m_particles[index].cycle;
+    switchCycle(cycle);
+    const ParticleIndex before = m_particles.slotCount();
+    if (updateParticle(*this, index)) retire(index);
+    for (ParticleIndex k = before; k < m_particles.slotCount(); ++k) m_particles[k].cycle = cycle;
+}
+
+ParticleIndex Simulation::walkExistingInParallel() {
+    if (!m_parallel.worthwhile(m_particles.size())) return 0;
+    // Loop mode measures a carried particle's frames from its own pass; the
+    // step begins in the current pass, as every step leaves it.
+    if (m_loop && (m_activeCycle != m_cycle || m_frameOffset != 0)) return 0;
+    StepFrames frames;
+    frames.frame = frame();
+    frames.loop = m_loop;
+    frames.cycle = m_cycle;
+    frames.length = static_cast<std::uint32_t>(m_project.frame);
+    const ParticleIndex existing = m_particles.slotCount();
+    m_parallel.move(m_particles, m_effect, frames);
+    // Emission and deaths in list order, as the walk reaches each particle.
+    // Without loop mode a particle that neither emits nor dies needs nothing
+    // more; in loop mode each one still switches the random sequence to its
+    // pass, as the walk does.
+    using Outcome = ParallelStep::Outcome;
+    for (ParticleIndex i = 0; i < existing; ++i) {
+        const Outcome outcome = m_parallel.outcome(i);
+        if (outcome == Outcome::Empty || (outcome == Outcome::Quiet && !m_loop)) continue;
+        const std::uint32_t cycle = m_particles[i].cycle;
+        if (m_loop) switchCycle(cycle);
+        const ParticleIndex before = m_particles.slotCount();
+        if (outcome == Outcome::Dies) retire(i);
+        else if (outcome == Outcome::Emits) m_parallel.emitFrom(*this, i);
+        if (m_loop) {
+            for (ParticleIndex k = before; k < m_particles.slotCount(); ++k) m_particles[k].cycle = cycle;
+        }
+    }
+    return existing;
 }
 
 void Simulation::retire(ParticleIndex index) {

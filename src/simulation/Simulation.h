@@ -10,6 +10,7 @@
 #include "model/ProjectSettings.h"
 #include "simulation/EffectTable.h"
 #include "simulation/OrientationPresets.h"
+#include "simulation/ParallelStep.h"
 #include "simulation/ParameterChannel.h"
 #include "simulation/ParticleList.h"
 #include "simulation/Random.h"
@@ -73,6 +74,17 @@ public:
     // Steps completed in the last whole second.
     int stepRate() const { return m_stepRate; }
 
+    // Threads a step may use (1: one thread always). More than one moves the
+    // particles alive when a step begins in parallel, with exactly the
+    // results of one thread; steps with fewer live particles than
+    // parallelMinimum() stay on one thread. Between steps only.
+    void setThreads(unsigned count) { m_parallel.setThreads(count); }
+    unsigned threads() const { return m_parallel.threads(); }
+    void setParallelMinimum(std::uint32_t live) { m_parallel.setMinimum(live); }
+    std::uint32_t parallelMinimum() const { return m_parallel.minimum(); }
+    // Steps whose particles moved on several threads.
+    std::uint64_t parallelSteps() const { return m_parallel.moves(); }
+
     // The live-particle limit. A spawn that would go beyond it is skipped
     // (no particle, no random draws), so a limited run replays identically.
     // At least 1, for the root particle; takes effect at the next spawn.
@@ -126,6 +138,12 @@ private:
     // Stores m_random as the sequence of m_activeCycle.
     void putAwayActiveRandom();
     void retire(ParticleIndex index);
+    // Updates the particle at `index` as the walk reaches it.
+    void walkTo(ParticleIndex index);
+    // Moves the particles alive at the start of the step on several threads
+    // and then emits and retires them in list order. Returns where the walk
+    // goes on: past them, or 0 when the step stays on one thread.
+    ParticleIndex walkExistingInParallel();
     void measureStepRate();
 
     // What restart() starts from: the copy taken from the editor state.
@@ -140,6 +158,7 @@ private:
     ParameterChannel m_parameters;
     OrientationPresets m_presets;
     ParticleList m_particles;
+    ParallelStep m_parallel;
     Random m_random;
     std::uint32_t m_frame = 1;
     std::uint64_t m_editsTaken = 0;

@@ -150,4 +150,77 @@ inline EditorState generatedFeatureEffect(std::uint32_t seed) {
     return g;
 }
 
+// Effects built from a seed whose particles read their parents in every way
+// an update does: following their travel, turning about their facing or
+// travel, revolving about them and taking their opacity, three generations
+// deep, with children during life and at death (whose own children end up
+// before them in the list), deaths by frame number and on landing, and
+// trails. A few hundred to a few thousand particles live at once.
+inline EditorState generatedParentReadingEffect(std::uint32_t seed) {
+    std::mt19937 gen(seed);
+    auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(gen); };
+    EditorState g = rootOnlyState();
+    g.project.frame = pick(40, 70);
+    g.project.randomSeed = pick(1, 30000);
+    Node* parent = &g.tree.root();
+    for (int depth = 0; depth < 3; ++depth) {
+        Node& n = g.tree.addChild(*parent);
+        if (depth == 0) {
+            n.m_timing.type = kTimingAbsolute;
+            n.m_timing.end = pick(g.project.frame / 2, g.project.frame);
+            n.m_timing.num = pick(8, 16);
+        } else {
+            n.m_timing.type = pick(0, 3) == 0 ? kTimingParentDeath : kTimingParentFrames;
+            n.m_timing.start = pick(0, 3);
+            n.m_timing.end = 1000;
+            n.m_timing.often = pick(2, 5);
+            n.m_timing.often_err = pick(0, 40);
+            n.m_timing.num = pick(1, 2);
+        }
+        n.m_timing.num_err = pick(0, 50);
+        n.m_emitter.type = pick(kEmitterCircleVertical, kEmitterBox);
+        n.m_emitter.size = {static_cast<float>(pick(1, 20)) / 10.0f, static_cast<float>(pick(1, 20)) / 10.0f,
+                            static_cast<float>(pick(1, 20)) / 10.0f};
+        n.m_emitter.fix = pick(0, 1);
+        n.m_emitter.scaleFix = pick(0, 1);
+        n.m_emitter.isEvenInterval = pick(0, 1);
+        n.m_move.speed = pick(0, 5);
+        n.m_move.speed_err = pick(0, 60);
+        n.m_move.gravity = pick(-3, 6);
+        n.m_move.isFollow = pick(0, 1);
+        if (pick(0, 2) == 0) {
+            n.m_move.absorbPos = {static_cast<float>(pick(-20, 20)), static_cast<float>(pick(-20, 20)), 0.0f};
+            n.m_move.absorbPawer = static_cast<float>(pick(1, 8));
+        }
+        n.m_kill.span = pick(6, 20);
+        n.m_kill.span_err = pick(0, 50);
+        n.m_kill.isFrame = pick(0, 4) == 0 ? 1 : 0;
+        n.m_kill.frame = pick(10, g.project.frame);
+        n.m_kill.isLand = pick(0, 3) == 0 ? 1 : 0;
+        n.m_shape.type = pick(0, 2) == 0 ? kShapeTrail : kShape2D;
+        n.m_shape.dir = pick(kDirFront, kDirRandom);
+        n.m_scale.max = pick(5, 30);
+        n.m_scale.max_err = pick(0, 50);
+        n.m_scale.trailLength = pick(2, 10);
+        n.m_rotate.axis = pick(kAxisX, kAxisParentTravel);
+        n.m_rotate.angle = pick(-90, 90);
+        n.m_rotate.angle_err = pick(0, 30);
+        n.m_rotate.dir = pick(kRotateNormal, kRotateRandom);
+        n.m_rotate.revAxis = pick(kRevAxisX, kRevAxisParentTravel);
+        n.m_rotate.revAngle = pick(-45, 45);
+        n.m_rotate.revDir = pick(kRotateNormal, kRotateRandom);
+        n.m_color.isAlphaParent = pick(0, 1);
+        n.m_color.alphaRnd = pick(0, 40);
+        n.m_color.brigRnd = pick(0, 40);
+        for (const int curve : {kCurveOpacity, kCurveSize, kCurveSpeed, kCurveSelfAngle, kCurveRevolutionAngle}) {
+            n.curve(curve).setPoints({{0, static_cast<float>(pick(0, 100))},
+                                      {static_cast<float>(pick(20, 80)), static_cast<float>(pick(0, 100))},
+                                      {100, static_cast<float>(pick(0, 100))}});
+            n.curve(curve).rebuild();
+        }
+        parent = &n;
+    }
+    return g;
+}
+
 }  // namespace fg::test
