@@ -22,14 +22,11 @@ namespace {
 // Floats compare by their bits: -0 against +0 or two NaNs are differences.
 bool same(float a, float b) { return std::bit_cast<std::uint32_t>(a) == std::bit_cast<std::uint32_t>(b); }
 bool same(const Vec3f& a, const Vec3f& b) { return same(a.x, b.x) && same(a.y, b.y) && same(a.z, b.z); }
-bool same(const Mat4& a, const Mat4& b) {
-    for (std::size_t r = 0; r < 4; ++r)
-        for (std::size_t c = 0; c < 4; ++c)
-            if (!same(a.m[r][c], b.m[r][c])) return false;
-    return true;
-}
 bool same(const Rgba& a, const Rgba& b) { return same(a.r, b.r) && same(a.g, b.g) && same(a.b, b.b) && same(a.a, b.a); }
-bool same(const std::vector<TrailPoint>& a, const std::vector<TrailPoint>& b) {
+bool same(const OwnTurn& a, const OwnTurn& b) {
+    return a.x == b.x && a.y == b.y && a.z == b.z && a.degrees == b.degrees;
+}
+bool same(const TrailHistory& a, const TrailHistory& b) {
     if (a.size() != b.size()) return false;
     for (std::size_t k = 0; k < a.size(); ++k)
         if (!same(a[k].position, b[k].position) || !same(a[k].width, b[k].width)) return false;
@@ -46,7 +43,6 @@ const char* firstDifference(const Particle& a, const Particle& b) {
     FG_FIELD(parent)
     FG_FIELD(trail)
     FG_FIELD(age)
-    FG_FIELD(orientation)
     FG_FIELD(position)
     FG_FIELD(previousPosition)
     FG_FIELD(scale)
@@ -56,11 +52,11 @@ const char* firstDifference(const Particle& a, const Particle& b) {
     FG_FIELD(revolutionAngle)
     FG_FIELD(revolutionAxis)
     FG_FIELD(revolutionSign)
-    FG_FIELD(selfRotation)
     FG_FIELD(direction)
     FG_FIELD(colour)
-    FG_FIELD(ownsOrientation)
     FG_FIELD(alive)
+    FG_FIELD(facing)
+    FG_FIELD(ownTurn)
     FG_FIELD(textureFrame)
     FG_FIELD(displacement)
     FG_FIELD(gravityVelocity)
