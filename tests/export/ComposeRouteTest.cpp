@@ -14,11 +14,13 @@
 #include <vector>
 
 #include "model/EditorState.h"
+#include "persistence/FileBytes.h"
 #include "persistence/OpenProject.h"
 #include "persistence/Workspace.h"
 #include "render/EglContext.h"
 #include "render/Renderer.h"
 #include "render/WorkspaceMaterials.h"
+#include "render/export/ExportFormat.h"
 #include "render/export/ExportFrames.h"
 #include "render/export/ExportPipeline.h"
 
@@ -169,8 +171,28 @@ TEST_F(ComposeRouteTest, ACancelledSheetWritesNothing) {
     EXPECT_FALSE(fs::exists(renderFolder()));
 }
 
-// Only a sheet too large to sit beside the render stage goes through the
-// files; separate files and animations hold one picture.
+// A cancelled export of separate files leaves the files of the same names
+// that were there before exactly as they were.
+TEST_F(ComposeRouteTest, ACancelledExportOfSeparateFilesLeavesEarlierFilesAlone) {
+    m_g.write.type = 1;
+    ExportRequest request;
+    ASSERT_FALSE(acceptExportSettings(m_g.write, m_g.project, request.plan));
+    request.destination = (m_workspace->path() / "kept.png").string();
+    const std::string first = numberedFileName(request.destination, 0);
+    const std::string second = numberedFileName(request.destination, 1);
+    ASSERT_TRUE(writeFileBytes(first, "earlier 0"));
+    ASSERT_TRUE(writeFileBytes(second, "earlier 1"));
+    const ExportOutcome outcome = runExportPipeline(*s_renderer, m_g, request, composeRouteFor(request.plan),
+                                                    [](int done, int) { return done < 5; });
+    EXPECT_TRUE(outcome.cancelled);
+    EXPECT_TRUE(outcome.written.empty());
+    EXPECT_EQ(bytesOf(first), "earlier 0");
+    EXPECT_EQ(bytesOf(second), "earlier 1");
+    EXPECT_FALSE(fs::exists(numberedFileName(request.destination, 2)));
+}
+
+// Only a sheet too large to sit beside the render stage, and separate files,
+// go through the files; animations hold one picture.
 TEST(ComposeRoute, OnlyHugeSheetsGoThroughFiles) {
     ExportPlan plan;
     plan.frameWidth = 256;
@@ -192,7 +214,11 @@ TEST(ComposeRoute, OnlyHugeSheetsGoThroughFiles) {
     plan.imageCount = 64;
     EXPECT_EQ(composeRouteFor(plan), ComposeRoute::IntermediateFiles);  // a 1 GiB sheet
     plan.separateFiles = true;
-    EXPECT_EQ(composeRouteFor(plan), ComposeRoute::InMemory);
+    EXPECT_EQ(composeRouteFor(plan), ComposeRoute::IntermediateFiles);
+    plan.columns = 2;
+    plan.rows = 1;
+    plan.imageCount = 2;
+    EXPECT_EQ(composeRouteFor(plan), ComposeRoute::IntermediateFiles);  // however small
     plan.separateFiles = false;
     plan.engine.animated = true;
     EXPECT_EQ(composeRouteFor(plan), ComposeRoute::InMemory);

@@ -23,7 +23,12 @@ std::optional<Message> exportOverwriteError(const ExportRequest& request) {
 }
 
 ComposeRoute composeRouteFor(const ExportPlan& plan) {
-    if (plan.separateFiles || plan.engine.animated) return ComposeRoute::InMemory;
+    // Separate files are written only once every frame is rendered, so a
+    // cancelled or failed export never leaves earlier files half replaced.
+    if (plan.separateFiles) return ComposeRoute::IntermediateFiles;
+    // An animation is encoded into a temporary file that replaces the
+    // target only when it is complete.
+    if (plan.engine.animated) return ComposeRoute::InMemory;
     const SheetLayout layout = sheetLayout(plan.columns, plan.rows, plan.frameWidth, plan.frameHeight, plan.engine);
     const std::int64_t sheetBytes = layout.width * layout.height * 4;
     return sheetBytes <= kInMemorySheetLimit ? ComposeRoute::InMemory : ComposeRoute::IntermediateFiles;

@@ -59,8 +59,11 @@ enum class ComposeRoute {
 // before it is made and the two never take memory at once.
 inline constexpr std::int64_t kInMemorySheetLimit = std::int64_t{512} << 20;  // bytes
 
-// InMemory unless the sheet takes more than kInMemorySheetLimit; separate
-// files and animations hold one frame's picture and always compose in memory.
+// InMemory unless the sheet takes more than kInMemorySheetLimit; animations
+// hold one frame's picture and always compose in memory. Separate files go
+// through the render folder: they replace files of the destination's name
+// only once every frame has been rendered, as a cancelled export must leave
+// those files as they were.
 ComposeRoute composeRouteFor(const ExportPlan& plan);
 
 // Renders and composes with `renderer`, whose context is current and which
