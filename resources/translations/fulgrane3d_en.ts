@@ -2509,6 +2509,10 @@ APNG is always lossless.</translation>
         <source>アニメーションはGIF（.gif）、WebP（.webp）、APNG（.apng、.png）、MP4（.mp4）かWebM（.webm）で保存してください。</source>
         <translation>Save an animation as GIF (.gif), WebP (.webp), APNG (.apng, .png), MP4 (.mp4) or WebM (.webm).</translation>
     </message>
+    <message>
+        <source>%1 のファイルにはアニメーションしか保存できません。「アニメーション（GIF/WebP/APNG/MP4/WebM）で保存」を選ぶか、静止画の拡張子（.png など）にしてください。</source>
+        <translation>A %1 file can only hold an animation. Choose &quot;Save as animation (GIF/WebP/APNG/MP4/WebM)&quot;, or use the extension of a still picture (such as .png).</translation>
+    </message>
 </context>
 <context>
     <name>fg::history_text</name>

@@ -77,8 +77,7 @@ std::string engineOptionsProblem(const ExportArguments& options) {
         // A name only an animation can have (.mp4, .webm, .apng, .webp) would
         // otherwise get still PNG bytes under it.
         const std::string extension = lowerCaseExtension(fileExtension(options.output));
-        const std::vector<std::string_view>& stills = stillFormatFor(extension).extensions;
-        if (animationFormatFor(extension) && std::ranges::find(stills, extension) == stills.end()) {
+        if (onlyAnimationName(extension)) {
             return "a " + extension + " file holds an animation: add --animated";
         }
         if (options.engine.quality >= 0) {

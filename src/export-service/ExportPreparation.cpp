@@ -31,6 +31,12 @@ PreparedExport prepareExport(const EditorState& document, const ExportOptions& o
         return ExportRefusal{ExportRefusalCode::NotAnAnimationName, exportMessage(export_text::kExportCaption),
                              exportMessage(export_text::kAnimationNeedsFormat)};
     }
+    // Nor can still pictures go under a video's or an animation's name.
+    if (const std::string extension = fileExtension(options.destination);
+        !options.engine.animated && onlyAnimationName(extension)) {
+        return ExportRefusal{ExportRefusalCode::OnlyAnAnimationName, exportMessage(export_text::kExportCaption),
+                             exportMessage(export_text::kStillNeedsFormat).arg(extension)};
+    }
     request.destination = options.destination;
     request.sources = options.sources;
     request.particleLimit = options.particleLimit;

@@ -22,6 +22,10 @@ namespace export_text {
 inline constexpr const char* kExportCaption = FG_TRANSLATE_NOOP("fg::export_text", "書き出し");
 inline constexpr const char* kAnimationNeedsFormat =
     FG_TRANSLATE_NOOP("fg::export_text", "アニメーションはGIF（.gif）、WebP（.webp）、APNG（.apng、.png）、MP4（.mp4）かWebM（.webm）で保存してください。");
+inline constexpr const char* kStillNeedsFormat =
+    FG_TRANSLATE_NOOP("fg::export_text", "%1 のファイルにはアニメーションしか保存できません。"
+                                         "「アニメーション（GIF/WebP/APNG/MP4/WebM）で保存」を選ぶか、"
+                                         "静止画の拡張子（.png など）にしてください。");
 }  // namespace export_text
 
 // What the caller chose for one export, beyond the project's own settings.
@@ -40,6 +44,7 @@ enum class ExportRefusalCode {
     BadStart,
     BadEnd,
     NotAnAnimationName,  // an animation asked for with a still picture's name
+    OnlyAnAnimationName,  // still pictures asked for with a name only an animation can have
     OverwritesSource,
 };
 

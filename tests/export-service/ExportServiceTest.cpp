@@ -18,6 +18,7 @@
 
 #include "export-service/ExportService.h"
 #include "render/export/ExportDestinations.h"
+#include "render/export/ExportFormat.h"
 #include "render/export/ExportSettings.h"
 #include "render/export/ExportText.h"
 #include "render/export/SheetComposer.h"
@@ -125,6 +126,19 @@ TEST_F(ExportServiceTest, PrepareRefusesAStillNameForAnAnimationAndAnOutputOverT
     EXPECT_EQ(task().request.destination, file("moving.WebP"));
     m_options.destination = file("moving.PNG");  // animated PNG
     EXPECT_EQ(task().request.destination, file("moving.PNG"));
+    // The other way round: still pictures under a name only an animation can have.
+    m_options.engine.animated = false;
+    for (const char* name : {"clip.mp4", "clip.WebM", "clip.apng", "clip.webp"}) {
+        m_options.destination = file(name);
+        const std::string extension = fileExtension(m_options.destination);
+        EXPECT_EQ(refusal(), (ExportRefusal{ExportRefusalCode::OnlyAnAnimationName,
+                                            exportMessage(export_text::kExportCaption),
+                                            exportMessage(export_text::kStillNeedsFormat).arg(extension)}))
+            << name;
+    }
+    m_options.destination = file("still.png");
+    EXPECT_EQ(task().request.destination, file("still.png"));
+    m_options.engine.animated = true;
 
     // The project under another name: a link to it.
     const fs::path project = m_dir / "fire.nbx";

@@ -1,5 +1,7 @@
 #include "render/export/ExportFormat.h"
 
+#include <algorithm>
+
 #include <cctype>
 #include <cstdio>
 
@@ -127,6 +129,13 @@ const ExportFormat& exportFormat(ImageFormat id) {
         if (format.id == id) return format;
     }
     return exportFormats().front();
+}
+
+bool onlyAnimationName(std::string_view extension) {
+    const std::string lower = lowerCaseExtension(extension);
+    if (animationFormatFor(lower) == nullptr) return false;
+    const std::vector<std::string_view>& stills = stillFormatFor(lower).extensions;
+    return std::find(stills.begin(), stills.end(), lower) == stills.end();
 }
 
 ImageFormat formatForExtension(std::string_view extension) { return stillFormatFor(extension).id; }

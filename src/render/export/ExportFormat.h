@@ -53,6 +53,9 @@ const ExportFormat& stillFormatFor(std::string_view extension);
 // The animation format for the extension in any case, or null.
 const ExportFormat* animationFormatFor(std::string_view extension);
 const ExportFormat& exportFormat(ImageFormat id);
+// Whether only an animation can be written under the extension (.mp4,
+// .webm, .apng, .webp): a still export would put PNG bytes under it.
+bool onlyAnimationName(std::string_view extension);
 
 // stillFormatFor(extension).id.
 ImageFormat formatForExtension(std::string_view extension);
