@@ -10,6 +10,7 @@
 #include <bit>
 #include <cstdint>
 #include <string>
+#include <type_traits>
 #include <utility>
 
 #include "ReferenceSimulation.h"
@@ -25,9 +26,13 @@ using fg::bench::plainEffect;
 // count has reached its steady level.
 constexpr int kWarmUpSteps = 70;
 
+// `threads` 0: the simulation's default; the reference has one thread only.
 template <class Sim>
-void stepBench(benchmark::State& state, const fg::EditorState& g) {
+void stepBench(benchmark::State& state, const fg::EditorState& g, unsigned threads = 0) {
     Sim sim(g);
+    if constexpr (std::is_same_v<Sim, fg::Simulation>) {
+        if (threads != 0) sim.setThreads(threads);
+    }
     for (int i = 0; i < kWarmUpSteps; ++i) sim.step();
     for (auto _ : state) sim.step();
     const auto live = static_cast<double>(sim.particles().size());
@@ -40,17 +45,17 @@ void stepBench(benchmark::State& state, const fg::EditorState& g) {
 void BM_PlainReference(benchmark::State& state) {
     stepBench<fg::bench_reference::Simulation>(state, plainEffect(state.range(0)));
 }
-void BM_PlainNew(benchmark::State& state) { stepBench<fg::Simulation>(state, plainEffect(state.range(0))); }
-// Two threads: once the step can run on two threads, a BM_PlainNew2Threads
-// row belongs here (the same effect, the thread count set to 2).
+// The second argument is the thread count.
+void BM_PlainNew(benchmark::State& state) {
+    stepBench<fg::Simulation>(state, plainEffect(state.range(0)), static_cast<unsigned>(state.range(1)));
+}
 
 void BM_EveryFeatureReference(benchmark::State& state) {
     stepBench<fg::bench_reference::Simulation>(state, everyFeatureEffect(state.range(0)));
 }
 void BM_EveryFeatureNew(benchmark::State& state) {
-    stepBench<fg::Simulation>(state, everyFeatureEffect(state.range(0)));
+    stepBench<fg::Simulation>(state, everyFeatureEffect(state.range(0)), static_cast<unsigned>(state.range(1)));
 }
-// Two threads: a BM_EveryFeatureNew2Threads row belongs here likewise.
 
 std::uint32_t bits(float v) { return std::bit_cast<std::uint32_t>(v); }
 
@@ -100,9 +105,12 @@ void BM_ReferenceAgrees(benchmark::State& state) {
 }
 
 BENCHMARK(BM_ReferenceAgrees)->Iterations(1)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_PlainReference)->Arg(1000)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_PlainNew)->Arg(1000)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_EveryFeatureReference)->Arg(100000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_EveryFeatureNew)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PlainReference)->Arg(1000)->Arg(10000)->Arg(100000)->Arg(1000000)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PlainNew)
+    ->ArgsProduct({{1000, 10000, 100000, 1000000}, {1, 2}})
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EveryFeatureReference)->Arg(100000)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EveryFeatureNew)->ArgsProduct({{100000}, {1, 2}})->UseRealTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace
