@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QSurfaceFormat>
 #include <QWheelEvent>
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -195,7 +196,9 @@ void ViewWidget::initializeGL() {
         m_surface->create();
     }
     requestPicture();
-    m_thread->start(context(), m_surface.get(), m_editor.state().workDir);
+    // Started by the first paint, once the note's glyphs are made.
+    m_threadToStart = true;
+    update();
 }
 
 void ViewWidget::resizeGL(int, int) {
@@ -210,6 +213,15 @@ int ViewWidget::pixelHeight() const {
 }
 
 void ViewWidget::paintGL() {
+    if (m_threadToStart && m_compositor) {
+        m_threadToStart = false;
+        // The note's glyphs go into a texture of the shared context group
+        // when first drawn; made while the drawing thread renders in that
+        // group, a software GL can crash. So they are made now, unseen,
+        // before the thread starts.
+        for (const int divisor : {2, 3, 4}) showReduction(divisor, NotePlace{}, 1);
+        m_thread->start(context(), m_surface.get(), m_editor.state().workDir);
+    }
     const std::optional<ScenePicture> scene = m_thread->pictures().show();
     if (!m_compositor || !scene) return;
     const FrameSnapshot& snapshot = *scene->snapshot;
@@ -241,7 +253,7 @@ void ViewWidget::paintGL() {
     m_editor.playback().frameShown(static_cast<int>(snapshot.timelineFrame));
 }
 
-void ViewWidget::showReduction(int divisor, NotePlace place) {
+void ViewWidget::showReduction(int divisor, NotePlace place, int alpha) {
     if (divisor <= 1) return;
     // The counters' digit picture has no such letters: the note is text.
     QPainter painter(this);
@@ -252,9 +264,9 @@ void ViewWidget::showReduction(int divisor, NotePlace place) {
     painter.setFont(font);
     const QString note = tr("解像度 %1%").arg(ResolutionScale::percent(divisor));
     const QRectF box(place.x / ratio, place.y / ratio, 200.0, 16.0 / ratio);
-    painter.setPen(QColor(0, 0, 0, 200));
+    painter.setPen(QColor(0, 0, 0, std::min(alpha, 200)));
     painter.drawText(box.translated(1.0, 1.0), Qt::AlignLeft | Qt::AlignVCenter, note);
-    painter.setPen(QColor(255, 220, 120));
+    painter.setPen(QColor(255, 220, 120, alpha));
     painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, note);
 }
 
