@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "RendererTest.h"
 #include "model/EditorState.h"
 #include "persistence/FileBytes.h"
 #include "persistence/OpenProject.h"
@@ -34,22 +35,10 @@ std::string bytesOf(const fs::path& file) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-class ComposeRouteTest : public ::testing::Test {
+class ComposeRouteTest : public test::RendererTest<> {
 protected:
-    static void SetUpTestSuite() {
-        std::string error;
-        s_context = EglContext::create(&error);
-        ASSERT_TRUE(s_context) << error;
-        RenderError failure;
-        s_renderer = Renderer::create(&failure);
-        ASSERT_TRUE(s_renderer) << failure.message.sourceText();
-    }
-    static void TearDownTestSuite() {
-        s_renderer.reset();
-        s_context.reset();
-    }
-
     void SetUp() override {
+        RendererTest::SetUp();
         std::string error;
         m_workspace = ScopedWorkspace::createForTool(&error);
         ASSERT_TRUE(m_workspace) << error;
@@ -119,8 +108,6 @@ protected:
         }
     }
 
-    static inline std::unique_ptr<EglContext> s_context;
-    static inline std::unique_ptr<Renderer> s_renderer;
     std::optional<ScopedWorkspace> m_workspace;
     EditorState m_g;
 };

@@ -10,9 +10,9 @@
 #include <random>
 #include <string>
 
+#include "RendererTest.h"
 #include "model/EditorState.h"
 #include "persistence/Messages.h"
-#include "render/GlTestContext.h"
 #include "render/RenderTarget.h"
 #include "render/Renderer.h"
 #include "render/export/ExportFrames.h"
@@ -40,20 +40,10 @@ Node& addFlatParticle(EditorState& g, float red, float green, float blue, float 
 }
 
 // The shared headless context of the pixel tests, with a whole renderer.
-class ExportFramesTest : public test::GlTest {
+class ExportFramesTest : public test::RendererTest<> {
 protected:
-    static void SetUpTestSuite() {
-        GlTest::SetUpTestSuite();
-        RenderError failure;
-        s_renderer = Renderer::create(&failure);
-        ASSERT_TRUE(s_renderer) << failure.caption << ": " << failure.message;
-    }
-    static void TearDownTestSuite() {
-        s_renderer.reset();
-        GlTest::TearDownTestSuite();
-    }
     void SetUp() override {
-        GlTest::SetUp();
+        RendererTest::SetUp();
         std::random_device seed;
         m_workDir = fs::temp_directory_path() / ("fg-export-" + std::to_string(seed()));
         fs::create_directories(m_workDir);
@@ -97,7 +87,6 @@ protected:
         EXPECT_NEAR(actual.alpha(), a, 2);
     }
 
-    static inline std::unique_ptr<Renderer> s_renderer;
     EditorState m_g;
     fs::path m_workDir;
 };
@@ -198,8 +187,9 @@ TEST_F(ExportFramesTest, TheLargestExportTheDialogAllowsComposesEveryFrame) {
     if (p.renderWidth() > limits.maxWidth || p.renderHeight() > limits.maxHeight) {
         // A GL that cannot draw so large refuses cleanly; the largest frame
         // it can draw must then still export.
-        EXPECT_EQ(run(p).error.sourceText(), "書き出し用レンダーターゲット作成失敗\n" +
-                                    targetTooLargeReason(12288, 12288, limits.maxWidth, limits.maxHeight).sourceText());
+        EXPECT_EQ(run(p).error.sourceText(),
+                  "書き出し用レンダーターゲット作成失敗\n" +
+                      targetTooLargeReason(12288, 12288, limits.maxWidth, limits.maxHeight).sourceText());
         m_g.project.width = m_g.project.height = std::min(limits.maxWidth, limits.maxHeight) / kMaxSmooth;
         p = plan(1, 2, 1, kMaxSmooth);
         ASSERT_GT(p.renderWidth(), 5800) << "this GL is too small to test large frames";
@@ -231,10 +221,10 @@ TEST_F(ExportFramesTest, ATargetAboveTheContextsLimitIsRefusedBeforeRendering) {
     p.frameHeight = 4;
     p.smooth = 2;
     const ExportFramesResult result = run(p);
-    EXPECT_EQ(result.error.sourceText(), "書き出し用レンダーターゲット作成失敗\n１フレームの解像度×滑らかさ（" +
-                                std::to_string(p.renderWidth()) + "×8ピクセル）が、この環境で描画できる大きさ（" +
-                                std::to_string(limits.maxWidth) + "×" + std::to_string(limits.maxHeight) +
-                                "ピクセル）を超えています。");
+    EXPECT_EQ(result.error.sourceText(),
+              "書き出し用レンダーターゲット作成失敗\n１フレームの解像度×滑らかさ（" + std::to_string(p.renderWidth()) +
+                  "×8ピクセル）が、この環境で描画できる大きさ（" + std::to_string(limits.maxWidth) + "×" +
+                  std::to_string(limits.maxHeight) + "ピクセル）を超えています。");
     EXPECT_EQ(result.lastIndex, -1);
     EXPECT_FALSE(fs::exists(exportRenderFolder(m_workDir)));
 
@@ -245,7 +235,9 @@ TEST_F(ExportFramesTest, ATargetAboveTheContextsLimitIsRefusedBeforeRendering) {
                          std::to_string(limits.maxWidth) + "×" + std::to_string(limits.maxHeight) + ")");
     const std::unique_ptr<RenderTarget> made = RenderTarget::create(16, 8, &error);
     ASSERT_TRUE(made);
-    clear(*made, 0.0f, 1.0f, 0.0f);
+    made->bind();
+    glClearColor(0.0f, 1.0f, 0.0f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT);
     const QImage picture = made->readImage();
     ASSERT_EQ(picture.size(), QSize(16, 8));
     EXPECT_EQ(picture.pixelColor(15, 7), QColor(0, 255, 0));
@@ -271,8 +263,8 @@ TEST_F(ExportFramesTest, AnIntermediateThatCannotBeWrittenNamesTheFile) {
     }
     const ExportFramesResult result = run(plan(1, 3, 1));
     EXPECT_EQ(result.error.sourceText(), "書き出し用の中間ファイルを保存できませんでした。\n" +
-                                intermediateFramePath(exportRenderFolder(m_workDir), 0).string() +
-                                "\n" + persistence_text::kNotAFolder);
+                                             intermediateFramePath(exportRenderFolder(m_workDir), 0).string() + "\n" +
+                                             persistence_text::kNotAFolder);
     EXPECT_EQ(result.lastIndex, -1);
 }
 
@@ -298,7 +290,9 @@ void addLongLivedSparks(EditorState& g) {
     node.m_move.speed_err = 50;
 }
 
-bool sameImage(const QImage& a, const QImage& b) { return !a.isNull() && a == b; }
+bool sameImage(const QImage& a, const QImage& b) {
+    return !a.isNull() && a == b;
+}
 
 TEST_F(ExportFramesTest, LoopExportsAPassThatRepeatsAndCarriesTheLastPassOver) {
     addLongLivedSparks(m_g);

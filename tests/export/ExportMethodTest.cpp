@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "RendererTest.h"
 #include "model/EditorState.h"
 #include "persistence/MaterialFiles.h"
 #include "persistence/OpenProject.h"
@@ -28,22 +29,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class ExportMethodTest : public ::testing::TestWithParam<ExportMethod> {
+class ExportMethodTest : public test::RendererTest<::testing::TestWithParam<ExportMethod>> {
 protected:
-    static void SetUpTestSuite() {
-        std::string error;
-        s_context = EglContext::create(&error);
-        ASSERT_TRUE(s_context) << error;
-        RenderError failure;
-        s_renderer = Renderer::create(&failure);
-        ASSERT_TRUE(s_renderer) << failure.message;
-    }
-    static void TearDownTestSuite() {
-        s_renderer.reset();
-        s_context.reset();
-    }
     void SetUp() override {
-        ASSERT_TRUE(s_renderer);
+        RendererTest::SetUp();
+        if (HasFatalFailure()) return;
         if (!s_renderer->supportsExportMethod(GetParam())) GTEST_SKIP() << "this GL context cannot run the method";
         s_renderer->setExportMethod(GetParam());
         if (s_renderer->effectiveExportMethod() == ExportMethod::CopyAfterEverySubMesh) {
@@ -126,9 +116,6 @@ protected:
         }
         return count;
     }
-
-    static inline std::unique_ptr<EglContext> s_context;
-    static inline std::unique_ptr<Renderer> s_renderer;
 };
 
 // Overlapping particles of one node with the given look, spread round the
@@ -387,10 +374,10 @@ INSTANTIATE_TEST_SUITE_P(EachMethod, ExportMethodTest,
                                            ExportMethod::Fast),
                          [](const ::testing::TestParamInfo<ExportMethod>& method) -> std::string {
                              switch (method.param) {
-                                 case ExportMethod::FramebufferFetch: return "FramebufferFetch";
-                                 case ExportMethod::TextureBarrier: return "TextureBarrier";
-                                 case ExportMethod::Fast: return "Fast";
-                                 case ExportMethod::CopyAfterEverySubMesh: break;
+                             case ExportMethod::FramebufferFetch: return "FramebufferFetch";
+                             case ExportMethod::TextureBarrier: return "TextureBarrier";
+                             case ExportMethod::Fast: return "Fast";
+                             case ExportMethod::CopyAfterEverySubMesh: break;
                              }
                              return "Copies";
                          });

@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
+#include "RendererTest.h"
 #include "VideoDecode.h"
 #include "model/EditorState.h"
-#include "render/GlTestContext.h"
 #include "render/Renderer.h"
 #include "render/export/ExportFormat.h"
 #include "render/export/ExportFrames.h"
@@ -50,20 +50,10 @@ void addLongLivedSparks(EditorState& g) {
     }
 }
 
-class VideoExportTest : public test::GlTest {
+class VideoExportTest : public test::RendererTest<> {
 protected:
-    static void SetUpTestSuite() {
-        GlTest::SetUpTestSuite();
-        RenderError failure;
-        s_renderer = Renderer::create(&failure);
-        ASSERT_TRUE(s_renderer) << failure.caption << ": " << failure.message;
-    }
-    static void TearDownTestSuite() {
-        s_renderer.reset();
-        GlTest::TearDownTestSuite();
-    }
     void SetUp() override {
-        GlTest::SetUp();
+        RendererTest::SetUp();
         std::random_device seed;
         m_dir = fs::temp_directory_path() / ("fg-video-export-" + std::to_string(seed()));
         fs::create_directories(m_dir / "out");
@@ -122,15 +112,14 @@ protected:
         const std::string first = compose(rendered, lastIndex, name, false, transparent);
         std::vector<QImage> frames;
         for (int i = 0; i <= lastIndex; ++i) {
-            frames.push_back(QImage(QString::fromStdString(numberedFileName(first, i)))
-                                 .convertToFormat(QImage::Format_RGBA8888));
+            frames.push_back(
+                QImage(QString::fromStdString(numberedFileName(first, i))).convertToFormat(QImage::Format_RGBA8888));
         }
         return frames;
     }
 
     fs::path m_dir;
     EditorState m_g;
-    static inline std::unique_ptr<Renderer> s_renderer;
 };
 
 QImage overBack(const QImage& picture) {
