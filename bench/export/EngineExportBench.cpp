@@ -9,11 +9,11 @@
 #include <filesystem>
 #include <memory>
 #include <random>
-#include <system_error>
 #include <string>
+#include <system_error>
 
+#include "HeadlessRenderer.h"
 #include "model/EditorState.h"
-#include "render/EglContext.h"
 #include "render/Renderer.h"
 #include "render/export/ExportFrames.h"
 #include "render/export/SheetComposer.h"
@@ -27,9 +27,7 @@ constexpr int kFrames = 60;
 
 // The fire sample at 128 × 128, frames 1 … 60, rendered once into a folder
 // of its own; the composition benchmarks read those frames.
-struct Rendered {
-    std::unique_ptr<EglContext> context;
-    std::unique_ptr<Renderer> renderer;
+struct Rendered : HeadlessRenderer {
     fs::path dir;
     EditorState g;
     ExportPlan plan;
@@ -45,14 +43,6 @@ struct Rendered {
 
 private:
     Rendered() {
-        std::string error;
-        context = EglContext::create(&error);
-        RenderError failure;
-        if (context) renderer = Renderer::create(&failure);
-        if (!renderer) {
-            std::fprintf(stderr, "no renderer: %s%s\n", error.c_str(), failure.message.sourceText().c_str());
-            std::exit(1);
-        }
         std::random_device seed;
         dir = fs::temp_directory_path() / ("fg-engine-bench-" + std::to_string(seed()));
         fs::create_directories(dir);
@@ -105,7 +95,9 @@ void runCompose(benchmark::State& state, const ComposeRequest& request) {
     }
 }
 
-void BM_PlainSheet(benchmark::State& state) { runCompose(state, composeRequest("plain.png")); }
+void BM_PlainSheet(benchmark::State& state) {
+    runCompose(state, composeRequest("plain.png"));
+}
 
 void BM_SheetWithJson(benchmark::State& state) {
     ComposeRequest request = composeRequest("engine.png");

@@ -12,8 +12,8 @@
 #include <memory>
 #include <string>
 
+#include "HeadlessRenderer.h"
 #include "model/EditorState.h"
-#include "render/EglContext.h"
 #include "render/RenderTarget.h"
 #include "render/Renderer.h"
 #include "render/export/ExportFrames.h"
@@ -23,27 +23,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Gl {
-    std::unique_ptr<EglContext> context;
-    std::unique_ptr<Renderer> renderer;
-
-    static Gl& get() {
-        static Gl gl;
-        return gl;
-    }
-
-private:
-    Gl() {
-        std::string error;
-        context = EglContext::create(&error);
-        RenderError failure;
-        if (context) renderer = Renderer::create(&failure);
-        if (!renderer) {
-            std::fprintf(stderr, "no renderer: %s%s\n", error.c_str(), failure.message.sourceText().c_str());
-            std::exit(1);
-        }
-    }
-};
+HeadlessRenderer& sharedGl() {
+    static HeadlessRenderer gl;
+    return gl;
+}
 
 // `count` translucent billboards spread through a box, all alive from frame 1 on.
 EditorState effectWith(int count) {
@@ -63,10 +46,12 @@ EditorState effectWith(int count) {
 
 // Frames exported per run: enough to time, few enough for the written
 // method at 100 000 particles.
-int framesFor(int count) { return count >= 100000 ? 2 : count >= 10000 ? 6 : 60; }
+int framesFor(int count) {
+    return count >= 100000 ? 2 : count >= 10000 ? 6 : 60;
+}
 
 void exportFramesWith(benchmark::State& state, ExportMethod method) {
-    Gl& gl = Gl::get();
+    HeadlessRenderer& gl = sharedGl();
     const int count = static_cast<int>(state.range(0));
     const EditorState g = effectWith(count);
     WriteSettings write;
@@ -92,8 +77,12 @@ void exportFramesWith(benchmark::State& state, ExportMethod method) {
     fs::remove_all(workDir);
 }
 
-void BM_ExportWritten(benchmark::State& state) { exportFramesWith(state, ExportMethod::CopyAfterEverySubMesh); }
-void BM_ExportFast(benchmark::State& state) { exportFramesWith(state, ExportMethod::Fast); }
+void BM_ExportWritten(benchmark::State& state) {
+    exportFramesWith(state, ExportMethod::CopyAfterEverySubMesh);
+}
+void BM_ExportFast(benchmark::State& state) {
+    exportFramesWith(state, ExportMethod::Fast);
+}
 
 // One image of the same effect drawn again and again: the export's draw
 // alone (fast method) against the preview's batched draw of that frame at
@@ -116,7 +105,7 @@ struct OneFrame {
 };
 
 void BM_ExportImageFast(benchmark::State& state) {
-    Gl& gl = Gl::get();
+    HeadlessRenderer& gl = sharedGl();
     OneFrame frame(static_cast<int>(state.range(0)));
     RenderTarget target(frame.size, frame.size);
     RenderTarget copy(frame.size, frame.size);
@@ -128,7 +117,7 @@ void BM_ExportImageFast(benchmark::State& state) {
 }
 
 void BM_PreviewImage(benchmark::State& state) {
-    Gl& gl = Gl::get();
+    HeadlessRenderer& gl = sharedGl();
     OneFrame frame(static_cast<int>(state.range(0)));
     RenderTarget target(frame.size, frame.size);
     PreviewFrame preview;
@@ -148,9 +137,21 @@ BENCHMARK(BM_ExportImageFast)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmar
 BENCHMARK(BM_PreviewImage)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 BENCHMARK(BM_ExportWritten)
-    ->Arg(100)->Arg(1000)->Arg(10000)->Arg(100000)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
+    ->Arg(100)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Iterations(1)
+    ->Unit(benchmark::kSecond)
+    ->UseRealTime();
 BENCHMARK(BM_ExportFast)
-    ->Arg(100)->Arg(1000)->Arg(10000)->Arg(100000)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
+    ->Arg(100)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Iterations(1)
+    ->Unit(benchmark::kSecond)
+    ->UseRealTime();
 
 }  // namespace
 }  // namespace fg

@@ -15,11 +15,11 @@
 #include <string>
 #include <vector>
 
+#include "HeadlessRenderer.h"
 #include "TenThousandParticles.h"
 #include "model/EditorState.h"
 #include "persistence/OpenProject.h"
 #include "persistence/Workspace.h"
-#include "render/EglContext.h"
 #include "render/Renderer.h"
 #include "render/WorkspaceMaterials.h"
 #include "render/export/ExportPipeline.h"
@@ -28,22 +28,6 @@ namespace fg {
 namespace {
 
 namespace fs = std::filesystem;
-
-struct Gl {
-    std::unique_ptr<EglContext> context;
-    std::unique_ptr<Renderer> renderer;
-
-    Gl() {
-        std::string error;
-        context = EglContext::create(&error);
-        RenderError failure;
-        if (context) renderer = Renderer::create(&failure);
-        if (!renderer) {
-            std::fprintf(stderr, "no renderer: %s%s\n", error.c_str(), failure.message.sourceText().c_str());
-            std::exit(1);
-        }
-    }
-};
 
 // An effect to export, in a workspace of its own holding its materials.
 struct Scene {
@@ -90,7 +74,7 @@ Scene tenThousand() {
     return scene;
 }
 
-void exportSheet(benchmark::State& state, Gl& gl, Scene& scene, ExportMethod method, ComposeRoute route) {
+void exportSheet(benchmark::State& state, HeadlessRenderer& gl, Scene& scene, ExportMethod method, ComposeRoute route) {
     if (!gl.renderer->supportsExportMethod(method)) {
         state.SkipWithError("this GL context cannot run the method");
         return;
@@ -156,9 +140,10 @@ private:
 int main(int argc, char** argv) {
     using namespace fg;
     benchmark::Initialize(&argc, argv);
-    Gl gl;
+    HeadlessRenderer gl;
     std::vector<std::unique_ptr<Scene>> scenes;
-    for (const char* name : {"fire", "sparkle", "magic_circle"}) scenes.push_back(std::make_unique<Scene>(sample(name)));
+    for (const char* name : {"fire", "sparkle", "magic_circle"})
+        scenes.push_back(std::make_unique<Scene>(sample(name)));
     scenes.push_back(std::make_unique<Scene>(tenThousand()));
 
     struct Method {
@@ -172,9 +157,13 @@ int main(int argc, char** argv) {
     for (const auto& scene : scenes) {
         for (const Method& method : methods) {
             const std::string name = "export/" + scene->name + "/" + method.name;
-            benchmark::RegisterBenchmark(name.c_str(), [&gl, &scene = *scene, method](benchmark::State& state) {
-                exportSheet(state, gl, scene, method.method, ComposeRoute::InMemory);
-            })->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
+            benchmark::RegisterBenchmark(name.c_str(),
+                                         [&gl, &scene = *scene, method](benchmark::State& state) {
+                                             exportSheet(state, gl, scene, method.method, ComposeRoute::InMemory);
+                                         })
+                ->Unit(benchmark::kMillisecond)
+                ->UseRealTime()
+                ->MinTime(2.0);
         }
     }
     for (const auto& scene : scenes) {
@@ -182,9 +171,13 @@ int main(int argc, char** argv) {
         for (const auto& [route, routeName] :
              {std::pair{ComposeRoute::IntermediateFiles, "files"}, std::pair{ComposeRoute::InMemory, "memory"}}) {
             const std::string name = "compose/" + scene->name + "/" + routeName;
-            benchmark::RegisterBenchmark(name.c_str(), [&gl, &scene = *scene, route](benchmark::State& state) {
-                exportSheet(state, gl, scene, ExportMethod::Fast, route);
-            })->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
+            benchmark::RegisterBenchmark(name.c_str(),
+                                         [&gl, &scene = *scene, route](benchmark::State& state) {
+                                             exportSheet(state, gl, scene, ExportMethod::Fast, route);
+                                         })
+                ->Unit(benchmark::kMillisecond)
+                ->UseRealTime()
+                ->MinTime(2.0);
         }
     }
     RatioReporter reporter;
