@@ -22,6 +22,11 @@ std::optional<ScenePicture> PictureSlots::show() {
     return m_newest;
 }
 
+bool PictureSlots::waiting() const {
+    const std::lock_guard lock(m_mutex);
+    return m_newest && m_newest->slot != m_shown;
+}
+
 void PictureSlots::clear() {
     const std::lock_guard lock(m_mutex);
     m_newest.reset();

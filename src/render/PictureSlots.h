@@ -38,6 +38,8 @@ public:
     // Showing side: the newest finished picture, whose slot stays untouched
     // until the next call; none before the first.
     std::optional<ScenePicture> show();
+    // Whether a finished picture has not been shown yet.
+    bool waiting() const;
     // Forgets every picture (the drawing side's targets are gone).
     void clear();
 

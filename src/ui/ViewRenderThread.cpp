@@ -18,6 +18,9 @@ namespace {
 // this long, and at least twice the time between the last two snapshots,
 // so a slowly stepping effect is not drawn sharp between its steps.
 constexpr std::chrono::milliseconds kSharpenAfter{200};
+// How long a finished picture may wait to be shown before the next one is
+// drawn anyway (a window that is not painting: hidden or minimised).
+constexpr std::chrono::milliseconds kShowWait{100};
 
 // Drawing is background work: where the CPU is short (a software renderer
 // on a busy machine) the window's thread comes first. Linux sets the
@@ -72,6 +75,13 @@ void ViewRenderThread::snapshotPublished() {
         const std::lock_guard lock(m_mutex);
         m_snapshotPending = true;
     }
+    m_wake.notify_all();
+}
+
+void ViewRenderThread::pictureShown() {
+    // Taken and let go, so the drawing thread is either waiting already or
+    // sees the picture shown when it looks.
+    { const std::lock_guard lock(m_mutex); }
     m_wake.notify_all();
 }
 
@@ -132,6 +142,7 @@ void ViewRenderThread::run(QOpenGLContext* share, QSurfaceFormat format, QOffscr
         bool sharpen = false;
         {
             std::unique_lock lock(m_mutex);
+            m_wake.wait_for(lock, kShowWait, [&] { return m_stopping || !m_slots.waiting(); });
             const auto ready = [&] { return m_stopping || m_snapshotPending || m_requestPending || m_materials; };
             if (reduced) {
                 sharpen = !m_wake.wait_for(lock, sharpenAfter, ready);

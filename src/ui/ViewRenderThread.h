@@ -7,10 +7,13 @@
 // being drawn collapse into one, the newest. When pictures cost more than
 // the budget the next ones are drawn at a reduced resolution; once nothing
 // new has come for a moment (paused, stopped, the camera at rest) the last
-// one is drawn again at full resolution.
+// one is drawn again at full resolution. A picture is not begun while the
+// last one still waits to be shown: drawing faster than the window shows
+// would only take the processor the window needs to show them.
 
 #include <QSurfaceFormat>
 
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <condition_variable>
@@ -67,6 +70,8 @@ public:
     void request(const Request& request);
     // Any thread: the channel has a new snapshot.
     void snapshotPublished();
+    // UI thread: the view has shown the newest picture.
+    void pictureShown();
     // Reads the materials again (before the next picture).
     void reloadMaterials(const std::string& workDir);
     // Whether costly pictures may be drawn at a reduced resolution (on by default).
@@ -75,6 +80,8 @@ public:
     void setExtraCostForTest(std::chrono::milliseconds extra);
 
     PictureSlots& pictures() { return m_slots; }
+    // Any thread: pictures drawn so far, shown or not.
+    std::uint64_t picturesDrawn() const { return m_pictures.load(); }
     // The divisor the next live picture is drawn at.
     int divisor() const;
 
@@ -101,7 +108,7 @@ private:
     bool m_reducedAllowed = true;
     std::chrono::milliseconds m_extraCost{0};
     ResolutionScale m_scale;
-    std::uint64_t m_pictures = 0;  // drawing thread: pictures drawn so far
+    std::atomic<std::uint64_t> m_pictures{0};  // pictures drawn so far
 };
 
 }  // namespace fg

@@ -111,6 +111,8 @@ void ViewWidget::frameSwappedOut() {
     m_shownRate.frameShown(m_clock.elapsed());
 }
 
+std::uint64_t ViewWidget::picturesDrawnByThread() const { return m_thread->picturesDrawn(); }
+
 void ViewWidget::setReducedResolution(bool allowed) { m_thread->setReducedResolution(allowed); }
 
 void ViewWidget::setExtraPictureCostForTest(std::chrono::milliseconds extra) { m_thread->setExtraCostForTest(extra); }
@@ -223,6 +225,7 @@ void ViewWidget::paintGL() {
         m_thread->start(context(), m_surface.get(), m_editor.state().workDir);
     }
     const std::optional<ScenePicture> scene = m_thread->pictures().show();
+    m_thread->pictureShown();
     if (!m_compositor || !scene) return;
     const FrameSnapshot& snapshot = *scene->snapshot;
     ViewPicture view;

@@ -47,6 +47,8 @@ public:
     PreviewChannel& channel() { return m_channel; }
     // Pictures of snapshots drawn and shown so far.
     int framesDrawn() const { return m_framesDrawn; }
+    // Pictures the drawing thread has drawn so far, shown or not.
+    std::uint64_t picturesDrawnByThread() const;
     // Pictures shown on screen so far, and per second: the FPS counter.
     int framesShown() const { return m_framesShown; }
     int shownPerSecond() const { return m_shownRate.perSecond(); }

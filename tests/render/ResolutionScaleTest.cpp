@@ -90,10 +90,13 @@ TEST(PictureSlots, TheDrawingSideNeverTouchesTheShownOrTheWaitingPicture) {
         slots.finished(picture);
         return slot;
     };
+    EXPECT_FALSE(slots.waiting());
     const int first = finish(1);
+    EXPECT_TRUE(slots.waiting());
     const std::optional<ScenePicture> shown = slots.show();
     ASSERT_TRUE(shown);
     EXPECT_EQ(shown->slot, first);
+    EXPECT_FALSE(slots.waiting());
     // Two finished while the view shows the first: the newest waits, the
     // one before is dropped.
     const int second = finish(2);
@@ -104,13 +107,16 @@ TEST(PictureSlots, TheDrawingSideNeverTouchesTheShownOrTheWaitingPicture) {
     const int fourth = slots.slotToDraw();
     EXPECT_NE(fourth, first);
     EXPECT_NE(fourth, third);
+    EXPECT_TRUE(slots.waiting());
     const std::optional<ScenePicture> newest = slots.show();
     ASSERT_TRUE(newest);
     EXPECT_EQ(newest->texture, 103u);
+    EXPECT_FALSE(slots.waiting());
     // Shown again without a newer one: the same picture.
     EXPECT_EQ(slots.show()->texture, 103u);
     slots.clear();
     EXPECT_FALSE(slots.show());
+    EXPECT_FALSE(slots.waiting());
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QTimer>
 #include <chrono>
+#include <cstdint>
 #include <memory>
 
 #include "app/Editor.h"
@@ -173,6 +174,28 @@ TEST_F(ViewWidgetThreadTest, CostlyPicturesAreDrawnSmallerUntilThePreviewStandsS
     // Playing again, still over the budget: smaller again.
     editor->playback().play();
     EXPECT_TRUE(QTest::qWaitFor([&] { return view->pictureDivisor() > 1; }, 20000));
+}
+
+// A picture is not drawn while the last one still waits to be shown, so a
+// view that is not painting (hidden here) leaves the processor alone; it
+// still gets a picture now and then, and shows pictures again once shown.
+TEST_F(ViewWidgetThreadTest, NoPictureIsDrawnWhileTheLastOneWaitsToBeShown) {
+    editor->startWorker();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return view->framesDrawn() >= 3; }, 20000));
+    view->hide();
+    QTest::qWait(300);
+    const std::uint64_t before = view->picturesDrawnByThread();
+    QTest::qWait(1000);
+    const std::uint64_t drawn = view->picturesDrawnByThread() - before;
+    // The worker steps 60 times a second; one picture per tenth of a
+    // second at most was drawn.
+    EXPECT_LE(drawn, 12u);
+    EXPECT_GE(drawn, 2u);
+
+    const int shownBefore = view->framesDrawn();
+    view->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return view->framesDrawn() >= shownBefore + 5; }, 20000));
 }
 
 // With the reduction off, costly pictures stay at full resolution.
