@@ -25,10 +25,12 @@ ParallelStep::ParallelStep() : m_threads(defaultThreads()) {}
 ParallelStep::~ParallelStep() = default;
 
 void ParallelStep::setThreads(unsigned count) {
+    m_fixed = true;
     count = std::max(count, 1u);
     if (count == m_threads) return;
     m_threads = count;
     m_pool.reset();
+    m_choice.reset();
 }
 
 ParticleIndex ParallelStep::chunkBegin(std::size_t chunk) const {

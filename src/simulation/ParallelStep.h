@@ -20,6 +20,7 @@
 
 #include "simulation/EffectTable.h"
 #include "simulation/ParticleList.h"
+#include "simulation/ThreadChoice.h"
 
 namespace fg {
 
@@ -51,13 +52,24 @@ public:
     ParallelStep(const ParallelStep&) = delete;
     ParallelStep& operator=(const ParallelStep&) = delete;
 
-    // Threads used (1: the one-thread walk only). The helpers start at the
-    // first step that uses them.
+    // Threads used (1: the one-thread walk only), from now on by every step
+    // that may use them; by default a step takes whichever way has measured
+    // faster (ThreadChoice). The helpers start at the first step that uses them.
     void setThreads(unsigned count);
     unsigned threads() const { return m_threads; }
     void setMinimum(std::uint32_t live) { m_minimum = live; }
     std::uint32_t minimum() const { return m_minimum; }
+    // Whether a step with `live` particles may run on the threads.
     bool worthwhile(std::uint32_t live) const { return m_threads > 1 && live >= m_minimum; }
+    // Whether the next step with `live` particles should.
+    bool threadsNext(std::uint32_t live) const {
+        return worthwhile(live) && (m_fixed || m_choice.threadsNext());
+    }
+    // A step that may have run on the threads took `seconds`.
+    void stepTook(bool onThreads, double seconds, std::uint32_t live) {
+        if (!m_fixed && live > 0) m_choice.measured(onThreads, seconds / live);
+    }
+    const ThreadChoice& choice() const { return m_choice; }
     // Calls of move() so far.
     std::uint64_t moves() const { return m_moves; }
 
@@ -106,6 +118,8 @@ private:
     const Particle* parentFor(const ParticleList& list, ParticleIndex index, const Particle& p) const;
 
     unsigned m_threads;
+    bool m_fixed = false;  // set by setThreads: no choosing
+    ThreadChoice m_choice;
     std::uint32_t m_minimum = kDefaultMinimum;
     std::unique_ptr<StepThreads> m_pool;
 

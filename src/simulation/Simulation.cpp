@@ -151,13 +151,22 @@ bool Simulation::step() {
     }
     if (m_frame == 1) m_random.seed(static_cast<std::uint32_t>(m_project.randomSeed));
 
+    // Timed where either way could run, so that the faster is chosen.
+    const std::uint32_t live = m_particles.size();
+    const bool timed = m_parallel.worthwhile(live);
+    const auto begin = timed ? std::chrono::steady_clock::now() : std::chrono::steady_clock::time_point{};
+    bool onThreads = false;
     // The bound is re-read every time: particles emitted during the walk are
     // updated in the frame of their birth.
-    for (ParticleIndex i = walkExistingInParallel(); i < m_particles.slotCount(); ++i) {
+    for (ParticleIndex i = walkExistingInParallel(&onThreads); i < m_particles.slotCount(); ++i) {
         if (m_particles[i].alive) walkTo(i);
     }
     if (m_loop) switchCycle(m_cycle);
     m_particles.compact();
+    if (timed) {
+        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - begin;
+        m_parallel.stepTook(onThreads, took.count(), live);
+    }
 
     ++m_frame;
     measureStepRate();
@@ -177,8 +186,8 @@ void Simulation::walkTo(ParticleIndex index) {
     for (ParticleIndex k = before; k < m_particles.slotCount(); ++k) m_particles[k].cycle = cycle;
 }
 
-ParticleIndex Simulation::walkExistingInParallel() {
-    if (!m_parallel.worthwhile(m_particles.size())) return 0;
+ParticleIndex Simulation::walkExistingInParallel(bool* onThreads) {
+    if (!m_parallel.threadsNext(m_particles.size())) return 0;
     // Loop mode measures a carried particle's frames from its own pass; the
     // step begins in the current pass, as every step leaves it.
     if (m_loop && (m_activeCycle != m_cycle || m_frameOffset != 0)) return 0;
@@ -189,6 +198,7 @@ ParticleIndex Simulation::walkExistingInParallel() {
     frames.length = static_cast<std::uint32_t>(m_project.frame);
     const ParticleIndex existing = m_particles.slotCount();
     m_parallel.move(m_particles, m_effect, frames);
+    *onThreads = true;
     // Emission and deaths in list order, as the walk reaches each particle.
     // Without loop mode a particle that neither emits nor dies needs nothing
     // more; in loop mode each one still switches the random sequence to its

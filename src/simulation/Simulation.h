@@ -77,11 +77,15 @@ public:
     // Threads a step may use (1: one thread always). More than one moves the
     // particles alive when a step begins in parallel, with exactly the
     // results of one thread; steps with fewer live particles than
-    // parallelMinimum() stay on one thread. Between steps only.
+    // parallelMinimum() stay on one thread. By default up to two threads,
+    // each step taking the way that has measured faster on this effect;
+    // setThreads() makes every step that may use them do so. Between steps only.
     void setThreads(unsigned count) { m_parallel.setThreads(count); }
     unsigned threads() const { return m_parallel.threads(); }
     void setParallelMinimum(std::uint32_t live) { m_parallel.setMinimum(live); }
     std::uint32_t parallelMinimum() const { return m_parallel.minimum(); }
+    // What the steps have measured of either way.
+    const ThreadChoice& threadChoice() const { return m_parallel.choice(); }
     // Steps whose particles moved on several threads.
     std::uint64_t parallelSteps() const { return m_parallel.moves(); }
 
@@ -142,8 +146,9 @@ private:
     void walkTo(ParticleIndex index);
     // Moves the particles alive at the start of the step on several threads
     // and then emits and retires them in list order. Returns where the walk
-    // goes on: past them, or 0 when the step stays on one thread.
-    ParticleIndex walkExistingInParallel();
+    // goes on: past them (*onThreads set), or 0 when the step stays on one
+    // thread.
+    ParticleIndex walkExistingInParallel(bool* onThreads);
     void measureStepRate();
 
     // What restart() starts from: the copy taken from the editor state.

@@ -222,5 +222,27 @@ TEST(ParallelStep, ThreadCountAndMinimum) {
     EXPECT_EQ(sim.parallelSteps(), 1u);
 }
 
+// Left to choose, a simulation measures both ways and keeps to the faster,
+// with the particles a fixed count gives.
+TEST(ParallelStep, ByDefaultEachWayIsMeasuredAndTheResultsAreTheSame) {
+    if (ParallelStep::defaultThreads() < 2) GTEST_SKIP() << "one hardware thread";
+    const EditorState g = test::generatedParentReadingEffect(3);
+    Simulation chosen(g);
+    Simulation fixed(g);
+    fixed.setThreads(1);
+    chosen.setParallelMinimum(1);
+    constexpr int kSteps = 80;
+    for (int f = 0; f < kSteps; ++f) {
+        chosen.step();
+        fixed.step();
+        ASSERT_TRUE(sameState(chosen, fixed)) << "after step " << f + 1;
+        ASSERT_EQ(test::outputLine(chosen), test::outputLine(fixed)) << "after step " << f + 1;
+    }
+    EXPECT_TRUE(chosen.threadChoice().cost(true));
+    EXPECT_TRUE(chosen.threadChoice().cost(false));
+    EXPECT_GE(chosen.parallelSteps(), 2u);
+    EXPECT_LT(chosen.parallelSteps(), static_cast<std::uint64_t>(kSteps));
+}
+
 }  // namespace
 }  // namespace fg
