@@ -1,8 +1,10 @@
 #pragma once
 // The hand-over of finished scene pictures from the thread that draws them
-// to the view that shows them: three picture targets, one being shown, one
-// waiting to be shown and one being drawn, so neither side ever waits for
-// the other. A newer finished picture replaces the waiting one (newest wins).
+// to the view that shows them: three places, one being shown, one waiting
+// to be shown and one being drawn, so neither side ever waits for the
+// other. A newer finished picture replaces the waiting one (newest wins).
+
+#include <QImage>
 
 #include <cstdint>
 #include <memory>
@@ -16,8 +18,11 @@ namespace fg {
 // A finished picture of the particles, the background and the grid.
 struct ScenePicture {
     int slot = -1;
-    unsigned texture = 0;  // its colour texture, in the contexts that share the drawing one
-    int width = 1;         // pixels drawn
+    // Its pixels, top row first. The view copies them into a texture of its
+    // own: the two threads' GL contexts share nothing, since a software GL
+    // does not survive two threads drawing in one share group.
+    QImage pixels;
+    int width = 1;  // pixels drawn
     int height = 1;
     int viewWidth = 1;  // the view size it was drawn for
     int viewHeight = 1;

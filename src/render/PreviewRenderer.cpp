@@ -44,9 +44,8 @@ std::vector<bool> PreviewRenderer::shapeMeshes() const {
     return meshes;
 }
 
-unsigned PreviewRenderer::drawScene(int slot, const FrameSnapshot& snapshot, const Camera& camera,
-                                    const ViewPicture& picture) {
-    std::unique_ptr<RenderTarget>& target = m_targets.at(static_cast<std::size_t>(slot));
+QImage PreviewRenderer::drawScene(const FrameSnapshot& snapshot, const Camera& camera, const ViewPicture& picture) {
+    std::unique_ptr<RenderTarget>& target = m_target;
     if (!target || target->width() != picture.width || target->height() != picture.height) {
         target = std::make_unique<RenderTarget>(picture.width, picture.height);
     }
@@ -57,9 +56,7 @@ unsigned PreviewRenderer::drawScene(int slot, const FrameSnapshot& snapshot, con
     frame.overlay = false;
     m_renderer->renderFrame(snapshot, camera, frame);
     glBindFramebuffer(GL_DRAW_FRAMEBUFFER, static_cast<GLuint>(bound));
-    // Shown from another context: every command must be done before it is.
-    glFinish();
-    return target->colorTexture();
+    return target->readImage();
 }
 
 }  // namespace fg

@@ -5,11 +5,14 @@
 //
 // The view draws in two places: PreviewRenderer, on a thread of its own
 // with a context of its own, draws the scene (background, grid, particles,
-// gizmos) into picture targets, at a reduced resolution when the pictures
-// are costly; ViewCompositor, in the widget's context, shows the newest
-// finished picture scaled to the view with the overlay at full resolution.
+// gizmos) and reads the picture back, at a reduced resolution when the
+// pictures are costly; ViewCompositor, in the widget's context, shows the
+// newest finished picture scaled to the view with the overlay at full
+// resolution.
 
-#include <array>
+#include <QImage>
+
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -51,16 +54,15 @@ public:
     std::vector<std::string> loadMaterials(const std::string& workDir);
     // Whether each shape type has a mesh (for the worker's settle).
     std::vector<bool> shapeMeshes() const;
-    // Draws the scene of `snapshot` without the overlay into picture target
-    // `slot`, made picture.width × picture.height pixels; the camera's
-    // matrices are the caller's. Returns once the GL has finished it, with
-    // the target's colour texture (bottom row first, as GL keeps it).
-    unsigned drawScene(int slot, const FrameSnapshot& snapshot, const Camera& camera, const ViewPicture& picture);
+    // Draws the scene of `snapshot` without the overlay, picture.width ×
+    // picture.height pixels; the camera's matrices are the caller's.
+    // Returns its pixels, top row first.
+    QImage drawScene(const FrameSnapshot& snapshot, const Camera& camera, const ViewPicture& picture);
 
 private:
     explicit PreviewRenderer(std::unique_ptr<Renderer> renderer);
     std::unique_ptr<Renderer> m_renderer;
-    std::array<std::unique_ptr<RenderTarget>, PictureSlots::kSlots> m_targets;
+    std::unique_ptr<RenderTarget> m_target;
 };
 
 // Where a note after the FPS counter goes, in view pixels from the top-left.
@@ -83,11 +85,17 @@ public:
 
 private:
     ViewCompositor();
+    // Copies a picture not shown before into m_picture.
+    void takePicture(const ScenePicture& scene);
     std::unique_ptr<SpriteProgram> m_program;
     std::unique_ptr<Overlay> m_overlay;
     std::unique_ptr<Sprite> m_quad;
     unsigned m_sharp = 0;   // nearest texel: a picture of the view's own size
     unsigned m_smooth = 0;  // linear: a smaller picture scaled up
+    unsigned m_picture = 0;  // the scene picture shown last, copied in
+    std::uint64_t m_pictureNumber = 0;
+    int m_pictureWidth = 0;
+    int m_pictureHeight = 0;
 };
 
 }  // namespace fg

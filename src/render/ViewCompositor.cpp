@@ -15,6 +15,7 @@ ViewCompositor::ViewCompositor() = default;
 ViewCompositor::~ViewCompositor() {
     glDeleteSamplers(1, &m_sharp);
     glDeleteSamplers(1, &m_smooth);
+    glDeleteTextures(1, &m_picture);
 }
 
 std::unique_ptr<ViewCompositor> ViewCompositor::create(RenderError* error) {
@@ -32,11 +33,34 @@ std::unique_ptr<ViewCompositor> ViewCompositor::create(RenderError* error) {
         glSamplerParameteri(*sampler, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
         glSamplerParameteri(*sampler, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
     }
+    glGenTextures(1, &compositor->m_picture);
     return compositor;
+}
+
+void ViewCompositor::takePicture(const ScenePicture& scene) {
+    if (scene.number == m_pictureNumber) return;
+    m_pictureNumber = scene.number;
+    const QImage& pixels = scene.pixels;
+    GLint unpackAlignment = 0;
+    glGetIntegerv(GL_UNPACK_ALIGNMENT, &unpackAlignment);
+    // Rows of RGBA8888 are whole pixels of 4 bytes.
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    glBindTexture(GL_TEXTURE_2D, m_picture);
+    if (pixels.width() != m_pictureWidth || pixels.height() != m_pictureHeight) {
+        m_pictureWidth = pixels.width();
+        m_pictureHeight = pixels.height();
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, m_pictureWidth, m_pictureHeight, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+                     pixels.constBits());
+    } else {
+        glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, m_pictureWidth, m_pictureHeight, GL_RGBA, GL_UNSIGNED_BYTE,
+                        pixels.constBits());
+    }
+    glPixelStorei(GL_UNPACK_ALIGNMENT, unpackAlignment);
 }
 
 NotePlace ViewCompositor::compose(const ScenePicture& scene, const ViewPicture& view) {
     const GlStateSaver saved;
+    takePicture(scene);
     glViewport(0, 0, view.width, view.height);
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
     applyCull(CullMode::None);
@@ -51,11 +75,11 @@ NotePlace ViewCompositor::compose(const ScenePicture& scene, const ViewPicture& 
     const bool sameSize = scene.width == view.width && scene.height == view.height;
     const float w = static_cast<float>(scene.width);
     const float h = static_cast<float>(scene.height);
-    // GL keeps the target's bottom row first: read it upside down.
-    m_quad->drawTexture(scene.texture, scene.width, scene.height, sameSize ? m_sharp : m_smooth, view.width,
+    // The pixels came top row first, so the texture's first row is the top.
+    m_quad->drawTexture(m_picture, m_pictureWidth, m_pictureHeight, sameSize ? m_sharp : m_smooth, view.width,
                         view.height,
                         {0.0f, 0.0f, static_cast<float>(view.width), static_cast<float>(view.height)},
-                        {0.0f, h, w, -h});
+                        {0.0f, 0.0f, w, h});
     applyBlend(BlendMode::Alpha);
     PreviewFrame frame;
     frame.viewWidth = view.width;

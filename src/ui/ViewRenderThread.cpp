@@ -40,7 +40,7 @@ ViewRenderThread::ViewRenderThread(PreviewChannel& channel, Callbacks callbacks)
 
 ViewRenderThread::~ViewRenderThread() { stop(); }
 
-void ViewRenderThread::start(QOpenGLContext* share, QOffscreenSurface* surface, const std::string& workDir) {
+void ViewRenderThread::start(const QSurfaceFormat& format, QOffscreenSurface* surface, const std::string& workDir) {
     stop();
     {
         const std::lock_guard lock(m_mutex);
@@ -48,7 +48,7 @@ void ViewRenderThread::start(QOpenGLContext* share, QOffscreenSurface* surface, 
         m_requestPending = true;  // the first picture, whatever has come before
         m_materials.reset();
     }
-    m_thread = std::thread(&ViewRenderThread::run, this, share, share->format(), surface, workDir);
+    m_thread = std::thread(&ViewRenderThread::run, this, format, surface, workDir);
 }
 
 void ViewRenderThread::stop() {
@@ -113,13 +113,11 @@ int ViewRenderThread::divisor() const {
     return m_reducedAllowed ? m_scale.divisor() : 1;
 }
 
-void ViewRenderThread::run(QOpenGLContext* share, QSurfaceFormat format, QOffscreenSurface* surface,
-                           std::string workDir) {
+void ViewRenderThread::run(QSurfaceFormat format, QOffscreenSurface* surface, std::string workDir) {
     yieldToTheWindow();
     // Made here: a context is current only in the thread it belongs to.
     QOpenGLContext context;
     context.setFormat(format);
-    context.setShareContext(share);
     if (!context.create() || !context.makeCurrent(surface)) {
         m_callbacks.failed(std::nullopt);
         return;
@@ -199,7 +197,7 @@ int ViewRenderThread::drawPicture(PreviewRenderer& renderer, const std::shared_p
     const int slot = m_slots.slotToDraw();
     ScenePicture scene;
     scene.slot = slot;
-    scene.texture = renderer.drawScene(slot, *snapshot, camera, picture);
+    scene.pixels = renderer.drawScene(*snapshot, camera, picture);
     if (extra.count() > 0) std::this_thread::sleep_for(extra);
     scene.costMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - begin).count();
     scene.width = picture.width;

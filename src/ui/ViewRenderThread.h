@@ -1,6 +1,7 @@
 #pragma once
 // Draws the view's scene pictures on a thread of its own, with a GL context
-// of its own that shares its objects with the view's, so that however long
+// of its own that shares nothing with the view's (the pictures go over as
+// pixels), so that however long
 // a picture takes (a huge effect on a software renderer) the window's
 // thread never waits for it. Draws when the worker publishes a snapshot or
 // the view asks (camera, size, grid); asks that come in while a picture is
@@ -30,7 +31,6 @@
 #include "render/ResolutionScale.h"
 #include "render/camera/Camera.h"
 
-class QOpenGLContext;
 class QOffscreenSurface;
 
 namespace fg {
@@ -58,10 +58,10 @@ public:
     ViewRenderThread(const ViewRenderThread&) = delete;
     ViewRenderThread& operator=(const ViewRenderThread&) = delete;
 
-    // UI thread: starts drawing with a context that shares `share`'s objects,
-    // current on `surface` (both the caller's, alive until stop()), the
-    // materials read from `workDir`.
-    void start(QOpenGLContext* share, QOffscreenSurface* surface, const std::string& workDir);
+    // UI thread: starts drawing with a context of `format`, current on
+    // `surface` (the caller's, alive until stop()), the materials read from
+    // `workDir`.
+    void start(const QSurfaceFormat& format, QOffscreenSurface* surface, const std::string& workDir);
     // Joins the thread; its GL objects and pictures go with it.
     void stop();
     bool running() const { return m_thread.joinable(); }
@@ -86,7 +86,7 @@ public:
     int divisor() const;
 
 private:
-    void run(QOpenGLContext* share, QSurfaceFormat format, QOffscreenSurface* surface, std::string workDir);
+    void run(QSurfaceFormat format, QOffscreenSurface* surface, std::string workDir);
     // Waits for something to draw; false when stopping.
     bool waitForWork(std::unique_lock<std::mutex>& lock);
     // Returns the divisor it was drawn at.

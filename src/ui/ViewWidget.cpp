@@ -198,9 +198,7 @@ void ViewWidget::initializeGL() {
         m_surface->create();
     }
     requestPicture();
-    // Started by the first paint, once the note's glyphs are made.
-    m_threadToStart = true;
-    update();
+    m_thread->start(context()->format(), m_surface.get(), m_editor.state().workDir);
 }
 
 void ViewWidget::resizeGL(int, int) {
@@ -215,15 +213,6 @@ int ViewWidget::pixelHeight() const {
 }
 
 void ViewWidget::paintGL() {
-    if (m_threadToStart && m_compositor) {
-        m_threadToStart = false;
-        // The note's glyphs go into a texture of the shared context group
-        // when first drawn; made while the drawing thread renders in that
-        // group, a software GL can crash. So they are made now, unseen,
-        // before the thread starts.
-        for (const int divisor : {2, 3, 4}) showReduction(divisor, NotePlace{}, 1);
-        m_thread->start(context(), m_surface.get(), m_editor.state().workDir);
-    }
     const std::optional<ScenePicture> scene = m_thread->pictures().show();
     m_thread->pictureShown();
     if (!m_compositor || !scene) return;
@@ -256,7 +245,7 @@ void ViewWidget::paintGL() {
     m_editor.playback().frameShown(static_cast<int>(snapshot.timelineFrame));
 }
 
-void ViewWidget::showReduction(int divisor, NotePlace place, int alpha) {
+void ViewWidget::showReduction(int divisor, NotePlace place) {
     if (divisor <= 1) return;
     // The counters' digit picture has no such letters: the note is text.
     QPainter painter(this);
@@ -267,9 +256,9 @@ void ViewWidget::showReduction(int divisor, NotePlace place, int alpha) {
     painter.setFont(font);
     const QString note = tr("解像度 %1%").arg(ResolutionScale::percent(divisor));
     const QRectF box(place.x / ratio, place.y / ratio, 200.0, 16.0 / ratio);
-    painter.setPen(QColor(0, 0, 0, std::min(alpha, 200)));
+    painter.setPen(QColor(0, 0, 0, 200));
     painter.drawText(box.translated(1.0, 1.0), Qt::AlignLeft | Qt::AlignVCenter, note);
-    painter.setPen(QColor(255, 220, 120, alpha));
+    painter.setPen(QColor(255, 220, 120));
     painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, note);
 }
 

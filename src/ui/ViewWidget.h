@@ -97,8 +97,7 @@ private:
     void logShownRate();
     void showLimit(const FrameSnapshot& snapshot);
     // The share of the view's resolution after the FPS counter, when reduced.
-    // `alpha` below 255 draws it faded (1: only to make its glyphs).
-    void showReduction(int divisor, NotePlace place, int alpha = 255);
+    void showReduction(int divisor, NotePlace place);
     // Fresh matrices, the eye to the worker and the placement to the project.
     void cameraMoved();
     // One step of the tool rules with the cursor at `pos` (logical pixels)
@@ -111,7 +110,6 @@ private:
     Editor& m_editor;
     PreviewChannel m_channel;
     std::unique_ptr<ViewRenderThread> m_thread;
-    bool m_threadToStart = false;  // the first paint starts it
     std::unique_ptr<QOffscreenSurface> m_surface;  // where the drawing thread's context is current
     std::unique_ptr<ViewCompositor> m_compositor;
     Camera m_camera;

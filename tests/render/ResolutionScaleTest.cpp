@@ -80,23 +80,23 @@ TEST(ResolutionScale, SizesAndPercentages) {
 }
 
 TEST(PictureSlots, TheDrawingSideNeverTouchesTheShownOrTheWaitingPicture) {
-    PictureSlots slots;
-    EXPECT_FALSE(slots.show());
+    PictureSlots pictures;
+    EXPECT_FALSE(pictures.show());
     const auto finish = [&](int frame) {
-        const int slot = slots.slotToDraw();
+        const int slot = pictures.slotToDraw();
         ScenePicture picture;
         picture.slot = slot;
-        picture.texture = static_cast<unsigned>(100 + frame);
-        slots.finished(picture);
+        picture.number = static_cast<std::uint64_t>(frame);
+        pictures.finished(picture);
         return slot;
     };
-    EXPECT_FALSE(slots.waiting());
+    EXPECT_FALSE(pictures.waiting());
     const int first = finish(1);
-    EXPECT_TRUE(slots.waiting());
-    const std::optional<ScenePicture> shown = slots.show();
+    EXPECT_TRUE(pictures.waiting());
+    const std::optional<ScenePicture> shown = pictures.show();
     ASSERT_TRUE(shown);
     EXPECT_EQ(shown->slot, first);
-    EXPECT_FALSE(slots.waiting());
+    EXPECT_FALSE(pictures.waiting());
     // Two finished while the view shows the first: the newest waits, the
     // one before is dropped.
     const int second = finish(2);
@@ -104,19 +104,19 @@ TEST(PictureSlots, TheDrawingSideNeverTouchesTheShownOrTheWaitingPicture) {
     const int third = finish(3);
     EXPECT_NE(third, first);
     EXPECT_NE(third, second);
-    const int fourth = slots.slotToDraw();
+    const int fourth = pictures.slotToDraw();
     EXPECT_NE(fourth, first);
     EXPECT_NE(fourth, third);
-    EXPECT_TRUE(slots.waiting());
-    const std::optional<ScenePicture> newest = slots.show();
+    EXPECT_TRUE(pictures.waiting());
+    const std::optional<ScenePicture> newest = pictures.show();
     ASSERT_TRUE(newest);
-    EXPECT_EQ(newest->texture, 103u);
-    EXPECT_FALSE(slots.waiting());
+    EXPECT_EQ(newest->number, 3u);
+    EXPECT_FALSE(pictures.waiting());
     // Shown again without a newer one: the same picture.
-    EXPECT_EQ(slots.show()->texture, 103u);
-    slots.clear();
-    EXPECT_FALSE(slots.show());
-    EXPECT_FALSE(slots.waiting());
+    EXPECT_EQ(pictures.show()->number, 3u);
+    pictures.clear();
+    EXPECT_FALSE(pictures.show());
+    EXPECT_FALSE(pictures.waiting());
 }
 
 }  // namespace
