@@ -38,7 +38,8 @@ std::unique_ptr<ViewCompositor> ViewCompositor::create(RenderError* error) {
 }
 
 void ViewCompositor::takePicture(const ScenePicture& scene) {
-    if (scene.number == m_pictureNumber) return;
+    // A picture whose pixels could not be had (no memory) leaves the last one.
+    if (scene.number == m_pictureNumber || scene.pixels.isNull()) return;
     m_pictureNumber = scene.number;
     const QImage& pixels = scene.pixels;
     GLint unpackAlignment = 0;
