@@ -151,7 +151,9 @@ bool Simulation::step() {
     }
     if (m_frame == 1) m_random.seed(static_cast<std::uint32_t>(m_project.randomSeed));
 
-    // Timed where either way could run, so that the faster is chosen.
+    // The walk is timed where either way could run, so that the faster is
+    // chosen; not the compaction, which is the same either way and comes
+    // only every so many steps.
     const std::uint32_t live = m_particles.size();
     const bool timed = m_parallel.worthwhile(live);
     const auto begin = timed ? std::chrono::steady_clock::now() : std::chrono::steady_clock::time_point{};
@@ -161,12 +163,12 @@ bool Simulation::step() {
     for (ParticleIndex i = walkExistingInParallel(&onThreads); i < m_particles.slotCount(); ++i) {
         if (m_particles[i].alive) walkTo(i);
     }
-    if (m_loop) switchCycle(m_cycle);
-    m_particles.compact();
     if (timed) {
         const std::chrono::duration<double> took = std::chrono::steady_clock::now() - begin;
         m_parallel.stepTook(onThreads, took.count(), live);
     }
+    if (m_loop) switchCycle(m_cycle);
+    m_particles.compact();
 
     ++m_frame;
     measureStepRate();
